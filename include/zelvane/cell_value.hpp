@@ -1,0 +1,25 @@
+#pragma once
+// The value of one grid cell: unset (null), a text or a Boolean.
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace zelvane {
+
+// std::monostate is the unset cell. Text cells hold UTF-8.
+using CellValue = std::variant<std::monostate, std::string, bool>;
+
+inline bool isUnset(const CellValue& v) { return std::holds_alternative<std::monostate>(v); }
+
+// The cell's value as text: a text as it stands, a Boolean as "True" or "False".
+// Throws ZlvError for an unset cell, which cannot be read as text.
+std::string cellText(const CellValue& v);
+
+// As cellText, but an unset cell reads as "".
+std::string cellTextOrEmpty(const CellValue& v);
+
+// Exact comparison of two cell values of the same kind; unset equals only unset.
+inline bool sameValue(const CellValue& a, const CellValue& b) { return a == b; }
+
+}  // namespace zelvane

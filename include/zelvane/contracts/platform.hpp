@@ -1,0 +1,30 @@
+#pragma once
+// The set of outside components one control talks to.
+
+#include <zelvane/contracts/control_events.hpp>
+#include <zelvane/contracts/grid.hpp>
+#include <zelvane/contracts/host_container.hpp>
+#include <zelvane/contracts/window_control.hpp>
+
+namespace zelvane {
+
+// A platform owns the child controls of one control and its host container, and raises the
+// control's notifications to the ControlEvents attached to it. The headless and Qt platforms
+// implement it; the control sees nothing else of them.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual Grid& grid() = 0;                      // ZlvUltraGrid1
+    virtual WindowControl& text1() = 0;            // Text1, inside Picture1
+    virtual WindowControl& cmdPicker() = 0;        // CmdPicker, caption "Select"
+    virtual WindowControl& picture1() = 0;         // Picture1, the editor frame
+    virtual DateTimePicker& dateTimePicker() = 0;  // ZlvDateTimePicker1
+    virtual ComboBox& comboBox() = 0;              // SSComboBoxEx1
+    virtual HostContainer& host() = 0;
+
+    // Attaches the control's notifications; nullptr detaches. One control per platform.
+    virtual void attach(ControlEvents* events) = 0;
+};
+
+}  // namespace zelvane

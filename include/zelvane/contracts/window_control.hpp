@@ -1,0 +1,67 @@
+#pragma once
+// Contract of the window controls the control owns: the editor frame, the text box, the
+// picker button, the date-time picker and the drop-down list.
+
+#include <zelvane/date_time.hpp>
+
+#include <string>
+#include <vector>
+
+namespace zelvane {
+
+// A window control. Positions and sizes are in the scale units of its container (the
+// control's scale mode for children of the control, the same units inside the editor frame).
+class WindowControl {
+public:
+    virtual ~WindowControl() = default;
+
+    virtual bool visible() const = 0;
+    virtual void setVisible(bool visible) = 0;
+    // Moves and sizes the control. A negative width or height throws ZlvError.
+    virtual void move(int left, int top, int width, int height) = 0;
+    virtual int left() const = 0;
+    virtual int top() const = 0;
+    virtual int width() const = 0;
+    virtual int height() const = 0;
+    // Sets the width only (the text box inside the frame). A negative width throws ZlvError.
+    virtual void setWidth(int width) = 0;
+    // The control this one sits in; nullptr means the custom attribute control itself.
+    virtual void setContainer(WindowControl* container) = 0;
+    virtual WindowControl* container() const = 0;
+    virtual std::string text() const = 0;
+    virtual void setText(const std::string& text) = 0;
+    // Read-only lock of a text box; other controls ignore it.
+    virtual bool locked() const = 0;
+    virtual void setLocked(bool locked) = 0;
+    // Gives the keyboard focus. Throws ZlvError when the control cannot take it (hidden).
+    virtual void setFocus() = 0;
+    // Brings the control in front of its siblings.
+    virtual void bringToFront() = 0;
+};
+
+// The date-time picker ZlvDateTimePicker1.
+class DateTimePicker : public WindowControl {
+public:
+    // The current value; never empty.
+    virtual DateTime value() const = 0;
+    virtual void setValue(const DateTime& value) = 0;
+    // Display pattern in the control's date pattern language.
+    virtual std::string displayFormat() const = 0;
+    virtual void setDisplayFormat(const std::string& pattern) = 0;
+};
+
+// One choice of the drop-down list: the value's id and the text shown.
+struct ListEntry {
+    std::string id;
+    std::string text;
+    friend bool operator==(const ListEntry&, const ListEntry&) = default;
+};
+
+// The drop-down list SSComboBoxEx1. text() is the displayed text.
+class ComboBox : public WindowControl {
+public:
+    virtual const std::vector<ListEntry>& entries() const = 0;
+    virtual void setEntries(std::vector<ListEntry> entries) = 0;
+};
+
+}  // namespace zelvane

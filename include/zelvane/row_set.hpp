@@ -1,0 +1,130 @@
+#pragma once
+// The attribute row set: an ordered table of rows with named columns.
+
+#include <zelvane/cell_value.hpp>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace zelvane {
+
+struct Picture;
+class Row;
+class RowSet;
+using RowPtr = std::shared_ptr<Row>;
+
+// Kind of values a column holds: text cells, or Boolean check cells.
+enum class ColumnKind { Text, Boolean };
+
+// One column of the row set with the display settings of its grid column.
+struct Column {
+    std::string key;              // the column key; lookups ignore case
+    std::string source;           // definition attribute the grid loads it from ("" = none)
+    ColumnKind kind = ColumnKind::Text;
+    int style = 0;                // 8 marks cells whose value is edited in place
+    int activation = 0;           // 0 usable, 2 disabled
+    bool hidden = false;
+    int width = 1500;             // grid width units (15 per pixel)
+    std::string caption;
+};
+
+// A cell addressed by its row and 0-based column position.
+struct CellRef {
+    RowPtr row;
+    int column = -1;
+};
+
+// Told about changes so that a view can repaint what changed.
+class RowSetObserver {
+public:
+    virtual ~RowSetObserver() = default;
+    virtual void cellChanged(const Row& row, int column) = 0;
+    virtual void rowPictureChanged(const Row& row) = 0;
+};
+
+// One attribute row. A row removed from its row set is detached: its index reads -1, it has
+// no siblings, and its cells can still be read and written.
+class Row {
+public:
+    Row(RowSet* owner, std::size_t columns);
+
+    // Cell value by column key (ignoring case) or 0-based position.
+    // Throws ZlvError for an unknown key or position.
+    const CellValue& value(std::string_view key) const;
+    const CellValue& value(int position) const;
+    // The cell as text. Throws ZlvError for an unknown column or an unset cell.
+    std::string text(std::string_view key) const;
+    // The cell as text, an unset cell reading "". Throws ZlvError for an unknown column.
+    std::string textOrEmpty(std::string_view key) const;
+    // Replaces the cell value. Throws ZlvError for an unknown column.
+    void setValue(std::string_view key, CellValue v);
+    void setValue(int position, CellValue v);
+
+    // Cell activation: 0 usable, 2 disabled; unset cells take their column's activation.
+    int activation(int position) const;
+    void setActivation(int position, int activation);
+
+    // The row's position in its row set, or -1 once detached.
+    int index() const { return index_; }
+    bool attached() const { return owner_ != nullptr; }
+    bool hasNextSibling() const;
+    RowPtr nextSibling() const;      // nullptr when none
+    RowPtr previousSibling() const;  // nullptr when none
+    RowSet* owner() const { return owner_; }
+
+    // The picture of the row's appearance (the required marker); null when none.
+    const std::shared_ptr<const Picture>& picture() const { return picture_; }
+    void setPicture(std::shared_ptr<const Picture> picture);
+
+private:
+    friend class RowSet;
+    int positionOf(std::string_view key) const;
+
+    RowSet* owner_;
+    int index_ = -1;
+    std::vector<CellValue> cells_;
+    std::vector<std::int8_t> activation_;  // -1 = the column's setting
+    std::shared_ptr<const Picture> picture_;
+};
+
+class RowSet {
+public:
+    explicit RowSet(std::vector<Column> columns);
+    ~RowSet();
+    RowSet(const RowSet&) = delete;
+    RowSet& operator=(const RowSet&) = delete;
+
+    // Columns.
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    // 0-based position of a column key compared ignoring case, or -1.
+    int findColumn(std::string_view key) const;
+    // As findColumn but throws ZlvError naming the key when there is none.
+    int columnIndex(std::string_view key) const;
+    Column& column(int position);  // throws ZlvError when out of range
+    const Column& column(int position) const;
+
+    // Rows in display order.
+    int recordCount() const { return static_cast<int>(rows_.size()); }
+    const RowPtr& row(int index) const;  // throws ZlvError when out of range
+    RowPtr firstRow() const { return rows_.empty() ? nullptr : rows_.front(); }
+    // Appends a row whose cells are all unset.
+    RowPtr appendRow();
+    // Removes rows (any order, duplicates ignored); the rest keep their order.
+    void removeRows(const std::vector<RowPtr>& rows);
+
+    void setObserver(RowSetObserver* observer) { observer_ = observer; }
+    RowSetObserver* observer() const { return observer_; }
+
+private:
+    friend class Row;
+    std::vector<Column> columns_;
+    std::vector<RowPtr> rows_;
+    mutable std::unordered_map<std::string, int> keyCache_;  // spelling seen -> position
+    RowSetObserver* observer_ = nullptr;
+};
+
+}  // namespace zelvane

@@ -1,0 +1,69 @@
+#include "text/unicode.hpp"
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+#include <algorithm>
+
+namespace zelvane::text {
+namespace {
+
+bool isAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
+std::string upperCase(std::string_view s) {
+    if (isAscii(s)) {
+        std::string out(s);
+        for (char& c : out)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        return out;
+    }
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
+    u.toUpper(icu::Locale::getRoot());
+    std::string out;
+    u.toUTF8String(out);
+    return out;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (isAscii(a) && isAscii(b)) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            char x = a[i], y = b[i];
+            if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+            if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+            if (x != y) return false;
+        }
+        return true;
+    }
+    return upperCase(a) == upperCase(b);
+}
+
+std::size_t characterCount(std::string_view s) {
+    std::size_t count = 0;
+    int32_t i = 0;
+    const auto length = static_cast<int32_t>(s.size());
+    const auto* bytes = reinterpret_cast<const uint8_t*>(s.data());
+    while (i < length) {
+        UChar32 c;
+        U8_NEXT(bytes, i, length, c);
+        (void)c;
+        ++count;
+    }
+    return count;
+}
+
+std::string trimBlanks(std::string_view s) {
+    std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    std::size_t last = s.find_last_not_of(' ');
+    return std::string(s.substr(first, last - first + 1));
+}
+
+}  // namespace zelvane::text

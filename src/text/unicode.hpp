@@ -1,0 +1,23 @@
+#pragma once
+// Unicode text services: case mapping, comparison ignoring case, lengths, trimming.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zelvane::text {
+
+// Upper-cases by full Unicode case mapping (root locale). Invalid UTF-8 sequences are kept
+// as U+FFFD. ASCII-only text takes a fast path.
+std::string upperCase(std::string_view s);
+
+// True when both texts are equal after upper-casing.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+// Number of characters (code points); an invalid byte counts as one character.
+std::size_t characterCount(std::string_view s);
+
+// Removes leading and trailing blanks (U+0020 only).
+std::string trimBlanks(std::string_view s);
+
+}  // namespace zelvane::text
