@@ -1,14 +1,13 @@
 #pragma once
 // ZlvCustomAttr: shows and edits the custom attributes of one business object.
 
-#include <zelvane/contracts/platform.hpp>
-#include <zelvane/error.hpp>
-#include <zelvane/keyed_collection.hpp>
-
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+#include <zelvane/contracts/platform.hpp>
+#include <zelvane/error.hpp>
+#include <zelvane/keyed_collection.hpp>
 
 namespace zelvane {
 
@@ -16,8 +15,8 @@ struct ControlState;
 
 // Messages one validation pass added for one row.
 struct RowProblems {
-    std::string attributeId;         // the row's AttributeID ("" when unset)
-    int rowIndex = -1;               // the row's position in the grid
+    std::string attributeId;            // the row's AttributeID ("" when unset)
+    int rowIndex = -1;                  // the row's position in the grid
     std::vector<std::string> messages;  // without the "\r\n" separators
 };
 
@@ -26,14 +25,14 @@ using PickerButtonClickedHandler = std::function<void(KeyedCollection& selection
 
 // Gives the drop-down entries for a row: its ValueListID and its parent row's valueId
 // ("" when the row has no parent row).
-using ValueListProvider = std::function<std::vector<ListEntry>(
-    const std::string& valueListId, const std::string& parentValueId)>;
+using ValueListProvider = std::function<std::vector<ListEntry>(const std::string& valueListId,
+                                                               const std::string& parentValueId)>;
 
 // The control. Texts are UTF-8. A failure that reaches the caller is a ZlvError; the
 // procedures that catch their own failures show them through the host's message box.
 // All members are to be called on one thread, one at a time.
 class ZlvCustomAttr {
-public:
+  public:
     // Creates the control on a platform, which must outlive it. All properties start empty
     // or False; nothing is loaded.
     explicit ZlvCustomAttr(Platform& platform);
@@ -114,7 +113,7 @@ public:
     // The platform the control lives on.
     Platform& platform();
 
-private:
+  private:
     std::unique_ptr<ControlState> d;
 };
 

@@ -11,7 +11,7 @@ namespace zelvane {
 // picture file, a duplicate key. what() is a clear English description of what failed; the
 // control's catching procedures show the same text after their fixed label.
 class ZlvError : public std::runtime_error {
-public:
+  public:
     explicit ZlvError(const std::string& description) : std::runtime_error(description) {}
 };
 

@@ -1,21 +1,20 @@
 #pragma once
 // An insertion-ordered collection of cell values with optional text keys.
 
-#include <zelvane/cell_value.hpp>
-
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+#include <zelvane/cell_value.hpp>
 
 namespace zelvane {
 
 // Items keep the cell values exactly as added. Keys are compared without regard to case
 // (both sides upper-cased by Unicode case mapping). Positions are 1-based.
 class KeyedCollection {
-public:
+  public:
     // Appends an item, under a key when one is given.
     // Throws ZlvError when the key is already present (compared ignoring case).
     void Add(CellValue item, std::optional<std::string> key = std::nullopt);
@@ -38,7 +37,7 @@ public:
     // Takes out the item under a key. Throws ZlvError when no item has that key.
     void Remove(std::string_view key);
 
-private:
+  private:
     struct Entry {
         CellValue item;
         std::optional<std::string> key;

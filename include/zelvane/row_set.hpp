@@ -1,14 +1,13 @@
 #pragma once
 // The attribute row set: an ordered table of rows with named columns.
 
-#include <zelvane/cell_value.hpp>
-
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+#include <zelvane/cell_value.hpp>
 
 namespace zelvane {
 
@@ -22,13 +21,13 @@ enum class ColumnKind { Text, Boolean };
 
 // One column of the row set with the display settings of its grid column.
 struct Column {
-    std::string key;              // the column key; lookups ignore case
-    std::string source;           // definition attribute the grid loads it from ("" = none)
+    std::string key;     // the column key; lookups ignore case
+    std::string source;  // definition attribute the grid loads it from ("" = none)
     ColumnKind kind = ColumnKind::Text;
-    int style = 0;                // 8 marks cells whose value is edited in place
-    int activation = 0;           // 0 usable, 2 disabled
+    int style = 0;       // 8 marks cells whose value is edited in place
+    int activation = 0;  // 0 usable, 2 disabled
     bool hidden = false;
-    int width = 1500;             // grid width units (15 per pixel)
+    int width = 1500;  // grid width units (15 per pixel)
     std::string caption;
 };
 
@@ -40,16 +39,17 @@ struct CellRef {
 
 // Told about changes so that a view can repaint what changed.
 class RowSetObserver {
-public:
+  public:
     virtual ~RowSetObserver() = default;
     virtual void cellChanged(const Row& row, int column) = 0;
     virtual void rowPictureChanged(const Row& row) = 0;
 };
 
 // One attribute row. A row removed from its row set is detached: its index reads -1, it has
-// no siblings, and its cells can still be read and written.
+// no siblings, its cells can still be read and written by position, and a cell addressed by
+// key throws ZlvError (the row no longer knows its columns).
 class Row {
-public:
+  public:
     Row(RowSet* owner, std::size_t columns);
 
     // Cell value by column key (ignoring case) or 0-based position.
@@ -80,7 +80,7 @@ public:
     const std::shared_ptr<const Picture>& picture() const { return picture_; }
     void setPicture(std::shared_ptr<const Picture> picture);
 
-private:
+  private:
     friend class RowSet;
     int positionOf(std::string_view key) const;
 
@@ -92,7 +92,7 @@ private:
 };
 
 class RowSet {
-public:
+  public:
     explicit RowSet(std::vector<Column> columns);
     ~RowSet();
     RowSet(const RowSet&) = delete;
@@ -119,7 +119,7 @@ public:
     void setObserver(RowSetObserver* observer) { observer_ = observer; }
     RowSetObserver* observer() const { return observer_; }
 
-private:
+  private:
     friend class Row;
     std::vector<Column> columns_;
     std::vector<RowPtr> rows_;

@@ -1,21 +1,20 @@
 #pragma once
 // Notifications the platform raises to the control: grid, editors and resizing.
 
-#include <zelvane/contracts/window_control.hpp>
-#include <zelvane/date_time.hpp>
-#include <zelvane/row_set.hpp>
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+#include <zelvane/contracts/window_control.hpp>
+#include <zelvane/date_time.hpp>
+#include <zelvane/row_set.hpp>
 
 namespace zelvane {
 
 inline constexpr std::int16_t kDeleteKey = 46;
 
 class ControlEvents {
-public:
+  public:
     virtual ~ControlEvents() = default;
 
     // Grid: an apply-option (or any) cell is about to become usable by the user.
@@ -29,8 +28,7 @@ public:
     // Grid: the placed editors no longer sit over the edit cell.
     virtual void EditorDismiss() = 0;
     // Grid: a cell is about to get a new value from the user; cancel refuses the change.
-    virtual void BeforeCellUpdate(const CellRef& cell, const CellValue& proposed,
-                                  bool& cancel) = 0;
+    virtual void BeforeCellUpdate(const CellRef& cell, const CellValue& proposed, bool& cancel) = 0;
     // Grid: rows are about to be deleted; displayPrompt asks for a confirmation prompt.
     virtual void BeforeRowsDeleted(const std::vector<RowPtr>& rows, bool& displayPrompt,
                                    bool& cancel) = 0;

@@ -1,13 +1,12 @@
 #pragma once
 // Contract of the grid view ZlvUltraGrid1 that shows the attribute rows.
 
-#include <zelvane/contracts/window_control.hpp>
-#include <zelvane/row_set.hpp>
-
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <zelvane/contracts/window_control.hpp>
+#include <zelvane/row_set.hpp>
 
 namespace zelvane {
 
@@ -48,7 +47,7 @@ inline constexpr int kAllowRowDeletion = 1;
 inline constexpr int kStopRowDeletion = 2;
 
 class Grid : public WindowControl {
-public:
+  public:
     // Building rows from XML: the layout template, the data, the path of the row elements.
     virtual void SetLayoutXml(const std::string& xml) = 0;
     virtual void SetDataXml(const std::string& xml) = 0;

@@ -19,7 +19,7 @@ struct Picture {
 };
 
 class HostContainer {
-public:
+  public:
     virtual ~HostContainer() = default;
 
     // The folder the component was loaded from; Templates/ and Images/ live below it.

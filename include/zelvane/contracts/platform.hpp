@@ -12,7 +12,7 @@ namespace zelvane {
 // control's notifications to the ControlEvents attached to it. The headless and Qt platforms
 // implement it; the control sees nothing else of them.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual Grid& grid() = 0;                      // ZlvUltraGrid1

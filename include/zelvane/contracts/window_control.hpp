@@ -2,17 +2,16 @@
 // Contract of the window controls the control owns: the editor frame, the text box, the
 // picker button, the date-time picker and the drop-down list.
 
-#include <zelvane/date_time.hpp>
-
 #include <string>
 #include <vector>
+#include <zelvane/date_time.hpp>
 
 namespace zelvane {
 
 // A window control. Positions and sizes are in the scale units of its container (the
 // control's scale mode for children of the control, the same units inside the editor frame).
 class WindowControl {
-public:
+  public:
     virtual ~WindowControl() = default;
 
     virtual bool visible() const = 0;
@@ -41,7 +40,7 @@ public:
 
 // The date-time picker ZlvDateTimePicker1.
 class DateTimePicker : public WindowControl {
-public:
+  public:
     // The current value; never empty.
     virtual DateTime value() const = 0;
     virtual void setValue(const DateTime& value) = 0;
@@ -59,7 +58,7 @@ struct ListEntry {
 
 // The drop-down list SSComboBoxEx1. text() is the displayed text.
 class ComboBox : public WindowControl {
-public:
+  public:
     virtual const std::vector<ListEntry>& entries() const = 0;
     virtual void setEntries(std::vector<ListEntry> entries) = 0;
 };

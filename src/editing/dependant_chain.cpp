@@ -1,0 +1,38 @@
+#include "editing/dependant_chain.hpp"
+
+#include "model/columns.hpp"
+
+namespace zelvane {
+namespace {
+
+bool parentIs(const Row& row, const std::string& id) {
+    const CellValue& parent = row.value(col::ParentAttributeID);
+    const auto* text = std::get_if<std::string>(&parent);
+    return text != nullptr && *text == id;
+}
+
+bool parentIsEmptyText(const Row& row) {
+    const auto* text = std::get_if<std::string>(&row.value(col::ParentAttributeID));
+    return text != nullptr && text->empty();
+}
+
+}  // namespace
+
+void walkDependantChain(const RowPtr& start, const std::function<void(Row&)>& action) {
+    RowPtr current = start;
+    std::string rememberedId = start->text(col::AttributeID);
+    for (;;) {
+        if (parentIs(*current, rememberedId)) action(*current);
+        rememberedId = current->text(col::AttributeID);
+        if (!current->hasNextSibling()) return;
+        current = current->nextSibling();
+        if (parentIsEmptyText(*current)) return;
+    }
+}
+
+void clearValueAndId(Row& row) {
+    row.setValue(col::Value, std::string());
+    row.setValue(col::valueId, std::string());
+}
+
+}  // namespace zelvane

@@ -1,0 +1,184 @@
+#include "grid/grid_view.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <zelvane/error.hpp>
+
+#include "xml/xml_document.hpp"
+
+namespace zelvane {
+namespace {
+
+int intAttribute(const xml::XmlNode& node, std::string_view name, int fallback) {
+    const std::string text = node.attribute(name);
+    int value = fallback;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size() ? value : fallback;
+}
+
+Column columnFromTemplate(const xml::XmlNode& node) {
+    Column c;
+    c.key = node.attribute("key");
+    c.source = node.attribute("source");
+    c.kind = node.attribute("type") == "boolean" ? ColumnKind::Boolean : ColumnKind::Text;
+    c.style = intAttribute(node, "style", 0);
+    c.activation = intAttribute(node, "activation", 0);
+    c.hidden = node.attribute("hidden") == "true";
+    c.width = intAttribute(node, "width", 1500);
+    c.caption = node.attribute("caption");
+    return c;
+}
+
+// Text columns load their source attribute ("" when missing or without source); Boolean
+// columns start unset.
+void fillRow(Row& row, const std::vector<Column>& columns, const xml::XmlNode& element) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].kind == ColumnKind::Boolean) continue;
+        const std::string text =
+            columns[i].source.empty() ? std::string() : element.attribute(columns[i].source);
+        row.setValue(static_cast<int>(i), text);
+    }
+}
+
+}  // namespace
+
+GridView::~GridView() {
+    if (rows_ && rows_->observer() == this) rows_->setObserver(nullptr);
+}
+
+void GridView::BuildLayout() {
+    xml::XmlDocument doc;
+    doc.loadXml(layoutXml_);
+    xml::XmlNodeList nodes = doc.selectNodes("/gridLayout/band/column");
+    layoutColumns_.clear();
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        Column c = columnFromTemplate(nodes.item(i));
+        if (!c.key.empty()) layoutColumns_.push_back(std::move(c));
+    }
+    BindRowSet(std::make_shared<RowSet>(layoutColumns_));
+}
+
+void GridView::BuildRows() {
+    xml::XmlDocument doc;
+    doc.loadXml(dataXml_);
+    xml::XmlNodeList nodes = doc.selectNodes(rowXPath_);
+    const std::int16_t count = nodes.length();
+    auto rows = std::make_shared<RowSet>(layoutColumns_);
+    for (std::int16_t i = 0; i < count; ++i)
+        fillRow(*rows->appendRow(), layoutColumns_, nodes.item(static_cast<std::size_t>(i)));
+    BindRowSet(std::move(rows));
+}
+
+void GridView::BindRowSet(std::shared_ptr<RowSet> rows) {
+    if (rows != rows_) {
+        if (rows_ && rows_->observer() == this) rows_->setObserver(nullptr);
+        rows_ = std::move(rows);
+        activeRow_.reset();
+        activeColumn_ = -1;
+        selection_.clear();
+    }
+    if (rows_) rows_->setObserver(this);
+    forgetDetachedRows();
+    rowSetBound();
+}
+
+RowPtr GridView::RowByIndex(std::int16_t index) {
+    if (!rows_ || index < 0 || index >= rows_->recordCount())
+        throw ZlvError("Invalid row index " + std::to_string(index) + ": no such row in the grid");
+    return rows_->row(index);
+}
+
+std::optional<CellRef> GridView::activeCell() const {
+    if (!activeRow_ || activeColumn_ < 0) return std::nullopt;
+    return CellRef{activeRow_, activeColumn_};
+}
+
+void GridView::setActiveCell(const CellRef& cell) {
+    if (!cell.row || cell.row->owner() != rows_.get()) {
+        activeRow_.reset();
+        activeColumn_ = -1;
+        return;
+    }
+    if (cell.column < 0 || cell.column >= rows_->columnCount())
+        throw ZlvError("No column at position " + std::to_string(cell.column));
+    activeRow_ = cell.row;
+    activeColumn_ = cell.column;
+}
+
+void GridView::setActiveRow(const RowPtr& row) {
+    activeRow_ = row && row->owner() == rows_.get() ? row : nullptr;
+    activeColumn_ = -1;
+}
+
+std::string GridView::cellText(const CellRef& cell) const {
+    if (!cell.row) throw ZlvError("Object variable not set: no cell");
+    return cellTextOrEmpty(cell.row->value(cell.column));
+}
+
+Column& GridView::column(int position) {
+    if (!rows_) throw ZlvError("The grid has no columns yet");
+    return rows_->column(position);
+}
+
+Column& GridView::column(std::string_view key) {
+    if (!rows_) throw ZlvError("The grid has no columns yet");
+    return rows_->column(rows_->columnIndex(key));
+}
+
+void GridView::selectRow(const RowPtr& row) {
+    if (!row || row->owner() != rows_.get()) throw ZlvError("The row is not in the grid");
+    if (std::find(selection_.begin(), selection_.end(), row) == selection_.end())
+        selection_.push_back(row);
+}
+
+RowPtr GridView::selectedRow(int index) const {
+    if (index < 0 || index >= selectedCount())
+        throw ZlvError("Invalid selection index " + std::to_string(index));
+    return selection_[static_cast<std::size_t>(index)];
+}
+
+void GridView::DeleteSelectedRows() {
+    if (selection_.empty() || !rows_ || rowDeletion_ == kStopRowDeletion) return;
+    bool displayPrompt = true;
+    bool cancel = false;
+    if (events_) events_->BeforeRowsDeleted(selection_, displayPrompt, cancel);
+    if (cancel) return;
+    rows_->removeRows(selection_);
+    selection_.clear();
+    forgetDetachedRows();
+    rowsRemoved();
+}
+
+void GridView::RequestEditor(std::int32_t mode, WindowControl* frame,
+                             const std::string& controlType) {
+    if (events_) events_->EditorPlacement(mode, frame, controlType);
+}
+
+Appearance& GridView::overrideAppearance(char name) {
+    if (name == 'A') return appearanceA_;
+    if (name == 'B') return appearanceB_;
+    throw ZlvError(std::string("No override appearance '") + name + "'");
+}
+
+void GridView::setRowPicture(const RowPtr& row, std::shared_ptr<const Picture> picture) {
+    if (!row) throw ZlvError("Object variable not set: no row for the picture");
+    row->setPicture(std::move(picture));
+}
+
+std::vector<int> GridView::visibleColumns() const {
+    std::vector<int> shown;
+    if (!rows_) return shown;
+    for (int i = 0; i < rows_->columnCount(); ++i)
+        if (!rows_->column(i).hidden) shown.push_back(i);
+    return shown;
+}
+
+void GridView::forgetDetachedRows() {
+    if (activeRow_ && activeRow_->owner() != rows_.get()) {
+        activeRow_.reset();
+        activeColumn_ = -1;
+    }
+    std::erase_if(selection_, [&](const RowPtr& r) { return r->owner() != rows_.get(); });
+}
+
+}  // namespace zelvane

@@ -1,0 +1,37 @@
+#pragma once
+// The grid with fixed header, row and selector sizes and vertical scrolling.
+
+#include <zelvane/contracts/host_container.hpp>
+
+#include "grid/grid_view.hpp"
+#include "headless/headless_controls.hpp"
+
+namespace zelvane::headless {
+
+class HeadlessGrid final : public HeadlessWindow<GridView> {
+  public:
+    HeadlessGrid(FocusRequest focus, const HostContainer& host)
+        : HeadlessWindow(std::move(focus)), host_(host) {}
+
+    void scrollCellIntoView(const CellRef& cell) override;
+    std::optional<PixelRect> cellElementRect(const CellRef& cell) override;
+    std::optional<GridElement> ElementAtPoint(float x, float y, bool ignoreContext) override;
+
+    int topRow() const { return topRow_; }
+    void setTopRow(int row);
+    int pixelWidth() const;
+    int pixelHeight() const;
+    int visibleRowCount() const;
+    // Left pixel edge and pixel width of a column, when it is shown.
+    std::optional<std::pair<int, int>> columnSpan(int column) const;
+
+  protected:
+    void rowSetBound() override;
+    void rowsRemoved() override;
+
+  private:
+    const HostContainer& host_;
+    int topRow_ = 0;
+};
+
+}  // namespace zelvane::headless

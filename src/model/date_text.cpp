@@ -1,0 +1,80 @@
+#include "model/date_text.hpp"
+
+#include <exception>
+#include <optional>
+#include <string_view>
+
+#include "text/date_pattern.hpp"
+#include "text/unicode.hpp"
+
+namespace zelvane {
+namespace {
+
+constexpr std::string_view kDateOnly = "dateOnly";
+constexpr std::string_view kTimeOnly = "timeOnly";
+
+// "date T time.fraction" becomes "date time"; a value without T stays as it is.
+std::string joinDateAndTime(const std::string& value) {
+    const std::size_t t = value.find_first_of("Tt");
+    if (t == std::string::npos) return value;
+    const std::size_t timeEnd = value.find_first_of("Tt", t + 1);
+    const std::string timePart = value.substr(t + 1, timeEnd - (t + 1));
+    return value.substr(0, t) + " " + timePart.substr(0, timePart.find('.'));
+}
+
+std::string renderText(const std::string& text, const std::string& pattern) {
+    const auto dt = text::interpretDateTimeText(text);
+    return dt ? text::renderDate(*dt, pattern) : text;
+}
+
+std::optional<DateTime> readDisplayText(const std::string& value, const std::string& pattern) {
+    if (auto dt = text::readDate(value, pattern)) return dt;
+    if (auto dt = text::readStoredDate(value)) return dt;
+    return text::interpretDateTimeText(value);
+}
+
+}  // namespace
+
+std::string formatDateText(const std::string& value, const std::string& pattern) {
+    if (value.empty()) return "";
+    try {
+        return renderText(joinDateAndTime(value), pattern);
+    } catch (const std::exception&) {
+        return "";
+    }
+}
+
+void splitIdAndText(const std::string& value, std::string& id, std::string& text) {
+    const std::size_t comma = value.find(',');
+    if (comma == std::string::npos) {
+        id = value;
+        text = value;
+        return;
+    }
+    const std::size_t nextComma = value.find(',', comma + 1);
+    id = text::trimBlanks(std::string_view(value).substr(0, comma));
+    text = text::trimBlanks(std::string_view(value).substr(comma + 1, nextComma - (comma + 1)));
+}
+
+const std::string& displayPatternFor(const std::string& dateType, const std::string& dateOnlyFormat,
+                                     const std::string& timeOnlyFormat,
+                                     const std::string& dateTimeFormat) {
+    if (text::equalsIgnoringCase(dateType, kDateOnly)) return dateOnlyFormat;
+    if (text::equalsIgnoringCase(dateType, kTimeOnly)) return timeOnlyFormat;
+    return dateTimeFormat;
+}
+
+std::string storedPatternFor(const std::string& dateType) {
+    if (text::equalsIgnoringCase(dateType, kDateOnly)) return "yyyy-MM-dd";
+    if (text::equalsIgnoringCase(dateType, kTimeOnly)) return "Thh:mm:ss.S";
+    return "yyyy-MM-ddThh:mm:ss.S";
+}
+
+std::string storedDateText(const std::string& displayValue, const std::string& displayPattern,
+                           const std::string& dateType) {
+    if (displayValue.empty()) return "";
+    const auto dt = readDisplayText(displayValue, displayPattern);
+    return dt ? text::renderDate(*dt, storedPatternFor(dateType)) : displayValue;
+}
+
+}  // namespace zelvane

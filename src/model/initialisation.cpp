@@ -1,0 +1,135 @@
+#include "model/initialisation.hpp"
+
+#include "changes/update_details.hpp"
+#include "model/columns.hpp"
+#include "model/date_text.hpp"
+#include "text/unicode.hpp"
+#include "xml/xml_document.hpp"
+
+namespace zelvane {
+namespace {
+
+constexpr const char* kRowPath = "/entityTypes/caTemplates";
+
+std::string layoutTemplatePath(const ControlState& s) {
+    return s.host.componentFolder() + "/Templates/CustomAttrView.xml";
+}
+
+// Hands the layout template and the definitions to the grid, which builds the rows.
+void buildRows(ControlState& s, const xml::XmlDocument& layout, const xml::XmlDocument& defs) {
+    s.grid.SetLayoutXml(layout.xml());
+    s.grid.SetDataXml(defs.xml());
+    s.grid.SetRowXPath(kRowPath);
+    s.grid.BuildLayout();
+    s.grid.BuildRows();
+}
+
+void resetCollections(ControlState& s) {
+    s.removedCAColl = KeyedCollection();
+    s.requiredAtLoadColl = KeyedCollection();
+    s.loadedCAColl = KeyedCollection();
+    s.requiredColl = KeyedCollection();
+    s.validationProblems.clear();
+}
+
+void layOutForMode(ControlState& s) {
+    for (int pos : {col::kApplyToAllPos, col::kApplyToEmptyOnlyPos, col::kApplyToNonePos})
+        s.grid.column(pos).hidden = true;
+    if (s.modeIs("CLONE")) {
+        s.grid.column(col::kRequiredPos).activation = 2;
+        s.grid.column(col::kAttributePos).width = 2500;
+        s.grid.column(col::kValuePos).width = 4000;
+    } else if (s.modeIs("RETRIEVAL")) {
+        s.grid.column(col::kValuePos).caption = "Value";
+        s.grid.column(col::kRequiredPos).hidden = true;
+        s.grid.column(col::kAttributePos).width = 2500;
+        s.grid.column(col::kValuePos).width = 3100;
+    } else if (s.modeIs("COPYACROSS")) {
+        s.grid.column(col::kValuePos).caption = "Value";
+        s.grid.column(col::kRequiredPos).hidden = true;
+        s.grid.column(col::kApplyToAllPos).hidden = false;
+        s.grid.column(col::kApplyToEmptyOnlyPos).hidden = false;
+        s.grid.column(col::kApplyToNonePos).hidden = true;
+        s.grid.column(col::kAttributePos).width = 2500;
+        s.grid.column(col::kValuePos).width = 3100;
+        s.grid.column(col::kApplyToEmptyOnlyPos).width = 1500;
+        s.grid.column(col::kApplyToNonePos).width = 1500;
+    }
+}
+
+void setGridColours(ControlState& s) {
+    Appearance& a = s.grid.overrideAppearance('A');
+    Appearance& b = s.grid.overrideAppearance('B');
+    a.backColor = kButtonFaceColor;
+    b.backColor = kButtonFaceColor;
+    b.backColor2 = 0;
+    a.backColor2 = 0;
+}
+
+// Splits id-and-text values, renders stored dates, and blanks the control type of text
+// boxes that hold no number (they get no in-place editor).
+void normaliseValue(ControlState& s, Row& row) {
+    const std::string controlType = row.text(col::ControlType);
+    if (controlType == "Picker" || controlType == "ComboBox") {
+        std::string id, display;
+        splitIdAndText(row.text(col::Value), id, display);
+        row.setValue(col::Value, display);
+        row.setValue(col::valueId, id);
+    } else if (controlType == "Date") {
+        const std::string value = row.text(col::Value);
+        const std::string& pattern = displayPatternFor(row.text(col::dateType), s.dateOnlyFormat,
+                                                       s.timeOnlyFormat, s.dateTimeFormat);
+        row.setValue(col::Value, formatDateText(value, pattern));
+    } else if (controlType == "TextBox") {
+        const bool number = text::equalsIgnoringCase(row.text(col::dataType), "Number");
+        row.setValue(col::ControlType, std::string(number ? "TextBox" : ""));
+    }
+}
+
+void rememberAtLoad(ControlState& s, const Row& row) {
+    if ((s.modeIs("COPYACROSS") || s.modeIs("RETRIEVAL")) &&
+        text::equalsIgnoringCase(row.text(col::Required), "true")) {
+        const std::string index = std::to_string(row.index());
+        s.requiredColl.Add(index, index);
+    }
+    const std::string id = row.text(col::AttributeID);
+    s.requiredAtLoadColl.Add(row.value(col::Required), id);
+    s.loadedCAColl.Add(id, id);
+}
+
+}  // namespace
+
+void Intialize(ControlState& s) {
+    try {
+        xml::XmlDocument layout;
+        xml::XmlDocument definitions;
+        if (text::trimBlanks(s.attributeXml).empty()) return;
+        layout.load(layoutTemplatePath(s));
+        definitions.loadXml(s.attributeXml);
+        buildRows(s, layout, definitions);
+        resetCollections(s);
+        s.rowSet = s.grid.GetRowSet();
+        fillRequiredColl(s);
+        layOutForMode(s);
+        setGridColours(s);
+        updateData(s);
+        s.isDataChanged = false;
+    } catch (const std::exception& e) {
+        s.report(" Intialize ", e);
+    }
+}
+
+void fillRequiredColl(ControlState& s) {
+    try {
+        if (!s.rowSet || s.rowSet->recordCount() <= 0) return;
+        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling()) {
+            normaliseValue(s, *row);
+            rememberAtLoad(s, *row);
+            if (s.modeIs("COPYACROSS")) row->setValue(col::ApplyToAll, true);
+        }
+    } catch (const std::exception& e) {
+        s.report("fillRequiredColl: ", e);
+    }
+}
+
+}  // namespace zelvane

@@ -1,0 +1,153 @@
+#include "xml/xml_document.hpp"
+
+#include <fstream>
+#include <pugixml.hpp>
+#include <sstream>
+#include <zelvane/error.hpp>
+
+namespace zelvane::xml {
+namespace {
+
+constexpr unsigned kParseFlags = pugi::parse_default;
+constexpr unsigned kWriteFlags = pugi::format_raw | pugi::format_no_declaration;
+
+pugi::xml_node toNode(void* handle) {
+    return pugi::xml_node(static_cast<pugi::xml_node_struct*>(handle));
+}
+
+void* toHandle(pugi::xml_node node) {
+    return node.internal_object();
+}
+
+}  // namespace
+
+// XmlNode
+
+std::string XmlNode::name() const {
+    return toNode(handle_).name();
+}
+
+std::string XmlNode::attribute(std::string_view name) const {
+    if (isNull()) return {};
+    return toNode(handle_).attribute(std::string(name).c_str()).value();
+}
+
+void XmlNode::setAttribute(std::string_view name, std::string_view value) {
+    if (isNull())
+        throw ZlvError("Object variable not set: no XML node to set '" + std::string(name) +
+                       "' on");
+    pugi::xml_node n = toNode(handle_);
+    std::string key(name);
+    pugi::xml_attribute a = n.attribute(key.c_str());
+    if (!a) a = n.append_attribute(key.c_str());
+    a.set_value(std::string(value).c_str());
+}
+
+std::string XmlNode::outerXml() const {
+    if (isNull()) return {};
+    std::ostringstream out;
+    toNode(handle_).print(out, "", kWriteFlags);
+    return out.str();
+}
+
+XmlNodeList XmlNode::childNodes() const {
+    XmlNodeList list;
+    if (isNull()) return list;
+    for (pugi::xml_node c : toNode(handle_).children())
+        if (c.type() == pugi::node_element) list.nodes_.push_back(toHandle(c));
+    return list;
+}
+
+// XmlNodeList
+
+std::int16_t XmlNodeList::length() const {
+    if (nodes_.size() > 32767)
+        throw ZlvError("Overflow: the node count " + std::to_string(nodes_.size()) +
+                       " exceeds 32767");
+    return static_cast<std::int16_t>(nodes_.size());
+}
+
+XmlNode XmlNodeList::nextNode() {
+    if (cursor_ >= nodes_.size()) return XmlNode();
+    return XmlNode(nodes_[cursor_++]);
+}
+
+XmlNode XmlNodeList::item(std::size_t index) const {
+    return index < nodes_.size() ? XmlNode(nodes_[index]) : XmlNode();
+}
+
+// XmlDocument
+
+struct XmlDocument::Impl {
+    pugi::xml_document doc;
+};
+
+XmlDocument::XmlDocument() : impl_(std::make_unique<Impl>()) {}
+XmlDocument::~XmlDocument() = default;
+
+bool XmlDocument::loadXml(std::string_view text) {
+    impl_->doc.reset();
+    if (text.size() > kMaxXmlText) return false;
+    pugi::xml_parse_result r =
+        impl_->doc.load_buffer(text.data(), text.size(), kParseFlags, pugi::encoding_utf8);
+    if (!r) impl_->doc.reset();
+    return static_cast<bool>(r);
+}
+
+bool XmlDocument::load(const std::string& path) {
+    impl_->doc.reset();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return loadXml(content.str());
+}
+
+std::string XmlDocument::xml() const {
+    std::ostringstream out;
+    impl_->doc.save(out, "", kWriteFlags, pugi::encoding_utf8);
+    return out.str();
+}
+
+XmlNodeList XmlDocument::selectNodes(const std::string& xpath) const {
+    XmlNodeList list;
+    try {
+        pugi::xpath_node_set set = impl_->doc.select_nodes(xpath.c_str());
+        list.nodes_.reserve(set.size());
+        for (const pugi::xpath_node& n : set)
+            if (n.node()) list.nodes_.push_back(toHandle(n.node()));
+    } catch (const pugi::xpath_exception&) {
+        list.nodes_.clear();
+    }
+    return list;
+}
+
+XmlNode XmlDocument::selectSingleNode(std::string_view name) const {
+    pugi::xml_node n = impl_->doc.child(std::string(name).c_str());
+    return n ? XmlNode(toHandle(n)) : XmlNode();
+}
+
+XmlNode XmlDocument::firstElementByName(std::string_view name) const {
+    std::string wanted(name);
+    pugi::xml_node n = impl_->doc.find_node(
+        [&](pugi::xml_node c) { return c.type() == pugi::node_element && wanted == c.name(); });
+    return n ? XmlNode(toHandle(n)) : XmlNode();
+}
+
+XmlNode XmlDocument::createElement(std::string_view name, const XmlNode& parent) {
+    std::string n(name);
+    if (parent.isNull()) {
+        if (impl_->doc.document_element())
+            throw ZlvError("The XML document already has a root element");
+        return XmlNode(toHandle(impl_->doc.append_child(n.c_str())));
+    }
+    return XmlNode(toHandle(toNode(parent.handle_).append_child(n.c_str())));
+}
+
+XmlNode XmlDocument::appendCopy(const XmlNode& parent, const XmlNode& node) {
+    if (parent.isNull() || node.isNull())
+        throw ZlvError("Object variable not set: no XML node to append");
+    return XmlNode(toHandle(toNode(parent.handle_).append_copy(toNode(node.handle_))));
+}
+
+}  // namespace zelvane::xml

@@ -1,0 +1,95 @@
+#pragma once
+// The XML document service: reading and writing documents, nodes and node lists.
+// Every use creates a fresh document; nothing is shared between calls.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvane::xml {
+
+// Largest XML text a document loads (64 MiB); a larger text fails to load.
+inline constexpr std::size_t kMaxXmlText = 64u * 1024u * 1024u;
+
+class XmlNodeList;
+
+// A handle to an element of a document; valid while its document lives.
+class XmlNode {
+  public:
+    XmlNode() = default;
+    bool isNull() const { return handle_ == nullptr; }
+    std::string name() const;
+    // The attribute's text, or "" when the node has no such attribute (or is null).
+    std::string attribute(std::string_view name) const;
+    // Adds or replaces an attribute; attributes keep the order they were first set in.
+    // Throws ZlvError on a null node.
+    void setAttribute(std::string_view name, std::string_view value);
+    // The node's own XML text (no indentation, no declaration).
+    std::string outerXml() const;
+    // The element children in document order.
+    XmlNodeList childNodes() const;
+
+  private:
+    friend class XmlDocument;
+    friend class XmlNodeList;
+    explicit XmlNode(void* handle) : handle_(handle) {}
+    void* handle_ = nullptr;
+};
+
+// Nodes in document order, with a cursor for nextNode.
+class XmlNodeList {
+  public:
+    // The count as a signed 16-bit number. Throws ZlvError (overflow) beyond 32767.
+    std::int16_t length() const;
+    // The number of nodes without the 16-bit limit.
+    std::size_t size() const { return nodes_.size(); }
+    // The node at the cursor, advancing it; a null node past the end.
+    XmlNode nextNode();
+    // The node at a 0-based index; a null node when out of range.
+    XmlNode item(std::size_t index) const;
+
+  private:
+    friend class XmlDocument;
+    friend class XmlNode;
+    std::vector<void*> nodes_;
+    std::size_t cursor_ = 0;
+};
+
+class XmlDocument {
+  public:
+    XmlDocument();
+    ~XmlDocument();
+    XmlDocument(const XmlDocument&) = delete;
+    XmlDocument& operator=(const XmlDocument&) = delete;
+
+    // Loads from text; false (and an empty document) when the text is not well-formed XML or
+    // longer than kMaxXmlText. DOCTYPE declarations are skipped; entities are never expanded.
+    bool loadXml(std::string_view text);
+    // Loads from a file; false (and an empty document) when it cannot be read or parsed.
+    bool load(const std::string& path);
+    // The whole document as XML text without declaration or indentation.
+    std::string xml() const;
+
+    // Elements an XPath selects; an empty list when it matches nothing or is not valid.
+    XmlNodeList selectNodes(const std::string& xpath) const;
+    // The first element with the name among the document's top-level elements, or null.
+    XmlNode selectSingleNode(std::string_view name) const;
+    // The first element with the name anywhere in the document, or null.
+    XmlNode firstElementByName(std::string_view name) const;
+
+    // Creates an element under a parent, or as the document's root when parent is null.
+    // Throws ZlvError when a root already exists and no parent is given.
+    XmlNode createElement(std::string_view name, const XmlNode& parent = XmlNode());
+    // Appends a copy of a node (of any document) under a parent of this document.
+    // Throws ZlvError on null nodes.
+    XmlNode appendCopy(const XmlNode& parent, const XmlNode& node);
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace zelvane::xml

@@ -1,0 +1,456 @@
+// Value rules: decimal places, range, length and forbidden characters with their exact
+// messages, the first-error and appended forms, and bound conversion failures.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "validation/messages.hpp"
+#include "validation/value_rules.hpp"
+#include "zelvane/error.hpp"
+
+namespace {
+
+using zelvane::checkDecimalPlaces;
+using zelvane::checkNumberValue;
+using zelvane::checkStringValue;
+
+// Error text of an earlier row, present when a rule starts with hasError already true.
+const std::string kEarlier = "\r\nEarlier.";
+const std::string kForbidden =
+    "\r\nThe Weight cannot contain any of the following characters:\r\n"
+    "\\ / : * ; ' ? >\" < | , % &";
+
+// Error flag and text of a pass, fresh or after an earlier row's message.
+struct Pass {
+    bool hasError = false;
+    std::string strErr;
+    std::vector<std::string> added;
+
+    static Pass fresh() { return {}; }
+    static Pass afterEarlier() { return {true, kEarlier, {}}; }
+};
+
+Pass startingWith(bool earlier) {
+    return earlier ? Pass::afterEarlier() : Pass::fresh();
+}
+
+// Checks that a rule produced exactly `expected` and kept the flag consistent with it.
+void expectOutcome(const Pass& pass, const std::string& expected) {
+    EXPECT_EQ(pass.strErr, expected);
+    EXPECT_EQ(pass.hasError, !expected.empty());
+}
+
+// The description of the ZlvError the call throws, or "no error".
+template <class Call>
+std::string errorOf(Call call) {
+    try {
+        call();
+    } catch (const zelvane::ZlvError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(CountDecimalPoints, CountsEveryPoint) {
+    const struct {
+        std::string text;
+        int expected;
+    } cases[] = {{"", 0}, {"5", 0}, {"5.5", 1}, {"1.2.3", 2}, {"...", 3}, {"\xc3\xa9.\xc3\xa9", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(zelvane::countDecimalPoints(c.text), c.expected);
+    }
+}
+
+TEST(IsFreeOfForbiddenChars, RefusesEachOfTheFourteen) {
+    const std::string forbidden = "/\\:*;'?>\"<|,&%";
+    ASSERT_EQ(forbidden.size(), 14u);
+    for (char c : forbidden) {
+        SCOPED_TRACE(std::string(1, c));
+        EXPECT_FALSE(zelvane::isFreeOfForbiddenChars(std::string("a") + c + "b"));
+        EXPECT_FALSE(zelvane::isFreeOfForbiddenChars(std::string(1, c)));
+    }
+}
+
+TEST(IsFreeOfForbiddenChars, AcceptsNeighbouringCharacters) {
+    for (const std::string text :
+         {"", "plain text", "-_.!@#$()[]{}~`+=^", "5.50", "a\tb\r\nc", "\xc3\xa4\xc3\xb6",
+          "\xe2\x80\x9cquoted\xe2\x80\x9d", "\xef\xbc\x8f", "\xff\xfe"}) {
+        SCOPED_TRACE(text);
+        EXPECT_TRUE(zelvane::isFreeOfForbiddenChars(text));
+    }
+}
+
+TEST(ForbiddenCharsMessage, IsAppendedByBothRules) {
+    for (char c : std::string("/\\:*;'?>\"<|,&%")) {
+        SCOPED_TRACE(std::string(1, c));
+        const std::string value = std::string("ab") + c;
+        Pass text = Pass::fresh();
+        checkStringValue("", "", value, "Weight", text.hasError, text.strErr);
+        expectOutcome(text, kForbidden);
+        Pass number = Pass::afterEarlier();
+        checkNumberValue("", "Weight", "5" + std::string(1, c), "", "", number.hasError,
+                         number.strErr);
+        expectOutcome(number, kEarlier + "\r\nEnter numeric value for Weight." + kForbidden);
+    }
+}
+
+TEST(CheckDecimalPlaces, MatchesValueAgainstAllowedPlaces) {
+    const std::string numeric = "\r\nEnter numeric value for Weight.";
+    const std::string integer =
+        "\r\nThis is an integer value. You cannot enter decimal value for Weight.";
+    const struct {
+        std::string allowed;
+        std::string value;
+        std::string expected;
+    } cases[] = {
+        // No places allowed: numeric form and no point, checked independently.
+        {"", "12", ""},
+        {"", "-12", ""},
+        {"", " 12 ", ""},
+        {"", "1e3", ""},
+        {"", "12.0", integer},
+        {"", "abc", numeric},
+        {"", "   ", numeric},
+        {"", "a.b", numeric + integer},
+        {"", "1.2.3", numeric + integer},
+        {"0", "12", ""},
+        {"0", "12.0", integer},
+        {"0.4", "12.5", integer},
+        {"abc", "12.0", integer},
+        // One place: the ending stays singular.
+        {"1", "5.0", ""},
+        {"1", "5", "\r\nThe value for Weight requires 1 decimal place."},
+        {"1", "5.", "\r\nThe value for Weight requires 1 decimal place."},
+        {"1", "5.55", "\r\nThe value for Weight requires 1 decimal place."},
+        {"1", "1.2.3",
+         "\r\nOnly 1 decimal point is allowed. The value for Weight requires 1 decimal place."},
+        {"1", "abc", numeric},
+        {"1", "a.b", numeric},
+        {"1", "a.b.c",
+         "\r\nOnly 1 decimal point is allowed. The value for Weight requires 1 decimal place."},
+        // Two places: exactly two digits after one point.
+        {"2", "5.50", ""},
+        {"2", ".50", ""},
+        {"2", "-5.50", ""},
+        {"2", "1.5e1", "\r\nThe value for Weight requires 2 decimal places."},
+        {"2", "5", "\r\nThe value for Weight requires 2 decimal places."},
+        {"2", "5.5", "\r\nThe value for Weight must have 2 decimal places."},
+        {"2", "5.555", "\r\nThe value for Weight requires 2 decimal places."},
+        {"2", "5.", "\r\nThe value for Weight requires 2 decimal places."},
+        {"2", "1.2.3",
+         "\r\nOnly 1 decimal point is allowed. The value for Weight requires 2 decimal places."},
+        {"2", "abc", numeric},
+        {"2", "5.5 ", ""},
+        // The places text is rounded ties to even but inserted as read.
+        {"2.5", "5", "\r\nThe value for Weight requires 2.5 decimal places."},
+        {"2.5", "5.25", ""},
+        {"1.5", "5.5", "\r\nThe value for Weight must have 1.5 decimal places."},
+        {" 2", "5.50", ""},
+        {"3", "5.5", "\r\nThe value for Weight must have 3 decimal places."},
+        // Negative places: any point or none needs more places than allowed.
+        {"-1", "5", "\r\nThe value for Weight requires -1 decimal place."},
+        {"-1", "5.5", "\r\nThe value for Weight requires -1 decimal place."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("allowed '" + c.allowed + "', value '" + c.value + "'");
+        Pass pass = Pass::fresh();
+        checkDecimalPlaces(c.allowed, "Weight", c.value, pass.hasError, pass.strErr);
+        expectOutcome(pass, c.expected);
+    }
+}
+
+TEST(CheckNumberValue, RangeUsesFirstErrorOrAppendedForm) {
+    const std::string r1 =
+        "Please specify a valid default value for Weight.\r\n"
+        "The value must be greater than or equal to 10 and less than or equal to 20.";
+    const std::string r2First =
+        "Please specify a valid default value for Weight.\r\n"
+        "The value must be greater than or equal to 1.";
+    const std::string r2 = "\r\nThe value for Weight must be a greater than  or equal to  1.";
+    const std::string r3First =
+        "Please specify a valid default value for Weight.\r\n"
+        "The value must be less than or equal to 5.";
+    const std::string r3 = "\r\nThe value for Weight must be less than or equal to 5.";
+    const struct {
+        std::string minVal;
+        std::string maxVal;
+        std::string value;
+        bool earlier;
+        std::string expected;
+    } cases[] = {
+        {"10", "20", "20", false, ""},
+        {"10", "20", "10", false, ""},
+        {"10", "20", "15", true, kEarlier},
+        {"10", "20", "21", false, r1},
+        {"10", "20", "9", false, r1},
+        {"10", "20", "21", true, kEarlier + "\r\n" + r1},
+        {"1", "", "1", false, ""},
+        {"1", "", "0", false, r2First},
+        {"1", "", "0", true, kEarlier + r2},
+        {"1", "", "-1e400", false, r2First},
+        {"", "5", "5", false, ""},
+        {"", "5", "6", false, r3First},
+        {"", "5", "6", true, kEarlier + r3},
+        {"", "5", "1e400", true, kEarlier + r3},
+        {"", "5", "6abc", true, kEarlier + r3 + "\r\nEnter numeric value for Weight."},
+        {"", "", "99999", false, ""},
+        {"", "", "-1e400", false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("min '" + c.minVal + "', max '" + c.maxVal + "', value '" + c.value + "'");
+        Pass pass = startingWith(c.earlier);
+        checkNumberValue("", "Weight", c.value, c.maxVal, c.minVal, pass.hasError, pass.strErr);
+        expectOutcome(pass, c.expected);
+    }
+}
+
+TEST(CheckNumberValue, FirstErrorFormReplacesLeftoverText) {
+    bool hasError = false;
+    std::string strErr = "leftover";
+    checkNumberValue("", "Weight", "30", "20", "10", hasError, strErr);
+    EXPECT_TRUE(hasError);
+    EXPECT_EQ(strErr,
+              "Please specify a valid default value for Weight.\r\n"
+              "The value must be greater than or equal to 10 and less than or equal to 20.");
+}
+
+TEST(CheckNumberValue, InsertsBoundsAsRead) {
+    Pass pass = Pass::fresh();
+    checkNumberValue("", "Unit Price", "25", " 20 ", "1e1", pass.hasError, pass.strErr);
+    expectOutcome(pass,
+                  "Please specify a valid default value for Unit Price.\r\n"
+                  "The value must be greater than or equal to 1e1 and less than or equal to  20 .");
+}
+
+TEST(CheckNumberValue, ReportsEveryViolationInOrder) {
+    const std::string numeric = "\r\nEnter numeric value for Weight.";
+    const std::string integer =
+        "\r\nThis is an integer value. You cannot enter decimal value for Weight.";
+    const std::string r1First =
+        "Please specify a valid default value for Weight.\r\n"
+        "The value must be greater than or equal to 10 and less than or equal to 20.";
+    const std::string r2First =
+        "Please specify a valid default value for Weight.\r\n"
+        "The value must be greater than or equal to 1.";
+    const struct {
+        std::string allowed;
+        std::string value;
+        std::string minVal;
+        std::string maxVal;
+        bool earlier;
+        std::string expected;
+    } cases[] = {
+        {"", "20.5", "10", "20", false, r1First + integer},
+        {"", "abc", "1", "", false, r2First + numeric},
+        {"", "1,5", "2", "", false,
+         "Please specify a valid default value for Weight.\r\n"
+         "The value must be greater than or equal to 2." +
+             numeric + kForbidden},
+        {"", "1,5", "", "1", false, numeric + kForbidden},
+        {"", "a.b;", "5", "", true,
+         kEarlier + "\r\nThe value for Weight must be a greater than  or equal to  5." + numeric +
+             integer + kForbidden},
+        {"2", "5.5;", "", "5", true,
+         kEarlier + "\r\nThe value for Weight must be less than or equal to 5." + numeric +
+             kForbidden},
+        {"2", "7.5", "10", "20", false,
+         r1First + "\r\nThe value for Weight must have 2 decimal places."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("value '" + c.value + "'");
+        Pass pass = startingWith(c.earlier);
+        checkNumberValue(c.allowed, "Weight", c.value, c.maxVal, c.minVal, pass.hasError,
+                         pass.strErr);
+        expectOutcome(pass, c.expected);
+    }
+}
+
+TEST(CheckNumberValue, ReportsAddedMessagesWithoutSeparators) {
+    Pass pass = Pass::afterEarlier();
+    checkNumberValue("", "Weight", "a.b;", "", "5", pass.hasError, pass.strErr, &pass.added);
+    EXPECT_EQ(pass.added,
+              (std::vector<std::string>{
+                  "The value for Weight must be a greater than  or equal to  5.",
+                  "Enter numeric value for Weight.",
+                  "This is an integer value. You cannot enter decimal value for Weight.",
+                  "The Weight cannot contain any of the following characters:\r\n"
+                  "\\ / : * ; ' ? >\" < | , % &"}));
+
+    Pass first = Pass::fresh();
+    checkNumberValue("", "Weight", "0", "", "1", first.hasError, first.strErr, &first.added);
+    EXPECT_EQ(first.added, (std::vector<std::string>{first.strErr}));
+
+    Pass clean = Pass::fresh();
+    checkNumberValue("2", "Weight", "5.50", "9", "1", clean.hasError, clean.strErr, &clean.added);
+    EXPECT_TRUE(clean.added.empty());
+}
+
+TEST(CheckNumberValue, BoundConversionFailuresPropagate) {
+    const struct {
+        std::string minVal;
+        std::string maxVal;
+        std::string expected;
+    } cases[] = {
+        {"abc", "20", "Type mismatch: 'abc' is not a number"},
+        {"10", "x", "Type mismatch: 'x' is not a number"},
+        {"abc", "x", "Type mismatch: 'abc' is not a number"},
+        {"abc", "", "Type mismatch: 'abc' is not a number"},
+        {"", "x", "Type mismatch: 'x' is not a number"},
+        {" ", "", "Type mismatch: ' ' is not a number"},
+        {"", "1e999", "Overflow: '1e999' does not fit a double-precision number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("min '" + c.minVal + "', max '" + c.maxVal + "'");
+        Pass pass = Pass::afterEarlier();
+        EXPECT_EQ(errorOf([&] {
+                      checkNumberValue("", "Weight", "5.5;", c.maxVal, c.minVal, pass.hasError,
+                                       pass.strErr);
+                  }),
+                  c.expected);
+        EXPECT_EQ(pass.strErr, kEarlier);
+        EXPECT_TRUE(pass.hasError);
+    }
+}
+
+TEST(CheckStringValue, LengthUsesFirstErrorOrAppendedForm) {
+    const std::string s1First =
+        "Please specify the valid default value for Weight.\r\n"
+        "The value must be a minimum of 3 and a maximum of 5 characters in length.";
+    const std::string s1 =
+        "\r\nPlease specify a valid default value for Weight.\r\n"
+        "The value must be a minimum of 3 and a maximum of 5 characters in length.";
+    const std::string s2First =
+        "Please specify the valid default value for Weight.\r\n"
+        "The value must be a minimum of 3 characters in length.";
+    const std::string s2 = "\r\nThe value for Weight must be a minimum of 3 characters in length.";
+    const std::string s3First =
+        "Please specify the valid default value for Weight.\r\n"
+        "The value must be a maximum of 5 characters in length.";
+    const std::string s3 = "\r\nThe value for Weight must be a maximum of 5 characters in length.";
+    const struct {
+        std::string minLength;
+        std::string maxLength;
+        std::string value;
+        bool earlier;
+        std::string expected;
+    } cases[] = {
+        {"3", "5", "abc", false, ""},
+        {"3", "5", "abcde", false, ""},
+        {"3", "5", "ab", false, s1First},
+        {"3", "5", "abcdef", false, s1First},
+        {"3", "5", "abcdef", true, kEarlier + s1},
+        {"3", "5", "a/b", false, kForbidden},
+        {"3", "5", "abcdef/", false, s1First + kForbidden},
+        {"3", "", "abc", false, ""},
+        {"3", "", "ab", false, s2First},
+        {"3", "", "ab", true, kEarlier + s2},
+        {"", "5", "abcde", false, ""},
+        {"", "5", "abcdef", false, s3First},
+        {"", "5", "abcdef", true, kEarlier + s3},
+        {"", "", std::string(40000, 'x'), false, ""},
+        {"-5", "", "", false, ""},
+        // Lengths count characters, not bytes.
+        {"3", "5", "\xc3\xa4\xc3\xb6\xc3\xbc", false, ""},
+        {"", "5", "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe6\x97\xa5\xe6\x9c\xac", false, ""},
+        {"", "5", "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e", false,
+         s3First},
+        {"3", "", "\xe6\x97\xa5\xe6\x9c\xac", false, s2First},
+        {"3", "5", "\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80", false, ""},
+        {"3", "", "\xff\xfe", false, s2First},
+        {"", "5", "\xff\xfe\xfd\xfc\xfb", false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("min '" + c.minLength + "', max '" + c.maxLength + "', value '" +
+                     c.value.substr(0, 20) + "'");
+        Pass pass = startingWith(c.earlier);
+        checkStringValue(c.minLength, c.maxLength, c.value, "Weight", pass.hasError, pass.strErr);
+        expectOutcome(pass, c.expected);
+    }
+}
+
+TEST(CheckStringValue, LengthBoundsAreRoundedTiesToEvenAndInsertedAsRead) {
+    const struct {
+        std::string minLength;
+        std::string maxLength;
+        std::string value;
+        std::string expected;
+    } cases[] = {
+        {"2.5", "", "ab", ""},
+        {"2.5", "", "a",
+         "Please specify the valid default value for Weight.\r\n"
+         "The value must be a minimum of 2.5 characters in length."},
+        {"3.5", "", "abc",
+         "Please specify the valid default value for Weight.\r\n"
+         "The value must be a minimum of 3.5 characters in length."},
+        {"", "2.5", "ab", ""},
+        {"", "2.5", "abc",
+         "Please specify the valid default value for Weight.\r\n"
+         "The value must be a maximum of 2.5 characters in length."},
+        {" 3 ", "32767", "ab",
+         "Please specify the valid default value for Weight.\r\n"
+         "The value must be a minimum of  3  and a maximum of 32767 characters in length."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("min '" + c.minLength + "', max '" + c.maxLength + "', value " + c.value);
+        Pass pass = Pass::fresh();
+        checkStringValue(c.minLength, c.maxLength, c.value, "Weight", pass.hasError, pass.strErr);
+        expectOutcome(pass, c.expected);
+    }
+}
+
+TEST(CheckStringValue, BoundConversionFailuresPropagate) {
+    const std::string overflow = " does not fit a 16-bit integer (-32768 to 32767)";
+    const struct {
+        std::string minLength;
+        std::string maxLength;
+        std::string expected;
+    } cases[] = {
+        {"40000", "", "Overflow: '40000'" + overflow},
+        {"", "32767.5", "Overflow: '32767.5'" + overflow},
+        {"-32769", "5", "Overflow: '-32769'" + overflow},
+        {"3", "40000", "Overflow: '40000'" + overflow},
+        {"abc", "", "Type mismatch: 'abc' is not a number"},
+        {"abc", "40000", "Type mismatch: 'abc' is not a number"},
+        {"", "5 chars", "Type mismatch: '5 chars' is not a number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("min '" + c.minLength + "', max '" + c.maxLength + "'");
+        Pass pass = Pass::afterEarlier();
+        EXPECT_EQ(errorOf([&] {
+                      checkStringValue(c.minLength, c.maxLength, "a/b", "Weight", pass.hasError,
+                                       pass.strErr);
+                  }),
+                  c.expected);
+        EXPECT_EQ(pass.strErr, kEarlier);
+        EXPECT_TRUE(pass.hasError);
+    }
+}
+
+TEST(MessageForms, AppendOrReplaceByErrorFlag) {
+    const struct {
+        bool useFirstForm;
+        bool earlier;
+        std::string expected;
+    } cases[] = {
+        {false, false, "\r\nappended"},
+        {false, true, kEarlier + "\r\nappended"},
+        {true, false, "first"},
+        {true, true, kEarlier + "\r\nappended"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        Pass pass = startingWith(c.earlier);
+        if (c.useFirstForm)
+            zelvane::addFirstOrAppended("first", "appended", pass.hasError, pass.strErr,
+                                        &pass.added);
+        else
+            zelvane::appendMessage("appended", pass.hasError, pass.strErr, &pass.added);
+        expectOutcome(pass, c.expected);
+        EXPECT_EQ(pass.added.size(), 1u);
+    }
+}
+
+}  // namespace
