@@ -16,4 +16,73 @@ std::string readSample(const std::string& name) {
     return s.str();
 }
 
+std::string xmlEscape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\n': out += "&#10;"; break;
+            case '\r': out += "&#13;"; break;
+            case '\t': out += "&#9;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string defXml(const Def& d) {
+    auto a = [](const char* name, const std::string& v) {
+        return std::string(" ") + name + "=\"" + xmlEscape(v) + "\"";
+    };
+    return "<caTemplates" + a("caId", d.caId) + a("caName", d.caName) +
+           a("controlType", d.controlType) + a("dataType", d.dataType) +
+           a("defaultValue", d.defaultValue) + a("mandatory", d.mandatory) + a("event", d.event) +
+           a("parentId", d.parentId) + a("valueListId", d.valueListId) +
+           a("dependencyId", d.dependencyId) + a("minLength", d.minLength) +
+           a("maxLength", d.maxLength) + a("minVal", d.minVal) + a("maxVal", d.maxVal) +
+           a("allowedDecimalPlaces", d.allowedDecimalPlaces) + a("dateType", d.dateType) + "/>";
+}
+
+std::string definitionsXml(const std::vector<Def>& defs) {
+    std::string xml = "<entityTypes>";
+    for (const Def& d : defs) xml += defXml(d);
+    return xml + "</entityTypes>";
+}
+
+std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& values) {
+    std::string xml = "<cas>";
+    for (const auto& [id, value] : values)
+        xml += "<ca id=\"" + xmlEscape(id) + "\" value=\"" + xmlEscape(value) + "\"/>";
+    return xml + "</cas>";
+}
+
+Harness::Harness() : platform(resourceDir()), control(platform) {}
+
+void Harness::init(const std::string& mode, const std::vector<Def>& defs) {
+    control.setMode(mode);
+    control.setDateOnlyFormat("dd/MM/yyyy");
+    control.setTimeOnlyFormat("hh:mm");
+    control.setDateTimeFormat("dd/MM/yyyy hh:mm");
+    control.setAttributeXML(definitionsXml(defs));
+    control.Intialize();
+}
+
+std::string Harness::cell(int row, const std::string& key) {
+    auto rows = platform.grid().GetRowSet();
+    if (!rows || row < 0 || row >= rows->recordCount()) return "<none>";
+    return zelvane::cellTextOrEmpty(rows->row(row)->value(key));
+}
+
+zelvane::CellValue Harness::value(int row, const std::string& key) {
+    return platform.grid().GetRowSet()->row(row)->value(key);
+}
+
+int Harness::rowCount() {
+    auto rows = platform.grid().GetRowSet();
+    return rows ? rows->recordCount() : 0;
+}
+
 }  // namespace zlvtest

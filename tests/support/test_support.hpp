@@ -1,13 +1,57 @@
 #pragma once
-// Shared fixtures for the test programs: a headless control on the shipped resources.
+// Shared fixtures for the test programs: a headless control on the shipped resources, and
+// builders for definitions and values documents.
+
+#include <zelvane/custom_attr.hpp>
+#include <zelvane/headless/headless_platform.hpp>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zlvtest {
 
-// The folder holding Templates/ and Images/ as shipped.
+// The folder holding Templates/, Images/ and samples/ as shipped.
 std::string resourceDir();
 // Reads a file below resources/samples/.
 std::string readSample(const std::string& name);
+
+// One caTemplates definition; every attribute is written, empty ones as "".
+struct Def {
+    std::string caId;
+    std::string caName;
+    std::string controlType = "TextBox";
+    std::string dataType = "string";
+    std::string defaultValue;
+    std::string mandatory = "false";
+    std::string event;
+    std::string parentId;
+    std::string valueListId;
+    std::string dependencyId;
+    std::string minLength, maxLength, minVal, maxVal, allowedDecimalPlaces, dateType;
+};
+
+std::string xmlEscape(const std::string& text);
+// <caTemplates .../> for one definition.
+std::string defXml(const Def& d);
+// <entityTypes> holding the definitions.
+std::string definitionsXml(const std::vector<Def>& defs);
+// <cas> holding one <ca id value/> per pair.
+std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& values);
+
+// A control on the headless platform with the shipped resources.
+struct Harness {
+    Harness();
+    // Sets mode and definitions (and the three date patterns) and calls Intialize.
+    void init(const std::string& mode, const std::vector<Def>& defs);
+    // A cell of the grid as text ("" when unset); "<none>" when there is no such row.
+    std::string cell(int row, const std::string& key);
+    // The raw cell value.
+    zelvane::CellValue value(int row, const std::string& key);
+    int rowCount();
+
+    zelvane::headless::HeadlessPlatform platform;
+    zelvane::ZlvCustomAttr control;
+};
 
 }  // namespace zlvtest
