@@ -15,17 +15,21 @@ pugi::xml_node toNode(void* handle) {
     return pugi::xml_node(static_cast<pugi::xml_node_struct*>(handle));
 }
 
-void* toHandle(pugi::xml_node node) {
-    return node.internal_object();
+void* toHandle(pugi::xml_node node) { return node.internal_object(); }
+
+// A well-formed document has exactly one top-level element.
+bool hasSingleRoot(const pugi::xml_document& doc) {
+    int elements = 0;
+    for (pugi::xml_node c : doc.children())
+        if (c.type() == pugi::node_element) ++elements;
+    return elements == 1;
 }
 
 }  // namespace
 
 // XmlNode
 
-std::string XmlNode::name() const {
-    return toNode(handle_).name();
-}
+std::string XmlNode::name() const { return toNode(handle_).name(); }
 
 std::string XmlNode::attribute(std::string_view name) const {
     if (isNull()) return {};
@@ -90,8 +94,9 @@ bool XmlDocument::loadXml(std::string_view text) {
     if (text.size() > kMaxXmlText) return false;
     pugi::xml_parse_result r =
         impl_->doc.load_buffer(text.data(), text.size(), kParseFlags, pugi::encoding_utf8);
-    if (!r) impl_->doc.reset();
-    return static_cast<bool>(r);
+    const bool ok = r && hasSingleRoot(impl_->doc);
+    if (!ok) impl_->doc.reset();
+    return ok;
 }
 
 bool XmlDocument::load(const std::string& path) {

@@ -65,8 +65,9 @@ class XmlDocument {
     XmlDocument(const XmlDocument&) = delete;
     XmlDocument& operator=(const XmlDocument&) = delete;
 
-    // Loads from text; false (and an empty document) when the text is not well-formed XML or
-    // longer than kMaxXmlText. DOCTYPE declarations are skipped; entities are never expanded.
+    // Loads from text; false (and an empty document) when the text is not well-formed XML with
+    // one root element, or longer than kMaxXmlText. DOCTYPE declarations are skipped; entities are
+    // never expanded.
     bool loadXml(std::string_view text);
     // Loads from a file; false (and an empty document) when it cannot be read or parsed.
     bool load(const std::string& path);

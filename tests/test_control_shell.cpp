@@ -1,0 +1,106 @@
+// The control object: plain-store properties, child controls, resizing.
+#include "support/test_support.hpp"
+
+#include <gtest/gtest.h>
+
+using zlvtest::Harness;
+
+TEST(ControlShell, PropertiesStartEmptyAndReadBackExactly) {
+    Harness h;
+    auto& c = h.control;
+    EXPECT_FALSE(c.IsDataChanged());
+    for (const std::string* p : {&c.EntityTypeId(), &c.mode(), &c.DateTimeFormat(),
+                                 &c.DateOnlyFormat(), &c.TimeOnlyFormat(), &c.AttributeXML(),
+                                 &c.LayoutXML(), &c.CopyTemplateXML()})
+        EXPECT_EQ(*p, "");
+    const std::string odd = "  Mixed Ü\r\n text  ";
+    c.setEntityTypeId(odd);
+    c.setMode(odd);
+    c.setDateTimeFormat(odd);
+    c.setDateOnlyFormat(odd);
+    c.setTimeOnlyFormat(odd);
+    c.setAttributeXML(odd);
+    c.setLayoutXML(odd);
+    c.setCopyTemplateXML(odd);
+    c.setIsDataChanged(true);
+    for (const std::string* p : {&c.EntityTypeId(), &c.mode(), &c.DateTimeFormat(),
+                                 &c.DateOnlyFormat(), &c.TimeOnlyFormat(), &c.AttributeXML(),
+                                 &c.LayoutXML(), &c.CopyTemplateXML()})
+        EXPECT_EQ(*p, odd);
+    EXPECT_TRUE(c.IsDataChanged());
+}
+
+TEST(ControlShell, ChildControlsHaveTheirDesignTimeSettings) {
+    Harness h;
+    auto& p = h.platform;
+    EXPECT_EQ(p.cmdPicker().text(), "Select");
+    EXPECT_EQ(p.text1().container(), &p.picture1());
+    EXPECT_FALSE(p.picture1().visible());
+    EXPECT_FALSE(p.cmdPicker().visible());
+    EXPECT_FALSE(p.dateTimePicker().visible());
+    EXPECT_FALSE(p.comboBox().visible());
+    EXPECT_EQ(p.dateTimePicker().displayFormat(), "yyyy-MM-dd hh:mm");
+}
+
+TEST(ControlShell, GridAlwaysFillsTheControl) {
+    Harness h;
+    auto& grid = h.platform.grid();
+    const std::pair<int, int> sizes[] = {{6000, 4000}, {1500, 300}, {0, 0}, {90000, 45000}};
+    for (auto [w, hgt] : sizes) {
+        grid.move(100, 200, 5, 5);
+        h.platform.resize(w, hgt);
+        EXPECT_EQ(grid.left(), 0);
+        EXPECT_EQ(grid.top(), 0);
+        EXPECT_EQ(grid.width(), w);
+        EXPECT_EQ(grid.height(), hgt);
+    }
+}
+
+TEST(ControlShell, BlankDefinitionsChangeNothing) {
+    Harness h;
+    h.init("CREATE", {zlvtest::Def{.caId = "A"}});
+    h.control.setIsDataChanged(true);
+    h.control.setAttributeXML("   ");
+    h.control.Intialize();
+    EXPECT_EQ(h.rowCount(), 1);
+    EXPECT_TRUE(h.control.IsDataChanged());
+    EXPECT_TRUE(h.platform.messages().empty());
+}
+
+TEST(ControlShell, IntializeClearsTheChangeFlagAndRebuilds) {
+    Harness h;
+    h.init("CREATE", {zlvtest::Def{.caId = "A"}, zlvtest::Def{.caId = "B"}});
+    h.control.setIsDataChanged(true);
+    h.init("CREATE", {zlvtest::Def{.caId = "C"}});
+    EXPECT_FALSE(h.control.IsDataChanged());
+    ASSERT_EQ(h.rowCount(), 1);
+    EXPECT_EQ(h.cell(0, "AttributeID"), "C");
+}
+
+TEST(ControlShell, ModeLayoutPerMode) {
+    struct Case {
+        const char* mode;
+        bool valueCaption, requiredHidden, allShown, emptyShown;
+        int attrWidth, valueWidth;
+    };
+    const Case cases[] = {
+        {"CREATE", false, false, false, false, 2000, 3000},
+        {"retrieval", false, false, false, false, 2000, 3000},
+        {"RETRIEVAL", true, true, false, false, 2500, 3100},
+        {"COPYACROSS", true, true, true, true, 2500, 3100},
+        {"CLONE", false, false, false, false, 2500, 4000},
+    };
+    for (const Case& k : cases) {
+        Harness h;
+        h.init(k.mode, {zlvtest::Def{.caId = "A"}});
+        auto& g = h.platform.grid();
+        EXPECT_EQ(g.column(8).caption == "Value", k.valueCaption) << k.mode;
+        EXPECT_EQ(g.column(9).hidden, k.requiredHidden) << k.mode;
+        EXPECT_EQ(!g.column(19).hidden, k.allShown) << k.mode;
+        EXPECT_EQ(!g.column(20).hidden, k.emptyShown) << k.mode;
+        EXPECT_TRUE(g.column(21).hidden) << k.mode;
+        EXPECT_EQ(g.column(7).width, k.attrWidth) << k.mode;
+        EXPECT_EQ(g.column(8).width, k.valueWidth) << k.mode;
+        EXPECT_EQ(g.column(9).activation, std::string(k.mode) == "CLONE" ? 2 : 0) << k.mode;
+    }
+}

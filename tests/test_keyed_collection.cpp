@@ -1,0 +1,62 @@
+// Keyed collection: insertion order, keys ignoring case (Unicode), positions, refusals.
+#include <zelvane/error.hpp>
+#include <zelvane/keyed_collection.hpp>
+
+#include <gtest/gtest.h>
+
+using zelvane::CellValue;
+using zelvane::KeyedCollection;
+using zelvane::ZlvError;
+
+TEST(KeyedCollection, KeepsInsertionOrderAndItemsAsStored) {
+    KeyedCollection c;
+    c.Add(std::string("first"), std::string("k1"));
+    c.Add(CellValue{}, std::string("k2"));
+    c.Add(true);
+    ASSERT_EQ(c.Count(), 3u);
+    EXPECT_EQ(std::get<std::string>(c.Item(1)), "first");
+    EXPECT_TRUE(zelvane::isUnset(c.Item(2)));
+    EXPECT_TRUE(std::get<bool>(c.Item(3)));
+    EXPECT_FALSE(c.KeyAt(3).has_value());
+    EXPECT_EQ(*c.KeyAt(2), "k2");
+}
+
+TEST(KeyedCollection, KeysCompareIgnoringCaseBeyondAscii) {
+    KeyedCollection c;
+    c.Add(std::string("v"), std::string("Straße_Ä"));
+    EXPECT_TRUE(c.Contains("STRASSE_ä"));
+    EXPECT_EQ(std::get<std::string>(c.Item("strasse_ä")), "v");
+    EXPECT_FALSE(c.Contains("Strase_A"));
+}
+
+TEST(KeyedCollection, DuplicateKeyIsRefusedAndCollectionUnchanged) {
+    KeyedCollection c;
+    c.Add(std::string("a"), std::string("CA_1"));
+    try {
+        c.Add(std::string("b"), std::string("ca_1"));
+        FAIL() << "duplicate accepted";
+    } catch (const ZlvError& e) {
+        EXPECT_NE(std::string(e.what()).find("ca_1"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(c.Count(), 1u);
+}
+
+TEST(KeyedCollection, OutOfRangeAndMissingKeysAreErrors) {
+    KeyedCollection c;
+    EXPECT_THROW(c.Item(1), ZlvError);
+    EXPECT_THROW(c.Item(0), ZlvError);
+    EXPECT_THROW(c.Item("x"), ZlvError);
+    EXPECT_THROW(c.Remove("x"), ZlvError);
+    EXPECT_FALSE(c.Contains("x"));
+}
+
+TEST(KeyedCollection, RemoveKeepsTheOthersAddressable) {
+    KeyedCollection c;
+    for (const char* k : {"a", "b", "c"}) c.Add(std::string(k), std::string(k));
+    c.Remove("B");
+    ASSERT_EQ(c.Count(), 2u);
+    EXPECT_EQ(std::get<std::string>(c.Item(2)), "c");
+    EXPECT_EQ(std::get<std::string>(c.Item("C")), "c");
+    c.Add(std::string("b2"), std::string("b"));
+    EXPECT_EQ(std::get<std::string>(c.Item(3)), "b2");
+}

@@ -1,0 +1,121 @@
+// The XML document service: loading, selecting, 16-bit counts, writing and escaping.
+#include <zelvane/error.hpp>
+
+#include "xml/xml_document.hpp"
+
+#include <gtest/gtest.h>
+
+using zelvane::ZlvError;
+using zelvane::xml::XmlDocument;
+using zelvane::xml::XmlNode;
+
+namespace {
+
+std::string manyElements(std::size_t n) {
+    std::string xml = "<cas>";
+    for (std::size_t i = 0; i < n; ++i) xml += "<ca id=\"" + std::to_string(i) + "\"/>";
+    return xml + "</cas>";
+}
+
+}  // namespace
+
+TEST(XmlService, SelectsElementsInDocumentOrderAndReadsAttributes) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadXml(R"(<cas><ca id="a" value="1"/><x/><ca id="b"/></cas>)"));
+    auto list = doc.selectNodes("/cas/ca");
+    ASSERT_EQ(list.length(), 2);
+    XmlNode first = list.nextNode();
+    EXPECT_EQ(first.attribute("id"), "a");
+    EXPECT_EQ(first.attribute("value"), "1");
+    XmlNode second = list.nextNode();
+    EXPECT_EQ(second.attribute("value"), "");  // missing attribute reads ""
+    EXPECT_TRUE(list.nextNode().isNull());
+    EXPECT_EQ(list.item(1).attribute("id"), "b");
+    EXPECT_TRUE(list.item(7).isNull());
+}
+
+TEST(XmlService, CountsAre16BitWithOverflowBeyond32767) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadXml(manyElements(32767)));
+    EXPECT_EQ(doc.selectNodes("/cas/ca").length(), 32767);
+    ASSERT_TRUE(doc.loadXml(manyElements(32768)));
+    auto list = doc.selectNodes("/cas/ca");
+    EXPECT_EQ(list.size(), 32768u);
+    try {
+        (void)list.length();
+        FAIL() << "no overflow";
+    } catch (const ZlvError& e) {
+        EXPECT_STREQ(e.what(), "Overflow: the node count 32768 exceeds 32767");
+    }
+}
+
+TEST(XmlService, FailedLoadSelectsNothingAndStillSerialises) {
+    const char* bad[] = {"", "   ", "not xml", "<cas><ca id='1'>", "<a></b>", "<a/><b/>"};
+    for (const char* text : bad) {
+        XmlDocument doc;
+        EXPECT_FALSE(doc.loadXml(text)) << text;
+        EXPECT_EQ(doc.selectNodes("/cas/ca").length(), 0) << text;
+        EXPECT_EQ(doc.xml(), "") << text;
+    }
+}
+
+TEST(XmlService, BadXPathSelectsNothing) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadXml("<a/>"));
+    EXPECT_EQ(doc.selectNodes("/a[").length(), 0);
+}
+
+TEST(XmlService, EntitiesAreNeverExpandedAndDoctypeIsSkipped) {
+    XmlDocument doc;
+    const char* text = R"(<!DOCTYPE cas [<!ENTITY x SYSTEM "file:///etc/passwd">]><cas><ca id="&x;"/></cas>)";
+    doc.loadXml(text);
+    auto list = doc.selectNodes("/cas/ca");
+    if (list.size() == 1) {
+        EXPECT_EQ(list.item(0).attribute("id").find("root"), std::string::npos);
+    }
+}
+
+TEST(XmlService, WritesElementsWithEscapedAttributesInOrder) {
+    XmlDocument doc;
+    XmlNode root = doc.createElement("cas");
+    XmlNode ca = doc.createElement("ca", root);
+    ca.setAttribute("id", "A&B");
+    ca.setAttribute("value", "<\"x\">\r\n\tü");
+    EXPECT_EQ(ca.outerXml(), "<ca id=\"A&amp;B\" value=\"&lt;&quot;x&quot;>&#13;&#10;&#09;ü\"/>");
+    EXPECT_THROW(doc.createElement("second"), ZlvError);
+
+    XmlDocument reread;
+    ASSERT_TRUE(reread.loadXml(doc.xml()));
+    EXPECT_EQ(reread.selectNodes("/cas/ca").item(0).attribute("value"), "<\"x\">\r\n\tü");
+}
+
+TEST(XmlService, AppendsCopiesAcrossDocuments) {
+    XmlDocument source;
+    ASSERT_TRUE(source.loadXml(R"(<cas><updateCAs objectId="1"/><updateCAs objectId="2"/></cas>)"));
+    XmlDocument target;
+    XmlNode root = target.createElement("updateEntityType");
+    root.setAttribute("objectId", "E");
+    auto children = source.firstElementByName("cas").childNodes();
+    for (std::size_t i = 0; i < children.size(); ++i) target.appendCopy(root, children.item(i));
+    EXPECT_EQ(target.xml(),
+              "<updateEntityType objectId=\"E\"><updateCAs objectId=\"1\"/><updateCAs "
+              "objectId=\"2\"/></updateEntityType>");
+    EXPECT_EQ(source.selectSingleNode("cas").name(), "cas");
+    EXPECT_TRUE(source.selectSingleNode("updateCAs").isNull());
+}
+
+TEST(XmlService, InvalidUtf8IsKeptAsBytesWithoutFailing) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadXml("<cas><ca id=\"\xff\xc3\"/></cas>"));
+    EXPECT_EQ(doc.selectNodes("/cas/ca").item(0).attribute("id"), "\xff\xc3");
+}
+
+TEST(XmlService, DeepNestingDoesNotCrash) {
+    std::string deep;
+    for (int i = 0; i < 10000; ++i) deep += "<a>";
+    for (int i = 0; i < 10000; ++i) deep += "</a>";
+    XmlDocument doc;
+    EXPECT_TRUE(doc.loadXml(deep));
+    EXPECT_EQ(doc.selectNodes("/cas/ca").length(), 0);
+    EXPECT_FALSE(doc.xml().empty());
+}
