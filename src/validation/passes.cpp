@@ -1,20 +1,171 @@
 #include "validation/passes.hpp"
 
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
 #include <zelvane/error.hpp>
 
-// Not built yet: every member below reports that it is missing.
+#include "model/columns.hpp"
+#include "text/number_text.hpp"
+#include "text/unicode.hpp"
+#include "validation/messages.hpp"
+#include "validation/value_rules.hpp"
+
 namespace zelvane {
+namespace {
 
-bool Validate(ControlState&) {
-    throw ZlvError("not built yet: bool Validate");
+// What one pass shares with every rule: the caller's error text (written in place, so a
+// failure leaves the messages added so far with the caller), the error flag, and the
+// messages added for the row being checked.
+struct Pass {
+    explicit Pass(std::string& err) : strErr(err) {}
+    std::string& strErr;
+    bool hasError = false;
+    std::vector<std::string> rowMessages;
+};
+
+enum class ValueKind { Number, String, Other };
+
+// The cells every pass reads first from a row; a cell without a value reads "".
+struct RowTexts {
+    std::string value;
+    ValueKind kind = ValueKind::Other;
+    std::string name;
+};
+
+ValueKind kindOf(const std::string& dataType) {
+    if (text::equalsIgnoringCase(dataType, "number")) return ValueKind::Number;
+    if (text::equalsIgnoringCase(dataType, "string")) return ValueKind::String;
+    return ValueKind::Other;
 }
 
-bool validateCreate(ControlState&, std::string&) {
-    throw ZlvError("not built yet: bool validateCreate");
+RowTexts readRowTexts(const Row& row) {
+    RowTexts t;
+    t.value = row.textOrEmpty(col::Value);
+    t.kind = kindOf(row.textOrEmpty(col::dataType));
+    t.name = row.textOrEmpty(col::Attribute);
+    return t;
 }
 
-bool validateRetrieval(ControlState&, std::string&) {
-    throw ZlvError("not built yet: bool validateRetrieval");
+// The number rule, then the value text goes back into the cell unchanged.
+void checkNumberRow(Row& row, const RowTexts& t, Pass& pass) {
+    checkNumberValue(row.textOrEmpty(col::allowedDecimalPlaces), t.name, t.value,
+                     row.textOrEmpty(col::maxVal), row.textOrEmpty(col::minVal), pass.hasError,
+                     pass.strErr, &pass.rowMessages);
+    row.setValue(col::Value, t.value);
+}
+
+void checkStringRow(const Row& row, const RowTexts& t, Pass& pass) {
+    checkStringValue(row.textOrEmpty(col::minLength), row.textOrEmpty(col::maxLength), t.value,
+                     t.name, pass.hasError, pass.strErr, &pass.rowMessages);
+}
+
+// The value rules of the row's data type; other data types have none.
+void checkValueByType(Row& row, const RowTexts& t, Pass& pass) {
+    switch (t.kind) {
+        case ValueKind::Number:
+            checkNumberRow(row, t, pass);
+            break;
+        case ValueKind::String:
+            checkStringRow(row, t, pass);
+            break;
+        case ValueKind::Other:
+            break;
+    }
+}
+
+// An apply-option cell equals false when it holds Boolean false or a text that reads as
+// false ("0", "false" in any case), as the option handling writes "0" into the options not
+// chosen. A text that reads as no Boolean at all (such as "" or "yes") is not false, and an
+// unset cell never is: neither asks the user for an option.
+bool equalsFalse(const CellValue& v) {
+    if (const bool* flag = std::get_if<bool>(&v)) return !*flag;
+    const std::string* txt = std::get_if<std::string>(&v);
+    if (txt == nullptr) return false;
+    try {
+        return !text::textToBoolean(*txt);
+    } catch (const ZlvError&) {
+        return false;
+    }
+}
+
+// In copy-across mode a row must have ApplyToAll or ApplyToEmptyOnly chosen; ApplyToNone
+// alone does not count.
+void checkApplyOptions(const ControlState& s, const Row& row, const RowTexts& t, Pass& pass) {
+    if (!s.modeIs("COPYACROSS")) return;
+    if (equalsFalse(row.value(col::ApplyToAll)) && equalsFalse(row.value(col::ApplyToEmptyOnly)))
+        appendMessage("Select an Apply option for " + t.name + ".", pass.hasError, pass.strErr,
+                      &pass.rowMessages);
+}
+
+// A required row (Required reads "true" ignoring case; unset is not required) must have a
+// value.
+void checkRequiredValue(const Row& row, const RowTexts& t, Pass& pass) {
+    if (!text::equalsIgnoringCase(row.textOrEmpty(col::Required), "true")) return;
+    addFirstOrAppended("Please specify the valid default value for " + t.name + ".",
+                       "Please specify a valid default value for " + t.name + ".", pass.hasError,
+                       pass.strErr, &pass.rowMessages);
+}
+
+// Keeps the messages the row just got for the host, then starts afresh for the next row.
+void recordRowProblems(ControlState& s, const Row& row, Pass& pass) {
+    if (pass.rowMessages.empty()) return;
+    RowProblems problems;
+    problems.attributeId = row.textOrEmpty(col::AttributeID);
+    problems.rowIndex = row.index();
+    problems.messages = std::move(pass.rowMessages);
+    pass.rowMessages.clear();
+    s.validationProblems.push_back(std::move(problems));
+}
+
+// Visits every row in grid order, each one completely before the next. When a check fails
+// the row's messages so far are still recorded before the failure goes on to the caller.
+template <class CheckRow>
+void walkRows(ControlState& s, Pass& pass, CheckRow checkRow) {
+    for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling()) {
+        try {
+            checkRow(*row);
+        } catch (...) {
+            recordRowProblems(s, *row, pass);
+            throw;
+        }
+        recordRowProblems(s, *row, pass);
+    }
+}
+
+}  // namespace
+
+bool Validate(ControlState&) { return true; }
+
+bool validateCreate(ControlState& s, std::string& strErr) {
+    strErr.clear();
+    s.validationProblems.clear();
+    Pass pass(strErr);
+    walkRows(s, pass, [&](Row& row) {
+        const RowTexts t = readRowTexts(row);
+        // An empty value is never checked here, not even for a required row.
+        if (!t.value.empty()) checkValueByType(row, t, pass);
+    });
+    return !pass.hasError;
+}
+
+bool validateRetrieval(ControlState& s, std::string& strErr) {
+    if (!s.grid.retrievalSwitch()) return true;
+    strErr.clear();
+    s.validationProblems.clear();
+    Pass pass(strErr);
+    walkRows(s, pass, [&](Row& row) {
+        const RowTexts t = readRowTexts(row);
+        if (t.value.empty()) {
+            checkApplyOptions(s, row, t, pass);
+            checkRequiredValue(row, t, pass);
+        } else if (t.kind != ValueKind::Other) {
+            checkApplyOptions(s, row, t, pass);
+            checkValueByType(row, t, pass);
+        }
+    });
+    return !pass.hasError;
 }
 
 }  // namespace zelvane

@@ -1,0 +1,369 @@
+// Validation passes driven as a host does: rows loaded by Intialize, cells set as the user
+// would leave them, then Validate, validateCreate and validateRetrieval with the error text
+// and the per-row problems the host reads back.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.hpp"
+#include "zelvane/error.hpp"
+
+namespace {
+
+using zelvane::CellValue;
+using zelvane::ZlvError;
+
+// One attribute row as the test leaves it before a pass.
+struct R {
+    std::string name;
+    std::string dataType = "string";
+    CellValue value = std::string();
+    CellValue required = std::string("false");
+    std::string minLength, maxLength, minVal, maxVal, places;
+    bool noApplyOption = false;  // ApplyToAll and ApplyToEmptyOnly set to false
+};
+
+void load(zlvtest::Harness& h, const std::string& mode, const std::vector<R>& rows) {
+    std::vector<zlvtest::Def> defs;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const R& r = rows[i];
+        defs.push_back({.caId = "ca" + std::to_string(i),
+                        .caName = r.name,
+                        .dataType = r.dataType,
+                        .minLength = r.minLength,
+                        .maxLength = r.maxLength,
+                        .minVal = r.minVal,
+                        .maxVal = r.maxVal,
+                        .allowedDecimalPlaces = r.places});
+    }
+    h.init(mode, defs);
+    ASSERT_EQ(h.rowCount(), static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        auto row = h.platform.grid().GetRowSet()->row(static_cast<int>(i));
+        row->setValue("Value", rows[i].value);
+        row->setValue("Required", rows[i].required);
+        if (!rows[i].noApplyOption) continue;
+        row->setValue("ApplyToAll", false);
+        row->setValue("ApplyToEmptyOnly", false);
+    }
+}
+
+void setCell(zlvtest::Harness& h, int row, const std::string& key, CellValue v) {
+    h.platform.grid().GetRowSet()->row(row)->setValue(key, std::move(v));
+}
+
+struct Outcome {
+    bool ok;
+    std::string strErr;
+};
+
+Outcome create(zlvtest::Harness& h, std::string strErr = "stale") {
+    bool ok = h.control.validateCreate(strErr);
+    return {ok, strErr};
+}
+
+Outcome retrieval(zlvtest::Harness& h, std::string strErr = "stale") {
+    bool ok = h.control.validateRetrieval(strErr);
+    return {ok, strErr};
+}
+
+void expectOutcome(const Outcome& got, const std::string& expected) {
+    EXPECT_EQ(got.strErr, expected);
+    EXPECT_EQ(got.ok, expected.empty());
+}
+
+// The last pass's problems as "id|index|message;message".
+std::vector<std::string> problems(zlvtest::Harness& h) {
+    std::vector<std::string> out;
+    for (const auto& p : h.control.lastValidationProblems()) {
+        std::string line = p.attributeId + "|" + std::to_string(p.rowIndex) + "|";
+        for (std::size_t i = 0; i < p.messages.size(); ++i) line += (i ? ";" : "") + p.messages[i];
+        out.push_back(line);
+    }
+    return out;
+}
+
+const std::string kCodeTooLongFirst =
+    "Please specify the valid default value for Code.\r\nThe value must be a maximum of 3 "
+    "characters in length.";
+const std::string kCodeTooLong = "The value for Code must be a maximum of 3 characters in length.";
+const std::string kSizeNotInteger =
+    "\r\nEnter numeric value for Size.\r\nThis is an integer value. You cannot enter decimal "
+    "value for Size.";
+
+std::string forbidden(const std::string& name) {
+    return "\r\nThe " + name + " cannot contain any of the following characters:\r\n" +
+           "\\ / : * ; ' ? >\" < | , % &";
+}
+
+TEST(ValidationPasses, ErrorTextsOfBothPasses) {
+    const R code{.name = "Code", .value = std::string("abcd"), .maxLength = "3"};
+    const struct {
+        const char* what;
+        std::string mode;
+        std::vector<R> rows;
+        std::string createErr, retrievalErr;
+    } cases[] = {
+        {"first error, then appended forms in row order",
+         "RETRIEVAL",
+         {code,
+          {.name = "Weight",
+           .dataType = "number",
+           .value = std::string("25"),
+           .minVal = "10",
+           .maxVal = "20"},
+          {.name = "Size", .dataType = "number", .value = std::string("a.b")},
+          {.name = "Note", .required = std::string("true")}},
+         kCodeTooLongFirst +
+             "\r\nPlease specify a valid default value for Weight.\r\nThe value must be greater "
+             "than or equal to 10 and less than or equal to 20." +
+             kSizeNotInteger,
+         kCodeTooLongFirst +
+             "\r\nPlease specify a valid default value for Weight.\r\nThe value must be greater "
+             "than or equal to 10 and less than or equal to 20." +
+             kSizeNotInteger + "\r\nPlease specify a valid default value for Note."},
+        {"required rows before a value error; create skips empty values",
+         "RETRIEVAL",
+         {{.name = "Note", .required = std::string("true"), .minLength = "2"},
+          {.name = "Memo",
+           .dataType = "number",
+           .value = CellValue(),
+           .required = std::string("true")},
+          code},
+         kCodeTooLongFirst,
+         "Please specify the valid default value for Note.\r\nPlease specify a valid default "
+         "value for Memo.\r\n" +
+             kCodeTooLong},
+        {"Required in any case, as Boolean, unset or 1",
+         "CREATE",
+         {{.name = "A", .required = std::string("TRUE")},
+          {.name = "B", .required = std::string("1")},
+          {.name = "C", .value = CellValue(), .required = true},
+          {.name = "D", .required = CellValue()}},
+         "",
+         "Please specify the valid default value for A.\r\nPlease specify a valid default value "
+         "for C."},
+        {"a forbidden character flags the error without a first form",
+         "RETRIEVAL",
+         {{.name = "Ref", .value = std::string("a/b")}, code},
+         forbidden("Ref") + "\r\n" + kCodeTooLong,
+         forbidden("Ref") + "\r\n" + kCodeTooLong},
+        {"data types in any case; other data types unchecked",
+         "RETRIEVAL",
+         {{.name = "Qty", .dataType = "NUMBER", .value = std::string("abc")},
+          {.name = "Tag", .dataType = "String", .value = std::string("x/"), .minLength = "2"},
+          {.name = "Due", .dataType = "date", .value = std::string("a/b"), .maxLength = "1"},
+          {.name = "Misc", .dataType = "", .value = std::string("1,2")},
+          {.name = "Cnt", .dataType = "numbers", .value = std::string("x")}},
+         "\r\nEnter numeric value for Qty." + forbidden("Tag"),
+         "\r\nEnter numeric value for Qty." + forbidden("Tag")},
+        {"blank values are checked",
+         "RETRIEVAL",
+         {{.name = "Qty", .dataType = "number", .value = std::string("   ")},
+          {.name = "Code",
+           .value = std::string("  "),
+           .required = std::string("true"),
+           .minLength = "4"}},
+         "\r\nEnter numeric value for Qty.\r\nThe value for Code must be a minimum of 4 "
+         "characters in length.",
+         "\r\nEnter numeric value for Qty.\r\nThe value for Code must be a minimum of 4 "
+         "characters in length."},
+        {"copy-across: apply option first, then the row's other checks",
+         "COPYACROSS",
+         {{.name = "Code", .value = std::string("abcd"), .maxLength = "3", .noApplyOption = true},
+          {.name = "Note", .required = std::string("true"), .noApplyOption = true},
+          {.name = "Due", .dataType = "date", .value = std::string("x"), .noApplyOption = true},
+          {.name = "Tag", .value = std::string("ok")}},
+         kCodeTooLongFirst,
+         "\r\nSelect an Apply option for Code.\r\n" + kCodeTooLong +
+             "\r\nSelect an Apply option for Note.\r\nPlease specify a valid default value for "
+             "Note."},
+        {"valid values pass",
+         "RETRIEVAL",
+         {{.name = "Price",
+           .dataType = "number",
+           .value = std::string("5.50"),
+           .minVal = "1",
+           .maxVal = "10",
+           .places = "2"},
+          {.name = "Code", .value = std::string("abc"), .minLength = "3", .maxLength = "5"},
+          {.name = "Qty", .dataType = "Number", .value = std::string("12")}},
+         "",
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        zlvtest::Harness h;
+        load(h, c.mode, c.rows);
+        expectOutcome(create(h), c.createErr);
+        expectOutcome(retrieval(h), c.retrievalErr);
+    }
+}
+
+TEST(ValidationPasses, ApplyOptionCellsInCopyAcross) {
+    const CellValue unset;
+    const struct {
+        std::string mode;
+        CellValue all, emptyOnly, none;
+        bool asked;
+    } cases[] = {
+        {"COPYACROSS", true, unset, unset, false},  // as Intialize leaves it
+        {"COPYACROSS", false, false, unset, true},
+        {"COPYACROSS", false, false, true, true},  // ApplyToNone alone does not count
+        {"COPYACROSS", std::string("0"), std::string("false"), std::string("1"), true},
+        {"COPYACROSS", std::string("FALSE"), false, unset, true},
+        {"COPYACROSS", false, unset, unset, false},
+        {"COPYACROSS", false, true, unset, false},
+        {"COPYACROSS", std::string("1"), false, unset, false},
+        {"COPYACROSS", std::string("no"), false, unset, false},
+        {"COPYACROSS", std::string(""), false, unset, false},
+        {"RETRIEVAL", false, false, true, false},
+        {"copyacross", false, false, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode + " " + zelvane::cellTextOrEmpty(c.all) + "/" +
+                     zelvane::cellTextOrEmpty(c.emptyOnly));
+        for (const CellValue& value : {CellValue(std::string("red")), CellValue()}) {
+            zlvtest::Harness h;
+            load(h, c.mode, {{.name = "Colour", .value = value}});
+            setCell(h, 0, "ApplyToAll", c.all);
+            setCell(h, 0, "ApplyToEmptyOnly", c.emptyOnly);
+            setCell(h, 0, "ApplyToNone", c.none);
+            expectOutcome(retrieval(h), c.asked ? "\r\nSelect an Apply option for Colour." : "");
+            expectOutcome(create(h), "");
+        }
+    }
+}
+
+TEST(ValidationPasses, IntialiseChoosesApplyToAllSoNoOptionIsAsked) {
+    zlvtest::Harness h;
+    load(h, "COPYACROSS", {{.name = "A", .value = std::string("x")}, {.name = "B"}});
+    EXPECT_EQ(h.value(0, "ApplyToAll"), CellValue(true));
+    expectOutcome(retrieval(h), "");
+}
+
+TEST(ValidationPasses, RetrievalSwitchOffChecksNothingAndKeepsTheText) {
+    zlvtest::Harness h;
+    load(h, "RETRIEVAL", {{.name = "Size", .dataType = "number", .value = std::string("a.b")}});
+    expectOutcome(retrieval(h), kSizeNotInteger);
+    const auto before = problems(h);
+    ASSERT_EQ(before.size(), 1u);
+
+    h.platform.grid().setRetrievalSwitch(false);
+    for (const std::string held : {"", "kept\r\ntext"}) {
+        const Outcome got = retrieval(h, held);
+        EXPECT_TRUE(got.ok);
+        EXPECT_EQ(got.strErr, held);
+        EXPECT_EQ(problems(h), before);
+    }
+    expectOutcome(create(h), kSizeNotInteger);  // the switch concerns retrieval only
+}
+
+TEST(ValidationPasses, NumberValuesStayAsTyped) {
+    zlvtest::Harness h;
+    const std::vector<std::string> values = {"5.5", " 12 ", "1,5", "abc", "007.10"};
+    std::vector<R> rows;
+    for (const auto& v : values)
+        rows.push_back({.name = "N", .dataType = "number", .value = v, .places = "2"});
+    load(h, "RETRIEVAL", rows);
+    create(h);
+    retrieval(h);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(h.value(static_cast<int>(i), "Value"), CellValue(values[i]));
+}
+
+TEST(ValidationPasses, BadBoundThrowsAndKeepsEarlierMessages) {
+    const R earlier{.name = "Code", .value = std::string("abcd"), .maxLength = "3"};
+    const R after{.name = "Ref", .value = std::string("a/b")};
+    const struct {
+        std::string mode;
+        std::vector<R> rows;
+        bool onRetrieval;
+        std::string kept;
+        std::vector<std::string> problems;
+    } cases[] = {
+        {"RETRIEVAL",
+         {earlier,
+          {.name = "Qty", .dataType = "number", .value = std::string("5"), .minVal = "abc"},
+          after},
+         false,
+         kCodeTooLongFirst,
+         {"ca0|0|" + kCodeTooLongFirst}},
+        {"RETRIEVAL",
+         {{.name = "Note", .required = std::string("true")},
+          {.name = "Tag", .value = std::string("x"), .maxLength = "40000"},
+          after},
+         true,
+         "Please specify the valid default value for Note.",
+         {"ca0|0|Please specify the valid default value for Note."}},
+        {"COPYACROSS",
+         {{.name = "Tag", .value = std::string("x"), .minLength = "x1", .noApplyOption = true},
+          after},
+         true,
+         "\r\nSelect an Apply option for Tag.",
+         {"ca0|0|Select an Apply option for Tag."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kept);
+        zlvtest::Harness h;
+        load(h, c.mode, c.rows);
+        std::string strErr = "stale";
+        if (c.onRetrieval)
+            EXPECT_THROW(h.control.validateRetrieval(strErr), ZlvError);
+        else
+            EXPECT_THROW(h.control.validateCreate(strErr), ZlvError);
+        EXPECT_EQ(strErr, c.kept);
+        EXPECT_EQ(problems(h), c.problems);
+    }
+}
+
+TEST(ValidationPasses, EmptyGridAndValidateAlwaysPass) {
+    zlvtest::Harness h;
+    h.control.setMode("RETRIEVAL");
+    h.control.setAttributeXML("<entityTypes/>");
+    h.control.Intialize();
+    ASSERT_EQ(h.rowCount(), 0);
+    expectOutcome(create(h), "");
+    expectOutcome(retrieval(h), "");
+    EXPECT_TRUE(h.control.Validate());
+
+    load(h, "RETRIEVAL", {{.name = "Size", .dataType = "number", .value = std::string("a.b")}});
+    EXPECT_TRUE(h.control.Validate());
+}
+
+TEST(ValidationPasses, ProblemsPerRowClearedByNextPassAndIntialize) {
+    zlvtest::Harness h;
+    load(h, "RETRIEVAL",
+         {{.name = "Code", .value = std::string("abcd"), .maxLength = "3"},
+          {.name = "Fine", .value = std::string("ok")},
+          {.name = "Size", .dataType = "number", .value = std::string("a.b")},
+          {.name = "Note", .required = std::string("true")}});
+    setCell(h, 3, "AttributeID", CellValue());
+    const std::vector<std::string> fromCreate = {
+        "ca0|0|" + kCodeTooLongFirst,
+        "ca2|2|Enter numeric value for Size.;This is an integer value. You cannot enter decimal "
+        "value for Size."};
+    std::vector<std::string> fromRetrieval = fromCreate;
+    fromRetrieval.push_back("|3|Please specify a valid default value for Note.");
+
+    retrieval(h);
+    EXPECT_EQ(problems(h), fromRetrieval);
+    create(h);
+    EXPECT_EQ(problems(h), fromCreate);
+
+    setCell(h, 0, "Value", std::string("abc"));
+    setCell(h, 2, "Value", std::string("7"));
+    setCell(h, 3, "Value", std::string("n"));
+    expectOutcome(retrieval(h), "");
+    EXPECT_TRUE(problems(h).empty());
+
+    setCell(h, 0, "Value", std::string("abcd"));
+    create(h);
+    EXPECT_EQ(problems(h).size(), 1u);
+    h.control.Intialize();
+    EXPECT_TRUE(problems(h).empty());
+}
+
+}  // namespace
