@@ -1,0 +1,79 @@
+#include <QDir>
+#include <QResizeEvent>
+#include <unordered_map>
+#include <zelvane/qt/custom_attr_widget.hpp>
+
+#include "qt/qt_platform.hpp"
+
+namespace zelvane::qt {
+
+QString CustomAttrWidget::defaultComponentFolder() {
+    for (const char* dir : {ZLV_BUILD_COMPONENT_DIR, ZLV_INSTALL_COMPONENT_DIR})
+        if (QDir(dir).exists("Templates/CustomAttrView.xml")) return dir;
+    return ZLV_INSTALL_COMPONENT_DIR;
+}
+
+CustomAttrWidget::CustomAttrWidget(const QString& componentFolder, QWidget* parent)
+    : QWidget(parent) {
+    const QString folder = componentFolder.isEmpty() ? defaultComponentFolder() : componentFolder;
+    platform_ = std::make_unique<QtPlatform>(this, folder.toStdString());
+    control_ = std::make_unique<ZlvCustomAttr>(*platform_);
+    control_->onPickerButtonClicked(
+        [this](KeyedCollection& selectionColl) { emit PickerButtonClicked(selectionColl); });
+    setFocusProxy(platform_->tableView());
+    resize(480, 320);
+}
+
+CustomAttrWidget::~CustomAttrWidget() {
+    control_.reset();
+    platform_.reset();
+}
+
+bool CustomAttrWidget::validateRetrieval(std::string& strErr) {
+    struct Mark {
+        CustomAttrWidget* w;
+        ~Mark() { w->markProblems(); }
+    } mark{this};
+    return control_->validateRetrieval(strErr);
+}
+
+bool CustomAttrWidget::validateCreate(std::string& strErr) {
+    struct Mark {
+        CustomAttrWidget* w;
+        ~Mark() { w->markProblems(); }
+    } mark{this};
+    return control_->validateCreate(strErr);
+}
+
+void CustomAttrWidget::markProblems() {
+    std::unordered_map<const Row*, QString> marks;
+    const RowSet* rows = platform_->qtGrid().rowSet();
+    for (const RowProblems& p : control_->lastValidationProblems()) {
+        if (!rows || p.rowIndex < 0 || p.rowIndex >= rows->recordCount()) continue;
+        QStringList lines;
+        for (const std::string& m : p.messages) lines << QString::fromStdString(m);
+        marks[rows->row(p.rowIndex).get()] = lines.join('\n');
+    }
+    platform_->qtGrid().model()->setProblemMarks(std::move(marks));
+}
+
+void CustomAttrWidget::setMessageSink(std::function<void(const std::string&)> sink) {
+    platform_->qtHost().sink = std::move(sink);
+}
+
+QTableView* CustomAttrWidget::gridView() const { return platform_->tableView(); }
+QLineEdit* CustomAttrWidget::textBox() const { return platform_->lineEdit(); }
+QPushButton* CustomAttrWidget::selectButton() const { return platform_->selectButton(); }
+QDateTimeEdit* CustomAttrWidget::dateEdit() const { return platform_->dateEdit(); }
+QComboBox* CustomAttrWidget::dropDown() const { return platform_->dropDown(); }
+QWidget* CustomAttrWidget::editorFrame() const { return platform_->frame(); }
+bool CustomAttrWidget::rowIsMarked(int row) const {
+    return platform_->qtGrid().model()->isMarked(row);
+}
+
+void CustomAttrWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    platform_->controlResized();
+}
+
+}  // namespace zelvane::qt

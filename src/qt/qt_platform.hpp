@@ -1,0 +1,125 @@
+#pragma once
+// The Qt platform: the control's child controls as real widgets and the notifications raised
+// from real mouse and keyboard input.
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFrame>
+#include <QLineEdit>
+#include <QObject>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+#include <zelvane/contracts/platform.hpp>
+
+#include "qt/qt_grid.hpp"
+#include "qt/qt_window.hpp"
+
+namespace zelvane::qt {
+
+using MessageSink = std::function<void(const std::string&)>;
+
+class QtHost final : public HostContainer {
+  public:
+    QtHost(QWidget* control, std::string folder) : control_(control), folder_(std::move(folder)) {}
+    std::string componentFolder() const override { return folder_; }
+    std::shared_ptr<const Picture> loadPicture(const std::string& path) override;
+    void messageBox(const std::string& text) override;
+    ScaleMode scaleMode() const override { return ScaleMode::Pixels; }
+    double pixelsToScaleX(double pixels) const override { return pixels; }
+    bool parentIsMdiForm() const override { return false; }
+    int scaleWidth() const override { return control_->width(); }
+    int scaleHeight() const override { return control_->height(); }
+
+    MessageSink sink;
+
+  private:
+    QWidget* control_;
+    std::string folder_;
+};
+
+class QtDateTimePicker final : public QtWindow<DateTimePicker> {
+  public:
+    QtDateTimePicker(QDateTimeEdit* edit, QWidget* control);
+    DateTime value() const override;
+    void setValue(const DateTime& value) override;
+    std::string displayFormat() const override { return format_; }
+    void setDisplayFormat(const std::string& pattern) override;
+
+  private:
+    QDateTimeEdit* edit_;
+    std::string format_;
+};
+
+class QtComboBox final : public QtWindow<ComboBox> {
+  public:
+    QtComboBox(QComboBox* combo, QWidget* control) : QtWindow(combo, control), combo_(combo) {}
+    const std::vector<ListEntry>& entries() const override { return entries_; }
+    void setEntries(std::vector<ListEntry> entries) override;
+
+  private:
+    QComboBox* combo_;
+    std::vector<ListEntry> entries_;
+};
+
+class QtPlatform final : public QObject, public Platform {
+    Q_OBJECT
+  public:
+    QtPlatform(QWidget* control, std::string componentFolder);
+    ~QtPlatform() override;
+
+    Grid& grid() override { return *grid_; }
+    WindowControl& text1() override { return *text1_; }
+    WindowControl& cmdPicker() override { return *cmdPicker_; }
+    WindowControl& picture1() override { return *picture1_; }
+    DateTimePicker& dateTimePicker() override { return *dateTimePicker_; }
+    ComboBox& comboBox() override { return *comboBox_; }
+    HostContainer& host() override { return host_; }
+    void attach(ControlEvents* events) override;
+
+    QtHost& qtHost() { return host_; }
+    QtGrid& qtGrid() { return *grid_; }
+    QTableView* tableView() const { return table_; }
+    QLineEdit* lineEdit() const { return edit_; }
+    QPushButton* selectButton() const { return button_; }
+    QDateTimeEdit* dateEdit() const { return date_; }
+    QComboBox* dropDown() const { return combo_; }
+    QFrame* frame() const { return frame_; }
+
+    // The control widget was resized.
+    void controlResized();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Raises a notification; a failure the control lets through is shown in the message box.
+    void raise(const std::function<void(ControlEvents&)>& notify);
+    void connectInput();
+    bool gridMousePress(QObject* watched, QEvent* event);
+    bool gridKeyPress(QKeyEvent* key);
+    bool textBoxKey(QEvent* event);
+    void activate(const QModelIndex& index);
+    void requestEdit(const QModelIndex& index);
+    void rowSelectorClicked(int row);
+    void moveToEditableRow(int step);
+    bool isValueColumn(int column) const;
+
+    QWidget* control_;
+    QtHost host_;
+    QTableView* table_;
+    QFrame* frame_;
+    QLineEdit* edit_;
+    QPushButton* button_;
+    QDateTimeEdit* date_;
+    QComboBox* combo_;
+    std::unique_ptr<QtGrid> grid_;
+    std::unique_ptr<QtWindow<WindowControl>> text1_, cmdPicker_, picture1_;
+    std::unique_ptr<QtDateTimePicker> dateTimePicker_;
+    std::unique_ptr<QtComboBox> comboBox_;
+    ControlEvents* events_ = nullptr;
+    bool abandoning_ = false;
+    Qt::KeyboardModifiers pressModifiers_;
+};
+
+}  // namespace zelvane::qt
