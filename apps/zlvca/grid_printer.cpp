@@ -17,7 +17,8 @@ std::vector<int> visibleColumns(const zelvane::RowSet& rows) {
     return shown;
 }
 
-void printLine(std::ostream& out, const std::string& marker, const std::vector<std::string>& cells) {
+void printLine(std::ostream& out, const std::string& marker,
+               const std::vector<std::string>& cells) {
     out << marker;
     for (std::size_t i = 0; i < cells.size(); ++i) out << (i ? " | " : " ") << cells[i];
     out << '\n';

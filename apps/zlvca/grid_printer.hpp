@@ -1,9 +1,8 @@
 #pragma once
 // Prints the grid as a user sees it: visible columns, rows and required markers.
 
-#include <zelvane/contracts/grid.hpp>
-
 #include <ostream>
+#include <zelvane/contracts/grid.hpp>
 
 namespace zlvca {
 

@@ -1,15 +1,14 @@
 // zlvca: initialise the headless control from files, load values, and print the output, the
 // validation result or the grid.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
 #include <zelvane/custom_attr.hpp>
 #include <zelvane/headless/headless_platform.hpp>
 
 #include "zlvca/grid_printer.hpp"
 #include "zlvca/options.hpp"
-
-#include <fstream>
-#include <iostream>
-#include <sstream>
-#include <stdexcept>
 
 namespace {
 

@@ -51,7 +51,8 @@ Options parseOptions(int argc, char** argv) {
             return o;
         }
         if (arg.rfind("--", 0) != 0) {
-            if (!o.command.empty()) throw std::invalid_argument("unexpected argument '" + arg + "'");
+            if (!o.command.empty())
+                throw std::invalid_argument("unexpected argument '" + arg + "'");
             o.command = arg;
             continue;
         }

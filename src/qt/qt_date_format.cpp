@@ -1,5 +1,6 @@
 #include "qt/qt_date_format.hpp"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,11 @@ bool isMinute(const std::vector<Token>& tokens, std::size_t at) {
     return false;
 }
 
+// Literal text needs quotes only where Qt would read letters as fields.
 QString quoted(const std::string& text) {
     QString s = QString::fromStdString(text);
+    const bool hasLetter = std::any_of(s.begin(), s.end(), [](QChar c) { return c.isLetter(); });
+    if (!hasLetter && !s.contains('\'')) return s;
     s.replace("'", "''");
     return "'" + s + "'";
 }

@@ -110,7 +110,16 @@ QtPlatform::QtPlatform(QWidget* control, std::string componentFolder)
     connectInput();
 }
 
-QtPlatform::~QtPlatform() = default;
+// The widgets go first: the view's model reads the grid while the view is torn down.
+QtPlatform::~QtPlatform() {
+    events_ = nullptr;
+    grid_->setEvents(nullptr);
+    delete table_;
+    delete button_;
+    delete date_;
+    delete combo_;
+    delete frame_;
+}
 
 void QtPlatform::attach(ControlEvents* events) {
     events_ = events;

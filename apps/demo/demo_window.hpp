@@ -1,0 +1,35 @@
+#pragma once
+// The demo host: the control on the sample data with the host's usual buttons.
+
+#include <QComboBox>
+#include <QMainWindow>
+#include <zelvane/qt/custom_attr_widget.hpp>
+
+namespace demo {
+
+class DemoWindow final : public QMainWindow {
+    Q_OBJECT
+  public:
+    // samplesFolder holds definitions.xml, values.xml, copy_template.xml, add_attribute.xml.
+    DemoWindow(const QString& samplesFolder, const QString& mode);
+
+    zelvane::qt::CustomAttrWidget& attributes() { return *attributes_; }
+    // Initialises in the mode and loads the sample values.
+    void load(const QString& mode);
+    // The round trip's XML text after loading.
+    std::string getData() { return attributes_->GetData(); }
+
+  private:
+    void validate();
+    void showData();
+    void addAttribute();
+    void removeSelected();
+    void answerPick(zelvane::KeyedCollection& selection);
+    QString sample(const QString& name) const;
+
+    QString samples_;
+    QComboBox* modeChooser_;
+    zelvane::qt::CustomAttrWidget* attributes_;
+};
+
+}  // namespace demo

@@ -1,0 +1,33 @@
+#pragma once
+// A widget on the offscreen platform, with helpers that press real mouse buttons and keys.
+
+#include <QPoint>
+#include <QTableView>
+#include <string>
+#include <vector>
+#include <zelvane/qt/custom_attr_widget.hpp>
+
+#include "support/test_support.hpp"
+
+namespace qttest {
+
+struct WidgetHarness {
+    WidgetHarness();
+    // Sets the mode and definitions and calls Intialize (patterns as the headless harness).
+    void init(const std::string& mode, const std::vector<zlvtest::Def>& defs);
+    int column(const std::string& key);
+    std::string cell(int row, const std::string& key);
+    zelvane::CellValue value(int row, const std::string& key);
+    // Centre of a cell in the view's viewport, after scrolling it into view.
+    QPoint cellPoint(int row, const std::string& key);
+    void clickCell(int row, const std::string& key, Qt::KeyboardModifiers mods = {});
+    // Clicks the check indicator of a check cell (drawn at the cell's left edge).
+    void clickCheck(int row, const std::string& key);
+    void doubleClickCell(int row, const std::string& key);
+    void clickRowSelector(int row, Qt::KeyboardModifiers mods = {});
+
+    zelvane::qt::CustomAttrWidget widget;
+    std::vector<std::string> messages;
+};
+
+}  // namespace qttest

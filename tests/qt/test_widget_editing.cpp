@@ -1,0 +1,203 @@
+// Editing in the widget with real mouse and key events.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "qt_support.hpp"
+
+using qttest::WidgetHarness;
+using zlvtest::Def;
+
+namespace {
+
+std::vector<Def> chainDefs() {
+    return {Def{.caId = "A",
+                .caName = "Country",
+                .controlType = "Picker",
+                .defaultValue = "DE, Germany",
+                .event = "Region",
+                .valueListId = "VL_A"},
+            Def{.caId = "B",
+                .caName = "Region",
+                .controlType = "Picker",
+                .defaultValue = "BY, Bayern",
+                .event = "City",
+                .parentId = "A"},
+            Def{.caId = "C",
+                .caName = "City",
+                .controlType = "TextBox",
+                .dataType = "number",
+                .defaultValue = "7",
+                .parentId = "B"},
+            Def{.caId = "D",
+                .caName = "Weight",
+                .controlType = "TextBox",
+                .dataType = "number",
+                .allowedDecimalPlaces = "2"},
+            Def{.caId = "E",
+                .caName = "Shipped",
+                .controlType = "Date",
+                .dataType = "date",
+                .dateType = "DATEONLY"},
+            Def{.caId = "F",
+                .caName = "Colour",
+                .controlType = "ComboBox",
+                .defaultValue = "1, Red",
+                .valueListId = "VL_COLOR"}};
+}
+
+}  // namespace
+
+TEST(WidgetEditing, NumberEntryIsFormattedWhenTheFocusLeaves) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", chainDefs());
+    h.doubleClickCell(3, "Value");
+    QLineEdit* edit = h.widget.textBox();
+    ASSERT_TRUE(edit->isVisible());
+    ASSERT_TRUE(edit->hasFocus());
+    QTest::keyClicks(edit, "5");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(h.cell(3, "Value"), "5.00");
+    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
+    EXPECT_TRUE(h.widget.gridView()->hasFocus());
+    // Leaving the text box writes the text; the change flag is left to the grid's updates.
+    EXPECT_FALSE(h.widget.control().IsDataChanged());
+}
+
+TEST(WidgetEditing, EscapeAbandonsTheEntry) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", chainDefs());
+    h.doubleClickCell(3, "Value");
+    QTest::keyClicks(h.widget.textBox(), "123");
+    QTest::keyClick(h.widget.textBox(), Qt::Key_Escape);
+    EXPECT_EQ(h.cell(3, "Value"), "");
+    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
+}
+
+TEST(WidgetEditing, TypingOnAValueCellStartsTheTextBox) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", chainDefs());
+    h.clickCell(3, "Value");
+    QTest::keyClick(h.widget.gridView(), Qt::Key_4);
+    QTest::keyClicks(h.widget.textBox(), ".5");
+    QTest::keyClick(h.widget.textBox(), Qt::Key_Tab);
+    EXPECT_EQ(h.cell(3, "Value"), "4.50");
+    // Tab moved on to the next row with an editor: the date picker of row 4.
+    EXPECT_TRUE(h.widget.dateEdit()->isVisible());
+}
+
+TEST(WidgetEditing, DeleteInTheTextBoxClearsTheDependantChain) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", chainDefs());
+    h.doubleClickCell(0, "Value");
+    QLineEdit* edit = h.widget.textBox();
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_TRUE(edit->isReadOnly());
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(h.cell(0, "Value"), "");
+    EXPECT_EQ(h.cell(0, "valueId"), "");
+    EXPECT_EQ(h.cell(1, "Value"), "");
+    EXPECT_EQ(h.cell(1, "valueId"), "");
+    EXPECT_EQ(h.cell(2, "Value"), "");
+    EXPECT_EQ(h.cell(3, "Value"), "");
+    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
+}
+
+TEST(WidgetEditing, PickerRoundTripThroughTheSignal) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", chainDefs());
+    std::vector<std::string> items;
+    QObject::connect(&h.widget, &zelvane::qt::CustomAttrWidget::PickerButtonClicked,
+                     [&](zelvane::KeyedCollection& selection) {
+                         for (std::size_t i = 1; i <= selection.Count(); ++i)
+                             items.push_back(zelvane::cellTextOrEmpty(selection.Item(i)));
+                         h.widget.setCellValue("FR", "France", true);
+                     });
+    h.doubleClickCell(0, "Value");
+    ASSERT_TRUE(h.widget.selectButton()->isVisible());
+    QTest::mouseClick(h.widget.selectButton(), Qt::LeftButton);
+    EXPECT_EQ(items, (std::vector<std::string>{"Dependent", "", "", "Country", ""}));
+    EXPECT_EQ(h.cell(0, "Value"), "France");
+    EXPECT_EQ(h.cell(0, "valueId"), "FR");
+    EXPECT_EQ(h.cell(1, "Value"), "");
+    EXPECT_TRUE(h.widget.control().IsDataChanged());
+    EXPECT_FALSE(h.widget.selectButton()->isVisible());
+}
+
+TEST(WidgetEditing, DatePickedWithTheKeyboardUsesTheDateOnlyPattern) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", chainDefs());
+    h.doubleClickCell(4, "Value");
+    QDateTimeEdit* date = h.widget.dateEdit();
+    ASSERT_TRUE(date->isVisible());
+    EXPECT_EQ(date->displayFormat(), "dd/MM/yyyy");
+    date->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
+    QTest::keyClick(date, Qt::Key_Return);
+    EXPECT_EQ(h.cell(4, "Value"), "05/03/2024");
+    EXPECT_TRUE(h.widget.control().IsDataChanged());
+    EXPECT_FALSE(date->isVisible());
+}
+
+TEST(WidgetEditing, DropDownChoiceWithAProvider) {
+    WidgetHarness h;
+    h.widget.control().setValueListProvider([](const std::string& list, const std::string&) {
+        std::vector<zelvane::ListEntry> entries;
+        if (list == "VL_COLOR") entries = {{"1", "Red"}, {"2", "Blue"}, {"3", "Green"}};
+        return entries;
+    });
+    h.init("RETRIEVAL", chainDefs());
+    h.doubleClickCell(5, "Value");
+    QComboBox* combo = h.widget.dropDown();
+    ASSERT_TRUE(combo->isVisible());
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->currentText(), "Red");
+    combo->setCurrentIndex(0);
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(h.cell(5, "Value"), "Blue");
+    EXPECT_EQ(h.cell(5, "valueId"), "2");
+    EXPECT_TRUE(h.widget.control().IsDataChanged());
+}
+
+TEST(WidgetEditing, ApplyOptionsStayExclusiveAndFollowTheCopyTemplate) {
+    WidgetHarness h;
+    h.widget.control().setCopyTemplateXML(
+        R"(<copyAcrossSpaceTemplates><options objectId="D" applyToAll="false" )"
+        R"(applyToEmpty="true" applyToNone="true"/></copyAcrossSpaceTemplates>)");
+    h.init("COPYACROSS", chainDefs());
+    auto* model = h.widget.gridView()->model();
+    h.clickCheck(3, "ApplyToAll");
+    EXPECT_FALSE(model->flags(model->index(3, h.column("ApplyToAll"))) & Qt::ItemIsEnabled);
+    h.clickCheck(3, "ApplyToEmptyOnly");
+    // The click toggled the option on and set the other two to "0".
+    EXPECT_EQ(h.value(3, "ApplyToEmptyOnly"), zelvane::CellValue(true));
+    EXPECT_EQ(h.cell(3, "ApplyToAll"), "0");
+    EXPECT_EQ(h.cell(3, "ApplyToNone"), "0");
+    EXPECT_TRUE(h.widget.control().IsDataChanged());
+}
+
+TEST(WidgetEditing, RemoveASelectedParentWithItsChain) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", chainDefs());
+    h.clickRowSelector(0);
+    EXPECT_TRUE(h.widget.Remove());
+    EXPECT_EQ(h.widget.gridView()->model()->rowCount(), 3);
+    EXPECT_EQ(h.cell(0, "AttributeID"), "D");
+    const std::string out = h.widget.GetData();
+    EXPECT_NE(out.find("<removeCAs><objectId>A</objectId></removeCAs><removeCAs><objectId>B"
+                       "</objectId></removeCAs><removeCAs><objectId>C</objectId></removeCAs>"),
+              std::string::npos)
+        << out;
+}
+
+TEST(WidgetEditing, DeleteKeyOnTheGridRemovesNothing) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", chainDefs());
+    h.clickRowSelector(3);
+    QTest::keyClick(h.widget.gridView(), Qt::Key_Delete);
+    EXPECT_EQ(h.widget.gridView()->model()->rowCount(), 6);
+}

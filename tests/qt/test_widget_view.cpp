@@ -1,0 +1,116 @@
+// The widget's grid: model contract, columns, markers, check cells, screenshot.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QTableView>
+
+#include "qt/row_set_model.hpp"
+#include "qt_support.hpp"
+
+using qttest::WidgetHarness;
+using zlvtest::Def;
+
+namespace {
+
+std::vector<Def> sampleDefs() {
+    return {Def{.caId = "P",
+                .caName = "Parent",
+                .controlType = "Picker",
+                .mandatory = "true",
+                .event = "E"},
+            Def{.caId = "C", .caName = "Child", .controlType = "Picker", .parentId = "P"},
+            Def{.caId = "N",
+                .caName = "Number",
+                .dataType = "number",
+                .mandatory = "TRUE",
+                .allowedDecimalPlaces = "2"}};
+}
+
+}  // namespace
+
+TEST(WidgetView, ModelPassesTheItemModelTesterThroughRebinds) {
+    WidgetHarness h;
+    QAbstractItemModelTester tester(h.widget.gridView()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    h.init("RETRIEVAL", sampleDefs());
+    h.widget.Add(zlvtest::defXml(Def{.caId = "X", .caName = "Extra"}));
+    std::string values = zlvtest::valuesXml({{"N", "4.00"}});
+    h.widget.SetData(values);
+    EXPECT_EQ(h.widget.gridView()->model()->rowCount(), 4);
+    EXPECT_EQ(h.widget.gridView()->model()->data(h.widget.gridView()->model()->index(2, 8)),
+              QVariant("4.00"));
+}
+
+TEST(WidgetView, ColumnsFollowTheModeLayoutInPixels) {
+    WidgetHarness h;
+    h.init("COPYACROSS", sampleDefs());
+    QTableView* view = h.widget.gridView();
+    EXPECT_TRUE(view->isColumnHidden(0));
+    EXPECT_FALSE(view->isColumnHidden(7));
+    EXPECT_TRUE(view->isColumnHidden(9));
+    EXPECT_FALSE(view->isColumnHidden(19));
+    EXPECT_FALSE(view->isColumnHidden(20));
+    EXPECT_TRUE(view->isColumnHidden(21));
+    EXPECT_EQ(view->columnWidth(7), 167);  // 2500 width units at 15 per pixel
+    EXPECT_EQ(view->columnWidth(8), 207);
+    EXPECT_EQ(view->model()->headerData(8, Qt::Horizontal).toString(), "Value");
+    EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+}
+
+TEST(WidgetView, RequiredRowsCarryTheStarInRetrievalOnly) {
+    for (const char* mode : {"RETRIEVAL", "CREATE"}) {
+        WidgetHarness h;
+        h.init(mode, sampleDefs());
+        auto* model = h.widget.gridView()->model();
+        const bool retrieval = std::string(mode) == "RETRIEVAL";
+        EXPECT_EQ(!model->headerData(0, Qt::Vertical, Qt::DecorationRole).isNull(), retrieval);
+        EXPECT_TRUE(model->headerData(1, Qt::Vertical, Qt::DecorationRole).isNull());
+        EXPECT_EQ(!model->headerData(2, Qt::Vertical, Qt::DecorationRole).isNull(), retrieval);
+        EXPECT_TRUE(h.messages.empty()) << h.messages.front();
+    }
+}
+
+TEST(WidgetView, CheckCellsAndDisabledCells) {
+    WidgetHarness h;
+    h.init("CLONE", sampleDefs());
+    auto* model = h.widget.gridView()->model();
+    const QModelIndex required = model->index(0, 9);
+    EXPECT_EQ(model->data(required, Qt::CheckStateRole).toInt(), Qt::Checked);
+    EXPECT_FALSE(model->flags(required) & Qt::ItemIsEnabled);  // CLONE disables Required
+    EXPECT_TRUE(model->flags(model->index(0, 8)) & Qt::ItemIsEnabled);
+}
+
+TEST(WidgetView, ValidationMarksRowsUntilTheirValueChanges) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", sampleDefs());
+    std::string errors;
+    EXPECT_FALSE(h.widget.validateRetrieval(errors));
+    EXPECT_TRUE(h.widget.rowIsMarked(1) == false);
+    EXPECT_TRUE(h.widget.rowIsMarked(2));  // required number without a value
+    auto* model = h.widget.gridView()->model();
+    EXPECT_EQ(model->data(model->index(2, 8), Qt::ToolTipRole).toString(),
+              "Please specify a valid default value for Number.");
+    h.widget.control().platform().grid().GetRowSet()->row(2)->setValue("Value",
+                                                                       std::string("1.00"));
+    EXPECT_FALSE(h.widget.rowIsMarked(2));
+    EXPECT_EQ(errors,
+              "Please specify the valid default value for Parent.\r\n"
+              "Please specify a valid default value for Number.");
+}
+
+TEST(WidgetView, ScreenshotIsNotBlank) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", sampleDefs());
+    QApplication::processEvents();
+    const QImage image = h.widget.grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    QColor first = image.pixelColor(0, 0);
+    int differing = 0;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            if (image.pixelColor(x, y) != first) ++differing;
+    EXPECT_GT(differing, 500);
+}
