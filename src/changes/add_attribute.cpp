@@ -2,11 +2,94 @@
 
 #include <zelvane/error.hpp>
 
-// Not built yet: every member below reports that it is missing.
-namespace zelvane {
+#include "model/columns.hpp"
+#include "xml/xml_document.hpp"
 
-void Add(ControlState&, const std::string&) {
-    throw ZlvError("not built yet: void Add");
+namespace zelvane {
+namespace {
+
+// A column and the definition attribute whose text it takes unchanged.
+struct Copied {
+    std::string_view column;
+    const char* attribute;
+};
+
+// Written before Required, in this order.
+constexpr Copied kLeadingColumns[] = {
+    {col::ControlType, "controlType"},
+    {col::AttributeID, "caId"},
+    {col::Mandatory, "mandatory"},
+    {col::ValueListID, "valueListId"},
+    {col::ParentAttributeID, "parentId"},
+    {col::DependencyID, "dependencyId"},
+    {col::Event, "event"},
+    {col::Attribute, "caName"},
+    {col::Value, "defaultValue"},
+};
+
+// Written after Required, in this order.
+constexpr Copied kLimitColumns[] = {
+    {col::minLength, "minLength"},
+    {col::maxLength, "maxLength"},
+    {col::minVal, "minVal"},
+    {col::maxVal, "maxVal"},
+    {col::allowedDecimalPlaces, "allowedDecimalPlaces"},
+    {col::dateType, "dateType"},
+};
+
+// True when the attribute was loaded at initialisation.
+bool isLoadedCA(const ControlState& s, const std::string& id) {
+    return s.loadedCAColl.Contains(id);
+}
+
+// True when the attribute was loaded and has been removed since.
+bool isRemovedCA(const ControlState& s, const std::string& id) {
+    return s.removedCAColl.Contains(id);
+}
+
+xml::XmlNode definitionOf(const xml::XmlDocument& doc) {
+    xml::XmlNode definition = doc.selectSingleNode("caTemplates");
+    if (definition.isNull()) throw ZlvError("Add: the XML text holds no caTemplates element");
+    return definition;
+}
+
+template <std::size_t N>
+void copyAttributes(Row& row, const xml::XmlNode& definition, const Copied (&columns)[N]) {
+    for (const Copied& c : columns) row.setValue(c.column, definition.attribute(c.attribute));
+}
+
+// Writes the row's columns in their fixed order. A loaded attribute coming back is no longer
+// removed and counts as loaded; any other is marked as added.
+void writeRow(ControlState& s, Row& row, const xml::XmlNode& definition, const std::string& id,
+              bool loaded) {
+    copyAttributes(row, definition, kLeadingColumns);
+    row.setValue(col::Required, std::string("false"));
+    copyAttributes(row, definition, kLimitColumns);
+    if (loaded) {
+        row.setValue(col::Added, std::string());
+        s.removedCAColl.Remove(id);
+    } else {
+        row.setValue(col::Added, std::string("Added"));
+    }
+    row.setValue(col::dataType, definition.attribute("dataType"));
+    row.setValue(col::valueId, std::string());
+}
+
+}  // namespace
+
+void Add(ControlState& s, const std::string& strXML) {
+    xml::XmlDocument doc;
+    doc.loadXml(strXML);
+    const xml::XmlNode definition = definitionOf(doc);
+    const std::string id = definition.attribute("caId");
+    const bool loaded = isLoadedCA(s, id);
+    const bool removed = isRemovedCA(s, id);
+    if (loaded && !removed) return;
+    std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
+    if (!rows) throw ZlvError("Add: there are no rows to add to: call Intialize first");
+    writeRow(s, *rows->appendRow(), definition, id, loaded);
+    s.grid.BindRowSet(rows);
+    s.rowSet = rows;
 }
 
 }  // namespace zelvane

@@ -1,12 +1,162 @@
 #include "changes/output.hpp"
 
-#include <zelvane/error.hpp>
+#include <cstdint>
+#include <exception>
 
-// Not built yet: every member below reports that it is missing.
+#include "model/columns.hpp"
+#include "model/date_text.hpp"
+#include "text/number_text.hpp"
+#include "text/unicode.hpp"
+#include "xml/xml_document.hpp"
+
 namespace zelvane {
+namespace {
 
-std::string GetData(ControlState&) {
-    throw ZlvError("not built yet: std::string GetData");
+constexpr const char* kRemovalOpen = "<removeCAs><objectId>";
+constexpr const char* kRemovalClose = "</objectId></removeCAs>";
+
+// The value a row hands out: the value id of a drop-down or picker, the stored form of a
+// date, the text of anything else; "" for a row without a value.
+std::string outputValue(const ControlState& s, const Row& row, const std::string& controlType) {
+    const CellValue& value = row.value(col::Value);
+    if (isUnset(value)) return "";
+    if (controlType == "Picker" || controlType == "ComboBox") return row.text(col::valueId);
+    if (controlType == "Date") {
+        const std::string dateType = row.text(col::dateType);
+        return storedDateText(
+            cellText(value),
+            displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat),
+            dateType);
+    }
+    return cellText(value);
+}
+
+// An apply option as "true" or "false". The grid keeps a ticked option as a Boolean, the
+// click handler writes "0" into the options not chosen, and an option never touched is unset
+// (written as "false"). A text that is no Boolean form is written as it stands.
+std::string applyOptionText(const CellValue& option) {
+    if (const auto* flag = std::get_if<bool>(&option)) return *flag ? "true" : "false";
+    const auto* written = std::get_if<std::string>(&option);
+    if (written == nullptr) return "false";
+    try {
+        return text::textToBoolean(*written) ? "true" : "false";
+    } catch (const std::exception&) {
+        return *written;
+    }
+}
+
+struct Entry {
+    const std::string& id;
+    const std::string& value;
+};
+
+xml::XmlNode addMemberEntry(xml::XmlDocument& doc, const xml::XmlNode& cas, const char* name,
+                            const Entry& entry) {
+    xml::XmlNode node = doc.createElement(name, cas);
+    node.setAttribute("objectId", entry.id);
+    node.setAttribute("defaultValue", entry.value);
+    return node;
+}
+
+// A loaded row updates its attribute, with its Required text only when that changed since
+// initialisation (ignoring case).
+void addLoadedCreateEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
+                          const Row& row, const Entry& entry) {
+    xml::XmlNode node = addMemberEntry(doc, cas, "updateCAs", entry);
+    const std::string required = row.text(col::Required);
+    const std::string requiredAtLoad = cellText(s.requiredAtLoadColl.Item(entry.id));
+    if (!text::equalsIgnoringCase(required, requiredAtLoad))
+        node.setAttribute("mandatory", required);
+}
+
+// An added row with a parent updates its attribute with its Required text; one without a
+// parent becomes a member, a mandatory one when it is required.
+void addAddedCreateEntry(xml::XmlDocument& doc, const xml::XmlNode& cas, const Row& row,
+                         const Entry& entry) {
+    const std::string required = row.text(col::Required);
+    if (!row.text(col::ParentAttributeID).empty()) {
+        addMemberEntry(doc, cas, "updateCAs", entry).setAttribute("mandatory", required);
+        return;
+    }
+    const bool mandatory = text::equalsIgnoringCase(required, "true");
+    addMemberEntry(doc, cas, mandatory ? "manMembers" : "members", entry);
+}
+
+void addCreateEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
+                    const Row& row, const Entry& entry) {
+    if (row.text(col::Added).empty())
+        addLoadedCreateEntry(s, doc, cas, row, entry);
+    else
+        addAddedCreateEntry(doc, cas, row, entry);
+}
+
+void addValueEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
+                   const Row& row, const Entry& entry) {
+    xml::XmlNode ca = doc.createElement("ca", cas);
+    ca.setAttribute("id", entry.id);
+    ca.setAttribute("value", entry.value);
+    if (!s.modeIs("COPYACROSS")) return;
+    xml::XmlNode options = doc.createElement("caOptions", cas);
+    options.setAttribute("objectId", entry.id);
+    options.setAttribute("applyToAll", applyOptionText(row.value(col::ApplyToAll)));
+    options.setAttribute("applyToEmpty", applyOptionText(row.value(col::ApplyToEmptyOnly)));
+    options.setAttribute("applyToNone", applyOptionText(row.value(col::ApplyToNone)));
+}
+
+// Adds the row's entries under cas, shaped by the mode.
+void addRowEntries(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
+                   const Row& row) {
+    const std::string id = row.text(col::AttributeID);
+    const std::string controlType = row.text(col::ControlType);
+    const std::string value = outputValue(s, row, controlType);
+    const Entry entry{id, value};
+    if (s.modeIs("CLONE"))
+        addMemberEntry(doc, cas, "updateCAs", entry);
+    else if (s.modeIs("CREATE"))
+        addCreateEntry(s, doc, cas, row, entry);
+    else
+        addValueEntry(s, doc, cas, row, entry);
+}
+
+// The entries side by side without an enclosing element, then one removal record per
+// attribute removed since initialisation, in the order of removal. The entries are counted
+// as a node list, whose 16-bit count fails beyond 32767 entries.
+std::string joinedEntries(const ControlState& s, const xml::XmlDocument& doc) {
+    const xml::XmlNodeList entries = doc.firstElementByName("cas").childNodes();
+    const std::int16_t count = entries.length();
+    std::string result;
+    for (std::int16_t i = 0; i < count; ++i)
+        result += entries.item(static_cast<std::size_t>(i)).outerXml();
+    for (std::size_t i = 1; i <= s.removedCAColl.Count(); ++i)
+        result += kRemovalOpen + cellText(s.removedCAColl.Item(i)) + kRemovalClose;
+    return result;
+}
+
+// One entity-type update holding the entries in row order.
+std::string cloneDocument(const ControlState& s, const xml::XmlDocument& doc) {
+    const xml::XmlNodeList entries = doc.firstElementByName("cas").childNodes();
+    const std::int16_t count = entries.length();
+    xml::XmlDocument clone;
+    xml::XmlNode root = clone.createElement("updateEntityType");
+    root.setAttribute("objectId", s.entityTypeId);
+    for (std::int16_t i = 0; i < count; ++i)
+        clone.appendCopy(root, entries.item(static_cast<std::size_t>(i)));
+    return clone.xml();
+}
+
+}  // namespace
+
+std::string GetData(ControlState& s) {
+    try {
+        xml::XmlDocument doc;
+        const xml::XmlNode cas = doc.createElement("cas");
+        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling())
+            addRowEntries(s, doc, cas, *row);
+        return s.modeIs("CLONE") ? cloneDocument(s, doc) : joinedEntries(s, doc);
+    } catch (const std::exception& e) {
+        s.report(" Get Data ", e);
+        return "";
+    }
 }
 
 }  // namespace zelvane

@@ -1,12 +1,69 @@
 #include "changes/remove_attributes.hpp"
 
-#include <zelvane/error.hpp>
+#include "model/columns.hpp"
+#include "text/unicode.hpp"
 
-// Not built yet: every member below reports that it is missing.
 namespace zelvane {
+namespace {
 
-bool Remove(ControlState&) {
-    throw ZlvError("not built yet: bool Remove");
+constexpr const char* kHasParent =
+    "Please select valid Attribute. The selected attribute has Parent Attribute associated with "
+    "it.";
+constexpr const char* kHasDependants =
+    "Please select valid Attributes. The Selected Attribute/s has dependent attributes "
+    "associated with it.";
+
+// A cell's text, or null for an unset cell: an unset cell equals nothing, not even "".
+const std::string* textOf(const Row& row, std::string_view key) {
+    return std::get_if<std::string>(&row.value(key));
+}
+
+// The first selected row must not depend on another attribute.
+bool firstHasParent(ControlState& s) {
+    const std::string* parent = textOf(*s.grid.selectedRow(0), col::ParentAttributeID);
+    return parent != nullptr && !parent->empty();
+}
+
+// The row after the last selected one must not depend on it.
+bool lastHasDependant(ControlState& s, int count) {
+    const RowPtr last = s.grid.selectedRow(count - 1);
+    if (!last->hasNextSibling()) return false;
+    const std::string* parent = textOf(*last->nextSibling(), col::ParentAttributeID);
+    const std::string* id = textOf(*last, "AttributeId");
+    return parent != nullptr && id != nullptr && *parent == *id;
+}
+
+// Remembers the loaded rows among the selected ones, so that the output can report their
+// removal; rows added since initialisation leave no trace.
+void recordRemovals(ControlState& s, int count) {
+    for (int i = 0; i < count; ++i) {
+        const RowPtr row = s.grid.selectedRow(i);
+        const std::string* added = textOf(*row, col::Added);
+        if (added == nullptr || !text::trimBlanks(*added).empty()) continue;
+        const std::string id = row->text(col::AttributeID);
+        s.removedCAColl.Add(id, id);
+    }
+}
+
+}  // namespace
+
+bool Remove(ControlState& s) {
+    const int count = s.grid.selectedCount();
+    if (count <= 0) return false;
+    if (firstHasParent(s)) {
+        s.host.messageBox(kHasParent);
+        return false;
+    }
+    if (lastHasDependant(s, count)) {
+        s.host.messageBox(kHasDependants);
+        return false;
+    }
+    recordRemovals(s, count);
+    s.grid.setRowDeletion(kAllowRowDeletion);
+    s.grid.DeleteSelectedRows();
+    s.rowSet = s.grid.GetRowSet();
+    s.grid.BindRowSet(s.rowSet);
+    return true;
 }
 
 }  // namespace zelvane

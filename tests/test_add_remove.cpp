@@ -1,0 +1,193 @@
+// Add and Remove: the appended row, refusals with their messages, what a refusal or failure
+// leaves, removal records, and an attribute removed and added back.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+#include <zelvane/error.hpp>
+
+#include "support/test_support.hpp"
+
+namespace {
+
+using zlvtest::Def;
+using zlvtest::Harness;
+
+const std::string kParentRefusal =
+    "Please select valid Attribute. The selected attribute has Parent Attribute associated with "
+    "it.";
+const std::string kDependantRefusal =
+    "Please select valid Attributes. The Selected Attribute/s has dependent attributes "
+    "associated with it.";
+
+// A has no dependants; P's chain is C1 then C2; Z stands last.
+std::vector<Def> defs() {
+    return {Def{.caId = "A", .defaultValue = "a"}, Def{.caId = "P", .event = "E"},
+            Def{.caId = "C1", .event = "E", .parentId = "P"}, Def{.caId = "C2", .parentId = "C1"},
+            Def{.caId = "Z", .defaultValue = "z"}};
+}
+
+std::vector<std::string> ids(Harness& h) {
+    std::vector<std::string> shown;
+    for (int r = 0; r < h.rowCount(); ++r) shown.push_back(h.cell(r, "AttributeID"));
+    return shown;
+}
+
+void select(Harness& h, const std::vector<int>& rows) {
+    for (int r : rows) h.platform.grid().selectRow(h.platform.grid().GetRowSet()->row(r));
+}
+
+std::string errorOf(Harness& h, const std::string& xml) {
+    try {
+        h.control.Add(xml);
+    } catch (const zelvane::ZlvError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(AddAttribute, AppendsTheDefinitionAsItStands) {
+    Harness h;
+    h.init("RETRIEVAL", defs());
+    h.control.Add(R"(<caTemplates caId="N" caName=" Név " controlType="TextBox" dataType="string")"
+                  R"( valueListId="VL" defaultValue="5, Five" mandatory="true" event="Ev")"
+                  R"( parentId="Z" dependencyId="DP" minLength="1" maxLength="9" minVal="0")"
+                  R"( maxVal="99" allowedDecimalPlaces="2" dateType="dateOnly"/>)");
+    ASSERT_EQ(h.rowCount(), 6);
+    const std::pair<std::string, std::string> expected[] = {{"ControlType", "TextBox"},
+                                                            {"AttributeID", "N"},
+                                                            {"Mandatory", "true"},
+                                                            {"ValueListID", "VL"},
+                                                            {"ParentAttributeID", "Z"},
+                                                            {"DependencyID", "DP"},
+                                                            {"Event", "Ev"},
+                                                            {"Attribute", " Név "},
+                                                            {"Value", "5, Five"},
+                                                            {"Required", "false"},
+                                                            {"minLength", "1"},
+                                                            {"maxLength", "9"},
+                                                            {"minVal", "0"},
+                                                            {"maxVal", "99"},
+                                                            {"allowedDecimalPlaces", "2"},
+                                                            {"dateType", "dateOnly"},
+                                                            {"Added", "Added"},
+                                                            {"dataType", "string"},
+                                                            {"valueId", ""}};
+    for (const auto& [key, text] : expected) EXPECT_EQ(h.value(5, key), zelvane::CellValue(text));
+    for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"})
+        EXPECT_TRUE(zelvane::isUnset(h.value(5, key)));
+    h.control.Add(zlvtest::defXml(Def{.caId = "N"}));
+    h.control.Add(zlvtest::defXml(Def{.caId = "a"}));
+    EXPECT_EQ(ids(h), (std::vector<std::string>{"A", "P", "C1", "C2", "Z", "N", "N"}));
+    EXPECT_EQ(h.cell(6, "Added"), "Added");
+    EXPECT_EQ(h.cell(6, "Value"), "");
+    EXPECT_TRUE(h.platform.messages().empty());
+}
+
+TEST(AddAttribute, FailsWithoutADefinitionAndAppendsNothing) {
+    Harness h;
+    EXPECT_EQ(errorOf(h, zlvtest::defXml(Def{.caId = "N"})),
+              "Add: there are no rows to add to: call Intialize first");
+    h.init("CREATE", defs());
+    const std::string noDefinition = "Add: the XML text holds no caTemplates element";
+    for (const std::string xml : {"", "not xml", "<caTemplates caId='N'", "<other caId='N'/>",
+                                  "<entityTypes><caTemplates caId='N'/></entityTypes>"})
+        EXPECT_EQ(errorOf(h, xml), noDefinition) << xml;
+    EXPECT_EQ(h.rowCount(), 5);
+}
+
+TEST(RemoveAttributes, RefusalsKeepRowsAndSelection) {
+    const struct {
+        std::string name;
+        std::vector<int> selected;
+        std::string message;
+    } cases[] = {
+        {"a dependant first", {2}, kParentRefusal},
+        {"a dependant first, parent after it", {3, 1}, kParentRefusal},
+        {"a parent without its chain", {1}, kDependantRefusal},
+        {"part of the chain", {1, 2}, kDependantRefusal},
+        {"a row above the chain, then the parent", {0, 1}, kDependantRefusal},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        h.init("CREATE", defs());
+        select(h, c.selected);
+        EXPECT_FALSE(h.control.Remove());
+        EXPECT_EQ(h.platform.messages(), std::vector<std::string>{c.message});
+        EXPECT_EQ(h.rowCount(), 5);
+        EXPECT_EQ(h.platform.grid().selectedCount(), static_cast<int>(c.selected.size()));
+    }
+}
+
+TEST(RemoveAttributes, RemovesSelectionsAndRecordsLoadedRows) {
+    Harness h;
+    h.init("RETRIEVAL", defs());
+    EXPECT_FALSE(h.control.Remove());
+    select(h, {4});
+    EXPECT_TRUE(h.control.Remove());
+    // The row selector of a parent selects its whole chain.
+    ASSERT_TRUE(h.platform.clickRowSelector(1));
+    EXPECT_TRUE(h.control.Remove());
+    EXPECT_EQ(ids(h), (std::vector<std::string>{"A"}));
+    select(h, {0});
+    EXPECT_TRUE(h.control.Remove());
+    EXPECT_EQ(h.rowCount(), 0);
+    EXPECT_TRUE(h.platform.messages().empty());
+    EXPECT_EQ(h.control.GetData(),
+              "<removeCAs><objectId>Z</objectId></removeCAs>"
+              "<removeCAs><objectId>P</objectId></removeCAs>"
+              "<removeCAs><objectId>C1</objectId></removeCAs>"
+              "<removeCAs><objectId>C2</objectId></removeCAs>"
+              "<removeCAs><objectId>A</objectId></removeCAs>");
+}
+
+TEST(RemoveAttributes, AddedBackAndAddedRows) {
+    Harness h;
+    h.init("RETRIEVAL", {Def{.caId = "A&B", .defaultValue = "a"}, Def{.caId = "Z"}});
+    select(h, {0});
+    ASSERT_TRUE(h.control.Remove());
+    EXPECT_EQ(h.control.GetData(),
+              R"(<ca id="Z" value=""/><removeCAs><objectId>A&B</objectId></removeCAs>)");
+    h.control.Add(zlvtest::defXml(Def{.caId = "a&b", .defaultValue = "back"}));
+    h.control.Add(zlvtest::defXml(Def{.caId = "N", .defaultValue = "new"}));
+    EXPECT_EQ(ids(h), (std::vector<std::string>{"Z", "a&b", "N"}));
+    EXPECT_EQ(h.cell(1, "Added"), "");
+    EXPECT_EQ(h.control.GetData(),
+              R"(<ca id="Z" value=""/><ca id="a&amp;b" value="back"/><ca id="N" value="new"/>)");
+    // The loaded attribute is recorded once more; the added one leaves no trace.
+    select(h, {1, 2});
+    ASSERT_TRUE(h.control.Remove());
+    EXPECT_EQ(h.control.GetData(),
+              R"(<ca id="Z" value=""/><removeCAs><objectId>a&b</objectId></removeCAs>)");
+    h.control.Add(zlvtest::defXml(Def{.caId = "A&B"}));
+    h.control.Add(zlvtest::defXml(Def{.caId = "A&B"}));
+    EXPECT_EQ(ids(h), (std::vector<std::string>{"Z", "A&B"}));
+    h.init("CLONE", {Def{.caId = "A"}, Def{.caId = "B"}});
+    select(h, {0});
+    ASSERT_TRUE(h.control.Remove());
+    EXPECT_EQ(h.control.GetData(),
+              R"(<updateEntityType objectId=""><updateCAs objectId="B" defaultValue=""/>)"
+              R"(</updateEntityType>)");
+}
+
+TEST(RemoveAttributes, DuplicateLoadedIdsFailBeforeDeleting) {
+    Harness h;
+    h.init("RETRIEVAL", {Def{.caId = "A"}, Def{.caId = "A"}, Def{.caId = "Z"}});
+    h.platform.clearMessages();
+    select(h, {0, 1});
+    try {
+        h.control.Remove();
+        ADD_FAILURE() << "Remove did not fail";
+    } catch (const zelvane::ZlvError& e) {
+        EXPECT_STREQ(e.what(),
+                     "This key is already associated with an element of this "
+                     "collection: 'A'");
+    }
+    EXPECT_EQ(ids(h), (std::vector<std::string>{"A", "A", "Z"}));
+    EXPECT_EQ(h.control.GetData(),
+              R"(<ca id="A" value=""/><ca id="A" value=""/><ca id="Z" value=""/>)"
+              "<removeCAs><objectId>A</objectId></removeCAs>");
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+// Copy-across apply options: cells enabled or disabled from the host's options document when
+// the user reaches them, flag texts, the first-match rule, modes and failures.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/test_support.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using zlvtest::Def;
+using zlvtest::Harness;
+
+constexpr int kUsable = 0;
+constexpr int kDisabled = 2;
+
+// A wide COPYACROSS control, so that every apply-option cell is on screen.
+void initWide(Harness& h, const std::vector<Def>& defs, const std::string& mode = "COPYACROSS") {
+    h.init(mode, defs);
+    h.platform.resize(15000, 4000);
+}
+
+int activation(Harness& h, int row, const std::string& key) {
+    auto rows = h.platform.grid().GetRowSet();
+    return rows->row(row)->activation(rows->columnIndex(key));
+}
+
+std::string optionsXml(const std::string& elements) {
+    return "<copyAcrossSpaceTemplates>" + elements + "</copyAcrossSpaceTemplates>";
+}
+
+TEST(CopyAcross, SampleOptionsEnableAndDisableCells) {
+    Harness h;
+    h.control.setAttributeXML(zlvtest::readSample("definitions.xml"));
+    h.control.setMode("COPYACROSS");
+    h.control.setCopyTemplateXML(zlvtest::readSample("copy_template.xml"));
+    h.control.Intialize();
+    h.platform.resize(15000, 4000);
+    h.platform.grid().column(21).hidden = false;
+    const struct {
+        int row;
+        std::string key;
+        int expected;
+    } cases[] = {
+        {0, "ApplyToAll", kUsable},         {0, "ApplyToEmptyOnly", kUsable},
+        {0, "ApplyToNone", kUsable},        {1, "ApplyToAll", kDisabled},
+        {1, "ApplyToEmptyOnly", kUsable},   {1, "ApplyToNone", kUsable},
+        {2, "ApplyToAll", kUsable},         {3, "ApplyToEmptyOnly", kDisabled},
+        {3, "ApplyToNone", kDisabled},      {7, "ApplyToAll", kUsable},
+        {7, "ApplyToEmptyOnly", kDisabled},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.row) + " " + c.key);
+        EXPECT_EQ(h.platform.toggleCheck(c.row, c.key), c.expected == kUsable);
+        EXPECT_EQ(activation(h, c.row, c.key), c.expected);
+    }
+    EXPECT_TRUE(h.platform.messages().empty());
+}
+
+TEST(CopyAcross, FlagTexts) {
+    const std::string mismatch = " IntializewithCopyTemplate Type mismatch: '";
+    const struct {
+        std::string attribute;
+        int expected;
+        std::string message;
+    } cases[] = {
+        {R"(applyToAll="true")", kUsable, ""},
+        {R"(applyToAll="FaLsE")", kDisabled, ""},
+        {R"(applyToAll="0")", kDisabled, ""},
+        {R"(applyToAll="-1")", kUsable, ""},
+        {R"(applyToAll=" 0.0 ")", kDisabled, ""},
+        {R"(applyToAll="2.5e1")", kUsable, ""},
+        {R"(applyToAll="")", kUsable, mismatch + "' cannot be read as a Boolean"},
+        {R"(applyToAll=" true")", kUsable, mismatch + " true' cannot be read as a Boolean"},
+        {R"(applyToAll="yes")", kUsable, mismatch + "yes' cannot be read as a Boolean"},
+        {R"(applyToNone="true")", kUsable, mismatch + "' cannot be read as a Boolean"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.attribute);
+        Harness h;
+        initWide(h, {Def{.caId = "A"}});
+        h.control.setCopyTemplateXML(optionsXml("<options objectId=\"A\" " + c.attribute + "/>"));
+        h.platform.toggleCheck(0, "ApplyToAll");
+        EXPECT_EQ(activation(h, 0, "ApplyToAll"), c.expected);
+        EXPECT_EQ(h.platform.messages(), c.message.empty() ? std::vector<std::string>{}
+                                                           : std::vector<std::string>{c.message});
+    }
+}
+
+TEST(CopyAcross, FirstElementForTheRowDecides) {
+    Harness h;
+    initWide(h, {Def{.caId = "A"}, Def{.caId = "B"}});
+    h.control.setCopyTemplateXML(
+        optionsXml(R"(<options objectId="a" applyToAll="true" applyToEmpty="false"/>)"
+                   R"(<options objectId="A" applyToAll="false" applyToEmpty="1"/>)"
+                   R"(<options objectId="A" applyToAll="true" applyToEmpty="bad"/>)"
+                   R"(<options objectId="B " applyToAll="false" applyToEmpty="false"/>)"));
+    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
+    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
+    EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
+    EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToEmptyOnly"));
+    EXPECT_TRUE(h.platform.messages().empty());
+    // The document is read afresh whenever a cell is reached.
+    h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="TRUE"/>)"));
+    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
+    h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="false"/>)"));
+    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
+    h.control.setCopyTemplateXML("  ");
+    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
+    h.control.setCopyTemplateXML("<not xml");
+    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
+    EXPECT_TRUE(h.platform.messages().empty());
+}
+
+TEST(CopyAcross, OtherModesIgnoreTheDocument) {
+    for (const std::string mode : {"RETRIEVAL", "CREATE", "CLONE", "copyacross", ""}) {
+        SCOPED_TRACE(mode);
+        Harness h;
+        initWide(h, {Def{.caId = "A"}}, mode);
+        h.platform.grid().column(19).hidden = false;
+        h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="bad"/>)"));
+        EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
+        EXPECT_EQ(activation(h, 0, "ApplyToAll"), kUsable);
+        EXPECT_TRUE(h.platform.messages().empty());
+    }
+}
+
+TEST(CopyAcross, MoreOptionsThanANodeCountHolds) {
+    Harness h;
+    initWide(h, {Def{.caId = "A"}});
+    std::string elements;
+    for (int i = 0; i < 32768; ++i) elements += R"(<options objectId="A" applyToAll="false"/>)";
+    h.control.setCopyTemplateXML(optionsXml(elements));
+    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
+    EXPECT_EQ(h.platform.messages(),
+              std::vector<std::string>{
+                  " IntializewithCopyTemplate Overflow: the node count 32768 exceeds 32767"});
+}
+
+// A component folder whose layout template spells the apply-option keys in lower case.
+struct LowerCaseKeysFolder {
+    LowerCaseKeysFolder() {
+        std::string pattern = (fs::temp_directory_path() / "zlv-copy-XXXXXX").string();
+        path = mkdtemp(pattern.data());
+        fs::create_directories(path / "Templates");
+        std::ifstream in(zlvtest::resourceDir() + "/Templates/CustomAttrView.xml");
+        std::stringstream layout;
+        layout << in.rdbuf();
+        std::string text = layout.str();
+        for (const std::string key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"}) {
+            std::string lower = key;
+            for (char& ch : lower) ch = static_cast<char>(std::tolower(ch));
+            text.replace(text.find("\"" + key + "\""), key.size() + 2, "\"" + lower + "\"");
+        }
+        std::ofstream(path / "Templates" / "CustomAttrView.xml") << text;
+    }
+    ~LowerCaseKeysFolder() { fs::remove_all(path); }
+    fs::path path;
+};
+
+TEST(CopyAcross, KeysInOtherCaseMatchNoFlag) {
+    LowerCaseKeysFolder folder;
+    zelvane::headless::HeadlessPlatform platform(folder.path.string());
+    zelvane::ZlvCustomAttr control(platform);
+    control.setMode("COPYACROSS");
+    control.setAttributeXML(zlvtest::definitionsXml({Def{.caId = "A"}}));
+    control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="bad"/>)"));
+    control.Intialize();
+    platform.resize(15000, 4000);
+    ASSERT_EQ(platform.grid().column(19).key, "applytoall");
+    EXPECT_TRUE(platform.toggleCheck(0, "ApplyToAll"));
+    EXPECT_TRUE(platform.messages().empty());
+}
+
+}  // namespace

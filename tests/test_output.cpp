@@ -1,0 +1,169 @@
+// GetData: the entries of every mode, stored date forms, Required changes in CREATE, added
+// attributes, removal records, escaping and the failure report.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.hpp"
+
+namespace {
+
+using zlvtest::Def;
+using zlvtest::Harness;
+
+// A text, a drop-down, a date-only, a time-only, a date-time and an empty date attribute.
+std::vector<Def> mixedDefs() {
+    return {
+        Def{.caId = "A", .caName = "Text", .defaultValue = "x"},
+        Def{.caId = "B", .caName = "Pick", .controlType = "ComboBox", .defaultValue = "7, Seven"},
+        Def{.caId = "C",
+            .caName = "Day",
+            .controlType = "Date",
+            .defaultValue = "2024-03-05T00:00:00.0",
+            .dateType = "dateOnly"},
+        Def{.caId = "D",
+            .caName = "Time",
+            .controlType = "Date",
+            .defaultValue = "T08:30:00.0",
+            .dateType = "TIMEONLY"},
+        Def{.caId = "E",
+            .caName = "When",
+            .controlType = "Date",
+            .defaultValue = "2024-04-01T14:45:30.0",
+            .dateType = "dateTime"},
+        Def{.caId = "F", .caName = "Empty", .controlType = "Date", .dateType = "dateOnly"},
+    };
+}
+
+const std::string kValueEntries =
+    R"(<ca id="A" value="x"/><ca id="B" value="7"/><ca id="C" value="2024-03-05"/>)"
+    R"(<ca id="D" value="T08:30:00.0"/><ca id="E" value="2024-04-01T14:45:00.0"/>)"
+    R"(<ca id="F" value=""/>)";
+
+TEST(Output, EntriesOfEveryMode) {
+    const std::string options = R"( applyToAll="true" applyToEmpty="false" applyToNone="false"/>)";
+    const struct {
+        std::string mode;
+        std::string expected;
+    } cases[] = {
+        {"RETRIEVAL", kValueEntries},
+        {"create", kValueEntries},
+        {"Unknown", kValueEntries},
+        {"COPYACROSS", R"(<ca id="A" value="x"/><caOptions objectId="A")" + options +
+                           R"(<ca id="B" value="7"/><caOptions objectId="B")" + options +
+                           R"(<ca id="C" value="2024-03-05"/><caOptions objectId="C")" + options +
+                           R"(<ca id="D" value="T08:30:00.0"/><caOptions objectId="D")" + options +
+                           R"(<ca id="E" value="2024-04-01T14:45:00.0"/><caOptions objectId="E")" +
+                           options + R"(<ca id="F" value=""/><caOptions objectId="F")" + options},
+        {"CREATE",
+         R"(<updateCAs objectId="A" defaultValue="x"/><updateCAs objectId="B" defaultValue="7"/>)"
+         R"(<updateCAs objectId="C" defaultValue="2024-03-05"/>)"
+         R"(<updateCAs objectId="D" defaultValue="T08:30:00.0"/>)"
+         R"(<updateCAs objectId="E" defaultValue="2024-04-01T14:45:00.0"/>)"
+         R"(<updateCAs objectId="F" defaultValue=""/>)"},
+        {"CLONE", R"(<updateEntityType objectId="ET-9"><updateCAs objectId="A" defaultValue="x"/>)"
+                  R"(<updateCAs objectId="B" defaultValue="7"/>)"
+                  R"(<updateCAs objectId="C" defaultValue="2024-03-05"/>)"
+                  R"(<updateCAs objectId="D" defaultValue="T08:30:00.0"/>)"
+                  R"(<updateCAs objectId="E" defaultValue="2024-04-01T14:45:00.0"/>)"
+                  R"(<updateCAs objectId="F" defaultValue=""/></updateEntityType>)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        Harness h;
+        h.control.setEntityTypeId("ET-9");
+        h.init(c.mode, mixedDefs());
+        EXPECT_EQ(h.control.GetData(), c.expected);
+        EXPECT_TRUE(h.platform.messages().empty());
+    }
+}
+
+TEST(Output, CloneWithoutEntityTypeAndEmptyGrids) {
+    Harness h;
+    h.init("CLONE", {Def{.caId = "A", .defaultValue = "v"}});
+    EXPECT_EQ(h.control.GetData(),
+              R"(<updateEntityType objectId=""><updateCAs objectId="A" defaultValue="v"/>)"
+              R"(</updateEntityType>)");
+    h.init("CLONE", {});
+    EXPECT_EQ(h.control.GetData(), R"(<updateEntityType objectId=""/>)");
+    h.init("RETRIEVAL", {});
+    EXPECT_EQ(h.control.GetData(), "");
+}
+
+TEST(Output, RequiredChangesInCreateMode) {
+    Harness h;
+    h.init("CREATE", {Def{.caId = "A", .defaultValue = "a"},
+                      Def{.caId = "B", .defaultValue = "b", .mandatory = "TRUE"},
+                      Def{.caId = "C", .defaultValue = "c", .mandatory = "true"}});
+    // The user ticks A's Required (false to true) and B's (TRUE to true: no change).
+    ASSERT_TRUE(h.platform.toggleCheck(0, "Required"));
+    ASSERT_TRUE(h.platform.toggleCheck(1, "Required"));
+    ASSERT_EQ(h.cell(0, "Required"), "true");
+    ASSERT_EQ(h.cell(1, "Required"), "true");
+    EXPECT_EQ(h.control.GetData(), R"(<updateCAs objectId="A" defaultValue="a" mandatory="true"/>)"
+                                   R"(<updateCAs objectId="B" defaultValue="b"/>)"
+                                   R"(<updateCAs objectId="C" defaultValue="c"/>)");
+}
+
+TEST(Output, AddedAttributesInCreateMode) {
+    Harness h;
+    h.init("CREATE", {Def{.caId = "P", .defaultValue = "p", .event = "E"}});
+    h.control.Add(zlvtest::defXml(Def{.caId = "M", .defaultValue = "m", .mandatory = "true"}));
+    h.control.Add(zlvtest::defXml(Def{.caId = "N", .defaultValue = "n"}));
+    h.control.Add(zlvtest::defXml(Def{.caId = "K", .defaultValue = "k", .parentId = "P"}));
+    ASSERT_TRUE(h.platform.toggleCheck(1, "Required"));
+    EXPECT_EQ(h.control.GetData(),
+              R"(<updateCAs objectId="P" defaultValue="p"/>)"
+              R"(<manMembers objectId="M" defaultValue="m"/>)"
+              R"(<members objectId="N" defaultValue="n"/>)"
+              R"(<updateCAs objectId="K" defaultValue="k" mandatory="false"/>)");
+}
+
+TEST(Output, ApplyOptionsFollowTheUsersChoice) {
+    Harness h;
+    h.init("COPYACROSS", {Def{.caId = "A", .defaultValue = "1"}, Def{.caId = "B"}});
+    h.platform.resize(12000, 4000);
+    ASSERT_TRUE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
+    EXPECT_EQ(h.control.GetData(),
+              R"(<ca id="A" value="1"/><caOptions objectId="A" applyToAll="false" )"
+              R"(applyToEmpty="true" applyToNone="false"/>)"
+              R"(<ca id="B" value=""/><caOptions objectId="B" applyToAll="true" )"
+              R"(applyToEmpty="false" applyToNone="false"/>)");
+}
+
+TEST(Output, SpecialAndNonAsciiCharacters) {
+    Harness h;
+    h.init("RETRIEVAL", {Def{.caId = "Ü&1", .defaultValue = "a<b> & \"c\" 'd' München ✓"}});
+    EXPECT_EQ(h.control.GetData(),
+              "<ca id=\"Ü&amp;1\" value=\"a&lt;b> &amp; &quot;c&quot; 'd' München ✓\"/>");
+}
+
+TEST(Output, NullValuesAndTheFailureReport) {
+    Harness h;
+    h.init("RETRIEVAL", {Def{.caId = "A", .controlType = "Picker", .defaultValue = "1, One"},
+                         Def{.caId = "B", .controlType = "Picker", .defaultValue = "2, Two"}});
+    auto rows = h.platform.grid().GetRowSet();
+    rows->row(0)->setValue("Value", zelvane::CellValue{});
+    rows->row(0)->setValue("valueId", zelvane::CellValue{});
+    EXPECT_EQ(h.control.GetData(), R"(<ca id="A" value=""/><ca id="B" value="2"/>)");
+    rows->row(1)->setValue("valueId", zelvane::CellValue{});
+    EXPECT_EQ(h.control.GetData(), "");
+    EXPECT_EQ(h.platform.messages(),
+              std::vector<std::string>{
+                  " Get Data Invalid use of Null: the cell 'valueId' of row 1 holds no value"});
+    EXPECT_EQ(h.cell(1, "Value"), "Two");
+}
+
+TEST(Output, MoreEntriesThanANodeCountHolds) {
+    Harness h;
+    std::vector<Def> defs(16384);
+    for (std::size_t i = 0; i < defs.size(); ++i) defs[i].caId = "A" + std::to_string(i);
+    h.init("COPYACROSS", defs);
+    ASSERT_EQ(h.rowCount(), 16384);
+    EXPECT_EQ(h.control.GetData(), "");
+    EXPECT_EQ(h.platform.messages(),
+              std::vector<std::string>{" Get Data Overflow: the node count 32768 exceeds 32767"});
+}
+
+}  // namespace
