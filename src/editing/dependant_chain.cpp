@@ -30,6 +30,20 @@ void walkDependantChain(const RowPtr& start, const std::function<void(Row&)>& ac
     }
 }
 
+void DependantSweep::visit(const RowPtr& row) {
+    if (!reaching_) return;
+    if (parentIsEmptyText(*row)) {
+        reaching_ = false;
+        return;
+    }
+    if (parentIs(*row, row->previousSibling()->text(col::AttributeID))) action_(*row);
+}
+
+void DependantSweep::startWalk(const RowPtr& row) {
+    if (parentIs(*row, row->text(col::AttributeID))) action_(*row);
+    reaching_ = true;
+}
+
 void clearValueAndId(Row& row) {
     row.setValue(col::Value, std::string());
     row.setValue(col::valueId, std::string());

@@ -36,18 +36,19 @@ KeyedCollection readValues(const std::string& strAttrvalues) {
 
 // A parent row that took a new value empties its dependants; an unset or empty Event means
 // the row has none.
-void clearDependants(const RowPtr& row) {
-    const auto* event = std::get_if<std::string>(&row->value(col::Event));
-    if (event != nullptr && !event->empty()) walkDependantChain(row, clearValueAndId);
+bool hasDependants(const Row& row) {
+    const auto* event = std::get_if<std::string>(&row.value(col::Event));
+    return event != nullptr && !event->empty();
 }
 
-void loadPickerValue(const RowPtr& row, const std::string& newValue) {
-    if (newValue.empty()) return;
+// True when the row took a value and starts clearing its dependants.
+bool loadPickerValue(const RowPtr& row, const std::string& newValue) {
+    if (newValue.empty()) return false;
     std::string id, display;
     splitIdAndText(newValue, id, display);
     row->setValue(col::Value, display);
     row->setValue(col::valueId, id);
-    clearDependants(row);
+    return hasDependants(*row);
 }
 
 void loadDateValue(const ControlState& s, Row& row, const std::string& newValue) {
@@ -58,19 +59,20 @@ void loadDateValue(const ControlState& s, Row& row, const std::string& newValue)
     row.setValue(col::Value, formatDateText(newValue, pattern));
 }
 
-// Writes the row's value from the document in the display form of its control type.
-void loadRow(const ControlState& s, const RowPtr& row, const KeyedCollection& values) {
+// Writes the row's value from the document in the display form of its control type. True
+// when the row starts clearing its dependants.
+bool loadRow(const ControlState& s, const RowPtr& row, const KeyedCollection& values) {
     const std::string controlType = row->text(col::ControlType);
     const std::string attributeId = row->text(col::AttributeID);
     const std::string newValue =
         existsInColl(values, attributeId) ? cellText(values.Item(attributeId)) : std::string();
-    if (controlType == "Picker" || controlType == "ComboBox") {
-        loadPickerValue(row, newValue);
-    } else if (controlType == "Date") {
+    if (controlType == "Picker" || controlType == "ComboBox") return loadPickerValue(row, newValue);
+    if (controlType == "Date") {
         loadDateValue(s, *row, newValue);
     } else if (!newValue.empty()) {
         row->setValue(col::Value, newValue);
     }
+    return false;
 }
 
 }  // namespace
@@ -78,9 +80,13 @@ void loadRow(const ControlState& s, const RowPtr& row, const KeyedCollection& va
 void SetData(ControlState& s, const std::string& strAttrvalues) {
     try {
         const KeyedCollection values = readValues(strAttrvalues);
-        // The walk goes on from the row just handled: dependants emptied by its clearing are
-        // visited in their own turn and take back a value the document holds for them.
-        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling()) loadRow(s, row, values);
+        // Dependants emptied by a parent's clearing are visited in their own turn afterwards and
+        // take back a value the document holds for them; one sweep does every parent's clearing.
+        DependantSweep clearing(clearValueAndId);
+        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling()) {
+            clearing.visit(row);
+            if (loadRow(s, row, values)) clearing.startWalk(row);
+        }
     } catch (const std::exception& e) {
         s.report(" Set Data ", e);
     }
