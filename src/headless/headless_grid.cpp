@@ -24,7 +24,7 @@ void HeadlessGrid::setTopRow(int row) {
 }
 
 std::optional<std::pair<int, int>> HeadlessGrid::columnSpan(int column) const {
-    int x = kRowSelectorWidth;
+    int x = kRowSelectorWidth - leftOffset_;
     for (int c : visibleColumns()) {
         const int w =
             static_cast<int>(std::lround(rowSet()->column(c).width / double(kWidthUnitsPerPixel)));
@@ -42,12 +42,25 @@ void HeadlessGrid::scrollCellIntoView(const CellRef& cell) {
         setTopRow(r);
     else if (r >= topRow_ + fullyVisible)
         setTopRow(r - fullyVisible + 1);
+    scrollColumnIntoView(cell.column);
+}
+
+// Scrolls horizontally so that the column's left part is shown, its whole width when it fits.
+void HeadlessGrid::scrollColumnIntoView(int column) {
+    const auto span = columnSpan(column);
+    if (!span) return;
+    const int left = span->first + leftOffset_ - kRowSelectorWidth;  // unscrolled, past selector
+    const int visibleWidth = pixelWidth() - kRowSelectorWidth;
+    if (left < leftOffset_)
+        leftOffset_ = left;
+    else if (left + span->second > leftOffset_ + visibleWidth)
+        leftOffset_ = std::min(left, left + span->second - visibleWidth);
 }
 
 std::optional<PixelRect> HeadlessGrid::cellElementRect(const CellRef& cell) {
     if (!cell.row || cell.row->index() < topRow_) return std::nullopt;
     const auto span = columnSpan(cell.column);
-    if (!span) return std::nullopt;
+    if (!span || span->first + span->second <= kRowSelectorWidth) return std::nullopt;
     const int y = kHeaderHeight + (cell.row->index() - topRow_) * kRowHeight;
     if (y >= pixelHeight() || span->first >= pixelWidth()) return std::nullopt;
     return PixelRect{span->first, y, std::min(span->second, pixelWidth() - span->first),
@@ -64,17 +77,14 @@ std::optional<GridElement> HeadlessGrid::ElementAtPoint(float x, float y, bool) 
     if (x < float(kRowSelectorWidth)) return GridElement{kRowSelectorElement, row, -1};
     for (int c : visibleColumns()) {
         const auto span = columnSpan(c);
-        if (x >= float(span->first) && x < float(span->first + span->second))
+        if (span->first + span->second > kRowSelectorWidth && x >= float(span->first) &&
+            x < float(span->first + span->second))
             return GridElement{kCellElement, row, c};
     }
     return std::nullopt;
 }
 
-void HeadlessGrid::rowSetBound() {
-    setTopRow(topRow_);
-}
-void HeadlessGrid::rowsRemoved() {
-    setTopRow(topRow_);
-}
+void HeadlessGrid::rowSetBound() { setTopRow(topRow_); }
+void HeadlessGrid::rowsRemoved() { setTopRow(topRow_); }
 
 }  // namespace zelvane::headless

@@ -22,7 +22,7 @@ class HeadlessGrid final : public HeadlessWindow<GridView> {
     int pixelWidth() const;
     int pixelHeight() const;
     int visibleRowCount() const;
-    // Left pixel edge and pixel width of a column, when it is shown.
+    // Left pixel edge (after horizontal scrolling) and pixel width of a column, when shown.
     std::optional<std::pair<int, int>> columnSpan(int column) const;
 
   protected:
@@ -30,8 +30,11 @@ class HeadlessGrid final : public HeadlessWindow<GridView> {
     void rowsRemoved() override;
 
   private:
+    void scrollColumnIntoView(int column);
+
     const HostContainer& host_;
     int topRow_ = 0;
+    int leftOffset_ = 0;  // pixels the columns are scrolled to the left
 };
 
 }  // namespace zelvane::headless

@@ -111,51 +111,27 @@ HeadlessPlatform::HeadlessPlatform(std::string componentFolder)
 
 HeadlessPlatform::~HeadlessPlatform() = default;
 
-Grid& HeadlessPlatform::grid() {
-    return impl_->grid;
-}
-WindowControl& HeadlessPlatform::text1() {
-    return impl_->text1;
-}
-WindowControl& HeadlessPlatform::cmdPicker() {
-    return impl_->cmdPicker;
-}
-WindowControl& HeadlessPlatform::picture1() {
-    return impl_->picture1;
-}
-DateTimePicker& HeadlessPlatform::dateTimePicker() {
-    return impl_->dateTimePicker;
-}
-ComboBox& HeadlessPlatform::comboBox() {
-    return impl_->comboBox;
-}
-HostContainer& HeadlessPlatform::host() {
-    return impl_->host;
-}
+Grid& HeadlessPlatform::grid() { return impl_->grid; }
+WindowControl& HeadlessPlatform::text1() { return impl_->text1; }
+WindowControl& HeadlessPlatform::cmdPicker() { return impl_->cmdPicker; }
+WindowControl& HeadlessPlatform::picture1() { return impl_->picture1; }
+DateTimePicker& HeadlessPlatform::dateTimePicker() { return impl_->dateTimePicker; }
+ComboBox& HeadlessPlatform::comboBox() { return impl_->comboBox; }
+HostContainer& HeadlessPlatform::host() { return impl_->host; }
 
 void HeadlessPlatform::attach(ControlEvents* events) {
     impl_->events = events;
     impl_->grid.setEvents(events);
 }
 
-const std::vector<std::string>& HeadlessPlatform::messages() const {
-    return impl_->host.messages;
-}
-void HeadlessPlatform::clearMessages() {
-    impl_->host.messages.clear();
-}
-void HeadlessPlatform::setEchoMessages(bool echo) {
-    impl_->host.echo = echo;
-}
+const std::vector<std::string>& HeadlessPlatform::messages() const { return impl_->host.messages; }
+void HeadlessPlatform::clearMessages() { impl_->host.messages.clear(); }
+void HeadlessPlatform::setEchoMessages(bool echo) { impl_->host.echo = echo; }
 void HeadlessPlatform::setMessagePrefix(std::string prefix) {
     impl_->host.prefix = std::move(prefix);
 }
-void HeadlessPlatform::setScaleMode(ScaleMode mode) {
-    impl_->host.mode = mode;
-}
-void HeadlessPlatform::setParentIsMdiForm(bool mdi) {
-    impl_->host.mdi = mdi;
-}
+void HeadlessPlatform::setScaleMode(ScaleMode mode) { impl_->host.mode = mode; }
+void HeadlessPlatform::setParentIsMdiForm(bool mdi) { impl_->host.mdi = mdi; }
 
 void HeadlessPlatform::resize(int width, int height) {
     impl_->host.width = std::max(0, width);
@@ -268,9 +244,7 @@ void HeadlessPlatform::scrollTo(int topRow) {
     if (impl_->events) impl_->events->EditorDismiss();
 }
 
-int HeadlessPlatform::topRow() const {
-    return impl_->grid.topRow();
-}
+int HeadlessPlatform::topRow() const { return impl_->grid.topRow(); }
 
 std::optional<PixelRect> HeadlessPlatform::cellRect(int row, std::string_view key) {
     RowPtr r = impl_->rowAt(row);
@@ -280,8 +254,6 @@ std::optional<PixelRect> HeadlessPlatform::cellRect(int row, std::string_view ke
     return impl_->grid.cellElementRect(CellRef{r, column});
 }
 
-const WindowControl* HeadlessPlatform::focused() const {
-    return impl_->focused;
-}
+const WindowControl* HeadlessPlatform::focused() const { return impl_->focused; }
 
 }  // namespace zelvane::headless
