@@ -1,28 +1,81 @@
 #include "editing/cell_changes.hpp"
 
-#include <zelvane/error.hpp>
+#include "editing/editing_rows.hpp"
+#include "model/columns.hpp"
+#include "text/unicode.hpp"
 
-// Not built yet: every member below reports that it is missing.
 namespace zelvane {
+namespace {
 
-void onGridMouse(ControlState&, int, int, float, float) {
-    throw ZlvError("not built yet: void onGridMouse");
+// A row selector click selects the active row and the dependant chain below it.
+void selectWithDependants(ControlState& s) {
+    const RowPtr row = s.grid.activeRow();
+    if (!row) return;
+    s.grid.selectRow(row);
+    if (!hasDependants(*row)) return;
+    for (const RowPtr& dependant : dependantChainOf(row)) s.grid.selectRow(dependant);
 }
 
-void onGridClick(ControlState&) {
-    throw ZlvError("not built yet: void onGridClick");
+// A cell click copies the clicked cell's text, as a "1" or "0" flag, into the Required cell
+// of the active row's dependants.
+void copyRequiredToDependants(ControlState& s) {
+    const auto cell = s.grid.activeCell();
+    const RowPtr row = s.grid.activeRow();
+    if (!cell || !row) return;
+    const std::string flag = s.grid.cellText(*cell) == "1" ? "1" : "0";
+    if (!hasDependants(*row)) return;
+    for (const RowPtr& dependant : dependantChainOf(row)) dependant->setValue(col::Required, flag);
 }
 
-void onBeforeCellUpdate(ControlState&, const CellRef&, const CellValue&, bool&) {
-    throw ZlvError("not built yet: void onBeforeCellUpdate");
+// Choosing one apply option of a row clears the other two; the chosen cell is the grid's.
+void keepApplyOptionsExclusive(ControlState& s) {
+    const auto cell = s.grid.activeCell();
+    const RowPtr row = s.grid.activeRow();
+    if (!cell || !row) return;
+    const std::string key = text::upperCase(s.grid.column(cell->column).key);
+    const auto clear = [&row](std::string_view a, std::string_view b) {
+        row->setValue(a, std::string("0"));
+        row->setValue(b, std::string("0"));
+    };
+    if (key == text::upperCase(col::ApplyToAll))
+        clear(col::ApplyToEmptyOnly, col::ApplyToNone);
+    else if (key == text::upperCase(col::ApplyToEmptyOnly))
+        clear(col::ApplyToAll, col::ApplyToNone);
+    else if (key == text::upperCase(col::ApplyToNone))
+        clear(col::ApplyToAll, col::ApplyToEmptyOnly);
 }
 
-void onBeforeRowsDeleted(ControlState&, const std::vector<RowPtr>&, bool&, bool&) {
-    throw ZlvError("not built yet: void onBeforeRowsDeleted");
+}  // namespace
+
+void onGridMouse(ControlState& s, int, int, float x, float y) {
+    s.lastPointerX = x;
+    s.lastPointerY = y;
 }
 
-void onGridKeyDown(ControlState&, std::int16_t&, int) {
-    throw ZlvError("not built yet: void onGridKeyDown");
+void onGridClick(ControlState& s) {
+    const auto element = s.grid.ElementAtPoint(s.lastPointerX, s.lastPointerY, true);
+    if (!element) return;
+    if (!s.modeIs("COPYACROSS")) {
+        if (element->kind == kRowSelectorElement)
+            selectWithDependants(s);
+        else if (element->kind == kCellElement && !s.modeIs("CLONE"))
+            copyRequiredToDependants(s);
+        return;
+    }
+    if (element->kind == kCellElement) keepApplyOptionsExclusive(s);
+}
+
+void onBeforeCellUpdate(ControlState& s, const CellRef& cell, const CellValue& proposed, bool&) {
+    if (!cell.row) return;
+    if (!sameValue(proposed, cell.row->value(cell.column))) s.isDataChanged = true;
+}
+
+void onBeforeRowsDeleted(ControlState&, const std::vector<RowPtr>&, bool& displayPrompt, bool&) {
+    displayPrompt = false;
+}
+
+void onGridKeyDown(ControlState& s, std::int16_t& keyCode, int) {
+    if (keyCode == kDeleteKey) s.grid.setRowDeletion(kStopRowDeletion);
 }
 
 }  // namespace zelvane

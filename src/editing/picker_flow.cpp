@@ -1,16 +1,73 @@
 #include "editing/picker_flow.hpp"
 
-#include <zelvane/error.hpp>
+#include "editing/editing_rows.hpp"
+#include "editing/editor_placement.hpp"
+#include "model/columns.hpp"
+#include "text/unicode.hpp"
 
-// Not built yet: every member below reports that it is missing.
 namespace zelvane {
+namespace {
 
-void onCmdPickerClick(ControlState&) {
-    throw ZlvError("not built yet: void onCmdPickerClick");
+// A row's cell as text with the blanks at both ends removed; "" for a missing row.
+std::string trimmedText(const RowPtr& row, std::string_view key) {
+    return row ? text::trimBlanks(row->textOrEmpty(key)) : std::string();
 }
 
-void setCellValue(ControlState&, const std::string&, const std::string&, bool) {
-    throw ZlvError("not built yet: void setCellValue");
+// The selection collection of a standard picker: its kind and the row's value list.
+void describeStandardPick(KeyedCollection& coll, const Row& row) {
+    coll.Add(std::string("Standard"));
+    coll.Add(row.value("ValueListId"));
+}
+
+// The selection collection of a dependent picker: its kind, its parent, the value chosen in
+// the row above and both display names. The first row has no row above; its items read "".
+void describeDependentPick(KeyedCollection& coll, const RowPtr& row) {
+    const RowPtr above = row->previousSibling();
+    coll.Add(std::string("Dependent"));
+    coll.Add(trimmedText(row, col::ParentAttributeID));
+    coll.Add(trimmedText(above, col::valueId));
+    coll.Add(trimmedText(row, col::Attribute));
+    coll.Add(trimmedText(above, col::Attribute));
+}
+
+// Whether the host's answer changes the row's chosen value. An unset valueId holds no choice
+// yet, so every answer changes it.
+bool changesValueId(const Row& row, const std::string& valueId) {
+    const auto* current = std::get_if<std::string>(&row.value(col::valueId));
+    return current == nullptr || *current != valueId;
+}
+
+// Writes the host's choice into the edit cell's row and clears the active row's dependants.
+// Everything that can fail is read before the first write.
+void applyChoice(ControlState& s, const CellRef& editCell, const std::string& valueId,
+                 const std::string& value) {
+    if (!changesValueId(*editCell.row, valueId)) return;
+    const std::vector<RowPtr> dependants = dependantsToClear(s.grid.activeRow());
+    editCell.row->setValue(editCell.column, value);
+    editCell.row->setValue(col::valueId, valueId);
+    s.isDataChanged = true;
+    clearValuesAndIds(dependants);
+}
+
+}  // namespace
+
+void onCmdPickerClick(ControlState& s) {
+    const RowPtr row = s.grid.activeRow();
+    if (!row) return;
+    KeyedCollection coll;
+    if (text::equalsIgnoringCase(row->textOrEmpty("event"), "Standard"))
+        describeStandardPick(coll, *row);
+    else
+        describeDependentPick(coll, row);
+    if (s.pickerButtonClicked) s.pickerButtonClicked(coll);
+}
+
+void setCellValue(ControlState& s, const std::string& ValueId, const std::string& Value,
+                  bool IsValuePresent) {
+    if (IsValuePresent && s.editCell && s.editCell->row)
+        applyChoice(s, *s.editCell, ValueId, Value);
+    s.cmdPicker.setVisible(false);
+    hideControl(&s.picture1);
 }
 
 }  // namespace zelvane

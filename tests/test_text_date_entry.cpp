@@ -1,0 +1,189 @@
+// Entries reaching the edit cell: numbers rewritten to their decimal places, the Delete key
+// emptying a value and its dependants, picked dates in the row's pattern, and drop-down
+// choices from the host's value lists.
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.hpp"
+
+namespace {
+
+using zelvane::DateTime;
+using zelvane::ListEntry;
+using zlvtest::Def;
+using zlvtest::Harness;
+
+Def entry(const std::string& id, const std::string& type, const std::string& value,
+          const std::string& event = "", const std::string& parent = "",
+          const std::string& extra = "") {  // decimal places, date type or value list
+    return {.caId = id,
+            .caName = id,
+            .controlType = type,
+            .dataType = "number",
+            .defaultValue = value,
+            .event = event,
+            .parentId = parent,
+            .valueListId = extra,
+            .allowedDecimalPlaces = extra,
+            .dateType = extra};
+}
+
+std::string values(Harness& h) {
+    std::string all;
+    for (int r = 0; r < h.rowCount(); ++r)
+        all += (r ? " " : "") + h.cell(r, "Value") + "/" + h.cell(r, "valueId");
+    return all;
+}
+
+TEST(LeavingTheTextBox, WritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) {
+    const struct {
+        std::string dataType, places, typed, written;
+    } cases[] = {
+        {"number", "2", "5", "5.00"},
+        {"number", "2", "1234.567", "1234.57"},
+        {"number", "2", "0.5", ".50"},
+        {"Number", "", "5.6", "6"},
+        {"NUMBER", "0", "0", ""},
+        {"number", "2.5", " -0.125 ", "-.13"},
+        {"number", "2", "abc", "abc"},
+        {"number", "2", "1.2.3", "1.2.3"},
+        {"string", "2", "5", "5"},
+        {"numbers", "2", "5", "5"},
+        {"string", "2", " \xc3\x9c \xe2\x9c\x93 1.5 ", " \xc3\x9c \xe2\x9c\x93 1.5 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dataType + " '" + c.places + "' '" + c.typed + "'");
+        Harness h;
+        h.init("CREATE", {entry("N", "TextBox", "old")});
+        Def added = entry("A", "TextBox", "old", "", "", c.places);  // keeps its text box
+        added.dataType = c.dataType;
+        h.control.Add(zlvtest::defXml(added));
+        ASSERT_TRUE(h.platform.startEditing(1, "Value"));
+        ASSERT_TRUE(h.platform.typeText(c.typed));
+        ASSERT_TRUE(h.platform.startEditing(0, "Value"));  // the focus leaves the text box
+        EXPECT_EQ(h.cell(1, "Value"), c.written);
+        EXPECT_EQ(h.cell(0, "Value"), "old");
+        EXPECT_FALSE(h.control.IsDataChanged());
+    }
+}
+
+TEST(DeleteInTheTextBox, EmptiesTheValueAndTheChainBelowTheActiveRow) {
+    const struct {
+        std::vector<Def> rows;
+        int edited, active;
+        std::string loaded, after;
+    } cases[] = {
+        {{entry("A", "Picker", "1,a"), entry("B", "Picker", "2,b", "", "A")},
+         0,
+         0,
+         "a/1 b/2",
+         "/ b/2"},
+        {{entry("A", "Picker", "1,a", "E"), entry("B", "Picker", "2,b", "", "A"),
+          entry("C", "Picker", "3,c", "", "B"), entry("D", "Picker", "4,d"),
+          entry("E", "Picker", "5,e", "", "D")},
+         0,
+         0,
+         "a/1 b/2 c/3 d/4 e/5",
+         "/ / / d/4 e/5"},
+        {{entry("A", "Picker", "1,a", "E"), entry("B", "Picker", "2,b", "", "Z"),
+          entry("C", "Picker", "3,c", "", "B"), entry("D", "Picker", "4,d")},
+         0,
+         0,
+         "a/1 b/2 c/3 d/4",
+         "/ b/2 / d/4"},
+        {{entry("A", "Picker", "1,a", "E"), entry("B", "Picker", "2,b", "", "A"),
+          entry("O", "Picker", "9,o")},
+         2,
+         0,
+         "a/1 b/2 o/9",
+         "a/1 / /"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
+        Harness h;
+        h.init("CREATE", c.rows);
+        ASSERT_EQ(values(h), c.loaded);
+        ASSERT_TRUE(h.platform.startEditing(c.edited, "Value"));
+        ASSERT_TRUE(h.platform.clickCell(c.active, "Attribute"));
+        ASSERT_TRUE(h.platform.pressDeleteInTextBox());
+        EXPECT_EQ(values(h), c.after);
+        EXPECT_EQ(h.platform.text1().text(), "");
+        EXPECT_FALSE(h.platform.cmdPicker().visible() || h.platform.picture1().visible());
+    }
+}
+
+TEST(PickingADate, WritesThePatternOfTheActiveRowsDateType) {
+    const DateTime picked{2021, 3, 4, 5, 6, 7, 0};
+    const struct {
+        std::string dateType, shown, written;
+        bool changed;
+    } cases[] = {{"DATEONLY", "", "04/03/2021", true},
+                 {"timeOnly", "", "05:06", true},
+                 {"Other", "", "04/03/2021 05:06", true},
+                 {"dateOnly", "2021-03-04T23:59:00.0", "04/03/2021", false},
+                 {"timeOnly", "T05:06:59.0", "05:06", false},
+                 {"dateOnly", "2021-03-05", "04/03/2021", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dateType + " " + c.shown);
+        Harness h;
+        h.init("CREATE", {entry("D", "Date", c.shown, "", "", c.dateType)});
+        ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+        ASSERT_TRUE(h.platform.pickDate(picked));
+        EXPECT_EQ(h.cell(0, "Value"), c.written);
+        EXPECT_EQ(h.control.IsDataChanged(), c.changed);
+        EXPECT_FALSE(h.platform.dateTimePicker().visible() || h.platform.picture1().visible());
+    }
+    Harness h;  // the active row's pattern, into the edited cell that held no value
+    h.init("CREATE", {entry("D", "Date", "", "", "", "dateOnly"),
+                      entry("T", "Date", "T08:00:00", "", "", "timeOnly")});
+    h.platform.grid().GetRowSet()->row(0)->setValue("Value", zelvane::CellValue{});
+    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+    ASSERT_TRUE(h.platform.clickCell(1, "Attribute"));
+    ASSERT_TRUE(h.platform.pickDate(picked));
+    EXPECT_EQ(values(h), "05:06/ 08:00/");
+    EXPECT_FALSE(h.control.IsDataChanged()) << "a cell without value never counts as changed";
+}
+
+// Country, its city, the city's street, and a colour without parent.
+const std::vector<Def> kCascade = {entry("CTRY", "ComboBox", "FR, France", "E", "", "countries"),
+                                   entry("CITY", "ComboBox", "PAR, Paris", "E", "CTRY", "cities"),
+                                   entry("STR", "ComboBox", "S1, Main", "", "CITY", "streets"),
+                                   entry("COL", "ComboBox", "", "", "", "colours")};
+
+struct DropDown : ::testing::Test {
+    Harness h;
+    std::vector<std::string> asked;  // "list:parent id" per request
+    void SetUp() override {
+        h.init("CREATE", kCascade);
+        h.control.setValueListProvider([this](const std::string& list, const std::string& id) {
+            asked.push_back(list + ":" + id);
+            return std::vector<ListEntry>{{list + "1", "One " + id}, {"DE", "Germany"}};
+        });
+    }
+};
+
+TEST_F(DropDown, ListIsAskedForWithTheParentRowsIdAndChoicesAreWritten) {
+    for (int r = 0; r < 4; ++r) ASSERT_TRUE(h.platform.startEditing(r, "Value"));
+    EXPECT_EQ(asked,
+              (std::vector<std::string>{"countries:", "cities:FR", "streets:PAR", "colours:"}));
+    EXPECT_EQ(h.platform.comboBox().entries(),
+              (std::vector<ListEntry>{{"colours1", "One "}, {"DE", "Germany"}}));
+    ASSERT_TRUE(h.platform.clickCell(0, "Attribute"));
+    ASSERT_TRUE(h.platform.chooseInDropDown(0));  // the chain below the edited row only
+    EXPECT_EQ(values(h), "France/FR Paris/PAR Main/S1 One /colours1");
+    EXPECT_FALSE(h.platform.comboBox().visible() || h.platform.picture1().visible());
+    EXPECT_TRUE(h.control.IsDataChanged());
+
+    h.control.setIsDataChanged(false);
+    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+    ASSERT_TRUE(h.platform.chooseInDropDown(0));
+    EXPECT_EQ(values(h), "One /countries1 / / One /colours1");
+    ASSERT_TRUE(h.platform.startEditing(1, "Value"));
+    EXPECT_EQ(asked.back(), "cities:countries1");
+    h.control.setIsDataChanged(false);
+    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+    ASSERT_TRUE(h.platform.chooseInDropDown(0));  // the same id again changes nothing
+    EXPECT_FALSE(h.control.IsDataChanged());
+}
+
+}  // namespace
