@@ -73,3 +73,12 @@ TEST(HeadlessGrid, HitTestsNameRowSelectorsCellsAndNothing) {
     EXPECT_FALSE(grid.ElementAtPoint(-1, 30, true));
     EXPECT_EQ(grid.ElementAtPoint(50, 5, true)->kind, zelvane::kHeaderElement);
 }
+
+TEST(HeadlessGrid, SwitchingToPixelsKeepsTheControlsSizeOnScreen) {
+    Harness h;
+    h.init("RETRIEVAL", manyRows(2));
+    h.platform.setScaleMode(zelvane::ScaleMode::Pixels);
+    EXPECT_EQ(h.platform.grid().width(), 400);
+    EXPECT_EQ(h.platform.grid().height(), 266);
+    EXPECT_EQ(h.platform.cellRect(0, "Attribute")->width, 167);
+}

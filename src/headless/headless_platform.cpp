@@ -130,7 +130,16 @@ void HeadlessPlatform::setEchoMessages(bool echo) { impl_->host.echo = echo; }
 void HeadlessPlatform::setMessagePrefix(std::string prefix) {
     impl_->host.prefix = std::move(prefix);
 }
-void HeadlessPlatform::setScaleMode(ScaleMode mode) { impl_->host.mode = mode; }
+// The control keeps its size on screen: its inner size is converted to the new units.
+void HeadlessPlatform::setScaleMode(ScaleMode mode) {
+    HeadlessHost& host = impl_->host;
+    if (mode == host.mode) return;
+    const bool toPixels = mode == ScaleMode::Pixels;
+    host.width = toPixels ? host.width / kTwipsPerPixel : host.width * kTwipsPerPixel;
+    host.height = toPixels ? host.height / kTwipsPerPixel : host.height * kTwipsPerPixel;
+    host.mode = mode;
+    if (impl_->events) impl_->events->Resize();
+}
 void HeadlessPlatform::setParentIsMdiForm(bool mdi) { impl_->host.mdi = mdi; }
 
 void HeadlessPlatform::resize(int width, int height) {
