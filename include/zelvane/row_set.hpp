@@ -16,6 +16,14 @@ class Row;
 class RowSet;
 using RowPtr = std::shared_ptr<Row>;
 
+// Hash for looking up std::string keys with a std::string_view, without a copy.
+struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const noexcept {
+        return std::hash<std::string_view>{}(key);
+    }
+};
+
 // Kind of values a column holds: text cells, or Boolean check cells.
 enum class ColumnKind { Text, Boolean };
 
@@ -123,7 +131,8 @@ class RowSet {
     friend class Row;
     std::vector<Column> columns_;
     std::vector<RowPtr> rows_;
-    mutable std::unordered_map<std::string, int> keyCache_;  // spelling seen -> position
+    // Key spelling -> position: the column keys, and other spellings once seen.
+    mutable std::unordered_map<std::string, int, KeyHash, std::equal_to<>> keyIndex_;
     RowSetObserver* observer_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
 #include <zelvane/error.hpp>
 
 #include "xml/xml_document.hpp"
@@ -29,15 +30,35 @@ Column columnFromTemplate(const xml::XmlNode& node) {
     return c;
 }
 
+// Definition attribute name -> the text columns loaded from it (several may share one).
+using SourceMap = std::unordered_map<std::string_view, std::vector<int>>;
+
+SourceMap sourceColumns(const std::vector<Column>& columns) {
+    SourceMap map;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].kind == ColumnKind::Text && !columns[i].source.empty())
+            map[columns[i].source].push_back(static_cast<int>(i));
+    return map;
+}
+
 // Text columns load their source attribute ("" when missing or without source); Boolean
-// columns start unset.
-void fillRow(Row& row, const std::vector<Column>& columns, const xml::XmlNode& element) {
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i].kind == ColumnKind::Boolean) continue;
-        const std::string text =
-            columns[i].source.empty() ? std::string() : element.attribute(columns[i].source);
-        row.setValue(static_cast<int>(i), text);
-    }
+// columns start unset. One walk over the element's attributes; the first of two attributes
+// with the same name wins.
+void fillRow(Row& row, const std::vector<Column>& columns, const SourceMap& sources,
+             const xml::XmlNode& element) {
+    std::vector<bool> loaded(columns.size(), false);
+    element.forEachAttribute([&](std::string_view name, std::string_view value) {
+        auto it = sources.find(name);
+        if (it == sources.end()) return;
+        for (int c : it->second) {
+            if (loaded[static_cast<std::size_t>(c)]) continue;
+            loaded[static_cast<std::size_t>(c)] = true;
+            row.setValue(c, std::string(value));
+        }
+    });
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].kind == ColumnKind::Text && !loaded[i])
+            row.setValue(static_cast<int>(i), std::string());
 }
 
 }  // namespace
@@ -61,11 +82,14 @@ void GridView::BuildLayout() {
 void GridView::BuildRows() {
     xml::XmlDocument doc;
     doc.loadXml(dataXml_);
+    std::string().swap(dataXml_);
     xml::XmlNodeList nodes = doc.selectNodes(rowXPath_);
     const std::int16_t count = nodes.length();
     auto rows = std::make_shared<RowSet>(layoutColumns_);
+    const SourceMap sources = sourceColumns(layoutColumns_);
     for (std::int16_t i = 0; i < count; ++i)
-        fillRow(*rows->appendRow(), layoutColumns_, nodes.item(static_cast<std::size_t>(i)));
+        fillRow(*rows->appendRow(), layoutColumns_, sources,
+                nodes.item(static_cast<std::size_t>(i)));
     BindRowSet(std::move(rows));
 }
 

@@ -18,8 +18,8 @@ class GridView : public Grid, protected RowSetObserver {
     void setEvents(ControlEvents* events) { events_ = events; }
     ControlEvents* events() const { return events_; }
 
-    void SetLayoutXml(const std::string& xml) override { layoutXml_ = xml; }
-    void SetDataXml(const std::string& xml) override { dataXml_ = xml; }
+    void SetLayoutXml(std::string xml) override { layoutXml_ = std::move(xml); }
+    void SetDataXml(std::string xml) override { dataXml_ = std::move(xml); }
     void SetRowXPath(const std::string& path) override { rowXPath_ = path; }
     void BuildLayout() override;
     void BuildRows() override;

@@ -1,7 +1,6 @@
 #include "grid/picture_file.hpp"
 
 #include <fstream>
-#include <iterator>
 #include <zelvane/error.hpp>
 
 namespace zelvane {
@@ -32,13 +31,15 @@ void checkIcon(const std::string& bytes, const std::string& path) {
 }  // namespace
 
 std::shared_ptr<const Picture> loadIconPicture(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw ZlvError("File not found: '" + path + "'");
-    std::string bytes;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) throw ZlvError("Cannot read the picture file '" + path + "'");
-    if (bytes.size() > kMaxIconBytes)
+    const std::streamoff size = in.tellg();
+    if (size < 0) throw ZlvError("Cannot read the picture file '" + path + "'");
+    if (static_cast<std::size_t>(size) > kMaxIconBytes)
         throw ZlvError("Invalid picture: '" + path + "' is larger than 1 MiB");
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size)) throw ZlvError("Cannot read the picture file '" + path + "'");
     checkIcon(bytes, path);
     auto picture = std::make_shared<Picture>();
     picture->path = path;

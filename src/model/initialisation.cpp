@@ -15,10 +15,14 @@ std::string layoutTemplatePath(const ControlState& s) {
     return s.host.componentFolder() + "/Templates/CustomAttrView.xml";
 }
 
-// Hands the layout template and the definitions to the grid, which builds the rows.
-void buildRows(ControlState& s, const xml::XmlDocument& layout, const xml::XmlDocument& defs) {
-    s.grid.SetLayoutXml(layout.xml());
-    s.grid.SetDataXml(defs.xml());
+// Hands the layout template and the definitions to the grid, which builds the rows. The
+// documents go before the grid parses the texts again, so that both parses never coexist.
+void buildRows(ControlState& s, std::unique_ptr<xml::XmlDocument> layout,
+               std::unique_ptr<xml::XmlDocument> defs) {
+    s.grid.SetLayoutXml(layout->xml());
+    layout.reset();
+    s.grid.SetDataXml(defs->xml());
+    defs.reset();
     s.grid.SetRowXPath(kRowPath);
     s.grid.BuildLayout();
     s.grid.BuildRows();
@@ -101,12 +105,12 @@ void rememberAtLoad(ControlState& s, const Row& row) {
 
 void Intialize(ControlState& s) {
     try {
-        xml::XmlDocument layout;
-        xml::XmlDocument definitions;
+        auto layout = std::make_unique<xml::XmlDocument>();
+        auto definitions = std::make_unique<xml::XmlDocument>();
         if (text::trimBlanks(s.attributeXml).empty()) return;
-        layout.load(layoutTemplatePath(s));
-        definitions.loadXml(s.attributeXml);
-        buildRows(s, layout, definitions);
+        layout->load(layoutTemplatePath(s));
+        definitions->loadXml(s.attributeXml);
+        buildRows(s, std::move(layout), std::move(definitions));
         resetCollections(s);
         s.rowSet = s.grid.GetRowSet();
         fillRequiredColl(s);

@@ -19,9 +19,7 @@ int Row::positionOf(std::string_view key) const {
     return owner_->columnIndex(key);
 }
 
-const CellValue& Row::value(std::string_view key) const {
-    return value(positionOf(key));
-}
+const CellValue& Row::value(std::string_view key) const { return value(positionOf(key)); }
 
 const CellValue& Row::value(int position) const {
     if (position < 0 || position >= static_cast<int>(cells_.size()))
@@ -37,13 +35,9 @@ std::string Row::text(std::string_view key) const {
     return cellText(v);
 }
 
-std::string Row::textOrEmpty(std::string_view key) const {
-    return cellTextOrEmpty(value(key));
-}
+std::string Row::textOrEmpty(std::string_view key) const { return cellTextOrEmpty(value(key)); }
 
-void Row::setValue(std::string_view key, CellValue v) {
-    setValue(positionOf(key), std::move(v));
-}
+void Row::setValue(std::string_view key, CellValue v) { setValue(positionOf(key), std::move(v)); }
 
 void Row::setValue(int position, CellValue v) {
     if (position < 0 || position >= static_cast<int>(cells_.size()))
@@ -67,13 +61,9 @@ void Row::setActivation(int position, int activation) {
     if (owner_ && owner_->observer_) owner_->observer_->cellChanged(*this, position);
 }
 
-bool Row::hasNextSibling() const {
-    return owner_ != nullptr && index_ + 1 < owner_->recordCount();
-}
+bool Row::hasNextSibling() const { return owner_ != nullptr && index_ + 1 < owner_->recordCount(); }
 
-RowPtr Row::nextSibling() const {
-    return hasNextSibling() ? owner_->rows_[index_ + 1] : nullptr;
-}
+RowPtr Row::nextSibling() const { return hasNextSibling() ? owner_->rows_[index_ + 1] : nullptr; }
 
 RowPtr Row::previousSibling() const {
     return owner_ != nullptr && index_ > 0 ? owner_->rows_[index_ - 1] : nullptr;
@@ -86,21 +76,22 @@ void Row::setPicture(std::shared_ptr<const Picture> picture) {
 
 // RowSet
 
-RowSet::RowSet(std::vector<Column> columns) : columns_(std::move(columns)) {}
+RowSet::RowSet(std::vector<Column> columns) : columns_(std::move(columns)) {
+    for (int i = columnCount() - 1; i >= 0; --i)
+        keyIndex_[columns_[static_cast<std::size_t>(i)].key] = i;
+}
 
 RowSet::~RowSet() {
     for (auto& r : rows_) r->owner_ = nullptr;
 }
 
 int RowSet::findColumn(std::string_view key) const {
-    for (int i = 0; i < columnCount(); ++i)
-        if (columns_[static_cast<std::size_t>(i)].key == key) return i;
-    auto cached = keyCache_.find(std::string(key));
-    if (cached != keyCache_.end()) return cached->second;
+    auto known = keyIndex_.find(key);
+    if (known != keyIndex_.end()) return known->second;
     int found = -1;
     for (int i = 0; i < columnCount() && found < 0; ++i)
         if (text::equalsIgnoringCase(columns_[static_cast<std::size_t>(i)].key, key)) found = i;
-    if (found >= 0) keyCache_.emplace(std::string(key), found);
+    if (found >= 0 && keyIndex_.size() < 256) keyIndex_.emplace(std::string(key), found);
     return found;
 }
 

@@ -47,11 +47,31 @@ void XmlNode::setAttribute(std::string_view name, std::string_view value) {
     a.set_value(std::string(value).c_str());
 }
 
+void XmlNode::forEachAttribute(
+    const std::function<void(std::string_view name, std::string_view value)>& visit) const {
+    if (isNull()) return;
+    for (pugi::xml_attribute a : toNode(handle_).attributes()) visit(a.name(), a.value());
+}
+
+// Collects serialised XML straight into a string.
+struct StringWriter final : pugi::xml_writer {
+    explicit StringWriter(std::string& s) : out(s) {}
+    void write(const void* data, size_t size) override {
+        out.append(static_cast<const char*>(data), size);
+    }
+    std::string& out;
+};
+
 std::string XmlNode::outerXml() const {
-    if (isNull()) return {};
-    std::ostringstream out;
-    toNode(handle_).print(out, "", kWriteFlags);
-    return out.str();
+    std::string out;
+    appendOuterXml(out);
+    return out;
+}
+
+void XmlNode::appendOuterXml(std::string& out) const {
+    if (isNull()) return;
+    StringWriter writer(out);
+    toNode(handle_).print(writer, "", kWriteFlags);
 }
 
 XmlNodeList XmlNode::childNodes() const {
@@ -109,9 +129,10 @@ bool XmlDocument::load(const std::string& path) {
 }
 
 std::string XmlDocument::xml() const {
-    std::ostringstream out;
-    impl_->doc.save(out, "", kWriteFlags, pugi::encoding_utf8);
-    return out.str();
+    std::string out;
+    StringWriter writer(out);
+    impl_->doc.save(writer, "", kWriteFlags, pugi::encoding_utf8);
+    return out;
 }
 
 XmlNodeList XmlDocument::selectNodes(const std::string& xpath) const {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,8 +28,13 @@ class XmlNode {
     // Adds or replaces an attribute; attributes keep the order they were first set in.
     // Throws ZlvError on a null node.
     void setAttribute(std::string_view name, std::string_view value);
+    // Calls visit(name, value) for each attribute in document order.
+    void forEachAttribute(
+        const std::function<void(std::string_view name, std::string_view value)>& visit) const;
     // The node's own XML text (no indentation, no declaration).
     std::string outerXml() const;
+    // Appends the node's XML text to out.
+    void appendOuterXml(std::string& out) const;
     // The element children in document order.
     XmlNodeList childNodes() const;
 

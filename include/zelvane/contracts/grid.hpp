@@ -49,12 +49,13 @@ inline constexpr int kStopRowDeletion = 2;
 class Grid : public WindowControl {
   public:
     // Building rows from XML: the layout template, the data, the path of the row elements.
-    virtual void SetLayoutXml(const std::string& xml) = 0;
-    virtual void SetDataXml(const std::string& xml) = 0;
+    virtual void SetLayoutXml(std::string xml) = 0;
+    virtual void SetDataXml(std::string xml) = 0;
     virtual void SetRowXPath(const std::string& path) = 0;
     // Builds the columns from the layout template. A template without columns gives none.
     virtual void BuildLayout() = 0;
-    // Builds one row per element the row path selects in the data; the previous rows go.
+    // Builds one row per element the row path selects in the data; the previous rows go. The
+    // data text is consumed: set it again before building again.
     // Throws ZlvError when more than 32767 elements are selected.
     virtual void BuildRows() = 0;
 
