@@ -126,7 +126,7 @@ std::string joinedEntries(const ControlState& s, const xml::XmlDocument& doc) {
     const std::int16_t count = entries.length();
     std::string result;
     for (std::int16_t i = 0; i < count; ++i)
-        result += entries.item(static_cast<std::size_t>(i)).outerXml();
+        entries.item(static_cast<std::size_t>(i)).appendOuterXml(result);
     for (std::size_t i = 1; i <= s.removedCAColl.Count(); ++i)
         result += kRemovalOpen + cellText(s.removedCAColl.Item(i)) + kRemovalClose;
     return result;
