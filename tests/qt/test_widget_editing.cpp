@@ -201,3 +201,22 @@ TEST(WidgetEditing, DeleteKeyOnTheGridRemovesNothing) {
     QTest::keyClick(h.widget.gridView(), Qt::Key_Delete);
     EXPECT_EQ(h.widget.gridView()->model()->rowCount(), 6);
 }
+
+TEST(WidgetEditing, TabAndShiftTabSkipRowsWithoutAnEditor) {
+    WidgetHarness h;
+    h.init("RETRIEVAL",
+           {Def{.caId = "N1", .controlType = "TextBox", .dataType = "number"},
+            Def{.caId = "S", .controlType = "TextBox", .dataType = "string"},  // no editor
+            Def{.caId = "N2", .controlType = "TextBox", .dataType = "number"}});
+    h.doubleClickCell(0, "Value");
+    QTest::keyClicks(h.widget.textBox(), "1");
+    QTest::keyClick(h.widget.textBox(), Qt::Key_Tab);
+    EXPECT_EQ(h.cell(0, "Value"), "1");
+    EXPECT_EQ(h.widget.gridView()->currentIndex().row(), 2);
+    ASSERT_TRUE(h.widget.textBox()->isVisible());
+    QTest::keyClicks(h.widget.textBox(), "2");
+    QTest::keyClick(h.widget.textBox(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(h.cell(2, "Value"), "2");
+    EXPECT_EQ(h.widget.gridView()->currentIndex().row(), 0);
+    EXPECT_EQ(h.widget.textBox()->text().toStdString(), "1");
+}
