@@ -75,6 +75,8 @@ void writeRow(ControlState& s, Row& row, const xml::XmlNode& definition, const s
     row.setValue(col::valueId, std::string());
 }
 
+constexpr int kMaxRows = 32767;
+
 }  // namespace
 
 void Add(ControlState& s, const std::string& strXML) {
@@ -87,6 +89,10 @@ void Add(ControlState& s, const std::string& strXML) {
     if (loaded && !removed) return;
     std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
     if (!rows) throw ZlvError("Add: there are no rows to add to: call Intialize first");
+    // Row counts are signed 16-bit: a 32768th row would overflow them.
+    if (rows->recordCount() >= kMaxRows)
+        throw ZlvError("Overflow: the grid already holds " + std::to_string(kMaxRows) +
+                       " rows, the most it can hold");
     writeRow(s, *rows->appendRow(), definition, id, loaded);
     s.grid.BindRowSet(rows);
     s.rowSet = rows;

@@ -56,7 +56,8 @@ void onText1KeyUp(ControlState& s, std::int16_t& keyCode, int) {
 }
 
 void onText1LostFocus(ControlState& s) {
-    if (!s.editCell || !s.editCell->row) return;
+    // A row that has left the grid (Remove, or a new Intialize) takes the entry nowhere.
+    if (!s.editCell || !s.editCell->row || !s.editCell->row->attached()) return;
     const CellRef cell = *s.editCell;
     const std::string text = enteredText(s, *cell.row);
     s.text1.setText(text);

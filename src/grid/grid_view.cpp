@@ -76,7 +76,8 @@ void GridView::BuildLayout() {
         Column c = columnFromTemplate(nodes.item(i));
         if (!c.key.empty()) layoutColumns_.push_back(std::move(c));
     }
-    BindRowSet(std::make_shared<RowSet>(layoutColumns_));
+    // The rows shown so far stay until BuildRows has built their replacement: definitions
+    // that BuildRows refuses leave the grid as it was.
 }
 
 void GridView::BuildRows() {

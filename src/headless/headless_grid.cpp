@@ -84,7 +84,18 @@ std::optional<GridElement> HeadlessGrid::ElementAtPoint(float x, float y, bool) 
     return std::nullopt;
 }
 
-void HeadlessGrid::rowSetBound() { setTopRow(topRow_); }
-void HeadlessGrid::rowsRemoved() { setTopRow(topRow_); }
+// Another row set takes the rows from under the placed editors, so they are dismissed; a
+// rebind of the same rows moves none.
+void HeadlessGrid::rowSetBound() {
+    setTopRow(topRow_);
+    if (rowSet() != shownRows_ && events()) events()->EditorDismiss();
+    shownRows_ = rowSet();
+}
+
+// The rows after the deleted ones move up under the placed editors, so they are dismissed.
+void HeadlessGrid::rowsRemoved() {
+    setTopRow(topRow_);
+    if (events()) events()->EditorDismiss();
+}
 
 }  // namespace zelvane::headless

@@ -18,6 +18,7 @@ class HeadlessGrid final : public HeadlessWindow<GridView> {
     std::optional<GridElement> ElementAtPoint(float x, float y, bool ignoreContext) override;
 
     int topRow() const { return topRow_; }
+    int leftOffset() const { return leftOffset_; }
     void setTopRow(int row);
     int pixelWidth() const;
     int pixelHeight() const;
@@ -34,7 +35,8 @@ class HeadlessGrid final : public HeadlessWindow<GridView> {
 
     const HostContainer& host_;
     int topRow_ = 0;
-    int leftOffset_ = 0;  // pixels the columns are scrolled to the left
+    int leftOffset_ = 0;                 // pixels the columns are scrolled to the left
+    const RowSet* shownRows_ = nullptr;  // the row set last bound
 };
 
 }  // namespace zelvane::headless

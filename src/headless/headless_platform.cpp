@@ -70,9 +70,18 @@ struct HeadlessPlatform::Impl {
         return rows->row(index);
     }
 
+    // Scrolls a cell into view. A scroll moves the cells under the placed editors, so it
+    // dismisses them, as scrollTo does.
+    void scrollIntoView(const CellRef& cell) {
+        const std::pair<int, int> before{grid.topRow(), grid.leftOffset()};
+        grid.scrollCellIntoView(cell);
+        if (std::pair{grid.topRow(), grid.leftOffset()} != before && events)
+            events->EditorDismiss();
+    }
+
     // The pixel centre of a cell after scrolling it into view.
     std::optional<std::pair<float, float>> pointAt(const CellRef& cell) {
-        grid.scrollCellIntoView(cell);
+        scrollIntoView(cell);
         auto r = grid.cellElementRect(cell);
         if (!r || r->width <= 0 || r->height <= 0) return std::nullopt;
         return std::make_pair(float(r->left) + float(r->width) / 2,
@@ -158,7 +167,7 @@ bool HeadlessPlatform::clickCell(int row, std::string_view key) {
 bool HeadlessPlatform::clickRowSelector(int row) {
     RowPtr r = impl_->rowAt(row);
     if (!r) return false;
-    impl_->grid.scrollCellIntoView(CellRef{r, 0});
+    impl_->scrollIntoView(CellRef{r, 0});
     const int top = kHeaderHeight + (row - impl_->grid.topRow()) * kRowHeight;
     impl_->focusGrid();
     if (impl_->events)

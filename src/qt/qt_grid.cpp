@@ -80,15 +80,20 @@ void QtGrid::applyAppearance() {
     view_->setPalette(palette);
 }
 
+// The model is reset and the view lays its rows out again, which can move them from under the
+// placed editors (rows appended to a view scrolled to its end shift it), so they are dismissed.
 void QtGrid::rowSetBound() {
     model_->rebind();
     syncColumns();
     applyAppearance();
+    if (events()) events()->EditorDismiss();
 }
 
+// The rows after the deleted ones move up under the placed editors, so they are dismissed.
 void QtGrid::rowsRemoved() {
     model_->rebind();
     syncColumns();
+    if (events()) events()->EditorDismiss();
 }
 
 void QtGrid::cellChanged(const Row& row, int column) { model_->cellChanged(row.index(), column); }

@@ -187,7 +187,10 @@ void resolveMinutes(std::vector<Token>& tokens) {
     }
 }
 
+// Only the first kMaxPatternLength bytes of a pattern count, so that one date's text stays
+// small however long a pattern the host sets.
 std::vector<Token> tokenize(std::string_view pattern) {
+    pattern = pattern.substr(0, kMaxPatternLength);
     std::vector<Token> tokens;
     for (std::size_t i = 0; i < pattern.size();) i += readPatternToken(pattern, i, tokens);
     resolveMinutes(tokens);

@@ -33,6 +33,10 @@
 
 namespace zelvane::text {
 
+// Bytes of a pattern that count: a longer pattern is used up to this length and the rest is
+// ignored, so that a date's text stays small (every date row renders it).
+inline constexpr std::size_t kMaxPatternLength = 256;
+
 // Writes the date-time with the pattern. Never fails: fields out of their range are written
 // as numbers (a month outside 1..12 has no name, an invalid date no weekday name).
 std::string renderDate(const DateTime& dt, std::string_view pattern);

@@ -111,7 +111,10 @@ XmlDocument::~XmlDocument() = default;
 
 bool XmlDocument::loadXml(std::string_view text) {
     impl_->doc.reset();
-    if (text.size() > kMaxXmlText) return false;
+    if (text.size() > kMaxXmlText)
+        throw ZlvError("The XML text is " + std::to_string(text.size()) +
+                       " bytes long; the control reads at most " + std::to_string(kMaxXmlText) +
+                       " bytes (64 MiB)");
     pugi::xml_parse_result r =
         impl_->doc.load_buffer(text.data(), text.size(), kParseFlags, pugi::encoding_utf8);
     const bool ok = r && hasSingleRoot(impl_->doc);

@@ -12,7 +12,7 @@
 
 namespace zelvane::xml {
 
-// Largest XML text a document loads (64 MiB); a larger text fails to load.
+// Largest XML text a document loads (64 MiB); loading a larger text throws ZlvError.
 inline constexpr std::size_t kMaxXmlText = 64u * 1024u * 1024u;
 
 class XmlNodeList;
@@ -72,10 +72,12 @@ class XmlDocument {
     XmlDocument& operator=(const XmlDocument&) = delete;
 
     // Loads from text; false (and an empty document) when the text is not well-formed XML with
-    // one root element, or longer than kMaxXmlText. DOCTYPE declarations are skipped; entities are
-    // never expanded.
+    // one root element. DOCTYPE declarations are skipped; the entities they declare are never
+    // expanded or fetched (a reference to one stays as text). Throws ZlvError, leaving an empty
+    // document, when the text is longer than kMaxXmlText: a limit, not a malformed text.
     bool loadXml(std::string_view text);
     // Loads from a file; false (and an empty document) when it cannot be read or parsed.
+    // Throws ZlvError as loadXml for a file longer than kMaxXmlText.
     bool load(const std::string& path);
     // The whole document as XML text without declaration or indentation.
     std::string xml() const;

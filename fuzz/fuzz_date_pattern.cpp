@@ -1,0 +1,109 @@
+// The date pattern renderer and reader: a display pattern and a text from the input, and a
+// date-time built from its bytes (any numbers, as a broken picker could hand over). Rendering
+// never fails and stays short; every date that reading gives is a valid one; the stored
+// patterns read back what they wrote; the conversions the control applies to loaded and written
+// values end normally.
+
+#include <limits>
+
+#include "fuzz_support.hpp"
+#include "model/date_text.hpp"
+#include "text/date_pattern.hpp"
+
+namespace {
+
+using zelvane::DateTime;
+using zlvfuzz::check;
+
+int anyInt(zlvfuzz::InputReader& in) {
+    static const int kEdges[] = {0,
+                                 1,
+                                 -1,
+                                 12,
+                                 13,
+                                 31,
+                                 59,
+                                 60,
+                                 99,
+                                 999,
+                                 1000,
+                                 9999,
+                                 10000,
+                                 std::numeric_limits<int>::min(),
+                                 std::numeric_limits<int>::max()};
+    const int pick = in.choice(20);
+    if (pick < 15) return kEdges[pick];
+    return static_cast<int>(in.byte()) * 256 + in.byte() - 32768;
+}
+
+DateTime anyDateTime(zlvfuzz::InputReader& in) {
+    return DateTime{anyInt(in), anyInt(in), anyInt(in), anyInt(in),
+                    anyInt(in), anyInt(in), anyInt(in)};
+}
+
+// A valid date-time in the years 1 to 9999.
+DateTime validDateTime(zlvfuzz::InputReader& in) {
+    DateTime dt;
+    dt.year = 1 + (in.byte() * 256 + in.byte()) % 9999;
+    dt.month = 1 + in.choice(12);
+    dt.day = 1 + in.choice(28);
+    dt.hour = in.choice(24);
+    dt.minute = in.choice(60);
+    dt.second = in.choice(60);
+    dt.millisecond = in.choice(10) * 100;
+    return dt;
+}
+
+bool isValid(const DateTime& dt) {
+    static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return dt.year >= 1 && dt.year <= 9999 && dt.month >= 1 && dt.month <= 12 && dt.day >= 1 &&
+           dt.day <= kDays[dt.month - 1] && dt.hour >= 0 && dt.hour <= 23 && dt.minute >= 0 &&
+           dt.minute <= 59 && dt.second >= 0 && dt.second <= 59 && dt.millisecond >= 0 &&
+           dt.millisecond <= 999;
+}
+
+void checkRead(const std::optional<DateTime>& dt, const char* reader) {
+    check(!dt || isValid(*dt), std::string(reader) + " gave an invalid date");
+}
+
+void checkStoredRoundTrip(const DateTime& dt) {
+    using zelvane::text::readStoredDate;
+    using zelvane::text::renderDate;
+    check(readStoredDate(renderDate(dt, "yyyy-MM-ddThh:mm:ss.S")) == dt,
+          "a stored date-time does not read back");
+    DateTime dateOnly{dt.year, dt.month, dt.day, 0, 0, 0, 0};
+    check(readStoredDate(renderDate(dt, "yyyy-MM-dd")) == dateOnly,
+          "a stored date does not read back");
+    DateTime timeOnly{1899, 12, 30, dt.hour, dt.minute, dt.second, dt.millisecond};
+    check(readStoredDate(renderDate(dt, "Thh:mm:ss.S")) == timeOnly,
+          "a stored time does not read back");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace zelvane::text;
+    zlvfuzz::InputReader in(data, size);
+    const std::string pattern = in.part();
+    const std::string text = in.part();
+    const DateTime any = anyDateTime(in);
+    const DateTime valid = validDateTime(in);
+
+    // Only the pattern's first kMaxPatternLength bytes count, and no token writes more than 11
+    // characters (a number such as -2147483648) per byte of pattern.
+    check(renderDate(any, pattern).size() <= 11 * kMaxPatternLength,
+          "a date rendered longer than its pattern allows");
+    const std::string shown = renderDate(valid, pattern);
+    checkRead(readDate(shown, pattern), "reading a rendered date");
+    checkRead(readDate(text, pattern), "readDate");
+    checkRead(interpretDateTimeText(text), "interpretDateTimeText");
+    checkRead(readStoredDate(text), "readStoredDate");
+    checkStoredRoundTrip(valid);
+
+    for (const char* dateType : {"dateOnly", "timeOnly", "dateTime"}) {
+        (void)zelvane::formatDateText(text, pattern);
+        (void)zelvane::storedDateText(text, pattern, dateType);
+        (void)zelvane::storedDateText(shown, pattern, dateType);
+    }
+    return 0;
+}
