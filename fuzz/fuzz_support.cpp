@@ -85,8 +85,8 @@ void checkMessages(const Control& c, const std::vector<std::string_view>& labels
     // How the standard library's own exceptions describe themselves: one of them behind a label
     // means a step failed with a program defect instead of a ZlvError or not at all.
     static const std::vector<std::string_view> kLibraryFailures = {
-        "basic_string", "vector", "std::", "bad_", "bad ", "map::at", "stoi", "stol", "stod",
-        "unordered_map", "deque", "array::at", "bitset"};
+        "basic_string", "vector", "std::",         "bad_",  "bad ",      "map::at", "stoi",
+        "stol",         "stod",   "unordered_map", "deque", "array::at", "bitset"};
     for (const std::string& m : c.platform.messages()) {
         const auto label = std::find_if(labels.begin(), labels.end(), [&](std::string_view l) {
             return m.compare(0, l.size(), l) == 0;

@@ -6,8 +6,6 @@
 // appear in the error text in order, and no value changes. The number services the rules use
 // are checked on the same texts.
 
-#include <cmath>
-
 #include "fuzz_support.hpp"
 #include "text/number_text.hpp"
 
@@ -124,8 +122,6 @@ void checkNumberFormat(const std::string& value, const std::string& placesText) 
     const std::size_t digits = point == std::string::npos ? 0 : formatted.size() - point - 1;
     check(digits == static_cast<std::size_t>(std::max(places, 0)),
           "a formatted number has the wrong decimal places: " + formatted);
-    const double number = zelvane::text::leadingNumber(value);
-    check(std::isfinite(number) || formatted == value, "an infinite number was formatted");
 }
 
 }  // namespace
