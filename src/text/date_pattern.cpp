@@ -47,13 +47,9 @@ constexpr std::string_view kGeneralDateTime = "yyyy-MM-dd HH:mm:ss";
 constexpr std::string_view kGeneralDate = "yyyy-MM-dd";
 constexpr std::string_view kGeneralTime = "HH:mm:ss";
 
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool startsWithIgnoringCase(std::string_view s, std::string_view prefix) {
     if (s.size() < prefix.size()) return false;
@@ -63,9 +59,7 @@ bool startsWithIgnoringCase(std::string_view s, std::string_view prefix) {
 
 // ---- Calendar -----------------------------------------------------------------------------
 
-bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int daysInMonth(int year, int month) {
     constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -195,6 +189,27 @@ std::vector<Token> tokenize(std::string_view pattern) {
     for (std::size_t i = 0; i < pattern.size();) i += readPatternToken(pattern, i, tokens);
     resolveMinutes(tokens);
     return tokens;
+}
+
+// The tokens of a pattern. Every date row renders or reads with one of three patterns, so the
+// last few tokenisations are kept per thread instead of repeating them for each row.
+const std::vector<Token>& tokensOf(std::string_view pattern) {
+    struct Slot {
+        std::string pattern;
+        std::vector<Token> tokens;
+        bool used = false;
+    };
+    thread_local std::array<Slot, 4> slots;
+    thread_local std::size_t next = 0;
+    pattern = pattern.substr(0, kMaxPatternLength);
+    for (const Slot& slot : slots)
+        if (slot.used && slot.pattern == pattern) return slot.tokens;
+    Slot& slot = slots[next];
+    next = (next + 1) % slots.size();
+    slot.pattern.assign(pattern);
+    slot.tokens = tokenize(pattern);
+    slot.used = true;
+    return slot.tokens;
 }
 
 bool hasAmPm(const std::vector<Token>& tokens) {
@@ -362,9 +377,7 @@ struct ReadState {
     bool afternoon = false;
 };
 
-int windowedYear(int twoDigits) {
-    return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits;
-}
+int windowedYear(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
 
 bool store(std::optional<int> value, int& field) {
     if (value) field = *value;
@@ -422,7 +435,7 @@ std::optional<DateTime> settleClock(ReadState state) {
 }
 
 std::optional<DateTime> readWithPattern(std::string_view text, std::string_view pattern) {
-    const std::vector<Token> tokens = tokenize(pattern);
+    const std::vector<Token>& tokens = tokensOf(pattern);
     Cursor cursor(text);
     ReadState state;
     state.twelveHour = hasAmPm(tokens);
@@ -479,7 +492,7 @@ bool readStoredTime(Cursor& cursor, DateTime& dt) {
 
 std::string renderDate(const DateTime& dt, std::string_view pattern) {
     if (pattern.empty()) return renderDate(dt, generalPatternFor(dt));
-    const std::vector<Token> tokens = tokenize(pattern);
+    const std::vector<Token>& tokens = tokensOf(pattern);
     const bool twelveHour = hasAmPm(tokens);
     std::string out;
     for (const Token& t : tokens) out += renderToken(t, dt, twelveHour);
