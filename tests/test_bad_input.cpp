@@ -161,14 +161,7 @@ Observed observe(Harness& h) {
 }
 
 void initSample(Harness& h, const std::string& mode) {
-    h.control.setMode(mode);
-    h.control.setDateOnlyFormat("dd/MM/yyyy");
-    h.control.setTimeOnlyFormat("hh:mm");
-    h.control.setDateTimeFormat("dd/MM/yyyy hh:mm");
-    h.control.setAttributeXML(zlvtest::readSample("definitions.xml"));
-    h.control.Intialize();
-    std::string values = zlvtest::readSample("values.xml");
-    h.control.SetData(values);
+    h.loadSample(mode);
     ASSERT_TRUE(h.platform.messages().empty());
     ASSERT_EQ(h.rowCount(), 12);
 }
@@ -407,9 +400,7 @@ TEST(BadInput, DatePatterns) {
         EXPECT_FALSE(h.platform.picture1().visible());
         (void)h.control.GetData();
         EXPECT_TRUE(h.platform.messages().empty());
-        h.control.setDateOnlyFormat("dd/MM/yyyy");
-        h.control.setTimeOnlyFormat("hh:mm");
-        h.control.setDateTimeFormat("dd/MM/yyyy hh:mm");
+        h.setPatterns();
         EXPECT_EQ(observe(h), before);
     }
 }

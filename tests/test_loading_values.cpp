@@ -23,9 +23,7 @@ std::vector<std::string> shownValues(Harness& h) {
 TEST(LoadingValues, SampleObjectRoundTrip) {
     Harness h;
     h.control.setMode("RETRIEVAL");
-    h.control.setDateOnlyFormat("dd/MM/yyyy");
-    h.control.setTimeOnlyFormat("hh:mm");
-    h.control.setDateTimeFormat("dd/MM/yyyy hh:mm");
+    h.setPatterns();
     h.control.setAttributeXML(zlvtest::readSample("definitions.xml"));
     h.control.Intialize();
     std::string values = zlvtest::readSample("values.xml");

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "support/test_support.hpp"
 #include "text/number_text.hpp"
 #include "zelvane/error.hpp"
 
@@ -16,16 +17,7 @@ using namespace zelvane::text;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// The description of the ZlvError the call throws, or "no error".
-template <class Call>
-std::string errorOf(Call call) {
-    try {
-        call();
-    } catch (const zelvane::ZlvError& e) {
-        return e.what();
-    }
-    return "no error";
-}
+using zlvtest::errorOf;
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
     const std::string manyZeros(1000, '0');

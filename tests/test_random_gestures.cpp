@@ -59,15 +59,8 @@ const char* const kColumns[] = {"Value", "Attribute", "Required", "ApplyToAll", 
 class Session {
   public:
     Session(const std::string& mode, unsigned seed) : rng_(seed), mode_(mode) {
-        h_.control.setMode(mode);
-        h_.control.setDateOnlyFormat("dd/MM/yyyy");
-        h_.control.setTimeOnlyFormat("hh:mm");
-        h_.control.setDateTimeFormat("dd/MM/yyyy hh:mm");
-        h_.control.setAttributeXML(zlvtest::readSample("definitions.xml"));
         h_.control.setCopyTemplateXML(zlvtest::readSample("copy_template.xml"));
-        h_.control.Intialize();
-        std::string values = zlvtest::readSample("values.xml");
-        h_.control.SetData(values);
+        h_.loadSample(mode);
         h_.control.setValueListProvider([](const std::string& list, const std::string& parent) {
             return std::vector<zelvane::ListEntry>{
                 {"1", "Red"}, {"2", "Blue & <Green>"}, {parent + list, "Child"}};

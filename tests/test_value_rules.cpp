@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/test_support.hpp"
 #include "validation/messages.hpp"
 #include "validation/value_rules.hpp"
 #include "zelvane/error.hpp"
@@ -32,9 +33,7 @@ struct Pass {
     static Pass afterEarlier() { return {true, kEarlier, {}}; }
 };
 
-Pass startingWith(bool earlier) {
-    return earlier ? Pass::afterEarlier() : Pass::fresh();
-}
+Pass startingWith(bool earlier) { return earlier ? Pass::afterEarlier() : Pass::fresh(); }
 
 // Checks that a rule produced exactly `expected` and kept the flag consistent with it.
 void expectOutcome(const Pass& pass, const std::string& expected) {
@@ -42,16 +41,7 @@ void expectOutcome(const Pass& pass, const std::string& expected) {
     EXPECT_EQ(pass.hasError, !expected.empty());
 }
 
-// The description of the ZlvError the call throws, or "no error".
-template <class Call>
-std::string errorOf(Call call) {
-    try {
-        call();
-    } catch (const zelvane::ZlvError& e) {
-        return e.what();
-    }
-    return "no error";
-}
+using zlvtest::errorOf;
 
 TEST(CountDecimalPoints, CountsEveryPoint) {
     const struct {

@@ -20,14 +20,29 @@ std::string xmlEscape(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\n': out += "&#10;"; break;
-            case '\r': out += "&#13;"; break;
-            case '\t': out += "&#9;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\n':
+                out += "&#10;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
+            case '\t':
+                out += "&#9;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -61,13 +76,26 @@ std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& va
 
 Harness::Harness() : platform(resourceDir()), control(platform) {}
 
-void Harness::init(const std::string& mode, const std::vector<Def>& defs) {
-    control.setMode(mode);
+void Harness::setPatterns() {
     control.setDateOnlyFormat("dd/MM/yyyy");
     control.setTimeOnlyFormat("hh:mm");
     control.setDateTimeFormat("dd/MM/yyyy hh:mm");
+}
+
+void Harness::init(const std::string& mode, const std::vector<Def>& defs) {
+    control.setMode(mode);
+    setPatterns();
     control.setAttributeXML(definitionsXml(defs));
     control.Intialize();
+}
+
+void Harness::loadSample(const std::string& mode) {
+    control.setMode(mode);
+    setPatterns();
+    control.setAttributeXML(readSample("definitions.xml"));
+    control.Intialize();
+    std::string values = readSample("values.xml");
+    control.SetData(values);
 }
 
 std::string Harness::cell(int row, const std::string& key) {

@@ -2,12 +2,11 @@
 // Shared fixtures for the test programs: a headless control on the shipped resources, and
 // builders for definitions and values documents.
 
-#include <zelvane/custom_attr.hpp>
-#include <zelvane/headless/headless_platform.hpp>
-
 #include <string>
 #include <utility>
 #include <vector>
+#include <zelvane/custom_attr.hpp>
+#include <zelvane/headless/headless_platform.hpp>
 
 namespace zlvtest {
 
@@ -39,11 +38,26 @@ std::string definitionsXml(const std::vector<Def>& defs);
 // <cas> holding one <ca id value/> per pair.
 std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& values);
 
+// The description of the ZlvError the call throws, or "no error".
+template <class Call>
+std::string errorOf(Call call) {
+    try {
+        call();
+    } catch (const zelvane::ZlvError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
 // A control on the headless platform with the shipped resources.
 struct Harness {
     Harness();
+    // Sets the display patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm.
+    void setPatterns();
     // Sets mode and definitions (and the three date patterns) and calls Intialize.
     void init(const std::string& mode, const std::vector<Def>& defs);
+    // Initialises from samples/definitions.xml in the mode and loads samples/values.xml.
+    void loadSample(const std::string& mode);
     // A cell of the grid as text ("" when unset); "<none>" when there is no such row.
     std::string cell(int row, const std::string& key);
     // The raw cell value.
