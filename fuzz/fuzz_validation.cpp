@@ -7,6 +7,7 @@
 // are checked on the same texts.
 
 #include "fuzz_support.hpp"
+#include "support/test_support.hpp"
 #include "text/number_text.hpp"
 
 namespace {
@@ -16,42 +17,6 @@ using zlvfuzz::check;
 struct RowFields {
     std::string name, dataType, value, minVal, maxVal, places, minLength, maxLength, required;
 };
-
-// Escapes for an attribute value; whitespace as character references so that it survives
-// attribute normalisation. A NUL byte cannot be written in XML and is dropped.
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char ch : text) {
-        switch (ch) {
-            case '\0':
-                break;
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\t':
-                out += "&#9;";
-                break;
-            case '\n':
-                out += "&#10;";
-                break;
-            case '\r':
-                out += "&#13;";
-                break;
-            default:
-                out += ch;
-        }
-    }
-    return out;
-}
 
 std::string withoutNul(std::string text) {
     std::erase(text, '\0');
@@ -76,7 +41,7 @@ RowFields readRow(zlvfuzz::InputReader& in) {
 
 std::string definitionOf(const RowFields& f, int index) {
     auto a = [](const char* name, const std::string& v) {
-        return std::string(" ") + name + "=\"" + escaped(v) + "\"";
+        return std::string(" ") + name + "=\"" + zlvtest::xmlEscape(v) + "\"";
     };
     return "<caTemplates" + a("caId", "CA" + std::to_string(index)) + a("caName", f.name) +
            a("controlType", "TextBox") + a("dataType", f.dataType) + a("defaultValue", f.value) +

@@ -20,6 +20,8 @@ std::string xmlEscape(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
+            case '\0':
+                break;  // cannot be written in XML
             case '&':
                 out += "&amp;";
                 break;

@@ -30,6 +30,8 @@ struct Def {
     std::string minLength, maxLength, minVal, maxVal, allowedDecimalPlaces, dateType;
 };
 
+// Escapes for an attribute value; whitespace as character references, so that it survives
+// attribute normalisation; a NUL byte cannot be written and is dropped.
 std::string xmlEscape(const std::string& text);
 // <caTemplates .../> for one definition.
 std::string defXml(const Def& d);
