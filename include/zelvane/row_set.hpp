@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -53,17 +54,33 @@ class RowSetObserver {
     virtual void rowPictureChanged(const Row& row) = 0;
 };
 
+// What a cell holds.
+enum class CellKind : std::uint8_t { Unset, Text, Boolean };
+
 // One attribute row. A row removed from its row set is detached: its index reads -1, it has
 // no siblings, its cells can still be read and written by position, and a cell addressed by
 // key throws ZlvError (the row no longer knows its columns).
+//
+// The texts of all cells live in one buffer per row; a cell is an offset and a size in it.
+// A shorter text overwrites the old one in place, a longer one is appended, and the buffer is
+// compacted once more than half of it is stale.
 class Row {
   public:
     Row(RowSet* owner, std::size_t columns);
 
-    // Cell value by column key (ignoring case) or 0-based position.
+    // Cell value by column key (ignoring case) or 0-based position, as a copy.
     // Throws ZlvError for an unknown key or position.
-    const CellValue& value(std::string_view key) const;
-    const CellValue& value(int position) const;
+    CellValue value(std::string_view key) const;
+    CellValue value(int position) const;
+    // What the cell holds. Throws ZlvError for an unknown position.
+    CellKind kind(int position) const;
+    // The cell's text when it holds one; a view valid until the row next changes.
+    std::optional<std::string_view> textCell(int position) const;
+    std::optional<std::string_view> textCell(std::string_view key) const;
+    // The cell as text without a copy: "" when unset, "True" or "False" for a Boolean. Valid
+    // until the row next changes. Throws ZlvError for an unknown position.
+    std::string_view textView(int position) const;
+    std::string_view textView(std::string_view key) const;
     // The cell as text. Throws ZlvError for an unknown column or an unset cell.
     std::string text(std::string_view key) const;
     // The cell as text, an unset cell reading "". Throws ZlvError for an unknown column.
@@ -71,6 +88,10 @@ class Row {
     // Replaces the cell value. Throws ZlvError for an unknown column.
     void setValue(std::string_view key, CellValue v);
     void setValue(int position, CellValue v);
+    // Replaces the cell value with a text; the text may be a view into this row.
+    void setText(int position, std::string_view text);
+    // Sets several text cells at once, with one allocation of the text buffer.
+    void setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts);
 
     // Cell activation: 0 usable, 2 disabled; unset cells take their column's activation.
     int activation(int position) const;
@@ -90,12 +111,30 @@ class Row {
 
   private:
     friend class RowSet;
+    // A text cell is an offset and a size in text_; unset and Boolean cells use size markers.
+    struct Cell {
+        std::uint32_t offset = 0;
+        std::uint32_t size = kUnsetCell;
+    };
+    static constexpr std::uint32_t kUnsetCell = 0xFFFFFFFFu;
+    static constexpr std::uint32_t kTrueCell = 0xFFFFFFFEu;
+    static constexpr std::uint32_t kFalseCell = 0xFFFFFFFDu;
+    static constexpr std::uint32_t kLargestText = 0xFFFFFFF0u;
+
     int positionOf(std::string_view key) const;
+    const Cell& cellAt(int position) const;
+    void storeText(int position, std::string_view text);
+    void storeMarker(int position, std::uint32_t marker);
+    void compact();
+    void notify(int position);
 
     RowSet* owner_;
     int index_ = -1;
-    std::vector<CellValue> cells_;
-    std::vector<std::int8_t> activation_;  // -1 = the column's setting
+    int columns_;
+    std::uint32_t stale_ = 0;  // bytes of text_ no cell refers to
+    std::unique_ptr<Cell[]> cells_;
+    std::unique_ptr<std::int8_t[]> activation_;  // null until set; -1 = the column's setting
+    std::string text_;
     std::shared_ptr<const Picture> picture_;
 };
 

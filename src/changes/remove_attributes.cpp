@@ -14,23 +14,23 @@ constexpr const char* kHasDependants =
     "associated with it.";
 
 // A cell's text, or null for an unset cell: an unset cell equals nothing, not even "".
-const std::string* textOf(const Row& row, std::string_view key) {
-    return std::get_if<std::string>(&row.value(key));
+std::optional<std::string_view> textOf(const Row& row, std::string_view key) {
+    return row.textCell(key);
 }
 
 // The first selected row must not depend on another attribute.
 bool firstHasParent(ControlState& s) {
-    const std::string* parent = textOf(*s.grid.selectedRow(0), col::ParentAttributeID);
-    return parent != nullptr && !parent->empty();
+    const std::optional<std::string_view> parent = textOf(*s.grid.selectedRow(0), col::ParentAttributeID);
+    return parent && !parent->empty();
 }
 
 // The row after the last selected one must not depend on it.
 bool lastHasDependant(ControlState& s, int count) {
     const RowPtr last = s.grid.selectedRow(count - 1);
     if (!last->hasNextSibling()) return false;
-    const std::string* parent = textOf(*last->nextSibling(), col::ParentAttributeID);
-    const std::string* id = textOf(*last, "AttributeId");
-    return parent != nullptr && id != nullptr && *parent == *id;
+    const std::optional<std::string_view> parent = textOf(*last->nextSibling(), col::ParentAttributeID);
+    const std::optional<std::string_view> id = textOf(*last, "AttributeId");
+    return parent && id && *parent == *id;
 }
 
 // Remembers the loaded rows among the selected ones, so that the output can report their
@@ -38,8 +38,8 @@ bool lastHasDependant(ControlState& s, int count) {
 void recordRemovals(ControlState& s, int count) {
     for (int i = 0; i < count; ++i) {
         const RowPtr row = s.grid.selectedRow(i);
-        const std::string* added = textOf(*row, col::Added);
-        if (added == nullptr || !text::trimBlanks(*added).empty()) continue;
+        const std::optional<std::string_view> added = textOf(*row, col::Added);
+        if (!added || !text::trimBlanks(*added).empty()) continue;
         const std::string id = row->text(col::AttributeID);
         s.removedCAColl.Add(id, id);
     }

@@ -11,8 +11,8 @@ std::string starIconPath(const ControlState& s) {
 }
 
 bool attributeIdIs(const Row& row, const std::string& id) {
-    const auto* text = std::get_if<std::string>(&row.value(col::AttributeID));
-    return text != nullptr && *text == id;
+    const std::optional<std::string_view> text = row.textCell(col::AttributeID);
+    return text && *text == id;
 }
 
 }  // namespace

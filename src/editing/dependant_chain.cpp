@@ -6,14 +6,13 @@ namespace zelvane {
 namespace {
 
 bool parentIs(const Row& row, const std::string& id) {
-    const CellValue& parent = row.value(col::ParentAttributeID);
-    const auto* text = std::get_if<std::string>(&parent);
-    return text != nullptr && *text == id;
+    const std::optional<std::string_view> text = row.textCell(col::ParentAttributeID);
+    return text && *text == id;
 }
 
 bool parentIsEmptyText(const Row& row) {
-    const auto* text = std::get_if<std::string>(&row.value(col::ParentAttributeID));
-    return text != nullptr && text->empty();
+    const std::optional<std::string_view> text = row.textCell(col::ParentAttributeID);
+    return text && text->empty();
 }
 
 }  // namespace

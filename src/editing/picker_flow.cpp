@@ -33,8 +33,8 @@ void describeDependentPick(KeyedCollection& coll, const RowPtr& row) {
 // Whether the host's answer changes the row's chosen value. An unset valueId holds no choice
 // yet, so every answer changes it.
 bool changesValueId(const Row& row, const std::string& valueId) {
-    const auto* current = std::get_if<std::string>(&row.value(col::valueId));
-    return current == nullptr || *current != valueId;
+    const std::optional<std::string_view> current = row.textCell(col::valueId);
+    return !current || *current != valueId;
 }
 
 // Writes the host's choice into the edit cell's row and clears the active row's dependants.

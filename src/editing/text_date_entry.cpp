@@ -81,8 +81,8 @@ void onComboChosen(ControlState& s, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) return;
     const ListEntry entry = entries[static_cast<std::size_t>(index)];
     const EditTarget target = editTargetOf(*s.editCell);
-    const auto* currentId = std::get_if<std::string>(&target.row.value(target.idColumn));
-    const bool changed = currentId == nullptr || *currentId != entry.id;
+    const std::optional<std::string_view> currentId = target.row.textCell(target.idColumn);
+    const bool changed = !currentId || *currentId != entry.id;
     const std::vector<RowPtr> dependants =
         changed ? dependantsToClear(s.editCell->row) : std::vector<RowPtr>();
     target.row.setValue(target.valueColumn, entry.text);

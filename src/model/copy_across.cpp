@@ -36,8 +36,8 @@ std::string columnKeyOf(ControlState& s, const CellRef& cell) {
 // The row's AttributeID (its cell at position 1) compared exactly; an unset cell matches no
 // id.
 bool rowIdIs(const Row& row, const std::string& objectId) {
-    const auto* id = std::get_if<std::string>(&row.value(kAttributeIdPosition));
-    return id != nullptr && *id == objectId;
+    const std::optional<std::string_view> id = row.textCell(kAttributeIdPosition);
+    return id && *id == objectId;
 }
 
 // The flag that governs a column, by exact key; null for a column that is no apply option.

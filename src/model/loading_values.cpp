@@ -37,8 +37,8 @@ KeyedCollection readValues(const std::string& strAttrvalues) {
 // A parent row that took a new value empties its dependants; an unset or empty Event means
 // the row has none.
 bool hasDependants(const Row& row) {
-    const auto* event = std::get_if<std::string>(&row.value(col::Event));
-    return event != nullptr && !event->empty();
+    const std::optional<std::string_view> event = row.textCell(col::Event);
+    return event && !event->empty();
 }
 
 // True when the row took a value and starts clearing its dependants.

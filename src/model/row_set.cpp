@@ -9,8 +9,16 @@ namespace zelvane {
 
 // Row
 
+namespace {
+
+std::string noColumn(int position) { return "No column at position " + std::to_string(position); }
+
+}  // namespace
+
 Row::Row(RowSet* owner, std::size_t columns)
-    : owner_(owner), cells_(columns), activation_(columns, std::int8_t{-1}) {}
+    : owner_(owner),
+      columns_(static_cast<int>(columns)),
+      cells_(std::make_unique<Cell[]>(columns)) {}
 
 int Row::positionOf(std::string_view key) const {
     if (owner_ == nullptr)
@@ -19,46 +27,153 @@ int Row::positionOf(std::string_view key) const {
     return owner_->columnIndex(key);
 }
 
-const CellValue& Row::value(std::string_view key) const { return value(positionOf(key)); }
-
-const CellValue& Row::value(int position) const {
-    if (position < 0 || position >= static_cast<int>(cells_.size()))
-        throw ZlvError("No column at position " + std::to_string(position));
+const Row::Cell& Row::cellAt(int position) const {
+    if (position < 0 || position >= columns_) throw ZlvError(noColumn(position));
     return cells_[static_cast<std::size_t>(position)];
 }
 
-std::string Row::text(std::string_view key) const {
-    const CellValue& v = value(key);
-    if (isUnset(v))
-        throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
-                       std::to_string(index_) + " holds no value");
-    return cellText(v);
+CellValue Row::value(std::string_view key) const { return value(positionOf(key)); }
+
+CellValue Row::value(int position) const {
+    const Cell& c = cellAt(position);
+    if (c.size == kUnsetCell) return CellValue();
+    if (c.size == kTrueCell || c.size == kFalseCell) return CellValue(c.size == kTrueCell);
+    return CellValue(std::string(text_, c.offset, c.size));
 }
 
-std::string Row::textOrEmpty(std::string_view key) const { return cellTextOrEmpty(value(key)); }
+CellKind Row::kind(int position) const {
+    const Cell& c = cellAt(position);
+    if (c.size == kUnsetCell) return CellKind::Unset;
+    if (c.size == kTrueCell || c.size == kFalseCell) return CellKind::Boolean;
+    return CellKind::Text;
+}
+
+std::optional<std::string_view> Row::textCell(int position) const {
+    const Cell& c = cellAt(position);
+    if (c.size > kLargestText) return std::nullopt;
+    return std::string_view(text_).substr(c.offset, c.size);
+}
+
+std::optional<std::string_view> Row::textCell(std::string_view key) const {
+    return textCell(positionOf(key));
+}
+
+std::string_view Row::textView(std::string_view key) const { return textView(positionOf(key)); }
+
+std::string_view Row::textView(int position) const {
+    const Cell& c = cellAt(position);
+    if (c.size == kUnsetCell) return {};
+    if (c.size == kTrueCell) return "True";
+    if (c.size == kFalseCell) return "False";
+    return std::string_view(text_).substr(c.offset, c.size);
+}
+
+std::string Row::text(std::string_view key) const {
+    const int position = positionOf(key);
+    if (kind(position) == CellKind::Unset)
+        throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
+                       std::to_string(index_) + " holds no value");
+    return std::string(textView(position));
+}
+
+std::string Row::textOrEmpty(std::string_view key) const {
+    return std::string(textView(positionOf(key)));
+}
 
 void Row::setValue(std::string_view key, CellValue v) { setValue(positionOf(key), std::move(v)); }
 
 void Row::setValue(int position, CellValue v) {
-    if (position < 0 || position >= static_cast<int>(cells_.size()))
-        throw ZlvError("No column at position " + std::to_string(position));
-    cells_[static_cast<std::size_t>(position)] = std::move(v);
+    if (const auto* t = std::get_if<std::string>(&v)) return setText(position, *t);
+    (void)cellAt(position);
+    if (const auto* b = std::get_if<bool>(&v)) storeMarker(position, *b ? kTrueCell : kFalseCell);
+    else storeMarker(position, kUnsetCell);
+    notify(position);
+}
+
+void Row::setText(int position, std::string_view text) {
+    (void)cellAt(position);
+    if (text.size() > kLargestText)
+        throw ZlvError("The text of the cell at position " + std::to_string(position) +
+                       " is too long");
+    // A view into this row's own buffer is copied before the buffer may move.
+    const char* base = text_.data();
+    if (!text.empty() && text.data() >= base && text.data() < base + text_.size()) {
+        const std::string copy(text);
+        storeText(position, copy);
+    } else {
+        storeText(position, text);
+    }
+    notify(position);
+}
+
+void Row::setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts) {
+    std::size_t total = text_.size();
+    for (std::string_view t : texts) total += t.size();
+    text_.reserve(total);
+    for (std::size_t i = 0; i < positions.size() && i < texts.size(); ++i)
+        setText(positions[i], texts[i]);
+}
+
+void Row::storeText(int position, std::string_view text) {
+    Cell& c = cells_[static_cast<std::size_t>(position)];
+    const auto size = static_cast<std::uint32_t>(text.size());
+    if (c.size <= kLargestText && size <= c.size) {
+        text.copy(text_.data() + c.offset, size);
+        stale_ += c.size - size;
+        c.size = size;
+        return;
+    }
+    if (c.size <= kLargestText) stale_ += c.size;
+    c.size = kUnsetCell;
+    if (stale_ > 64 && stale_ > text_.size() / 2) compact();
+    if (text_.size() + text.size() > kLargestText) compact();
+    if (text_.size() + text.size() > kLargestText)
+        throw ZlvError("The texts of row " + std::to_string(index_) + " are too long");
+    c.offset = static_cast<std::uint32_t>(text_.size());
+    c.size = size;
+    text_.append(text);
+}
+
+void Row::storeMarker(int position, std::uint32_t marker) {
+    Cell& c = cells_[static_cast<std::size_t>(position)];
+    if (c.size <= kLargestText) stale_ += c.size;
+    c.size = marker;
+}
+
+// Rewrites the buffer with only the texts cells refer to, in column order.
+void Row::compact() {
+    std::string packed;
+    packed.reserve(text_.size() - stale_);
+    for (int i = 0; i < columns_; ++i) {
+        Cell& c = cells_[static_cast<std::size_t>(i)];
+        if (c.size > kLargestText) continue;
+        const auto offset = static_cast<std::uint32_t>(packed.size());
+        packed.append(text_, c.offset, c.size);
+        c.offset = offset;
+    }
+    text_ = std::move(packed);
+    stale_ = 0;
+}
+
+void Row::notify(int position) {
     if (owner_ && owner_->observer_) owner_->observer_->cellChanged(*this, position);
 }
 
 int Row::activation(int position) const {
-    if (position < 0 || position >= static_cast<int>(activation_.size()))
-        throw ZlvError("No column at position " + std::to_string(position));
-    std::int8_t a = activation_[static_cast<std::size_t>(position)];
+    (void)cellAt(position);
+    const std::int8_t a = activation_ ? activation_[static_cast<std::size_t>(position)] : -1;
     if (a >= 0 || owner_ == nullptr) return a < 0 ? 0 : a;
     return owner_->column(position).activation;
 }
 
 void Row::setActivation(int position, int activation) {
-    if (position < 0 || position >= static_cast<int>(activation_.size()))
-        throw ZlvError("No column at position " + std::to_string(position));
+    (void)cellAt(position);
+    if (!activation_) {
+        activation_ = std::make_unique<std::int8_t[]>(static_cast<std::size_t>(columns_));
+        std::fill_n(activation_.get(), columns_, std::int8_t{-1});
+    }
     activation_[static_cast<std::size_t>(position)] = static_cast<std::int8_t>(activation);
-    if (owner_ && owner_->observer_) owner_->observer_->cellChanged(*this, position);
+    notify(position);
 }
 
 bool Row::hasNextSibling() const { return owner_ != nullptr && index_ + 1 < owner_->recordCount(); }
