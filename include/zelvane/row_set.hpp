@@ -160,6 +160,8 @@ class RowSet {
     RowPtr firstRow() const { return rows_.empty() ? nullptr : rows_.front(); }
     // Appends a row whose cells are all unset.
     RowPtr appendRow();
+    // Makes room for rows about to be appended.
+    void reserveRows(std::size_t count) { rows_.reserve(count); }
     // Removes rows (any order, duplicates ignored); the rest keep their order.
     void removeRows(const std::vector<RowPtr>& rows);
 

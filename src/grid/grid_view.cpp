@@ -30,36 +30,62 @@ Column columnFromTemplate(const xml::XmlNode& node) {
     return c;
 }
 
-// Definition attribute name -> the text columns loaded from it (several may share one).
-using SourceMap = std::unordered_map<std::string_view, std::vector<int>>;
-
-SourceMap sourceColumns(const std::vector<Column>& columns) {
-    SourceMap map;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].kind == ColumnKind::Text && !columns[i].source.empty())
-            map[columns[i].source].push_back(static_cast<int>(i));
-    return map;
-}
-
-// Text columns load their source attribute ("" when missing or without source); Boolean
-// columns start unset. One walk over the element's attributes; the first of two attributes
-// with the same name wins.
-void fillRow(Row& row, const std::vector<Column>& columns, const SourceMap& sources,
-             const xml::XmlNode& element) {
-    std::vector<bool> loaded(columns.size(), false);
-    element.forEachAttribute([&](std::string_view name, std::string_view value) {
-        auto it = sources.find(name);
-        if (it == sources.end()) return;
-        for (int c : it->second) {
-            if (loaded[static_cast<std::size_t>(c)]) continue;
-            loaded[static_cast<std::size_t>(c)] = true;
-            row.setValue(c, std::string(value));
+// Fills rows from row elements. Text columns load their source attribute ("" when missing or
+// without source); Boolean columns start unset; the first of two attributes with the same
+// name wins. Row elements usually list their attributes in the same order, so the columns of
+// the attribute at each place are remembered and a name is looked up only when it differs.
+class RowFiller {
+  public:
+    explicit RowFiller(const std::vector<Column>& columns) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (columns[i].kind != ColumnKind::Text) continue;
+            textPositions_.push_back(static_cast<int>(i));
+            if (!columns[i].source.empty())
+                sources_[columns[i].source].push_back(textPositions_.size() - 1);
         }
-    });
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].kind == ColumnKind::Text && !loaded[i])
-            row.setValue(static_cast<int>(i), std::string());
-}
+        texts_.resize(textPositions_.size());
+        loaded_.resize(textPositions_.size());
+    }
+
+    void fill(Row& row, const xml::XmlNode& element) {
+        std::fill(texts_.begin(), texts_.end(), std::string_view());
+        std::fill(loaded_.begin(), loaded_.end(), false);
+        element.attributes(attributes_);
+        for (std::size_t i = 0; i < attributes_.size(); ++i) {
+            const std::vector<std::size_t>* targets = targetsAt(i, attributes_[i].name);
+            if (targets == nullptr) continue;
+            for (std::size_t t : *targets) {
+                if (loaded_[t]) continue;
+                loaded_[t] = true;
+                texts_[t] = attributes_[i].value;
+            }
+        }
+        row.setTexts(textPositions_, texts_);
+    }
+
+  private:
+    struct Guess {
+        std::string name;
+        const std::vector<std::size_t>* targets = nullptr;
+    };
+
+    // The text slots an attribute name loads, or null when none.
+    const std::vector<std::size_t>* targetsAt(std::size_t place, std::string_view name) {
+        if (place < guesses_.size() && guesses_[place].name == name) return guesses_[place].targets;
+        auto it = sources_.find(name);
+        const std::vector<std::size_t>* targets = it == sources_.end() ? nullptr : &it->second;
+        if (place >= guesses_.size()) guesses_.resize(place + 1);
+        guesses_[place] = {std::string(name), targets};
+        return targets;
+    }
+
+    std::vector<int> textPositions_;  // text slot -> column position
+    std::unordered_map<std::string_view, std::vector<std::size_t>> sources_;  // name -> slots
+    std::vector<Guess> guesses_;
+    std::vector<xml::XmlAttributeView> attributes_;
+    std::vector<std::string_view> texts_;
+    std::vector<bool> loaded_;
+};
 
 }  // namespace
 
@@ -80,17 +106,22 @@ void GridView::BuildLayout() {
     // that BuildRows refuses leave the grid as it was.
 }
 
+// Each row element leaves the document once its row is built, so that the document shrinks
+// while the rows grow. Elements with element children stay: a later row may lie inside one.
 void GridView::BuildRows() {
     xml::XmlDocument doc;
-    doc.loadXml(dataXml_);
+    doc.loadXmlInPlace(std::move(dataXml_));
     std::string().swap(dataXml_);
     xml::XmlNodeList nodes = doc.selectNodes(rowXPath_);
     const std::int16_t count = nodes.length();
     auto rows = std::make_shared<RowSet>(layoutColumns_);
-    const SourceMap sources = sourceColumns(layoutColumns_);
-    for (std::int16_t i = 0; i < count; ++i)
-        fillRow(*rows->appendRow(), layoutColumns_, sources,
-                nodes.item(static_cast<std::size_t>(i)));
+    rows->reserveRows(static_cast<std::size_t>(count));
+    RowFiller filler(layoutColumns_);
+    for (std::int16_t i = 0; i < count; ++i) {
+        const xml::XmlNode element = nodes.item(static_cast<std::size_t>(i));
+        filler.fill(*rows->appendRow(), element);
+        if (!element.hasChildElements()) doc.remove(element);
+    }
     BindRowSet(std::move(rows));
 }
 

@@ -15,14 +15,12 @@ std::string layoutTemplatePath(const ControlState& s) {
     return s.host.componentFolder() + "/Templates/CustomAttrView.xml";
 }
 
-// Hands the layout template and the definitions to the grid, which builds the rows. The
-// documents go before the grid parses the texts again, so that both parses never coexist.
-void buildRows(ControlState& s, std::unique_ptr<xml::XmlDocument> layout,
-               std::unique_ptr<xml::XmlDocument> defs) {
+// Hands the layout template and the definitions text to the grid, which parses the text once
+// and builds the rows. Definitions that are not well-formed give no rows.
+void buildRows(ControlState& s, std::unique_ptr<xml::XmlDocument> layout) {
     s.grid.SetLayoutXml(layout->xml());
     layout.reset();
-    s.grid.SetDataXml(defs->xml());
-    defs.reset();
+    s.grid.SetDataXml(s.attributeXml);
     s.grid.SetRowXPath(kRowPath);
     s.grid.BuildLayout();
     s.grid.BuildRows();
@@ -106,11 +104,9 @@ void rememberAtLoad(ControlState& s, const Row& row) {
 void Intialize(ControlState& s) {
     try {
         auto layout = std::make_unique<xml::XmlDocument>();
-        auto definitions = std::make_unique<xml::XmlDocument>();
-        if (text::trimBlanks(s.attributeXml).empty()) return;
+        if (s.attributeXml.find_first_not_of(' ') == std::string::npos) return;
         layout->load(layoutTemplatePath(s));
-        definitions->loadXml(s.attributeXml);
-        buildRows(s, std::move(layout), std::move(definitions));
+        buildRows(s, std::move(layout));
         resetCollections(s);
         s.rowSet = s.grid.GetRowSet();
         fillRequiredColl(s);

@@ -47,10 +47,17 @@ void XmlNode::setAttribute(std::string_view name, std::string_view value) {
     a.set_value(std::string(value).c_str());
 }
 
-void XmlNode::forEachAttribute(
-    const std::function<void(std::string_view name, std::string_view value)>& visit) const {
+void XmlNode::attributes(std::vector<XmlAttributeView>& out) const {
+    out.clear();
     if (isNull()) return;
-    for (pugi::xml_attribute a : toNode(handle_).attributes()) visit(a.name(), a.value());
+    for (pugi::xml_attribute a : toNode(handle_).attributes()) out.push_back({a.name(), a.value()});
+}
+
+bool XmlNode::hasChildElements() const {
+    if (isNull()) return false;
+    for (pugi::xml_node c : toNode(handle_).children())
+        if (c.type() == pugi::node_element) return true;
+    return false;
 }
 
 // Collects serialised XML straight into a string.
@@ -104,17 +111,31 @@ XmlNode XmlNodeList::item(std::size_t index) const {
 
 struct XmlDocument::Impl {
     pugi::xml_document doc;
+    std::string text;  // the text an in-place load parsed; the document points into it
+
+    void reset() {
+        doc.reset();
+        std::string().swap(text);
+    }
 };
+
+namespace {
+
+void checkLength(std::size_t size) {
+    if (size > kMaxXmlText)
+        throw ZlvError("The XML text is " + std::to_string(size) +
+                       " bytes long; the control reads at most " + std::to_string(kMaxXmlText) +
+                       " bytes (64 MiB)");
+}
+
+}  // namespace
 
 XmlDocument::XmlDocument() : impl_(std::make_unique<Impl>()) {}
 XmlDocument::~XmlDocument() = default;
 
 bool XmlDocument::loadXml(std::string_view text) {
-    impl_->doc.reset();
-    if (text.size() > kMaxXmlText)
-        throw ZlvError("The XML text is " + std::to_string(text.size()) +
-                       " bytes long; the control reads at most " + std::to_string(kMaxXmlText) +
-                       " bytes (64 MiB)");
+    impl_->reset();
+    checkLength(text.size());
     pugi::xml_parse_result r =
         impl_->doc.load_buffer(text.data(), text.size(), kParseFlags, pugi::encoding_utf8);
     const bool ok = r && hasSingleRoot(impl_->doc);
@@ -122,13 +143,24 @@ bool XmlDocument::loadXml(std::string_view text) {
     return ok;
 }
 
+bool XmlDocument::loadXmlInPlace(std::string text) {
+    impl_->reset();
+    checkLength(text.size());
+    impl_->text = std::move(text);
+    pugi::xml_parse_result r = impl_->doc.load_buffer_inplace(
+        impl_->text.data(), impl_->text.size(), kParseFlags, pugi::encoding_utf8);
+    const bool ok = r && hasSingleRoot(impl_->doc);
+    if (!ok) impl_->reset();
+    return ok;
+}
+
 bool XmlDocument::load(const std::string& path) {
-    impl_->doc.reset();
+    impl_->reset();
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::ostringstream content;
     content << in.rdbuf();
-    return loadXml(content.str());
+    return loadXmlInPlace(std::move(content).str());
 }
 
 std::string XmlDocument::xml() const {
@@ -171,6 +203,12 @@ XmlNode XmlDocument::createElement(std::string_view name, const XmlNode& parent)
         return XmlNode(toHandle(impl_->doc.append_child(n.c_str())));
     }
     return XmlNode(toHandle(toNode(parent.handle_).append_child(n.c_str())));
+}
+
+void XmlDocument::remove(const XmlNode& node) {
+    if (node.isNull()) return;
+    pugi::xml_node n = toNode(node.handle_);
+    if (pugi::xml_node parent = n.parent()) parent.remove_child(n);
 }
 
 XmlNode XmlDocument::appendCopy(const XmlNode& parent, const XmlNode& node) {

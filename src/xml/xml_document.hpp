@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,6 +16,12 @@ inline constexpr std::size_t kMaxXmlText = 64u * 1024u * 1024u;
 
 class XmlNodeList;
 
+// An attribute's name and text, valid while its document lives unchanged.
+struct XmlAttributeView {
+    std::string_view name;
+    std::string_view value;
+};
+
 // A handle to an element of a document; valid while its document lives.
 class XmlNode {
   public:
@@ -28,9 +33,10 @@ class XmlNode {
     // Adds or replaces an attribute; attributes keep the order they were first set in.
     // Throws ZlvError on a null node.
     void setAttribute(std::string_view name, std::string_view value);
-    // Calls visit(name, value) for each attribute in document order.
-    void forEachAttribute(
-        const std::function<void(std::string_view name, std::string_view value)>& visit) const;
+    // Replaces out with the node's attributes in document order.
+    void attributes(std::vector<XmlAttributeView>& out) const;
+    // True when the node has element children.
+    bool hasChildElements() const;
     // The node's own XML text (no indentation, no declaration).
     std::string outerXml() const;
     // Appends the node's XML text to out.
@@ -76,6 +82,9 @@ class XmlDocument {
     // expanded or fetched (a reference to one stays as text). Throws ZlvError, leaving an empty
     // document, when the text is longer than kMaxXmlText: a limit, not a malformed text.
     bool loadXml(std::string_view text);
+    // As loadXml, but parses the text where it stands: the document keeps the text and
+    // reads its names and values out of it, so that no second copy is made.
+    bool loadXmlInPlace(std::string text);
     // Loads from a file; false (and an empty document) when it cannot be read or parsed.
     // Throws ZlvError as loadXml for a file longer than kMaxXmlText.
     bool load(const std::string& path);
@@ -92,6 +101,9 @@ class XmlDocument {
     // Creates an element under a parent, or as the document's root when parent is null.
     // Throws ZlvError when a root already exists and no parent is given.
     XmlNode createElement(std::string_view name, const XmlNode& parent = XmlNode());
+    // Takes a node and everything under it out of the document, freeing its memory; handles
+    // to them become invalid. Does nothing for a null node or one without parent.
+    void remove(const XmlNode& node);
     // Appends a copy of a node (of any document) under a parent of this document.
     // Throws ZlvError on null nodes.
     XmlNode appendCopy(const XmlNode& parent, const XmlNode& node);
