@@ -2,10 +2,10 @@
 // An insertion-ordered collection of cell values with optional text keys.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 #include <zelvane/cell_value.hpp>
 
@@ -43,10 +43,14 @@ class KeyedCollection {
         std::optional<std::string> key;
     };
     std::size_t positionOf(std::string_view key) const;  // 0-based; npos when absent
+    void index(std::size_t position);
     void reindex();
 
     std::vector<Entry> entries_;
-    std::unordered_map<std::string, std::size_t> index_;  // folded key -> 0-based position
+    // Open-addressing index over the keys compared ignoring case: 0 marks a free slot,
+    // otherwise the 1-based position of the entry. At most half the slots are in use.
+    std::vector<std::uint32_t> slots_;
+    std::size_t keyed_ = 0;
 };
 
 }  // namespace zelvane

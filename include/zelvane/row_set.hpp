@@ -1,6 +1,7 @@
 #pragma once
 // The attribute row set: an ordered table of rows with named columns.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -83,6 +84,8 @@ class Row {
     std::string_view textView(std::string_view key) const;
     // The cell as text. Throws ZlvError for an unknown column or an unset cell.
     std::string text(std::string_view key) const;
+    // As text, without a copy; valid until the row next changes.
+    std::string_view textAt(std::string_view key) const;
     // The cell as text, an unset cell reading "". Throws ZlvError for an unknown column.
     std::string textOrEmpty(std::string_view key) const;
     // Replaces the cell value. Throws ZlvError for an unknown column.
@@ -90,6 +93,7 @@ class Row {
     void setValue(int position, CellValue v);
     // Replaces the cell value with a text; the text may be a view into this row.
     void setText(int position, std::string_view text);
+    void setText(std::string_view key, std::string_view text);
     // Sets several text cells at once, with one allocation of the text buffer.
     void setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts);
 
@@ -170,10 +174,20 @@ class RowSet {
 
   private:
     friend class Row;
+    int lookUpColumn(std::string_view key) const;
+
     std::vector<Column> columns_;
     std::vector<RowPtr> rows_;
     // Key spelling -> position: the column keys, and other spellings once seen.
     mutable std::unordered_map<std::string, int, KeyHash, std::equal_to<>> keyIndex_;
+    // The last lookups by where the key text lies, so that the control's own key constants
+    // skip hashing; a hit is confirmed by comparing the spelling.
+    struct RecentKey {
+        const char* data = nullptr;
+        std::string key;
+        int position = -1;
+    };
+    mutable std::array<RecentKey, 32> recentKeys_;
     RowSetObserver* observer_ = nullptr;
 };
 

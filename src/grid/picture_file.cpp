@@ -51,4 +51,12 @@ std::shared_ptr<const Picture> loadIconPicture(const std::string& path) {
     return picture;
 }
 
+std::shared_ptr<const Picture> PictureCache::load(const std::string& path) {
+    auto known = loaded_.find(path);
+    if (known != loaded_.end()) return known->second;
+    std::shared_ptr<const Picture> picture = loadIconPicture(path);
+    loaded_.emplace(path, picture);
+    return picture;
+}
+
 }  // namespace zelvane

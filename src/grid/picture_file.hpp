@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <zelvane/contracts/host_container.hpp>
 
 namespace zelvane {
@@ -10,5 +11,15 @@ namespace zelvane {
 // Reads an ICO file and checks its header and first image entry. Throws ZlvError naming the
 // path when the file is missing, unreadable, larger than 1 MiB or not an icon.
 std::shared_ptr<const Picture> loadIconPicture(const std::string& path);
+
+// The pictures a host container has loaded, by path: the component's images are read once
+// per host, however many rows show them. A load that fails is not remembered.
+class PictureCache {
+  public:
+    std::shared_ptr<const Picture> load(const std::string& path);
+
+  private:
+    std::unordered_map<std::string, std::shared_ptr<const Picture>> loaded_;
+};
 
 }  // namespace zelvane

@@ -13,7 +13,7 @@ class HeadlessHost final : public HostContainer {
 
     std::string componentFolder() const override { return folder_; }
     std::shared_ptr<const Picture> loadPicture(const std::string& path) override {
-        return loadIconPicture(path);
+        return pictures.load(path);
     }
     void messageBox(const std::string& text) override {
         messages.push_back(text);
@@ -28,6 +28,7 @@ class HeadlessHost final : public HostContainer {
     int scaleHeight() const override { return height; }
 
     std::vector<std::string> messages;
+    PictureCache pictures;
     bool echo = false;
     std::string prefix;
     ScaleMode mode = ScaleMode::Twips;

@@ -44,7 +44,7 @@ std::string formatDateText(const std::string& value, const std::string& pattern)
     }
 }
 
-void splitIdAndText(const std::string& value, std::string& id, std::string& text) {
+void splitIdAndText(std::string_view value, std::string& id, std::string& text) {
     const std::size_t comma = value.find(',');
     if (comma == std::string::npos) {
         id = value;
@@ -52,11 +52,11 @@ void splitIdAndText(const std::string& value, std::string& id, std::string& text
         return;
     }
     const std::size_t nextComma = value.find(',', comma + 1);
-    id = text::trimBlanks(std::string_view(value).substr(0, comma));
-    text = text::trimBlanks(std::string_view(value).substr(comma + 1, nextComma - (comma + 1)));
+    id = text::trimBlanksView(value.substr(0, comma));
+    text = text::trimBlanksView(value.substr(comma + 1, nextComma - (comma + 1)));
 }
 
-const std::string& displayPatternFor(const std::string& dateType, const std::string& dateOnlyFormat,
+const std::string& displayPatternFor(std::string_view dateType, const std::string& dateOnlyFormat,
                                      const std::string& timeOnlyFormat,
                                      const std::string& dateTimeFormat) {
     if (text::equalsIgnoringCase(dateType, kDateOnly)) return dateOnlyFormat;
@@ -64,14 +64,14 @@ const std::string& displayPatternFor(const std::string& dateType, const std::str
     return dateTimeFormat;
 }
 
-std::string storedPatternFor(const std::string& dateType) {
+std::string storedPatternFor(std::string_view dateType) {
     if (text::equalsIgnoringCase(dateType, kDateOnly)) return "yyyy-MM-dd";
     if (text::equalsIgnoringCase(dateType, kTimeOnly)) return "Thh:mm:ss.S";
     return "yyyy-MM-ddThh:mm:ss.S";
 }
 
 std::string storedDateText(const std::string& displayValue, const std::string& displayPattern,
-                           const std::string& dateType) {
+                           std::string_view dateType) {
     if (displayValue.empty()) return "";
     const auto dt = readDisplayText(displayValue, displayPattern);
     return dt ? text::renderDate(*dt, storedPatternFor(dateType)) : displayValue;

@@ -3,6 +3,7 @@
 // with the control's display patterns, and the "id, text" form of drop-down and picker values.
 
 #include <string>
+#include <string_view>
 
 namespace zelvane {
 
@@ -15,22 +16,22 @@ std::string formatDateText(const std::string& value, const std::string& pattern)
 
 // Splits "id, text" into its id and its display text, both with blanks trimmed; further parts
 // after a second comma are dropped. A value without a comma is both id and text, untrimmed.
-void splitIdAndText(const std::string& value, std::string& id, std::string& text);
+void splitIdAndText(std::string_view value, std::string& id, std::string& text);
 
 // The display pattern a row's dateType selects, compared ignoring case: "dateOnly",
 // "timeOnly", or the date-time pattern for any other text.
-const std::string& displayPatternFor(const std::string& dateType, const std::string& dateOnlyFormat,
+const std::string& displayPatternFor(std::string_view dateType, const std::string& dateOnlyFormat,
                                      const std::string& timeOnlyFormat,
                                      const std::string& dateTimeFormat);
 
 // The pattern a date value is written out with for its dateType: "yyyy-MM-dd" (dateOnly),
 // "Thh:mm:ss.S" (timeOnly) or "yyyy-MM-ddThh:mm:ss.S".
-std::string storedPatternFor(const std::string& dateType);
+std::string storedPatternFor(std::string_view dateType);
 
 // Turns a row's display text back into the stored form of its dateType. The text is read with
 // its display pattern, else as a stored value, else as a loosely typed date-time; a text that
 // none of them reads is given back unchanged ("" included).
 std::string storedDateText(const std::string& displayValue, const std::string& displayPattern,
-                           const std::string& dateType);
+                           std::string_view dateType);
 
 }  // namespace zelvane

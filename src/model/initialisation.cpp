@@ -71,20 +71,20 @@ void setGridColours(ControlState& s) {
 // Splits id-and-text values, renders stored dates, and blanks the control type of text
 // boxes that hold no number (they get no in-place editor).
 void normaliseValue(ControlState& s, Row& row) {
-    const std::string controlType = row.text(col::ControlType);
+    const std::string_view controlType = row.textAt(col::ControlType);
     if (controlType == "Picker" || controlType == "ComboBox") {
         std::string id, display;
-        splitIdAndText(row.text(col::Value), id, display);
-        row.setValue(col::Value, display);
-        row.setValue(col::valueId, id);
+        splitIdAndText(row.textAt(col::Value), id, display);
+        row.setText(col::Value, display);
+        row.setText(col::valueId, id);
     } else if (controlType == "Date") {
-        const std::string value = row.text(col::Value);
-        const std::string& pattern = displayPatternFor(row.text(col::dateType), s.dateOnlyFormat,
+        const std::string value(row.textAt(col::Value));
+        const std::string& pattern = displayPatternFor(row.textAt(col::dateType), s.dateOnlyFormat,
                                                        s.timeOnlyFormat, s.dateTimeFormat);
-        row.setValue(col::Value, formatDateText(value, pattern));
+        row.setText(col::Value, formatDateText(value, pattern));
     } else if (controlType == "TextBox") {
-        const bool number = text::equalsIgnoringCase(row.text(col::dataType), "Number");
-        row.setValue(col::ControlType, std::string(number ? "TextBox" : ""));
+        const bool number = text::equalsIgnoringCase(row.textAt(col::dataType), "Number");
+        row.setText(col::ControlType, number ? "TextBox" : "");
     }
 }
 

@@ -1,19 +1,20 @@
+#include <algorithm>
 #include <zelvane/error.hpp>
 #include <zelvane/keyed_collection.hpp>
 
-#include "text/unicode.hpp"
+#include "model/case_index.hpp"
 
 namespace zelvane {
 
 void KeyedCollection::Add(CellValue item, std::optional<std::string> key) {
-    if (key) {
-        std::string folded = text::upperCase(*key);
-        if (index_.count(folded) != 0)
-            throw ZlvError("This key is already associated with an element of this collection: '" +
-                           *key + "'");
-        index_.emplace(std::move(folded), entries_.size());
-    }
+    if (key && positionOf(*key) != std::string::npos)
+        throw ZlvError("This key is already associated with an element of this collection: '" +
+                       *key + "'");
+    if (entries_.size() >= 0xFFFFFFFEu)
+        throw ZlvError("Out of memory: the collection holds too many items");
+    const bool keyed = key.has_value();
     entries_.push_back({std::move(item), std::move(key)});
+    if (keyed) index(entries_.size() - 1);
 }
 
 const CellValue& KeyedCollection::Item(std::size_t position) const {
@@ -55,14 +56,22 @@ void KeyedCollection::Remove(std::string_view key) {
 }
 
 std::size_t KeyedCollection::positionOf(std::string_view key) const {
-    auto it = index_.find(text::upperCase(key));
-    return it == index_.end() ? std::string::npos : it->second;
+    return case_index::find(slots_, key,
+                            [&](std::size_t i) -> std::string_view { return *entries_[i].key; });
+}
+
+void KeyedCollection::index(std::size_t position) {
+    case_index::insert(
+        slots_, keyed_, position,
+        [&](std::size_t i) -> std::string_view { return *entries_[i].key; },
+        [&](std::size_t i) { return entries_[i].key.has_value(); });
 }
 
 void KeyedCollection::reindex() {
-    index_.clear();
+    std::fill(slots_.begin(), slots_.end(), 0u);
+    keyed_ = 0;
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (entries_[i].key) index_.emplace(text::upperCase(*entries_[i].key), i);
+        if (entries_[i].key) index(i);
 }
 
 }  // namespace zelvane

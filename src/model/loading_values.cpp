@@ -2,8 +2,12 @@
 
 #include <cstdint>
 #include <exception>
+#include <string_view>
+#include <vector>
+#include <zelvane/error.hpp>
 
 #include "editing/dependant_chain.hpp"
+#include "model/case_index.hpp"
 #include "model/columns.hpp"
 #include "model/date_text.hpp"
 #include "text/unicode.hpp"
@@ -14,25 +18,52 @@ namespace {
 
 constexpr const char* kValuePath = "/cas/ca";
 
-// True when the key is a key of the collection; a lookup that fails counts as absent.
-bool existsInColl(const KeyedCollection& collection, const std::string& key) {
-    return collection.Contains(key);
-}
+// The values document's entries by id, compared ignoring case; ids and values trimmed of
+// blanks and viewed where the document holds them. A second id that differs only in letter
+// case fails the whole load before any row is written.
+class ValueIndex {
+    struct Entry {
+        std::string_view id, value;
+    };
 
-// The document's values under their ids, both trimmed, in document order. A second id that
-// differs only in letter case fails the whole load before any row is written.
-KeyedCollection readValues(const std::string& strAttrvalues) {
-    xml::XmlDocument doc;
-    KeyedCollection values;
-    doc.loadXml(strAttrvalues);
-    xml::XmlNodeList nodes = doc.selectNodes(kValuePath);
-    const std::int16_t count = nodes.length();
-    for (std::int16_t i = 0; i < count; ++i) {
-        const xml::XmlNode ca = nodes.nextNode();
-        values.Add(text::trimBlanks(ca.attribute("value")), text::trimBlanks(ca.attribute("id")));
+    auto idAt() const {
+        return [this](std::size_t i) { return entries_[i].id; };
     }
-    return values;
-}
+
+  public:
+    explicit ValueIndex(const std::string& strAttrvalues) {
+        doc_.loadXml(strAttrvalues);
+        xml::XmlNodeList nodes = doc_.selectNodes(kValuePath);
+        const std::int16_t count = nodes.length();
+        entries_.reserve(static_cast<std::size_t>(count));
+        for (std::int16_t i = 0; i < count; ++i) {
+            const xml::XmlNode ca = nodes.nextNode();
+            add(text::trimBlanksView(ca.attributeView("id")),
+                text::trimBlanksView(ca.attributeView("value")));
+        }
+    }
+
+    // The value under an id, "" when there is none.
+    std::string_view valueOf(std::string_view id) const {
+        const std::size_t p = case_index::find(slots_, id, idAt());
+        return p == std::string_view::npos ? std::string_view() : entries_[p].value;
+    }
+
+  private:
+    void add(std::string_view id, std::string_view value) {
+        if (case_index::find(slots_, id, idAt()) != std::string_view::npos)
+            throw ZlvError("This key is already associated with an element of this collection: '" +
+                           std::string(id) + "'");
+        entries_.push_back({id, value});
+        case_index::insert(slots_, used_, entries_.size() - 1, idAt(),
+                           [](std::size_t) { return true; });
+    }
+
+    xml::XmlDocument doc_;
+    std::vector<Entry> entries_;
+    case_index::Slots slots_;
+    std::size_t used_ = 0;
+};
 
 // A parent row that took a new value empties its dependants; an unset or empty Event means
 // the row has none.
@@ -42,35 +73,35 @@ bool hasDependants(const Row& row) {
 }
 
 // True when the row took a value and starts clearing its dependants.
-bool loadPickerValue(const RowPtr& row, const std::string& newValue) {
+bool loadPickerValue(Row& row, std::string_view newValue) {
     if (newValue.empty()) return false;
     std::string id, display;
     splitIdAndText(newValue, id, display);
-    row->setValue(col::Value, display);
-    row->setValue(col::valueId, id);
-    return hasDependants(*row);
+    row.setText(col::Value, display);
+    row.setText(col::valueId, id);
+    return hasDependants(row);
 }
 
-void loadDateValue(const ControlState& s, Row& row, const std::string& newValue) {
-    const std::string dateType = row.text(col::dateType);
+void loadDateValue(const ControlState& s, Row& row, std::string_view newValue) {
+    const std::string_view dateType = row.textAt(col::dateType);
     if (newValue.empty()) return;
     const std::string& pattern =
         displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat);
-    row.setValue(col::Value, formatDateText(newValue, pattern));
+    row.setText(col::Value, formatDateText(std::string(newValue), pattern));
 }
 
 // Writes the row's value from the document in the display form of its control type. True
 // when the row starts clearing its dependants.
-bool loadRow(const ControlState& s, const RowPtr& row, const KeyedCollection& values) {
-    const std::string controlType = row->text(col::ControlType);
-    const std::string attributeId = row->text(col::AttributeID);
-    const std::string newValue =
-        existsInColl(values, attributeId) ? cellText(values.Item(attributeId)) : std::string();
-    if (controlType == "Picker" || controlType == "ComboBox") return loadPickerValue(row, newValue);
-    if (controlType == "Date") {
-        loadDateValue(s, *row, newValue);
+bool loadRow(const ControlState& s, Row& row, const ValueIndex& values) {
+    const std::string_view controlType = row.textAt(col::ControlType);
+    const bool picker = controlType == "Picker" || controlType == "ComboBox";
+    const bool date = controlType == "Date";
+    const std::string_view newValue = values.valueOf(row.textAt(col::AttributeID));
+    if (picker) return loadPickerValue(row, newValue);
+    if (date) {
+        loadDateValue(s, row, newValue);
     } else if (!newValue.empty()) {
-        row->setValue(col::Value, newValue);
+        row.setText(col::Value, newValue);
     }
     return false;
 }
@@ -79,13 +110,13 @@ bool loadRow(const ControlState& s, const RowPtr& row, const KeyedCollection& va
 
 void SetData(ControlState& s, const std::string& strAttrvalues) {
     try {
-        const KeyedCollection values = readValues(strAttrvalues);
+        const ValueIndex values(strAttrvalues);
         // Dependants emptied by a parent's clearing are visited in their own turn afterwards and
         // take back a value the document holds for them; one sweep does every parent's clearing.
         DependantSweep clearing(clearValueAndId);
         for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling()) {
             clearing.visit(row);
-            if (loadRow(s, row, values)) clearing.startWalk(row);
+            if (loadRow(s, *row, values)) clearing.startWalk(row);
         }
     } catch (const std::exception& e) {
         s.report(" Set Data ", e);

@@ -68,12 +68,14 @@ std::string_view Row::textView(int position) const {
     return std::string_view(text_).substr(c.offset, c.size);
 }
 
-std::string Row::text(std::string_view key) const {
+std::string Row::text(std::string_view key) const { return std::string(textAt(key)); }
+
+std::string_view Row::textAt(std::string_view key) const {
     const int position = positionOf(key);
     if (kind(position) == CellKind::Unset)
         throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
                        std::to_string(index_) + " holds no value");
-    return std::string(textView(position));
+    return textView(position);
 }
 
 std::string Row::textOrEmpty(std::string_view key) const {
@@ -105,6 +107,8 @@ void Row::setText(int position, std::string_view text) {
     }
     notify(position);
 }
+
+void Row::setText(std::string_view key, std::string_view text) { setText(positionOf(key), text); }
 
 void Row::setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts) {
     std::size_t total = text_.size();
@@ -201,6 +205,16 @@ RowSet::~RowSet() {
 }
 
 int RowSet::findColumn(std::string_view key) const {
+    RecentKey& recent =
+        recentKeys_[(reinterpret_cast<std::uintptr_t>(key.data()) >> 3) % recentKeys_.size()];
+    if (recent.position >= 0 && recent.data == key.data() && recent.key == key)
+        return recent.position;
+    const int position = lookUpColumn(key);
+    if (position >= 0) recent = {key.data(), std::string(key), position};
+    return position;
+}
+
+int RowSet::lookUpColumn(std::string_view key) const {
     auto known = keyIndex_.find(key);
     if (known != keyIndex_.end()) return known->second;
     int found = -1;

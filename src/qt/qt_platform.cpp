@@ -35,7 +35,7 @@ QFont controlFont(const QFont& fallback) {
 // Host container
 
 std::shared_ptr<const Picture> QtHost::loadPicture(const std::string& path) {
-    return loadIconPicture(path);
+    return pictures_.load(path);
 }
 
 void QtHost::messageBox(const std::string& text) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <zelvane/contracts/platform.hpp>
 
+#include "grid/picture_file.hpp"
 #include "qt/qt_grid.hpp"
 #include "qt/qt_window.hpp"
 
@@ -36,6 +37,7 @@ class QtHost final : public HostContainer {
   private:
     QWidget* control_;
     std::string folder_;
+    PictureCache pictures_;
 };
 
 class QtDateTimePicker final : public QtWindow<DateTimePicker> {

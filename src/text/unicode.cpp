@@ -5,6 +5,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zelvane::text {
 namespace {
@@ -45,6 +46,27 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return upperCase(a) == upperCase(b);
 }
 
+namespace {
+
+// FNV-1a over bytes, each passed through fold first.
+template <typename Fold>
+std::size_t fnv1a(std::string_view s, Fold fold) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : s) {
+        h ^= static_cast<unsigned char>(fold(c));
+        h *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(h);
+}
+
+}  // namespace
+
+std::size_t hashIgnoringCase(std::string_view s) {
+    if (isAscii(s))
+        return fnv1a(s, [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
+    return fnv1a(upperCase(s), [](char c) { return c; });
+}
+
 std::size_t characterCount(std::string_view s) {
     std::size_t count = 0;
     int32_t i = 0;
@@ -59,11 +81,13 @@ std::size_t characterCount(std::string_view s) {
     return count;
 }
 
-std::string trimBlanks(std::string_view s) {
+std::string trimBlanks(std::string_view s) { return std::string(trimBlanksView(s)); }
+
+std::string_view trimBlanksView(std::string_view s) {
     std::size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     std::size_t last = s.find_last_not_of(' ');
-    return std::string(s.substr(first, last - first + 1));
+    return s.substr(first, last - first + 1);
 }
 
 }  // namespace zelvane::text

@@ -14,10 +14,15 @@ std::string upperCase(std::string_view s);
 // True when both texts are equal after upper-casing.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
+// A hash of the upper-cased text: texts equal ignoring case hash alike.
+std::size_t hashIgnoringCase(std::string_view s);
+
 // Number of characters (code points); an invalid byte counts as one character.
 std::size_t characterCount(std::string_view s);
 
 // Removes leading and trailing blanks (U+0020 only).
 std::string trimBlanks(std::string_view s);
+// As trimBlanks, as a view into s.
+std::string_view trimBlanksView(std::string_view s);
 
 }  // namespace zelvane::text

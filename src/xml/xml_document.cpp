@@ -36,6 +36,13 @@ std::string XmlNode::attribute(std::string_view name) const {
     return toNode(handle_).attribute(std::string(name).c_str()).value();
 }
 
+std::string_view XmlNode::attributeView(std::string_view name) const {
+    if (isNull()) return {};
+    for (pugi::xml_attribute a : toNode(handle_).attributes())
+        if (name == a.name()) return a.value();
+    return {};
+}
+
 void XmlNode::setAttribute(std::string_view name, std::string_view value) {
     if (isNull())
         throw ZlvError("Object variable not set: no XML node to set '" + std::string(name) +

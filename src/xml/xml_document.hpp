@@ -30,6 +30,8 @@ class XmlNode {
     std::string name() const;
     // The attribute's text, or "" when the node has no such attribute (or is null).
     std::string attribute(std::string_view name) const;
+    // As attribute, as a view valid while the document lives unchanged.
+    std::string_view attributeView(std::string_view name) const;
     // Adds or replaces an attribute; attributes keep the order they were first set in.
     // Throws ZlvError on a null node.
     void setAttribute(std::string_view name, std::string_view value);
