@@ -75,6 +75,7 @@ class Row {
     CellValue value(int position) const;
     // What the cell holds. Throws ZlvError for an unknown position.
     CellKind kind(int position) const;
+    CellKind kind(std::string_view key) const;
     // The cell's text when it holds one; a view valid until the row next changes.
     std::optional<std::string_view> textCell(int position) const;
     std::optional<std::string_view> textCell(std::string_view key) const;
@@ -180,14 +181,16 @@ class RowSet {
     std::vector<RowPtr> rows_;
     // Key spelling -> position: the column keys, and other spellings once seen.
     mutable std::unordered_map<std::string, int, KeyHash, std::equal_to<>> keyIndex_;
-    // The last lookups by where the key text lies, so that the control's own key constants
-    // skip hashing; a hit is confirmed by comparing the spelling.
+    // Recent lookups by where the key text lies, so that the control's own key constants
+    // skip hashing: an open-addressing table by address, a hit confirmed by the spelling,
+    // emptied when three quarters full.
     struct RecentKey {
         const char* data = nullptr;
         std::string key;
-        int position = -1;
+        int position = -1;  // -1 marks a free slot
     };
-    mutable std::array<RecentKey, 32> recentKeys_;
+    mutable std::array<RecentKey, 64> recentKeys_;
+    mutable std::size_t recentCount_ = 0;
     RowSetObserver* observer_ = nullptr;
 };
 

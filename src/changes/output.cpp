@@ -17,18 +17,18 @@ constexpr const char* kRemovalClose = "</objectId></removeCAs>";
 
 // The value a row hands out: the value id of a drop-down or picker, the stored form of a
 // date, the text of anything else; "" for a row without a value.
-std::string outputValue(const ControlState& s, const Row& row, const std::string& controlType) {
-    const CellValue& value = row.value(col::Value);
-    if (isUnset(value)) return "";
+std::string outputValue(const ControlState& s, const Row& row, std::string_view controlType) {
+    if (row.kind(col::Value) == CellKind::Unset) return "";
     if (controlType == "Picker" || controlType == "ComboBox") return row.text(col::valueId);
+    const std::string value(row.textView(col::Value));
     if (controlType == "Date") {
-        const std::string dateType = row.text(col::dateType);
+        const std::string_view dateType = row.textAt(col::dateType);
         return storedDateText(
-            cellText(value),
+            value,
             displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat),
             dateType);
     }
-    return cellText(value);
+    return value;
 }
 
 // An apply option as "true" or "false". The grid keeps a ticked option as a Boolean, the
@@ -46,8 +46,8 @@ std::string applyOptionText(const CellValue& option) {
 }
 
 struct Entry {
-    const std::string& id;
-    const std::string& value;
+    std::string_view id;
+    std::string_view value;
 };
 
 xml::XmlNode addMemberEntry(xml::XmlDocument& doc, const xml::XmlNode& cas, const char* name,
@@ -106,9 +106,8 @@ void addValueEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlN
 // Adds the row's entries under cas, shaped by the mode.
 void addRowEntries(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
                    const Row& row) {
-    const std::string id = row.text(col::AttributeID);
-    const std::string controlType = row.text(col::ControlType);
-    const std::string value = outputValue(s, row, controlType);
+    const std::string_view id = row.textAt(col::AttributeID);
+    const std::string value = outputValue(s, row, row.textAt(col::ControlType));
     const Entry entry{id, value};
     if (s.modeIs("CLONE"))
         addMemberEntry(doc, cas, "updateCAs", entry);

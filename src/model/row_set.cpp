@@ -41,6 +41,8 @@ CellValue Row::value(int position) const {
     return CellValue(std::string(text_, c.offset, c.size));
 }
 
+CellKind Row::kind(std::string_view key) const { return kind(positionOf(key)); }
+
 CellKind Row::kind(int position) const {
     const Cell& c = cellAt(position);
     if (c.size == kUnsetCell) return CellKind::Unset;
@@ -205,12 +207,23 @@ RowSet::~RowSet() {
 }
 
 int RowSet::findColumn(std::string_view key) const {
-    RecentKey& recent =
-        recentKeys_[(reinterpret_cast<std::uintptr_t>(key.data()) >> 3) % recentKeys_.size()];
-    if (recent.position >= 0 && recent.data == key.data() && recent.key == key)
-        return recent.position;
+    const std::size_t mask = recentKeys_.size() - 1;
+    const std::size_t home =
+        (reinterpret_cast<std::uintptr_t>(key.data()) * 0x9E3779B97F4A7C15ull) >> 58;
+    std::size_t slot = home & mask;
+    for (; recentKeys_[slot].position >= 0; slot = (slot + 1) & mask) {
+        const RecentKey& recent = recentKeys_[slot];
+        if (recent.data == key.data() && recent.key == key) return recent.position;
+    }
     const int position = lookUpColumn(key);
-    if (position >= 0) recent = {key.data(), std::string(key), position};
+    if (position < 0) return position;
+    if ((recentCount_ + 1) * 4 > recentKeys_.size() * 3) {
+        recentKeys_.fill(RecentKey());
+        recentCount_ = 0;
+        slot = home & mask;
+    }
+    recentKeys_[slot] = {key.data(), std::string(key), position};
+    ++recentCount_;
     return position;
 }
 

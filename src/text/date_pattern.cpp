@@ -191,15 +191,16 @@ std::vector<Token> tokenize(std::string_view pattern) {
     return tokens;
 }
 
-// The tokens of a pattern. Every date row renders or reads with one of three patterns, so the
-// last few tokenisations are kept per thread instead of repeating them for each row.
+// The tokens of a pattern. Every date row renders or reads with one of three display and
+// three stored patterns, so the last eight tokenisations are kept per thread instead of
+// repeating them for each row.
 const std::vector<Token>& tokensOf(std::string_view pattern) {
     struct Slot {
         std::string pattern;
         std::vector<Token> tokens;
         bool used = false;
     };
-    thread_local std::array<Slot, 4> slots;
+    thread_local std::array<Slot, 8> slots;
     thread_local std::size_t next = 0;
     pattern = pattern.substr(0, kMaxPatternLength);
     for (const Slot& slot : slots)

@@ -48,10 +48,14 @@ void XmlNode::setAttribute(std::string_view name, std::string_view value) {
         throw ZlvError("Object variable not set: no XML node to set '" + std::string(name) +
                        "' on");
     pugi::xml_node n = toNode(handle_);
-    std::string key(name);
-    pugi::xml_attribute a = n.attribute(key.c_str());
-    if (!a) a = n.append_attribute(key.c_str());
-    a.set_value(std::string(value).c_str());
+    pugi::xml_attribute a;
+    for (pugi::xml_attribute each : n.attributes())
+        if (name == each.name()) {
+            a = each;
+            break;
+        }
+    if (!a) a = n.append_attribute(std::string(name).c_str());
+    a.set_value(value.data(), value.size());
 }
 
 void XmlNode::attributes(std::vector<XmlAttributeView>& out) const {
