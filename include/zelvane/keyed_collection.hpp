@@ -43,13 +43,13 @@ class KeyedCollection {
         std::optional<std::string> key;
     };
     std::size_t positionOf(std::string_view key) const;  // 0-based; npos when absent
-    void index(std::size_t position);
+    bool index(std::size_t position);  // false when another entry holds its key
     void reindex();
 
     std::vector<Entry> entries_;
-    // Open-addressing index over the keys compared ignoring case: 0 marks a free slot,
-    // otherwise the 1-based position of the entry. At most half the slots are in use.
-    std::vector<std::uint32_t> slots_;
+    // Open-addressing index over the keys compared ignoring case; a slot holds an entry's
+    // position and a tag of its key's hash.
+    std::vector<std::uint64_t> slots_;
     std::size_t keyed_ = 0;
 };
 

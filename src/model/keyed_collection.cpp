@@ -7,14 +7,16 @@
 namespace zelvane {
 
 void KeyedCollection::Add(CellValue item, std::optional<std::string> key) {
-    if (key && positionOf(*key) != std::string::npos)
-        throw ZlvError("This key is already associated with an element of this collection: '" +
-                       *key + "'");
     if (entries_.size() >= 0xFFFFFFFEu)
         throw ZlvError("Out of memory: the collection holds too many items");
     const bool keyed = key.has_value();
     entries_.push_back({std::move(item), std::move(key)});
-    if (keyed) index(entries_.size() - 1);
+    if (keyed && !index(entries_.size() - 1)) {
+        const std::string duplicate = std::move(*entries_.back().key);
+        entries_.pop_back();
+        throw ZlvError("This key is already associated with an element of this collection: '" +
+                       duplicate + "'");
+    }
 }
 
 const CellValue& KeyedCollection::Item(std::size_t position) const {
@@ -60,15 +62,15 @@ std::size_t KeyedCollection::positionOf(std::string_view key) const {
                             [&](std::size_t i) -> std::string_view { return *entries_[i].key; });
 }
 
-void KeyedCollection::index(std::size_t position) {
-    case_index::insert(
+bool KeyedCollection::index(std::size_t position) {
+    return case_index::insert(
         slots_, keyed_, position,
         [&](std::size_t i) -> std::string_view { return *entries_[i].key; },
         [&](std::size_t i) { return entries_[i].key.has_value(); });
 }
 
 void KeyedCollection::reindex() {
-    std::fill(slots_.begin(), slots_.end(), 0u);
+    std::fill(slots_.begin(), slots_.end(), 0);
     keyed_ = 0;
     for (std::size_t i = 0; i < entries_.size(); ++i)
         if (entries_[i].key) index(i);

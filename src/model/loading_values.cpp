@@ -51,12 +51,11 @@ class ValueIndex {
 
   private:
     void add(std::string_view id, std::string_view value) {
-        if (case_index::find(slots_, id, idAt()) != std::string_view::npos)
+        entries_.push_back({id, value});
+        if (!case_index::insert(slots_, used_, entries_.size() - 1, idAt(),
+                                [](std::size_t) { return true; }))
             throw ZlvError("This key is already associated with an element of this collection: '" +
                            std::string(id) + "'");
-        entries_.push_back({id, value});
-        case_index::insert(slots_, used_, entries_.size() - 1, idAt(),
-                           [](std::size_t) { return true; });
     }
 
     xml::XmlDocument doc_;

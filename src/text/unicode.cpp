@@ -32,17 +32,23 @@ std::string upperCase(std::string_view s) {
     return out;
 }
 
+namespace {
+
+char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+// Upper-casing maps an ASCII prefix to itself letter by letter, so two texts whose ASCII
+// prefixes differ after folding differ; only a non-ASCII byte needs the full case mapping.
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (isAscii(a) && isAscii(b)) {
-        if (a.size() != b.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            char x = a[i], y = b[i];
-            if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-            if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-            if (x != y) return false;
-        }
-        return true;
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const char x = a[i], y = b[i];
+        if (static_cast<unsigned char>(x | y) >= 0x80) return upperCase(a) == upperCase(b);
+        if (x != y && asciiUpper(x) != asciiUpper(y)) return false;
     }
+    if (a.size() == b.size()) return true;
+    if (isAscii(a.substr(common)) && isAscii(b.substr(common))) return false;
     return upperCase(a) == upperCase(b);
 }
 
@@ -62,9 +68,13 @@ std::size_t fnv1a(std::string_view s, Fold fold) {
 }  // namespace
 
 std::size_t hashIgnoringCase(std::string_view s) {
-    if (isAscii(s))
-        return fnv1a(s, [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
-    return fnv1a(upperCase(s), [](char c) { return c; });
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) return fnv1a(upperCase(s), [](char u) { return u; });
+        h ^= static_cast<unsigned char>(asciiUpper(c));
+        h *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(h);
 }
 
 std::size_t characterCount(std::string_view s) {
