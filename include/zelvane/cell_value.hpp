@@ -10,9 +10,7 @@ namespace zelvane {
 // std::monostate is the unset cell. Text cells hold UTF-8.
 using CellValue = std::variant<std::monostate, std::string, bool>;
 
-inline bool isUnset(const CellValue& v) {
-    return std::holds_alternative<std::monostate>(v);
-}
+inline bool isUnset(const CellValue& v) { return std::holds_alternative<std::monostate>(v); }
 
 // The cell's value as text: a text as it stands, a Boolean as "True" or "False".
 // Throws ZlvError for an unset cell, which cannot be read as text.
@@ -22,8 +20,6 @@ std::string cellText(const CellValue& v);
 std::string cellTextOrEmpty(const CellValue& v);
 
 // Exact comparison of two cell values of the same kind; unset equals only unset.
-inline bool sameValue(const CellValue& a, const CellValue& b) {
-    return a == b;
-}
+inline bool sameValue(const CellValue& a, const CellValue& b) { return a == b; }
 
 }  // namespace zelvane

@@ -43,7 +43,7 @@ class KeyedCollection {
         std::optional<std::string> key;
     };
     std::size_t positionOf(std::string_view key) const;  // 0-based; npos when absent
-    bool index(std::size_t position);  // false when another entry holds its key
+    bool index(std::size_t position);                    // false when another entry holds its key
     void reindex();
 
     std::vector<Entry> entries_;

@@ -20,7 +20,8 @@ std::optional<std::string_view> textOf(const Row& row, std::string_view key) {
 
 // The first selected row must not depend on another attribute.
 bool firstHasParent(ControlState& s) {
-    const std::optional<std::string_view> parent = textOf(*s.grid.selectedRow(0), col::ParentAttributeID);
+    const std::optional<std::string_view> parent =
+        textOf(*s.grid.selectedRow(0), col::ParentAttributeID);
     return parent && !parent->empty();
 }
 
@@ -28,7 +29,8 @@ bool firstHasParent(ControlState& s) {
 bool lastHasDependant(ControlState& s, int count) {
     const RowPtr last = s.grid.selectedRow(count - 1);
     if (!last->hasNextSibling()) return false;
-    const std::optional<std::string_view> parent = textOf(*last->nextSibling(), col::ParentAttributeID);
+    const std::optional<std::string_view> parent =
+        textOf(*last->nextSibling(), col::ParentAttributeID);
     const std::optional<std::string_view> id = textOf(*last, "AttributeId");
     return parent && id && *parent == *id;
 }

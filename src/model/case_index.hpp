@@ -1,8 +1,9 @@
 #pragma once
 // Open-addressing index of 0-based positions by text keys compared ignoring case. The keys
 // stay with their owner: keyAt(position) gives the key of a position. A slot holds 0 when
-// free, otherwise the position plus one in its low half and the key's hash in its high half,
-// so that most probes that miss compare no key. At most half the slots are in use.
+// free, otherwise the position plus one in its low half and the high half of the key's hash
+// in its high half, so that most probes that miss compare no key. At most half the slots are
+// in use.
 
 #include <algorithm>
 #include <cstddef>
@@ -16,21 +17,27 @@ namespace zelvane::case_index {
 
 using Slots = std::vector<std::uint64_t>;
 
-inline std::uint64_t tagOf(std::size_t hash) {
-    return static_cast<std::uint64_t>(hash) & 0xFFFFFFFF00000000ull;
+inline constexpr std::uint64_t kTagBits = 0xFFFFFFFF00000000ull;
+inline constexpr std::uint64_t kPositionBits = 0xFFFFFFFFull;
+
+// The high half of a hash is both the tag kept in the slot and where probing starts, so that
+// growing re-places slots without reading any key.
+inline std::uint64_t tagOf(std::size_t hash) { return static_cast<std::uint64_t>(hash) & kTagBits; }
+inline std::size_t homeOf(std::uint64_t tag, std::size_t mask) {
+    return static_cast<std::size_t>(tag >> 32) & mask;
 }
 
-// The key's slot, or the free slot where it would go. Needs at least one free slot.
+// The slot of a key with the hash, or the free slot where it would go. Needs at least one
+// free slot.
 template <typename KeyAt>
-std::size_t slotOf(const Slots& slots, std::string_view key, const KeyAt& keyAt) {
-    const std::size_t hash = text::hashIgnoringCase(key);
+std::size_t slotOf(const Slots& slots, std::size_t hash, std::string_view key, const KeyAt& keyAt) {
     const std::uint64_t tag = tagOf(hash);
     const std::size_t mask = slots.size() - 1;
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    for (std::size_t slot = homeOf(tag, mask);; slot = (slot + 1) & mask) {
         const std::uint64_t held = slots[slot];
         if (held == 0) return slot;
-        if ((held & 0xFFFFFFFF00000000ull) == tag &&
-            text::equalsIgnoringCase(keyAt((held & 0xFFFFFFFFu) - 1), key))
+        if ((held & kTagBits) == tag &&
+            text::equalsIgnoringCase(keyAt((held & kPositionBits) - 1), key))
             return slot;
     }
 }
@@ -39,38 +46,35 @@ std::size_t slotOf(const Slots& slots, std::string_view key, const KeyAt& keyAt)
 template <typename KeyAt>
 std::size_t find(const Slots& slots, std::string_view key, const KeyAt& keyAt) {
     if (slots.empty()) return std::string_view::npos;
-    const std::uint64_t held = slots[slotOf(slots, key, keyAt)];
-    return held == 0 ? std::string_view::npos : (held & 0xFFFFFFFFu) - 1;
+    const std::uint64_t held = slots[slotOf(slots, text::hashIgnoringCase(key), key, keyAt)];
+    return held == 0 ? std::string_view::npos : (held & kPositionBits) - 1;
 }
 
-namespace detail {
-
-// Indexes the position unless its key is indexed already; false when it is.
-template <typename KeyAt>
-bool place(Slots& slots, std::size_t& used, std::size_t position, const KeyAt& keyAt) {
-    const std::string_view key = keyAt(position);
-    const std::size_t slot = slotOf(slots, key, keyAt);
-    if (slots[slot] != 0) return false;
-    slots[slot] = tagOf(text::hashIgnoringCase(key)) | static_cast<std::uint64_t>(position + 1);
-    ++used;
-    return true;
+// Doubles the slots, re-placing the held ones by their tags.
+inline void grow(Slots& slots) {
+    Slots grown(std::max<std::size_t>(16, slots.size() * 2), 0);
+    const std::size_t mask = grown.size() - 1;
+    for (std::uint64_t held : slots) {
+        if (held == 0) continue;
+        std::size_t slot = homeOf(held & kTagBits, mask);
+        while (grown[slot] != 0) slot = (slot + 1) & mask;
+        grown[slot] = held;
+    }
+    slots.swap(grown);
 }
-
-}  // namespace detail
 
 // Indexes a position unless another position holds its key; false, with the position left
-// out, when one does. used counts the indexed positions. Growing re-indexes the positions
-// before it that isKeyed accepts.
-template <typename KeyAt, typename IsKeyed>
-bool insert(Slots& slots, std::size_t& used, std::size_t position, const KeyAt& keyAt,
-            const IsKeyed& isKeyed) {
-    if ((used + 1) * 2 > slots.size()) {
-        slots.assign(std::max<std::size_t>(16, slots.size() * 2), 0);
-        used = 0;
-        for (std::size_t i = 0; i < position; ++i)
-            if (isKeyed(i)) detail::place(slots, used, i, keyAt);
-    }
-    return detail::place(slots, used, position, keyAt);
+// out, when one does. used counts the indexed positions.
+template <typename KeyAt>
+bool insert(Slots& slots, std::size_t& used, std::size_t position, const KeyAt& keyAt) {
+    if ((used + 1) * 2 > slots.size()) grow(slots);
+    const std::string_view key = keyAt(position);
+    const std::size_t hash = text::hashIgnoringCase(key);
+    const std::size_t slot = slotOf(slots, hash, key, keyAt);
+    if (slots[slot] != 0) return false;
+    slots[slot] = tagOf(hash) | static_cast<std::uint64_t>(position + 1);
+    ++used;
+    return true;
 }
 
 }  // namespace zelvane::case_index

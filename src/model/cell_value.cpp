@@ -9,8 +9,6 @@ std::string cellText(const CellValue& v) {
     throw ZlvError("Invalid use of Null: the cell holds no value and cannot be read as text");
 }
 
-std::string cellTextOrEmpty(const CellValue& v) {
-    return isUnset(v) ? std::string() : cellText(v);
-}
+std::string cellTextOrEmpty(const CellValue& v) { return isUnset(v) ? std::string() : cellText(v); }
 
 }  // namespace zelvane

@@ -63,10 +63,8 @@ std::size_t KeyedCollection::positionOf(std::string_view key) const {
 }
 
 bool KeyedCollection::index(std::size_t position) {
-    return case_index::insert(
-        slots_, keyed_, position,
-        [&](std::size_t i) -> std::string_view { return *entries_[i].key; },
-        [&](std::size_t i) { return entries_[i].key.has_value(); });
+    return case_index::insert(slots_, keyed_, position,
+                              [&](std::size_t i) -> std::string_view { return *entries_[i].key; });
 }
 
 void KeyedCollection::reindex() {

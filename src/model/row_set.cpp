@@ -89,8 +89,10 @@ void Row::setValue(std::string_view key, CellValue v) { setValue(positionOf(key)
 void Row::setValue(int position, CellValue v) {
     if (const auto* t = std::get_if<std::string>(&v)) return setText(position, *t);
     (void)cellAt(position);
-    if (const auto* b = std::get_if<bool>(&v)) storeMarker(position, *b ? kTrueCell : kFalseCell);
-    else storeMarker(position, kUnsetCell);
+    if (const auto* b = std::get_if<bool>(&v))
+        storeMarker(position, *b ? kTrueCell : kFalseCell);
+    else
+        storeMarker(position, kUnsetCell);
     notify(position);
 }
 
@@ -113,11 +115,31 @@ void Row::setText(int position, std::string_view text) {
 void Row::setText(std::string_view key, std::string_view text) { setText(positionOf(key), text); }
 
 void Row::setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts) {
+    const std::size_t count = std::min(positions.size(), texts.size());
     std::size_t total = text_.size();
-    for (std::string_view t : texts) total += t.size();
+    bool aliased = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        (void)cellAt(positions[i]);
+        total += texts[i].size();
+        aliased = aliased || (!texts[i].empty() && texts[i].data() >= text_.data() &&
+                              texts[i].data() < text_.data() + text_.size());
+    }
+    if (aliased || total > kLargestText) {
+        // Views into this row go stale as soon as the first write moves the buffer.
+        const std::vector<std::string> copies(texts.begin(), texts.begin() + count);
+        for (std::size_t i = 0; i < count; ++i) setText(positions[i], copies[i]);
+        return;
+    }
     text_.reserve(total);
-    for (std::size_t i = 0; i < positions.size() && i < texts.size(); ++i)
-        setText(positions[i], texts[i]);
+    for (std::size_t i = 0; i < count; ++i) {
+        Cell& c = cells_[static_cast<std::size_t>(positions[i])];
+        if (c.size <= kLargestText) stale_ += c.size;
+        c.offset = static_cast<std::uint32_t>(text_.size());
+        c.size = static_cast<std::uint32_t>(texts[i].size());
+        text_.append(texts[i]);
+    }
+    if (owner_ && owner_->observer_)
+        for (std::size_t i = 0; i < count; ++i) notify(positions[i]);
 }
 
 void Row::storeText(int position, std::string_view text) {

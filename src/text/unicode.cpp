@@ -24,8 +24,8 @@ std::string upperCase(std::string_view s) {
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         return out;
     }
-    icu::UnicodeString u = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
+    icu::UnicodeString u =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
     u.toUpper(icu::Locale::getRoot());
     std::string out;
     u.toUTF8String(out);
@@ -70,7 +70,8 @@ std::size_t fnv1a(std::string_view s, Fold fold) {
 std::size_t hashIgnoringCase(std::string_view s) {
     std::uint64_t h = 14695981039346656037ull;
     for (char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80) return fnv1a(upperCase(s), [](char u) { return u; });
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return fnv1a(upperCase(s), [](char u) { return u; });
         h ^= static_cast<unsigned char>(asciiUpper(c));
         h *= 1099511628211ull;
     }

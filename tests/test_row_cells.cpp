@@ -1,0 +1,113 @@
+// The cells of a row as a host reads and writes them: texts of any length replacing each other,
+// Booleans and unset cells in between, texts taken from the same row, and bulk writes.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+#include <zelvane/error.hpp>
+#include <zelvane/row_set.hpp>
+
+using zelvane::CellKind;
+using zelvane::CellValue;
+using zelvane::Column;
+using zelvane::RowSet;
+
+namespace {
+
+std::vector<Column> columns(int count) {
+    std::vector<Column> out(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) out[static_cast<std::size_t>(i)].key = "C" + std::to_string(i);
+    return out;
+}
+
+}  // namespace
+
+TEST(RowCells, RandomWritesReadBackAsTheLastValueWritten) {
+    RowSet rows(columns(6));
+    auto row = rows.appendRow();
+    std::vector<CellValue> expected(6);
+    std::mt19937 random(7);
+    for (int step = 0; step < 5000; ++step) {
+        const int column = static_cast<int>(random() % 6);
+        CellValue v;
+        switch (random() % 4) {
+            case 0:
+                v = std::string(random() % 40, static_cast<char>('a' + random() % 26));
+                break;
+            case 1:
+                v = std::string(random() % 3, 'x');
+                break;
+            case 2:
+                v = (random() % 2) == 0;
+                break;
+            default:
+                break;  // unset
+        }
+        row->setValue(column, v);
+        expected[static_cast<std::size_t>(column)] = v;
+        for (int c = 0; c < 6; ++c)
+            ASSERT_EQ(row->value(c), expected[static_cast<std::size_t>(c)]) << step << " " << c;
+    }
+}
+
+TEST(RowCells, KindsAndTextViewsFollowTheValue) {
+    RowSet rows(columns(3));
+    auto row = rows.appendRow();
+    EXPECT_EQ(row->kind(0), CellKind::Unset);
+    EXPECT_EQ(row->textView(0), "");
+    EXPECT_FALSE(row->textCell(0));
+    row->setValue(0, true);
+    EXPECT_EQ(row->kind(0), CellKind::Boolean);
+    EXPECT_EQ(row->textView(0), "True");
+    EXPECT_FALSE(row->textCell(0));
+    row->setValue(0, false);
+    EXPECT_EQ(row->textView("c0"), "False");
+    row->setText(0, "");
+    EXPECT_EQ(row->kind(0), CellKind::Text);
+    ASSERT_TRUE(row->textCell(0));
+    EXPECT_EQ(*row->textCell(0), "");
+    EXPECT_THROW(row->textView(3), zelvane::ZlvError);
+    EXPECT_THROW(row->setText(-1, "x"), zelvane::ZlvError);
+}
+
+TEST(RowCells, TextTakenFromTheSameRowIsCopiedWhole) {
+    RowSet rows(columns(3));
+    auto row = rows.appendRow();
+    row->setText(0, "a fairly long text that the row keeps");
+    row->setText(1, "short");
+    // Longer than the target cell: appended while the source still lies in the buffer.
+    row->setText(1, row->textView(0));
+    EXPECT_EQ(row->textView(1), "a fairly long text that the row keeps");
+    // A part of the cell itself, written over it.
+    row->setText(0, row->textView(0).substr(9, 4));
+    EXPECT_EQ(row->textView(0), "long");
+    row->setTexts({2, 0}, {row->textView(1), row->textView(1).substr(2, 6)});
+    EXPECT_EQ(row->textView(2), "a fairly long text that the row keeps");
+    EXPECT_EQ(row->textView(0), "fairly");
+    EXPECT_EQ(row->textView(1), "a fairly long text that the row keeps");
+}
+
+TEST(RowCells, BulkWriteSetsEachCellAndLeavesTheOthers) {
+    RowSet rows(columns(4));
+    auto row = rows.appendRow();
+    row->setValue(3, true);
+    row->setTexts({0, 2, 0}, {"first", "second", "again"});
+    EXPECT_EQ(row->textView(0), "again");
+    EXPECT_EQ(row->kind(1), CellKind::Unset);
+    EXPECT_EQ(row->textView(2), "second");
+    EXPECT_EQ(row->value(3), CellValue(true));
+    EXPECT_THROW(row->setTexts({9}, {"x"}), zelvane::ZlvError);
+    EXPECT_EQ(row->textView(0), "again");
+}
+
+TEST(RowCells, DetachedRowKeepsItsCellsByPosition) {
+    RowSet rows(columns(2));
+    auto row = rows.appendRow();
+    row->setText(1, "kept");
+    rows.removeRows({row});
+    EXPECT_EQ(row->textView(1), "kept");
+    row->setText(1, "changed after removal");
+    EXPECT_EQ(row->textView(1), "changed after removal");
+    EXPECT_THROW(row->textView("C1"), zelvane::ZlvError);
+}
