@@ -55,6 +55,17 @@ class RowSetObserver {
     virtual void rowPictureChanged(const Row& row) = 0;
 };
 
+// A column key with a small number (below kColumnKeySlots) that its user gives each key it
+// looks up often. A row set remembers the position of each number after the first lookup,
+// so these keys cost an array read. Lookups still compare the name ignoring case; the user
+// keeps one number per name.
+struct ColumnKey {
+    std::string_view name;
+    int slot = 0;
+    constexpr operator std::string_view() const { return name; }
+};
+inline constexpr int kColumnKeySlots = 32;
+
 // What a cell holds.
 enum class CellKind : std::uint8_t { Unset, Text, Boolean };
 
@@ -72,29 +83,40 @@ class Row {
     // Cell value by column key (ignoring case) or 0-based position, as a copy.
     // Throws ZlvError for an unknown key or position.
     CellValue value(std::string_view key) const;
+    CellValue value(ColumnKey key) const { return value(positionOf(key)); }
     CellValue value(int position) const;
     // What the cell holds. Throws ZlvError for an unknown position.
     CellKind kind(int position) const;
     CellKind kind(std::string_view key) const;
+    CellKind kind(ColumnKey key) const { return kind(positionOf(key)); }
     // The cell's text when it holds one; a view valid until the row next changes.
     std::optional<std::string_view> textCell(int position) const;
     std::optional<std::string_view> textCell(std::string_view key) const;
+    std::optional<std::string_view> textCell(ColumnKey key) const {
+        return textCell(positionOf(key));
+    }
     // The cell as text without a copy: "" when unset, "True" or "False" for a Boolean. Valid
     // until the row next changes. Throws ZlvError for an unknown position.
     std::string_view textView(int position) const;
     std::string_view textView(std::string_view key) const;
+    std::string_view textView(ColumnKey key) const { return textView(positionOf(key)); }
     // The cell as text. Throws ZlvError for an unknown column or an unset cell.
     std::string text(std::string_view key) const;
+    std::string text(ColumnKey key) const { return std::string(textAt(key)); }
     // As text, without a copy; valid until the row next changes.
     std::string_view textAt(std::string_view key) const;
+    std::string_view textAt(ColumnKey key) const;
     // The cell as text, an unset cell reading "". Throws ZlvError for an unknown column.
     std::string textOrEmpty(std::string_view key) const;
+    std::string textOrEmpty(ColumnKey key) const { return std::string(textView(key)); }
     // Replaces the cell value. Throws ZlvError for an unknown column.
     void setValue(std::string_view key, CellValue v);
+    void setValue(ColumnKey key, CellValue v) { setValue(positionOf(key), std::move(v)); }
     void setValue(int position, CellValue v);
     // Replaces the cell value with a text; the text may be a view into this row.
     void setText(int position, std::string_view text);
     void setText(std::string_view key, std::string_view text);
+    void setText(ColumnKey key, std::string_view text) { setText(positionOf(key), text); }
     // Sets several text cells at once, with one allocation of the text buffer.
     void setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts);
 
@@ -127,6 +149,7 @@ class Row {
     static constexpr std::uint32_t kLargestText = 0xFFFFFFF0u;
 
     int positionOf(std::string_view key) const;
+    int positionOf(ColumnKey key) const;
     const Cell& cellAt(int position) const;
     void storeText(int position, std::string_view text);
     void storeMarker(int position, std::uint32_t marker);
@@ -156,6 +179,7 @@ class RowSet {
     int findColumn(std::string_view key) const;
     // As findColumn but throws ZlvError naming the key when there is none.
     int columnIndex(std::string_view key) const;
+    int columnIndex(ColumnKey key) const;
     Column& column(int position);  // throws ZlvError when out of range
     const Column& column(int position) const;
 
@@ -190,6 +214,9 @@ class RowSet {
         int position = -1;  // -1 marks a free slot
     };
     mutable std::array<RecentKey, 64> recentKeys_;
+    // Position by ColumnKey slot; kUnresolved until first looked up.
+    static constexpr int kUnresolved = -2;
+    mutable std::array<int, kColumnKeySlots> slotPositions_;
     mutable std::size_t recentCount_ = 0;
     RowSetObserver* observer_ = nullptr;
 };

@@ -32,10 +32,11 @@ void updateData(ControlState& s) {
 
 void markRequiredRows(ControlState& s) {
     const std::size_t count = s.requiredColl.Count();
+    const std::string iconPath = starIconPath(s);
     for (std::size_t i = 1; i <= count; ++i) {
         const std::int16_t index = text::toSmallIntStrict(cellText(s.requiredColl.Item(i)));
-        RowPtr row = s.grid.RowByIndex(index);
-        s.grid.setRowPicture(row, s.host.loadPicture(starIconPath(s)));
+        const RowPtr& row = s.grid.RowByIndex(index);
+        s.grid.setRowPicture(row, s.host.loadPicture(iconPath));
     }
 }
 

@@ -2,31 +2,34 @@
 // Column keys and layout positions of the attribute row set.
 
 #include <string_view>
+#include <zelvane/row_set.hpp>
 
 namespace zelvane::col {
 
-inline constexpr std::string_view ControlType = "ControlType";
-inline constexpr std::string_view AttributeID = "AttributeID";
-inline constexpr std::string_view Mandatory = "Mandatory";
-inline constexpr std::string_view ValueListID = "ValueListID";
-inline constexpr std::string_view ParentAttributeID = "ParentAttributeID";
-inline constexpr std::string_view DependencyID = "DependencyID";
-inline constexpr std::string_view Event = "Event";
-inline constexpr std::string_view Attribute = "Attribute";
-inline constexpr std::string_view Value = "Value";
-inline constexpr std::string_view Required = "Required";
-inline constexpr std::string_view minLength = "minLength";
-inline constexpr std::string_view maxLength = "maxLength";
-inline constexpr std::string_view minVal = "minVal";
-inline constexpr std::string_view maxVal = "maxVal";
-inline constexpr std::string_view allowedDecimalPlaces = "allowedDecimalPlaces";
-inline constexpr std::string_view dateType = "dateType";
-inline constexpr std::string_view Added = "Added";
-inline constexpr std::string_view dataType = "dataType";
-inline constexpr std::string_view valueId = "valueId";
-inline constexpr std::string_view ApplyToAll = "ApplyToAll";
-inline constexpr std::string_view ApplyToEmptyOnly = "ApplyToEmptyOnly";
-inline constexpr std::string_view ApplyToNone = "ApplyToNone";
+// Each key has its own slot, so that row sets remember where it lies.
+
+inline constexpr ColumnKey ControlType{"ControlType", 0};
+inline constexpr ColumnKey AttributeID{"AttributeID", 1};
+inline constexpr ColumnKey Mandatory{"Mandatory", 2};
+inline constexpr ColumnKey ValueListID{"ValueListID", 3};
+inline constexpr ColumnKey ParentAttributeID{"ParentAttributeID", 4};
+inline constexpr ColumnKey DependencyID{"DependencyID", 5};
+inline constexpr ColumnKey Event{"Event", 6};
+inline constexpr ColumnKey Attribute{"Attribute", 7};
+inline constexpr ColumnKey Value{"Value", 8};
+inline constexpr ColumnKey Required{"Required", 9};
+inline constexpr ColumnKey minLength{"minLength", 10};
+inline constexpr ColumnKey maxLength{"maxLength", 11};
+inline constexpr ColumnKey minVal{"minVal", 12};
+inline constexpr ColumnKey maxVal{"maxVal", 13};
+inline constexpr ColumnKey allowedDecimalPlaces{"allowedDecimalPlaces", 14};
+inline constexpr ColumnKey dateType{"dateType", 15};
+inline constexpr ColumnKey Added{"Added", 16};
+inline constexpr ColumnKey dataType{"dataType", 17};
+inline constexpr ColumnKey valueId{"valueId", 18};
+inline constexpr ColumnKey ApplyToAll{"ApplyToAll", 19};
+inline constexpr ColumnKey ApplyToEmptyOnly{"ApplyToEmptyOnly", 20};
+inline constexpr ColumnKey ApplyToNone{"ApplyToNone", 21};
 
 // Positions used by the mode layout.
 inline constexpr int kAttributePos = 7;

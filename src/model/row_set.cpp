@@ -27,6 +27,11 @@ int Row::positionOf(std::string_view key) const {
     return owner_->columnIndex(key);
 }
 
+int Row::positionOf(ColumnKey key) const {
+    if (owner_ == nullptr) return positionOf(key.name);
+    return owner_->columnIndex(key);
+}
+
 const Row::Cell& Row::cellAt(int position) const {
     if (position < 0 || position >= columns_) throw ZlvError(noColumn(position));
     return cells_[static_cast<std::size_t>(position)];
@@ -76,6 +81,14 @@ std::string_view Row::textAt(std::string_view key) const {
     const int position = positionOf(key);
     if (kind(position) == CellKind::Unset)
         throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
+                       std::to_string(index_) + " holds no value");
+    return textView(position);
+}
+
+std::string_view Row::textAt(ColumnKey key) const {
+    const int position = positionOf(key);
+    if (kind(position) == CellKind::Unset)
+        throw ZlvError("Invalid use of Null: the cell '" + std::string(key.name) + "' of row " +
                        std::to_string(index_) + " holds no value");
     return textView(position);
 }
@@ -220,6 +233,7 @@ void Row::setPicture(std::shared_ptr<const Picture> picture) {
 // RowSet
 
 RowSet::RowSet(std::vector<Column> columns) : columns_(std::move(columns)) {
+    slotPositions_.fill(kUnresolved);
     for (int i = columnCount() - 1; i >= 0; --i)
         keyIndex_[columns_[static_cast<std::size_t>(i)].key] = i;
 }
@@ -257,6 +271,13 @@ int RowSet::lookUpColumn(std::string_view key) const {
         if (text::equalsIgnoringCase(columns_[static_cast<std::size_t>(i)].key, key)) found = i;
     if (found >= 0 && keyIndex_.size() < 256) keyIndex_.emplace(std::string(key), found);
     return found;
+}
+
+int RowSet::columnIndex(ColumnKey key) const {
+    if (key.slot < 0 || key.slot >= kColumnKeySlots) return columnIndex(key.name);
+    int& position = slotPositions_[static_cast<std::size_t>(key.slot)];
+    if (position == kUnresolved) position = findColumn(key.name);
+    return position >= 0 ? position : columnIndex(key.name);
 }
 
 int RowSet::columnIndex(std::string_view key) const {
