@@ -38,9 +38,7 @@ constexpr Copied kLimitColumns[] = {
 };
 
 // True when the attribute was loaded at initialisation.
-bool isLoadedCA(const ControlState& s, const std::string& id) {
-    return s.loadedCAColl.Contains(id);
-}
+bool isLoadedCA(const ControlState& s, const std::string& id) { return s.loadedCAs.contains(id); }
 
 // True when the attribute was loaded and has been removed since.
 bool isRemovedCA(const ControlState& s, const std::string& id) {

@@ -64,7 +64,7 @@ void addLoadedCreateEntry(const ControlState& s, xml::XmlDocument& doc, const xm
                           const Row& row, const Entry& entry) {
     xml::XmlNode node = addMemberEntry(doc, cas, "updateCAs", entry);
     const std::string required = row.text(col::Required);
-    const std::string requiredAtLoad = cellText(s.requiredAtLoadColl.Item(entry.id));
+    const std::string requiredAtLoad = cellText(s.loadedCAs.requiredAtLoad(entry.id));
     if (!text::equalsIgnoringCase(required, requiredAtLoad))
         node.setAttribute("mandatory", required);
 }

@@ -31,11 +31,9 @@ void updateData(ControlState& s) {
 }
 
 void markRequiredRows(ControlState& s) {
-    const std::size_t count = s.requiredColl.Count();
     const std::string iconPath = starIconPath(s);
-    for (std::size_t i = 1; i <= count; ++i) {
-        const std::int16_t index = text::toSmallIntStrict(cellText(s.requiredColl.Item(i)));
-        const RowPtr& row = s.grid.RowByIndex(index);
+    for (int index : s.requiredRows) {
+        const RowPtr row = s.grid.RowByIndex(static_cast<std::int16_t>(index));
         s.grid.setRowPicture(row, s.host.loadPicture(iconPath));
     }
 }

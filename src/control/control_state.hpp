@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <zelvane/custom_attr.hpp>
+
+#include "model/loaded_attributes.hpp"
 
 namespace zelvane {
 
@@ -47,9 +50,8 @@ struct ControlState {
     // The row set the grid is bound to, and the collections remembering initialisation.
     std::shared_ptr<RowSet> rowSet;
     KeyedCollection removedCAColl;
-    KeyedCollection requiredAtLoadColl;
-    KeyedCollection loadedCAColl;
-    KeyedCollection requiredColl;
+    LoadedAttributes loadedCAs;     // the ids loaded and their Required cells at load
+    std::vector<int> requiredRows;  // indexes of the rows required at load
 
     // Last pointer position over the grid, from the mouse notification.
     float lastPointerX = 0;

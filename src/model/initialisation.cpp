@@ -28,9 +28,8 @@ void buildRows(ControlState& s, std::unique_ptr<xml::XmlDocument> layout) {
 
 void resetCollections(ControlState& s) {
     s.removedCAColl = KeyedCollection();
-    s.requiredAtLoadColl = KeyedCollection();
-    s.loadedCAColl = KeyedCollection();
-    s.requiredColl = KeyedCollection();
+    s.loadedCAs = LoadedAttributes();
+    s.requiredRows.clear();
     s.validationProblems.clear();
 }
 
@@ -90,13 +89,11 @@ void normaliseValue(ControlState& s, Row& row) {
 
 void rememberAtLoad(ControlState& s, const Row& row) {
     if ((s.modeIs("COPYACROSS") || s.modeIs("RETRIEVAL")) &&
-        text::equalsIgnoringCase(row.text(col::Required), "true")) {
-        const std::string index = std::to_string(row.index());
-        s.requiredColl.Add(index, index);
+        text::equalsIgnoringCase(row.textAt(col::Required), "true")) {
+        s.requiredRows.push_back(row.index());
     }
-    const std::string id = row.text(col::AttributeID);
-    s.requiredAtLoadColl.Add(row.value(col::Required), id);
-    s.loadedCAColl.Add(id, id);
+    const std::string_view id = row.textAt(col::AttributeID);
+    s.loadedCAs.add(id, row.value(col::Required));
 }
 
 }  // namespace

@@ -1,0 +1,41 @@
+#include "model/loaded_attributes.hpp"
+
+#include <zelvane/error.hpp>
+
+namespace zelvane {
+
+void LoadedAttributes::add(std::string_view id, CellValue requiredAtLoad) {
+    if (entries_.size() >= 0xFFFFFFFEu)
+        throw ZlvError("Out of memory: too many attributes were loaded");
+    entries_.push_back({std::string(id), std::move(requiredAtLoad)});
+    const bool added =
+        case_index::insert(slots_, used_, entries_.size() - 1,
+                           [&](std::size_t i) -> std::string_view { return entries_[i].id; });
+    if (added) return;
+    entries_.pop_back();
+    throw ZlvError("This key is already associated with an element of this collection: '" +
+                   std::string(id) + "'");
+}
+
+std::size_t LoadedAttributes::positionOf(std::string_view id) const {
+    return case_index::find(slots_, id,
+                            [&](std::size_t i) -> std::string_view { return entries_[i].id; });
+}
+
+bool LoadedAttributes::contains(std::string_view id) const noexcept {
+    try {
+        return positionOf(id) != std::string_view::npos;
+    } catch (...) {
+        return false;
+    }
+}
+
+const CellValue& LoadedAttributes::requiredAtLoad(std::string_view id) const {
+    const std::size_t p = positionOf(id);
+    if (p == std::string_view::npos)
+        throw ZlvError("Invalid procedure call or argument: no item with the key '" +
+                       std::string(id) + "'");
+    return entries_[p].required;
+}
+
+}  // namespace zelvane

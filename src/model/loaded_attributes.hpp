@@ -1,0 +1,37 @@
+#pragma once
+// The attributes Intialize loaded, by id compared ignoring case, each with the Required cell
+// it had then: what GetData compares against and what Add recognises as loaded.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+#include <zelvane/cell_value.hpp>
+
+#include "model/case_index.hpp"
+
+namespace zelvane {
+
+class LoadedAttributes {
+  public:
+    // Remembers an attribute. Throws ZlvError, remembering nothing, when the id is known
+    // already (ignoring case).
+    void add(std::string_view id, CellValue requiredAtLoad);
+    bool contains(std::string_view id) const noexcept;
+    // The Required cell at load. Throws ZlvError when no attribute has the id.
+    const CellValue& requiredAtLoad(std::string_view id) const;
+    std::size_t size() const { return entries_.size(); }
+
+  private:
+    struct Entry {
+        std::string id;
+        CellValue required;
+    };
+    std::size_t positionOf(std::string_view id) const;
+
+    std::vector<Entry> entries_;
+    case_index::Slots slots_;
+    std::size_t used_ = 0;
+};
+
+}  // namespace zelvane
