@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <unordered_map>
 #include <zelvane/error.hpp>
 
@@ -54,10 +55,11 @@ class RowFiller {
         for (std::size_t i = 0; i < attributes_.size(); ++i) {
             const std::vector<std::size_t>* targets = targetsAt(i, attributes_[i].name);
             if (targets == nullptr) continue;
+            const std::string_view value = attributes_[i].value;
             for (std::size_t t : *targets) {
                 if (loaded_[t]) continue;
                 loaded_[t] = true;
-                texts_[t] = attributes_[i].value;
+                texts_[t] = value;
             }
         }
         row.setTexts(textPositions_, texts_);
@@ -70,8 +72,9 @@ class RowFiller {
     };
 
     // The text slots an attribute name loads, or null when none.
-    const std::vector<std::size_t>* targetsAt(std::size_t place, std::string_view name) {
-        if (place < guesses_.size() && guesses_[place].name == name) return guesses_[place].targets;
+    const std::vector<std::size_t>* targetsAt(std::size_t place, const char* name) {
+        if (place < guesses_.size() && std::strcmp(guesses_[place].name.c_str(), name) == 0)
+            return guesses_[place].targets;
         auto it = sources_.find(name);
         const std::vector<std::size_t>* targets = it == sources_.end() ? nullptr : &it->second;
         if (place >= guesses_.size()) guesses_.resize(place + 1);

@@ -1,6 +1,9 @@
 #include "xml/xml_document.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
+#include <optional>
 #include <pugixml.hpp>
 #include <sstream>
 #include <zelvane/error.hpp>
@@ -181,8 +184,52 @@ std::string XmlDocument::xml() const {
     return out;
 }
 
+namespace {
+
+bool isPlainNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.';
+}
+
+// The element names of a path made only of "/name" steps, or nothing for any other path.
+std::optional<std::vector<std::string_view>> plainSteps(std::string_view path) {
+    std::vector<std::string_view> steps;
+    while (!path.empty()) {
+        if (path.front() != '/') return std::nullopt;
+        path.remove_prefix(1);
+        const std::size_t end = path.find('/');
+        const std::string_view name = path.substr(0, end);
+        if (name.empty() || !std::all_of(name.begin(), name.end(), isPlainNameChar) ||
+            !(std::isalpha(static_cast<unsigned char>(name.front())) || name.front() == '_'))
+            return std::nullopt;
+        steps.push_back(name);
+        path.remove_prefix(name.size());
+    }
+    if (steps.empty()) return std::nullopt;
+    return steps;
+}
+
+// Walks a "/a/b/c" path step by step: the same elements in the same document order as the
+// XPath evaluation, without building and sorting a node set.
+void selectPlainPath(const pugi::xml_node& from, const std::vector<std::string_view>& steps,
+                     std::size_t step, std::vector<void*>& out) {
+    for (pugi::xml_node c : from.children()) {
+        if (c.type() != pugi::node_element || steps[step] != c.name()) continue;
+        if (step + 1 == steps.size())
+            out.push_back(toHandle(c));
+        else
+            selectPlainPath(c, steps, step + 1, out);
+    }
+}
+
+}  // namespace
+
 XmlNodeList XmlDocument::selectNodes(const std::string& xpath) const {
     XmlNodeList list;
+    if (const auto steps = plainSteps(xpath)) {
+        selectPlainPath(impl_->doc, *steps, 0, list.nodes_);
+        return list;
+    }
     try {
         pugi::xpath_node_set set = impl_->doc.select_nodes(xpath.c_str());
         list.nodes_.reserve(set.size());

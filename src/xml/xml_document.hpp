@@ -16,10 +16,11 @@ inline constexpr std::size_t kMaxXmlText = 64u * 1024u * 1024u;
 
 class XmlNodeList;
 
-// An attribute's name and text, valid while its document lives unchanged.
+// An attribute's name and text as zero-terminated texts, valid while its document lives
+// unchanged. Lengths are left to the reader, who often needs only some of them.
 struct XmlAttributeView {
-    std::string_view name;
-    std::string_view value;
+    const char* name;
+    const char* value;
 };
 
 // A handle to an element of a document; valid while its document lives.
