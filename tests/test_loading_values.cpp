@@ -154,3 +154,29 @@ TEST(LoadingValues, NothingToLoadInto) {
 }
 
 }  // namespace
+
+// Many rows, their values in reverse order with ids in other letter cases (some non-ASCII),
+// some rows without a value: every row gets exactly its own value.
+TEST(LoadingValues, ManyRowsFindTheirValuesWhateverTheOrderAndCase) {
+    std::vector<Def> defs;
+    std::vector<std::pair<std::string, std::string>> values;
+    for (int i = 0; i < 300; ++i) {
+        Def d;
+        d.caId = (i % 7 == 0 ? "straße_" : "ca_") + std::to_string(i);
+        d.caName = "N" + std::to_string(i);
+        defs.push_back(d);
+    }
+    for (int i = 299; i >= 0; --i) {
+        if (i % 5 == 3) continue;
+        std::string id = (i % 7 == 0 ? "STRASSE_" : "CA_") + std::to_string(i);
+        if (i % 7 == 0 && i % 2 == 0) id = "StraSSe_" + std::to_string(i);
+        values.emplace_back(id, "v" + std::to_string(i));
+    }
+    Harness h;
+    h.init("RETRIEVAL", defs);
+    std::string text = zlvtest::valuesXml(values);
+    h.control.SetData(text);
+    ASSERT_TRUE(h.platform.messages().empty()) << h.platform.messages().front();
+    for (int i = 0; i < 300; ++i)
+        EXPECT_EQ(h.cell(i, "Value"), i % 5 == 3 ? "" : "v" + std::to_string(i)) << i;
+}

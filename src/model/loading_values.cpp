@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string_view>
 #include <vector>
 #include <zelvane/error.hpp>
@@ -49,6 +50,18 @@ class ValueIndex {
         return p == std::string_view::npos ? std::string_view() : entries_[p].value;
     }
 
+    // The values under many ids at once, "" where there is none.
+    std::vector<std::string_view> valuesOf(const std::vector<std::string_view>& ids) const {
+        std::vector<std::size_t> positions;
+        case_index::findAll(
+            slots_, ids, idAt(), [this](std::size_t i) { __builtin_prefetch(&entries_[i]); },
+            positions);
+        std::vector<std::string_view> values(ids.size());
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            if (positions[i] != std::string_view::npos) values[i] = entries_[positions[i]].value;
+        return values;
+    }
+
   private:
     void add(std::string_view id, std::string_view value) {
         entries_.push_back({id, value});
@@ -88,13 +101,31 @@ void loadDateValue(const ControlState& s, Row& row, std::string_view newValue) {
     row.setText(col::Value, formatDateText(std::string(newValue), pattern));
 }
 
+// The values of the rows from the first on, looked up together, up to the first row whose id
+// is unset (loading that row fails in its turn).
+std::vector<std::string_view> leadingRowValues(ControlState& s, const ValueIndex& values) {
+    std::vector<std::string_view> ids;
+    if (const RowSet* rows = s.rowSet.get(); rows != nullptr && s.grid.GetRowSet().get() == rows) {
+        ids.reserve(static_cast<std::size_t>(rows->recordCount()));
+        for (int i = 0; i < rows->recordCount(); ++i) {
+            const std::optional<std::string_view> id = rows->row(i)->textCell(col::AttributeID);
+            if (!id) break;
+            ids.push_back(*id);
+        }
+    }
+    return values.valuesOf(ids);
+}
+
 // Writes the row's value from the document in the display form of its control type. True
-// when the row starts clearing its dependants.
-bool loadRow(const ControlState& s, Row& row, const ValueIndex& values) {
+// when the row starts clearing its dependants. known is the row's value when looked up
+// already.
+bool loadRow(const ControlState& s, Row& row, const ValueIndex& values,
+             const std::optional<std::string_view>& known) {
     const std::string_view controlType = row.textAt(col::ControlType);
     const bool picker = controlType == "Picker" || controlType == "ComboBox";
     const bool date = controlType == "Date";
-    const std::string_view newValue = values.valueOf(row.textAt(col::AttributeID));
+    const std::string_view id = row.textAt(col::AttributeID);
+    const std::string_view newValue = known ? *known : values.valueOf(id);
     if (picker) return loadPickerValue(row, newValue);
     if (date) {
         loadDateValue(s, row, newValue);
@@ -112,9 +143,13 @@ void SetData(ControlState& s, const std::string& strAttrvalues) {
         // Dependants emptied by a parent's clearing are visited in their own turn afterwards and
         // take back a value the document holds for them; one sweep does every parent's clearing.
         DependantSweep clearing(clearValueAndId);
-        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling()) {
+        const std::vector<std::string_view> leading = leadingRowValues(s, values);
+        std::size_t next = 0;
+        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling(), ++next) {
             clearing.visit(row);
-            if (loadRow(s, *row, values)) clearing.startWalk(row);
+            std::optional<std::string_view> known;
+            if (next < leading.size()) known = leading[next];
+            if (loadRow(s, *row, values, known)) clearing.startWalk(row);
         }
     } catch (const std::exception& e) {
         s.report(" Set Data ", e);
