@@ -14,12 +14,16 @@ constexpr std::string_view kDateOnly = "dateOnly";
 constexpr std::string_view kTimeOnly = "timeOnly";
 
 // "date T time.fraction" becomes "date time"; a value without T stays as it is.
-std::string joinDateAndTime(const std::string& value) {
+std::string joinDateAndTime(std::string_view value) {
     const std::size_t t = value.find_first_of("Tt");
-    if (t == std::string::npos) return value;
+    if (t == std::string_view::npos) return std::string(value);
     const std::size_t timeEnd = value.find_first_of("Tt", t + 1);
-    const std::string timePart = value.substr(t + 1, timeEnd - (t + 1));
-    return value.substr(0, t) + " " + timePart.substr(0, timePart.find('.'));
+    std::string_view timePart = value.substr(t + 1, timeEnd - (t + 1));
+    timePart = timePart.substr(0, timePart.find('.'));
+    std::string joined;
+    joined.reserve(t + 1 + timePart.size());
+    joined.append(value.substr(0, t)).append(1, ' ').append(timePart);
+    return joined;
 }
 
 std::string renderText(const std::string& text, const std::string& pattern) {

@@ -86,23 +86,25 @@ void checkForbiddenChars(const std::string& name, const std::string& value, bool
 // Decimal places when they are set: the value needs exactly `places` digits after one point.
 void checkSetPlaces(const std::string& allowedDecimalPlaces, int places, const std::string& name,
                     const std::string& value, bool& hasError, std::string& strErr, Added added) {
-    const std::string lead = "The value for " + name;
-    const std::string needsPlaces =
-        placesMessage(lead + " requires ", allowedDecimalPlaces, places);
+    // The messages are written only for a value that breaks the rule.
+    const auto lead = [&] { return "The value for " + name; };
+    const auto needsPlaces = [&] {
+        return placesMessage(lead() + " requires ", allowedDecimalPlaces, places);
+    };
     const int points = countDecimalPoints(value);
     if (points >= 2) {
-        appendMessage("Only 1 decimal point is allowed. " + needsPlaces, hasError, strErr, added);
+        appendMessage("Only 1 decimal point is allowed. " + needsPlaces(), hasError, strErr, added);
     } else if (!text::isNumeric(value)) {
         appendMessage("Enter numeric value for " + name + ".", hasError, strErr, added);
     } else if (points == 0) {
-        appendMessage(needsPlaces, hasError, strErr, added);
+        appendMessage(needsPlaces(), hasError, strErr, added);
     } else {
         const std::string_view afterPoint = std::string_view(value).substr(value.rfind('.') + 1);
         const auto digits = static_cast<long long>(text::characterCount(afterPoint));
         if (digits == 0 || digits > places)
-            appendMessage(needsPlaces, hasError, strErr, added);
+            appendMessage(needsPlaces(), hasError, strErr, added);
         else if (digits < places)
-            appendMessage(placesMessage(lead + " must have ", allowedDecimalPlaces, places),
+            appendMessage(placesMessage(lead() + " must have ", allowedDecimalPlaces, places),
                           hasError, strErr, added);
     }
 }
