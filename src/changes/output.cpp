@@ -149,8 +149,7 @@ std::string GetData(ControlState& s) {
     try {
         xml::XmlDocument doc;
         const xml::XmlNode cas = doc.createElement("cas");
-        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling())
-            addRowEntries(s, doc, cas, *row);
+        s.forEachRow([&](const RowPtr& row) { addRowEntries(s, doc, cas, *row); });
         return s.modeIs("CLONE") ? cloneDocument(s, doc) : joinedEntries(s, doc);
     } catch (const std::exception& e) {
         s.report(" Get Data ", e);

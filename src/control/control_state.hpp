@@ -65,6 +65,15 @@ struct ControlState {
     std::unique_ptr<ControlEvents> events;
 
     bool modeIs(std::string_view m) const { return mode == m; }
+
+    // Visits the grid's rows in order, from the first to the last sibling, without copying
+    // the row handles. The visit may change cells but not add or remove rows.
+    template <class Visit>
+    void forEachRow(Visit visit) {
+        const std::shared_ptr<RowSet> rows = grid.GetRowSet();
+        if (!rows) return;
+        for (int i = 0; i < rows->recordCount(); ++i) visit(rows->row(i));
+    }
     // Shows label + the failure's description in the host's message box.
     void report(std::string_view label, const std::exception& failure) {
         host.messageBox(std::string(label) + failure.what());

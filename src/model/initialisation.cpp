@@ -119,11 +119,11 @@ void Intialize(ControlState& s) {
 void fillRequiredColl(ControlState& s) {
     try {
         if (!s.rowSet || s.rowSet->recordCount() <= 0) return;
-        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling()) {
+        s.forEachRow([&](const RowPtr& row) {
             normaliseValue(s, *row);
             rememberAtLoad(s, *row);
             if (s.modeIs("COPYACROSS")) row->setValue(col::ApplyToAll, true);
-        }
+        });
     } catch (const std::exception& e) {
         s.report("fillRequiredColl: ", e);
     }

@@ -145,12 +145,13 @@ void SetData(ControlState& s, const std::string& strAttrvalues) {
         DependantSweep clearing(clearValueAndId);
         const std::vector<std::string_view> leading = leadingRowValues(s, values);
         std::size_t next = 0;
-        for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling(), ++next) {
+        s.forEachRow([&](const RowPtr& row) {
             clearing.visit(row);
             std::optional<std::string_view> known;
             if (next < leading.size()) known = leading[next];
+            ++next;
             if (loadRow(s, *row, values, known)) clearing.startWalk(row);
-        }
+        });
     } catch (const std::exception& e) {
         s.report(" Set Data ", e);
     }

@@ -123,7 +123,7 @@ void recordRowProblems(ControlState& s, const Row& row, Pass& pass) {
 // the row's messages so far are still recorded before the failure goes on to the caller.
 template <class CheckRow>
 void walkRows(ControlState& s, Pass& pass, CheckRow checkRow) {
-    for (RowPtr row = s.grid.FirstRow(); row; row = row->nextSibling()) {
+    s.forEachRow([&](const RowPtr& row) {
         try {
             checkRow(*row);
         } catch (...) {
@@ -131,7 +131,7 @@ void walkRows(ControlState& s, Pass& pass, CheckRow checkRow) {
             throw;
         }
         recordRowProblems(s, *row, pass);
-    }
+    });
 }
 
 }  // namespace
