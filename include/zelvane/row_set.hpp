@@ -2,6 +2,7 @@
 // The attribute row set: an ordered table of rows with named columns.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -73,9 +74,9 @@ enum class CellKind : std::uint8_t { Unset, Text, Boolean };
 // no siblings, its cells can still be read and written by position, and a cell addressed by
 // key throws ZlvError (the row no longer knows its columns).
 //
-// The texts of all cells live in one buffer per row; a cell is an offset and a size in it.
-// A shorter text overwrites the old one in place, a longer one is appended, and the buffer is
-// compacted once more than half of it is stale.
+// A row keeps its cells and their texts in one block: the cells first, each an offset and a
+// size in the text part after them. A shorter text overwrites the old one in place, a longer
+// one is appended, and the texts are compacted once more than half of them are stale.
 class Row {
   public:
     Row(RowSet* owner, std::size_t columns);
@@ -151,18 +152,23 @@ class Row {
     int positionOf(std::string_view key) const;
     int positionOf(ColumnKey key) const;
     const Cell& cellAt(int position) const;
+    Cell* cells() const { return reinterpret_cast<Cell*>(block_.get()); }
+    char* chars() const { return reinterpret_cast<char*>(block_.get()) + cellBytes(); }
+    std::size_t cellBytes() const { return static_cast<std::size_t>(columns_) * sizeof(Cell); }
+    bool holds(std::string_view text) const;
+    void moveTo(std::size_t capacity, bool packed);
     void storeText(int position, std::string_view text);
     void storeMarker(int position, std::uint32_t marker);
-    void compact();
     void notify(int position);
 
     RowSet* owner_;
     int index_ = -1;
     int columns_;
-    std::uint32_t stale_ = 0;  // bytes of text_ no cell refers to
-    std::unique_ptr<Cell[]> cells_;
+    std::uint32_t textSize_ = 0;      // text bytes in use, stale ones included
+    std::uint32_t textCapacity_ = 0;  // text bytes the block has room for
+    std::uint32_t stale_ = 0;         // text bytes no cell refers to
+    std::unique_ptr<std::byte[]> block_;
     std::unique_ptr<std::int8_t[]> activation_;  // null until set; -1 = the column's setting
-    std::string text_;
     std::shared_ptr<const Picture> picture_;
 };
 

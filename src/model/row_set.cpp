@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <unordered_set>
 #include <zelvane/error.hpp>
 #include <zelvane/row_set.hpp>
@@ -18,7 +20,9 @@ std::string noColumn(int position) { return "No column at position " + std::to_s
 Row::Row(RowSet* owner, std::size_t columns)
     : owner_(owner),
       columns_(static_cast<int>(columns)),
-      cells_(std::make_unique<Cell[]>(columns)) {}
+      block_(std::make_unique<std::byte[]>(columns * sizeof(Cell))) {
+    std::uninitialized_default_construct_n(cells(), columns);
+}
 
 int Row::positionOf(std::string_view key) const {
     if (owner_ == nullptr)
@@ -34,7 +38,7 @@ int Row::positionOf(ColumnKey key) const {
 
 const Row::Cell& Row::cellAt(int position) const {
     if (position < 0 || position >= columns_) throw ZlvError(noColumn(position));
-    return cells_[static_cast<std::size_t>(position)];
+    return cells()[static_cast<std::size_t>(position)];
 }
 
 CellValue Row::value(std::string_view key) const { return value(positionOf(key)); }
@@ -43,7 +47,7 @@ CellValue Row::value(int position) const {
     const Cell& c = cellAt(position);
     if (c.size == kUnsetCell) return CellValue();
     if (c.size == kTrueCell || c.size == kFalseCell) return CellValue(c.size == kTrueCell);
-    return CellValue(std::string(text_, c.offset, c.size));
+    return CellValue(std::string(chars() + c.offset, c.size));
 }
 
 CellKind Row::kind(std::string_view key) const { return kind(positionOf(key)); }
@@ -58,7 +62,7 @@ CellKind Row::kind(int position) const {
 std::optional<std::string_view> Row::textCell(int position) const {
     const Cell& c = cellAt(position);
     if (c.size > kLargestText) return std::nullopt;
-    return std::string_view(text_).substr(c.offset, c.size);
+    return std::string_view(chars() + c.offset, c.size);
 }
 
 std::optional<std::string_view> Row::textCell(std::string_view key) const {
@@ -72,7 +76,7 @@ std::string_view Row::textView(int position) const {
     if (c.size == kUnsetCell) return {};
     if (c.size == kTrueCell) return "True";
     if (c.size == kFalseCell) return "False";
-    return std::string_view(text_).substr(c.offset, c.size);
+    return std::string_view(chars() + c.offset, c.size);
 }
 
 std::string Row::text(std::string_view key) const { return std::string(textAt(key)); }
@@ -114,9 +118,8 @@ void Row::setText(int position, std::string_view text) {
     if (text.size() > kLargestText)
         throw ZlvError("The text of the cell at position " + std::to_string(position) +
                        " is too long");
-    // A view into this row's own buffer is copied before the buffer may move.
-    const char* base = text_.data();
-    if (!text.empty() && text.data() >= base && text.data() < base + text_.size()) {
+    // A view into this row's own texts is copied before the block may move.
+    if (holds(text)) {
         const std::string copy(text);
         storeText(position, copy);
     } else {
@@ -129,71 +132,94 @@ void Row::setText(std::string_view key, std::string_view text) { setText(positio
 
 void Row::setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts) {
     const std::size_t count = std::min(positions.size(), texts.size());
-    std::size_t total = text_.size();
+    std::size_t total = textSize_;
     bool aliased = false;
     for (std::size_t i = 0; i < count; ++i) {
         (void)cellAt(positions[i]);
         total += texts[i].size();
-        aliased = aliased || (!texts[i].empty() && texts[i].data() >= text_.data() &&
-                              texts[i].data() < text_.data() + text_.size());
+        aliased = aliased || holds(texts[i]);
     }
     if (aliased || total > kLargestText) {
-        // Views into this row go stale as soon as the first write moves the buffer.
+        // Views into this row go stale as soon as the first write moves the block.
         const std::vector<std::string> copies(texts.begin(), texts.begin() + count);
         for (std::size_t i = 0; i < count; ++i) setText(positions[i], copies[i]);
         return;
     }
-    text_.reserve(total);
+    if (total > textCapacity_) moveTo(total, false);
     for (std::size_t i = 0; i < count; ++i) {
-        Cell& c = cells_[static_cast<std::size_t>(positions[i])];
+        Cell& c = cells()[static_cast<std::size_t>(positions[i])];
         if (c.size <= kLargestText) stale_ += c.size;
-        c.offset = static_cast<std::uint32_t>(text_.size());
+        c.offset = textSize_;
         c.size = static_cast<std::uint32_t>(texts[i].size());
-        text_.append(texts[i]);
+        texts[i].copy(chars() + textSize_, texts[i].size());
+        textSize_ += c.size;
     }
     if (owner_ && owner_->observer_)
         for (std::size_t i = 0; i < count; ++i) notify(positions[i]);
 }
 
+bool Row::holds(std::string_view text) const {
+    const char* base = chars();
+    return !text.empty() && text.data() >= base && text.data() < base + textSize_;
+}
+
+// Moves cells and texts into a new block with room for capacity text bytes; packed keeps
+// only the texts cells refer to, in column order.
+void Row::moveTo(std::size_t capacity, bool packed) {
+    auto block = std::make_unique_for_overwrite<std::byte[]>(cellBytes() + capacity);
+    std::memcpy(block.get(), block_.get(), cellBytes());
+    char* to = reinterpret_cast<char*>(block.get()) + cellBytes();
+    std::uint32_t size = 0;
+    if (packed) {
+        Cell* moved = reinterpret_cast<Cell*>(block.get());
+        for (int i = 0; i < columns_; ++i) {
+            Cell& c = moved[i];
+            if (c.size > kLargestText) continue;
+            std::memcpy(to + size, chars() + c.offset, c.size);
+            c.offset = size;
+            size += c.size;
+        }
+        stale_ = 0;
+    } else {
+        std::memcpy(to, chars(), textSize_);
+        size = textSize_;
+    }
+    block_ = std::move(block);
+    textSize_ = size;
+    textCapacity_ = static_cast<std::uint32_t>(capacity);
+}
+
 void Row::storeText(int position, std::string_view text) {
-    Cell& c = cells_[static_cast<std::size_t>(position)];
+    Cell& c = cells()[static_cast<std::size_t>(position)];
     const auto size = static_cast<std::uint32_t>(text.size());
     if (c.size <= kLargestText && size <= c.size) {
-        text.copy(text_.data() + c.offset, size);
+        text.copy(chars() + c.offset, size);
         stale_ += c.size - size;
         c.size = size;
         return;
     }
     if (c.size <= kLargestText) stale_ += c.size;
     c.size = kUnsetCell;
-    if (stale_ > 64 && stale_ > text_.size() / 2) compact();
-    if (text_.size() + text.size() > kLargestText) compact();
-    if (text_.size() + text.size() > kLargestText)
-        throw ZlvError("The texts of row " + std::to_string(index_) + " are too long");
-    c.offset = static_cast<std::uint32_t>(text_.size());
-    c.size = size;
-    text_.append(text);
+    const std::size_t needed = static_cast<std::size_t>(textSize_) + size;
+    if (needed > textCapacity_) {
+        const bool pack = stale_ > 64 && stale_ > textSize_ / 2;
+        const std::size_t live = textSize_ - (pack ? stale_ : 0);
+        if (live + size > kLargestText)
+            throw ZlvError("The texts of row " + std::to_string(index_) + " are too long");
+        const std::size_t grown = live + size + (live + size) / 2;
+        moveTo(std::min<std::size_t>(grown, kLargestText), pack);
+    }
+    Cell& moved = cells()[static_cast<std::size_t>(position)];
+    moved.offset = textSize_;
+    moved.size = size;
+    text.copy(chars() + textSize_, size);
+    textSize_ += size;
 }
 
 void Row::storeMarker(int position, std::uint32_t marker) {
-    Cell& c = cells_[static_cast<std::size_t>(position)];
+    Cell& c = cells()[static_cast<std::size_t>(position)];
     if (c.size <= kLargestText) stale_ += c.size;
     c.size = marker;
-}
-
-// Rewrites the buffer with only the texts cells refer to, in column order.
-void Row::compact() {
-    std::string packed;
-    packed.reserve(text_.size() - stale_);
-    for (int i = 0; i < columns_; ++i) {
-        Cell& c = cells_[static_cast<std::size_t>(i)];
-        if (c.size > kLargestText) continue;
-        const auto offset = static_cast<std::uint32_t>(packed.size());
-        packed.append(text_, c.offset, c.size);
-        c.offset = offset;
-    }
-    text_ = std::move(packed);
-    stale_ = 0;
 }
 
 void Row::notify(int position) {
