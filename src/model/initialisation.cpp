@@ -119,6 +119,7 @@ void Intialize(ControlState& s) {
 void fillRequiredColl(ControlState& s) {
     try {
         if (!s.rowSet || s.rowSet->recordCount() <= 0) return;
+        s.loadedCAs.reserve(static_cast<std::size_t>(s.rowSet->recordCount()));
         s.forEachRow([&](const RowPtr& row) {
             normaliseValue(s, *row);
             rememberAtLoad(s, *row);

@@ -22,6 +22,11 @@ std::size_t LoadedAttributes::positionOf(std::string_view id) const {
                             [&](std::size_t i) -> std::string_view { return entries_[i].id; });
 }
 
+void LoadedAttributes::reserve(std::size_t count) {
+    entries_.reserve(count);
+    while (slots_.size() < 2 * count) case_index::grow(slots_);
+}
+
 bool LoadedAttributes::contains(std::string_view id) const noexcept {
     try {
         return positionOf(id) != std::string_view::npos;

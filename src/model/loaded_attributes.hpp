@@ -21,6 +21,8 @@ class LoadedAttributes {
     // The Required cell at load. Throws ZlvError when no attribute has the id.
     const CellValue& requiredAtLoad(std::string_view id) const;
     std::size_t size() const { return entries_.size(); }
+    // Makes room for a number of attributes, so that adding them moves nothing.
+    void reserve(std::size_t count);
 
   private:
     struct Entry {
