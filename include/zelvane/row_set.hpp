@@ -57,9 +57,9 @@ class RowSetObserver {
 };
 
 // A column key with a small number (below kColumnKeySlots) that its user gives each key it
-// looks up often. A row set remembers the position of each number after the first lookup,
-// so these keys cost an array read. Lookups still compare the name ignoring case; the user
-// keeps one number per name.
+// looks up often. A row set finds the column by name (ignoring case) the first time a slot is
+// used and remembers its position, so later lookups cost an array read. The user keeps one
+// number per name.
 struct ColumnKey {
     std::string_view name;
     int slot = 0;

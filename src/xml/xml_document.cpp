@@ -165,6 +165,9 @@ bool XmlDocument::loadXml(std::string_view text) {
 bool XmlDocument::loadXmlInPlace(std::string text) {
     impl_->reset();
     checkLength(text.size());
+    // The parser reads a text holding a NUL byte differently in place than from a copy; such
+    // a text is never well-formed, and goes the copying way so that both loads agree.
+    if (text.find('\0') != std::string::npos) return loadXml(text);
     impl_->text = std::move(text);
     pugi::xml_parse_result r = impl_->doc.load_buffer_inplace(
         impl_->text.data(), impl_->text.size(), kParseFlags, pugi::encoding_utf8);

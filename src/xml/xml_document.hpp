@@ -85,8 +85,8 @@ class XmlDocument {
     // expanded or fetched (a reference to one stays as text). Throws ZlvError, leaving an empty
     // document, when the text is longer than kMaxXmlText: a limit, not a malformed text.
     bool loadXml(std::string_view text);
-    // As loadXml, but parses the text where it stands: the document keeps the text and
-    // reads its names and values out of it, so that no second copy is made.
+    // As loadXml, with the same result, but parses the text where it stands: the document
+    // keeps the text and reads its names and values out of it, so that no second copy is made.
     bool loadXmlInPlace(std::string text);
     // Loads from a file; false (and an empty document) when it cannot be read or parsed.
     // Throws ZlvError as loadXml for a file longer than kMaxXmlText.
