@@ -1,17 +1,15 @@
 // The Qt widget's first paint offscreen, alone and together with Intialize: the view only
 // paints the rows it shows, so the paint must hardly grow with the row count, while
 // initialising grows with the rows like the headless Intialize.
-#include <zelvane/qt/custom_attr_widget.hpp>
-
-#include "fixtures.hpp"
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-
-#include <benchmark/benchmark.h>
-
 #include <chrono>
+#include <zelvane/qt/custom_attr_widget.hpp>
+
+#include "fixtures.hpp"
 
 namespace {
 

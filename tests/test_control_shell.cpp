@@ -1,7 +1,7 @@
 // The control object: plain-store properties, child controls, resizing.
-#include "support/test_support.hpp"
-
 #include <gtest/gtest.h>
+
+#include "support/test_support.hpp"
 
 using zlvtest::Harness;
 
@@ -9,9 +9,9 @@ TEST(ControlShell, PropertiesStartEmptyAndReadBackExactly) {
     Harness h;
     auto& c = h.control;
     EXPECT_FALSE(c.IsDataChanged());
-    for (const std::string* p : {&c.EntityTypeId(), &c.mode(), &c.DateTimeFormat(),
-                                 &c.DateOnlyFormat(), &c.TimeOnlyFormat(), &c.AttributeXML(),
-                                 &c.LayoutXML(), &c.CopyTemplateXML()})
+    for (const std::string* p :
+         {&c.EntityTypeId(), &c.mode(), &c.DateTimeFormat(), &c.DateOnlyFormat(),
+          &c.TimeOnlyFormat(), &c.AttributeXML(), &c.LayoutXML(), &c.CopyTemplateXML()})
         EXPECT_EQ(*p, "");
     const std::string odd = "  Mixed Ü\r\n text  ";
     c.setEntityTypeId(odd);
@@ -23,9 +23,9 @@ TEST(ControlShell, PropertiesStartEmptyAndReadBackExactly) {
     c.setLayoutXML(odd);
     c.setCopyTemplateXML(odd);
     c.setIsDataChanged(true);
-    for (const std::string* p : {&c.EntityTypeId(), &c.mode(), &c.DateTimeFormat(),
-                                 &c.DateOnlyFormat(), &c.TimeOnlyFormat(), &c.AttributeXML(),
-                                 &c.LayoutXML(), &c.CopyTemplateXML()})
+    for (const std::string* p :
+         {&c.EntityTypeId(), &c.mode(), &c.DateTimeFormat(), &c.DateOnlyFormat(),
+          &c.TimeOnlyFormat(), &c.AttributeXML(), &c.LayoutXML(), &c.CopyTemplateXML()})
         EXPECT_EQ(*p, odd);
     EXPECT_TRUE(c.IsDataChanged());
 }

@@ -25,9 +25,7 @@ DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) 
     return DateTime{y, mo, d, h, mi, s, ms};
 }
 
-DateTime timeOnly(int h, int mi, int s = 0, int ms = 0) {
-    return at(1899, 12, 30, h, mi, s, ms);
-}
+DateTime timeOnly(int h, int mi, int s = 0, int ms = 0) { return at(1899, 12, 30, h, mi, s, ms); }
 
 struct RenderCase {
     std::string pattern;

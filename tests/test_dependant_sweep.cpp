@@ -1,10 +1,10 @@
 // Loading values clears dependant chains in one sweep; the result must equal walking the chain
 // from every parent that took a value, row by row, as the loading rules describe.
-#include "support/test_support.hpp"
-
 #include <gtest/gtest.h>
 
 #include <random>
+
+#include "support/test_support.hpp"
 
 using zlvtest::Def;
 using zlvtest::Harness;
@@ -46,18 +46,30 @@ TEST(DependantSweep, EqualsSeparateWalksOnRandomChains) {
             PlainRow r;
             r.id = "R" + std::to_string(i);
             switch (rng() % 4) {
-                case 0: r.parent = ""; break;
-                case 1: r.parent = "X"; break;
-                case 2: r.parent = i > 0 ? rows.back().id : r.id; break;
-                default: r.parent = i > 0 ? rows.back().id : ""; break;
+                case 0:
+                    r.parent = "";
+                    break;
+                case 1:
+                    r.parent = "X";
+                    break;
+                case 2:
+                    r.parent = i > 0 ? rows.back().id : r.id;
+                    break;
+                default:
+                    r.parent = i > 0 ? rows.back().id : "";
+                    break;
             }
             r.event = rng() % 3 == 0 ? "" : "E";
             r.controlType = rng() % 4 == 0 ? "TextBox" : "Picker";
             r.value = r.valueId = "old" + std::to_string(i);
             if (rng() % 2 == 0) doc[r.id] = "v" + std::to_string(i);
             rows.push_back(r);
-            defs.push_back(Def{.caId = r.id, .controlType = r.controlType, .dataType = "number",
-                               .defaultValue = r.value, .event = r.event, .parentId = r.parent});
+            defs.push_back(Def{.caId = r.id,
+                               .controlType = r.controlType,
+                               .dataType = "number",
+                               .defaultValue = r.value,
+                               .event = r.event,
+                               .parentId = r.parent});
         }
         Harness h;
         h.init("RETRIEVAL", defs);

@@ -1,9 +1,9 @@
 // The row set as the headless grid builds it from the shipped layout template.
+#include <gtest/gtest.h>
+
 #include <zelvane/error.hpp>
 
 #include "support/test_support.hpp"
-
-#include <gtest/gtest.h>
 
 using zelvane::CellValue;
 using zelvane::ZlvError;
@@ -12,11 +12,12 @@ using zlvtest::Harness;
 
 namespace {
 
-const char* const kColumns[] = {"ControlType",  "AttributeID", "Mandatory", "ValueListID",
-                                "ParentAttributeID", "DependencyID", "Event", "Attribute",
-                                "Value", "Required", "minLength", "maxLength", "minVal", "maxVal",
-                                "allowedDecimalPlaces", "dateType", "Added", "dataType",
-                                "valueId", "ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"};
+const char* const kColumns[] = {
+    "ControlType",      "AttributeID", "Mandatory", "ValueListID", "ParentAttributeID",
+    "DependencyID",     "Event",       "Attribute", "Value",       "Required",
+    "minLength",        "maxLength",   "minVal",    "maxVal",      "allowedDecimalPlaces",
+    "dateType",         "Added",       "dataType",  "valueId",     "ApplyToAll",
+    "ApplyToEmptyOnly", "ApplyToNone"};
 
 Def fullDef() {
     Def d;
@@ -58,13 +59,25 @@ TEST(RowModel, LoadedRowTakesEveryDefinitionAttribute) {
     Harness h;
     h.init("CREATE", {fullDef()});
     ASSERT_EQ(h.rowCount(), 1);
-    const std::pair<const char*, const char*> expected[] = {
-        {"ControlType", "Picker"}, {"AttributeID", "CA1"}, {"Mandatory", "TRUE"},
-        {"ValueListID", "VL"}, {"ParentAttributeID", "P"}, {"DependencyID", "D"},
-        {"Event", "Standard"}, {"Attribute", "Name"}, {"Value", "Seven"}, {"valueId", "7"},
-        {"Required", "TRUE"}, {"minLength", "1"}, {"maxLength", "9"}, {"minVal", "2"},
-        {"maxVal", "8"}, {"allowedDecimalPlaces", "3"}, {"dateType", "dateOnly"},
-        {"Added", ""}, {"dataType", "string"}};
+    const std::pair<const char*, const char*> expected[] = {{"ControlType", "Picker"},
+                                                            {"AttributeID", "CA1"},
+                                                            {"Mandatory", "TRUE"},
+                                                            {"ValueListID", "VL"},
+                                                            {"ParentAttributeID", "P"},
+                                                            {"DependencyID", "D"},
+                                                            {"Event", "Standard"},
+                                                            {"Attribute", "Name"},
+                                                            {"Value", "Seven"},
+                                                            {"valueId", "7"},
+                                                            {"Required", "TRUE"},
+                                                            {"minLength", "1"},
+                                                            {"maxLength", "9"},
+                                                            {"minVal", "2"},
+                                                            {"maxVal", "8"},
+                                                            {"allowedDecimalPlaces", "3"},
+                                                            {"dateType", "dateOnly"},
+                                                            {"Added", ""},
+                                                            {"dataType", "string"}};
     for (const auto& [key, text] : expected) EXPECT_EQ(h.cell(0, key), text) << key;
     for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"})
         EXPECT_TRUE(zelvane::isUnset(h.value(0, key))) << key;

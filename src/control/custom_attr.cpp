@@ -35,92 +35,48 @@ ZlvCustomAttr::ZlvCustomAttr(Platform& platform) : d(std::make_unique<ControlSta
     onResize(*d);
 }
 
-ZlvCustomAttr::~ZlvCustomAttr() {
-    d->platform.attach(nullptr);
-}
+ZlvCustomAttr::~ZlvCustomAttr() { d->platform.attach(nullptr); }
 
-bool ZlvCustomAttr::IsDataChanged() const {
-    return d->isDataChanged;
-}
-void ZlvCustomAttr::setIsDataChanged(bool vData) {
-    d->isDataChanged = vData;
-}
-const std::string& ZlvCustomAttr::EntityTypeId() const {
-    return d->entityTypeId;
-}
-void ZlvCustomAttr::setEntityTypeId(const std::string& vNewValue) {
-    d->entityTypeId = vNewValue;
-}
-const std::string& ZlvCustomAttr::mode() const {
-    return d->mode;
-}
-void ZlvCustomAttr::setMode(const std::string& vNewValue) {
-    d->mode = vNewValue;
-}
-const std::string& ZlvCustomAttr::DateTimeFormat() const {
-    return d->dateTimeFormat;
-}
+bool ZlvCustomAttr::IsDataChanged() const { return d->isDataChanged; }
+void ZlvCustomAttr::setIsDataChanged(bool vData) { d->isDataChanged = vData; }
+const std::string& ZlvCustomAttr::EntityTypeId() const { return d->entityTypeId; }
+void ZlvCustomAttr::setEntityTypeId(const std::string& vNewValue) { d->entityTypeId = vNewValue; }
+const std::string& ZlvCustomAttr::mode() const { return d->mode; }
+void ZlvCustomAttr::setMode(const std::string& vNewValue) { d->mode = vNewValue; }
+const std::string& ZlvCustomAttr::DateTimeFormat() const { return d->dateTimeFormat; }
 void ZlvCustomAttr::setDateTimeFormat(const std::string& vNewValue) {
     d->dateTimeFormat = vNewValue;
 }
-const std::string& ZlvCustomAttr::DateOnlyFormat() const {
-    return d->dateOnlyFormat;
-}
+const std::string& ZlvCustomAttr::DateOnlyFormat() const { return d->dateOnlyFormat; }
 void ZlvCustomAttr::setDateOnlyFormat(const std::string& vNewValue) {
     d->dateOnlyFormat = vNewValue;
 }
-const std::string& ZlvCustomAttr::TimeOnlyFormat() const {
-    return d->timeOnlyFormat;
-}
+const std::string& ZlvCustomAttr::TimeOnlyFormat() const { return d->timeOnlyFormat; }
 void ZlvCustomAttr::setTimeOnlyFormat(const std::string& vNewValue) {
     d->timeOnlyFormat = vNewValue;
 }
-const std::string& ZlvCustomAttr::AttributeXML() const {
-    return d->attributeXml;
-}
-void ZlvCustomAttr::setAttributeXML(const std::string& vNewValue) {
-    d->attributeXml = vNewValue;
-}
-const std::string& ZlvCustomAttr::LayoutXML() const {
-    return d->layoutXml;
-}
-void ZlvCustomAttr::setLayoutXML(const std::string& vNewValue) {
-    d->layoutXml = vNewValue;
-}
-const std::string& ZlvCustomAttr::CopyTemplateXML() const {
-    return d->copyTemplateXml;
-}
+const std::string& ZlvCustomAttr::AttributeXML() const { return d->attributeXml; }
+void ZlvCustomAttr::setAttributeXML(const std::string& vNewValue) { d->attributeXml = vNewValue; }
+const std::string& ZlvCustomAttr::LayoutXML() const { return d->layoutXml; }
+void ZlvCustomAttr::setLayoutXML(const std::string& vNewValue) { d->layoutXml = vNewValue; }
+const std::string& ZlvCustomAttr::CopyTemplateXML() const { return d->copyTemplateXml; }
 void ZlvCustomAttr::setCopyTemplateXML(const std::string& vNewValue) {
     d->copyTemplateXml = vNewValue;
 }
 
-void ZlvCustomAttr::Intialize() {
-    zelvane::Intialize(*d);
-}
-void ZlvCustomAttr::SetData(std::string& strAttrvalues) {
-    zelvane::SetData(*d, strAttrvalues);
-}
-std::string ZlvCustomAttr::GetData() {
-    return zelvane::GetData(*d);
-}
-bool ZlvCustomAttr::Validate() {
-    return zelvane::Validate(*d);
-}
+void ZlvCustomAttr::Intialize() { zelvane::Intialize(*d); }
+void ZlvCustomAttr::SetData(std::string& strAttrvalues) { zelvane::SetData(*d, strAttrvalues); }
+std::string ZlvCustomAttr::GetData() { return zelvane::GetData(*d); }
+bool ZlvCustomAttr::Validate() { return zelvane::Validate(*d); }
 void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
     zelvane::setCellValue(*d, ValueId, Value, IsValuePresent);
 }
-bool ZlvCustomAttr::Remove() {
-    return zelvane::Remove(*d);
-}
-void ZlvCustomAttr::Add(std::string strXML) {
-    zelvane::Add(*d, strXML);
-}
+bool ZlvCustomAttr::Remove() { return zelvane::Remove(*d); }
+void ZlvCustomAttr::Add(std::string strXML) { zelvane::Add(*d, strXML); }
 bool ZlvCustomAttr::validateRetrieval(std::string& strErr) {
     return zelvane::validateRetrieval(*d, strErr);
 }
-void ZlvCustomAttr::updateData() {
-    zelvane::updateData(*d);
-}
+void ZlvCustomAttr::updateData() { zelvane::updateData(*d); }
 bool ZlvCustomAttr::validateCreate(std::string& strErr) {
     return zelvane::validateCreate(*d, strErr);
 }
@@ -137,8 +93,6 @@ void ZlvCustomAttr::setValueListProvider(ValueListProvider provider) {
 const std::vector<RowProblems>& ZlvCustomAttr::lastValidationProblems() const {
     return d->validationProblems;
 }
-Platform& ZlvCustomAttr::platform() {
-    return d->platform;
-}
+Platform& ZlvCustomAttr::platform() { return d->platform; }
 
 }  // namespace zelvane

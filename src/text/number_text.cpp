@@ -27,12 +27,8 @@ struct DecimalParts {
     std::size_t length = 0;  // characters taken from the text; 0 when there is no number
 };
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string withoutBlanks(std::string_view text) {
     std::string out;
@@ -113,9 +109,7 @@ double toDouble(const DecimalParts& parts) {
     return sign * value;
 }
 
-std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
-}
+std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 [[noreturn]] void throwNotANumber(std::string_view text) {
     throw ZlvError("Type mismatch: " + quoted(text) + " is not a number");
@@ -178,13 +172,9 @@ bool equalsAsciiIgnoringCase(std::string_view text, std::string_view upperWord) 
 
 }  // namespace
 
-double leadingNumber(std::string_view text) {
-    return toDouble(scanNumber(withoutBlanks(text)));
-}
+double leadingNumber(std::string_view text) { return toDouble(scanNumber(withoutBlanks(text))); }
 
-bool isNumeric(std::string_view text) {
-    return wholeNumber(text).has_value();
-}
+bool isNumeric(std::string_view text) { return wholeNumber(text).has_value(); }
 
 double toNumberStrict(std::string_view text) {
     const double value = toDouble(strictParts(text));

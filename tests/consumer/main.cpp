@@ -1,8 +1,7 @@
 // Loads one definition through the installed library and checks the row it shows.
+#include <iostream>
 #include <zelvane/custom_attr.hpp>
 #include <zelvane/headless/headless_platform.hpp>
-
-#include <iostream>
 
 int main() {
     zelvane::headless::HeadlessPlatform platform(COMPONENT_DIR);
