@@ -145,7 +145,9 @@ void Row::setTexts(const std::vector<int>& positions, const std::vector<std::str
         for (std::size_t i = 0; i < count; ++i) setText(positions[i], copies[i]);
         return;
     }
-    if (total > textCapacity_) moveTo(total, false);
+    // Room for the value a row takes after it is built, so that the block rarely moves again.
+    constexpr std::size_t kHeadroom = 32;
+    if (total > textCapacity_) moveTo(std::min<std::size_t>(total + kHeadroom, kLargestText), false);
     for (std::size_t i = 0; i < count; ++i) {
         Cell& c = cells()[static_cast<std::size_t>(positions[i])];
         if (c.size <= kLargestText) stale_ += c.size;
