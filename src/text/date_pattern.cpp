@@ -1,6 +1,7 @@
 #include "text/date_pattern.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -220,29 +221,34 @@ bool hasAmPm(const std::vector<Token>& tokens) {
 
 // ---- Rendering ----------------------------------------------------------------------------
 
-std::string padded(long long value, std::size_t width) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-    return value < 0 ? "-" + digits : digits;
+// Appends the number with at least width digits, zeros in front, a minus sign before them.
+void appendPadded(std::string& out, long long value, std::size_t width) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value < 0 ? -value : value).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    if (value < 0) out += '-';
+    if (count < width) out.append(width - count, '0');
+    out.append(digits, count);
 }
 
-std::string fractionDigits(int millisecond, std::size_t width) {
-    std::string digits = padded(std::clamp(millisecond, 0, 999), 3);
+void appendFraction(std::string& out, int millisecond, std::size_t width) {
+    std::string digits;
+    appendPadded(digits, std::clamp(millisecond, 0, 999), 3);
     digits.resize(width, '0');
-    return digits;
+    out += digits;
 }
 
-std::string monthName(int month, std::size_t width) {
-    if (month < 1 || month > 12) return padded(month, 1);
+void appendMonthName(std::string& out, int month, std::size_t width) {
+    if (month < 1 || month > 12) return appendPadded(out, month, 1);
     const std::string_view name = kMonthNames[static_cast<std::size_t>(month - 1)];
-    return std::string(width == 3 ? name.substr(0, 3) : name);
+    out += width == 3 ? name.substr(0, 3) : name;
 }
 
-std::string weekdayName(const DateTime& dt, std::size_t width) {
+void appendWeekdayName(std::string& out, const DateTime& dt, std::size_t width) {
     const auto weekday = weekdayOf(dt);
-    if (!weekday) return "";
+    if (!weekday) return;
     const std::string_view name = kWeekdayNames[*weekday];
-    return std::string(width == 3 ? name.substr(0, 3) : name);
+    out += width == 3 ? name.substr(0, 3) : name;
 }
 
 int twelveHourOf(int hour) {
@@ -250,30 +256,44 @@ int twelveHourOf(int hour) {
     return h == 0 ? 12 : h;
 }
 
-std::string renderToken(const Token& t, const DateTime& dt, bool twelveHour) {
+void appendToken(std::string& out, const Token& t, const DateTime& dt, bool twelveHour) {
     switch (t.field) {
         case Field::Year:
-            return t.width == 4 ? padded(dt.year, 4) : padded((dt.year % 100 + 100) % 100, 2);
+            if (t.width == 4)
+                appendPadded(out, dt.year, 4);
+            else
+                appendPadded(out, (dt.year % 100 + 100) % 100, 2);
+            break;
         case Field::Month:
-            return padded(dt.month, t.width);
+            appendPadded(out, dt.month, t.width);
+            break;
         case Field::MonthName:
-            return monthName(dt.month, t.width);
+            appendMonthName(out, dt.month, t.width);
+            break;
         case Field::Day:
-            return padded(dt.day, t.width);
+            appendPadded(out, dt.day, t.width);
+            break;
         case Field::Weekday:
-            return weekdayName(dt, t.width);
+            appendWeekdayName(out, dt, t.width);
+            break;
         case Field::Hour:
-            return padded(twelveHour ? twelveHourOf(dt.hour) : dt.hour, t.width);
+            appendPadded(out, twelveHour ? twelveHourOf(dt.hour) : dt.hour, t.width);
+            break;
         case Field::Minute:
-            return padded(dt.minute, t.width);
+            appendPadded(out, dt.minute, t.width);
+            break;
         case Field::Second:
-            return padded(dt.second, t.width);
+            appendPadded(out, dt.second, t.width);
+            break;
         case Field::Fraction:
-            return fractionDigits(dt.millisecond, t.width);
+            appendFraction(out, dt.millisecond, t.width);
+            break;
         case Field::AmPm:
-            return dt.hour < 12 ? t.text : t.afterNoon;
+            out += dt.hour < 12 ? t.text : t.afterNoon;
+            break;
         default:
-            return t.text;
+            out += t.text;
+            break;
     }
 }
 
@@ -496,7 +516,7 @@ std::string renderDate(const DateTime& dt, std::string_view pattern) {
     const std::vector<Token>& tokens = tokensOf(pattern);
     const bool twelveHour = hasAmPm(tokens);
     std::string out;
-    for (const Token& t : tokens) out += renderToken(t, dt, twelveHour);
+    for (const Token& t : tokens) appendToken(out, t, dt, twelveHour);
     return out;
 }
 
