@@ -152,6 +152,8 @@ class Row {
     int positionOf(std::string_view key) const;
     int positionOf(ColumnKey key) const;
     const Cell& cellAt(int position) const;
+    // The text of a cell that holds a value; key names the cell in the error for an unset one.
+    std::string_view textOfSetCell(int position, std::string_view key) const;
     Cell* cells() const { return reinterpret_cast<Cell*>(block_.get()); }
     char* chars() const { return reinterpret_cast<char*>(block_.get()) + cellBytes(); }
     std::size_t cellBytes() const { return static_cast<std::size_t>(columns_) * sizeof(Cell); }

@@ -82,17 +82,16 @@ std::string_view Row::textView(int position) const {
 std::string Row::text(std::string_view key) const { return std::string(textAt(key)); }
 
 std::string_view Row::textAt(std::string_view key) const {
-    const int position = positionOf(key);
-    if (kind(position) == CellKind::Unset)
-        throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
-                       std::to_string(index_) + " holds no value");
-    return textView(position);
+    return textOfSetCell(positionOf(key), key);
 }
 
 std::string_view Row::textAt(ColumnKey key) const {
-    const int position = positionOf(key);
+    return textOfSetCell(positionOf(key), key.name);
+}
+
+std::string_view Row::textOfSetCell(int position, std::string_view key) const {
     if (kind(position) == CellKind::Unset)
-        throw ZlvError("Invalid use of Null: the cell '" + std::string(key.name) + "' of row " +
+        throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
                        std::to_string(index_) + " holds no value");
     return textView(position);
 }
@@ -147,7 +146,8 @@ void Row::setTexts(const std::vector<int>& positions, const std::vector<std::str
     }
     // Room for the value a row takes after it is built, so that the block rarely moves again.
     constexpr std::size_t kHeadroom = 32;
-    if (total > textCapacity_) moveTo(std::min<std::size_t>(total + kHeadroom, kLargestText), false);
+    if (total > textCapacity_)
+        moveTo(std::min<std::size_t>(total + kHeadroom, kLargestText), false);
     for (std::size_t i = 0; i < count; ++i) {
         Cell& c = cells()[static_cast<std::size_t>(positions[i])];
         if (c.size <= kLargestText) stale_ += c.size;

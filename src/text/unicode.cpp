@@ -68,14 +68,8 @@ std::size_t fnv1a(std::string_view s, Fold fold) {
 }  // namespace
 
 std::size_t hashIgnoringCase(std::string_view s) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return fnv1a(upperCase(s), [](char u) { return u; });
-        h ^= static_cast<unsigned char>(asciiUpper(c));
-        h *= 1099511628211ull;
-    }
-    return static_cast<std::size_t>(h);
+    if (isAscii(s)) return fnv1a(s, asciiUpper);
+    return fnv1a(upperCase(s), [](char c) { return c; });
 }
 
 std::size_t characterCount(std::string_view s) {
