@@ -172,24 +172,6 @@ int rowOf(Harness& h, const std::string& id) {
     return -1;
 }
 
-// The rows of `before` with one row's cell replaced: what a host sees after an accepted call
-// changed that cell only.
-std::vector<std::string> withCell(std::vector<std::string> rows, int row, int field,
-                                  const std::string& text) {
-    std::vector<std::string> fields;
-    std::string& line = rows[static_cast<std::size_t>(row)];
-    std::size_t start = 0;
-    for (std::size_t bar = line.find('|'); bar != std::string::npos; bar = line.find('|', start)) {
-        fields.push_back(line.substr(start, bar - start));
-        start = bar + 1;
-    }
-    fields.push_back(line.substr(start));
-    fields[static_cast<std::size_t>(field)] = text;
-    line = fields[0];
-    for (std::size_t i = 1; i < fields.size(); ++i) line += "|" + fields[i];
-    return rows;
-}
-
 // GetData stays well-formed XML in UTF-8 whatever the rows hold.
 void expectWellFormedOutput(Harness& h) {
     const std::string output = h.control.GetData();
@@ -197,92 +179,6 @@ void expectWellFormedOutput(Harness& h) {
     EXPECT_TRUE(doc.loadXml("<out>" + output + "</out>")) << output.substr(0, 200);
 }
 
-// After every bad call the control still works: a good value loads and comes out again.
-void expectStillWorks(Harness& h) {
-    expectWellFormedOutput(h);
-    h.platform.clearMessages();
-    std::string values = R"(<cas><ca id="CA_NOTE" value="still here"/></cas>)";
-    h.control.SetData(values);
-    const int note = rowOf(h, "CA_NOTE");
-    if (note >= 0) {
-        EXPECT_EQ(h.cell(note, "Value"), "still here");
-    }
-    EXPECT_TRUE(h.platform.messages().empty());
-}
-
-// ---- SetData ------------------------------------------------------------------------------
-
-const Shape kValuesShape{"cas", "ca", "id=\"CA_NOTE\"", "value"};
-
-TEST(BadInput, ValuesForSetData) {
-    // The text CA_NOTE takes when the document is read; "" means nothing is loaded.
-    const std::map<Bad, std::string> loaded = {{Bad::HugeValue, kMiB},
-                                               {Bad::InvalidUtf8, kNoUtf8},
-                                               {Bad::DeepNesting, "kept"},
-                                               {Bad::ExternalEntity, "&ext;"},
-                                               {Bad::EntityBomb, "&a9;"}};
-    for (const auto& [kind, name] : kBadKinds) {
-        SCOPED_TRACE(name);
-        Harness h;
-        initSample(h, "RETRIEVAL");
-        const Observed before = observe(h);
-        std::string text = badText(kind, kValuesShape);
-        const std::string sent = text;
-        h.control.SetData(text);
-        EXPECT_EQ(text, sent);
-        const Observed after = observe(h);
-        if (kind == Bad::TooManyElements) {
-            EXPECT_EQ(
-                h.platform.messages(),
-                std::vector<std::string>{" Set Data Overflow: the node count 32768 exceeds 32767"});
-            EXPECT_EQ(after, before);
-        } else if (auto it = loaded.find(kind); it != loaded.end()) {
-            EXPECT_TRUE(h.platform.messages().empty());
-            EXPECT_EQ(after.rows, withCell(before.rows, rowOf(h, "CA_NOTE"), 2, it->second));
-        } else {
-            EXPECT_TRUE(h.platform.messages().empty());
-            EXPECT_EQ(after, before);
-        }
-        expectStillWorks(h);
-    }
-}
-
-// ---- Add ----------------------------------------------------------------------------------
-
-const Shape kAddShape{"", "caTemplates",
-                      "caId=\"CA_NEW\" controlType=\"TextBox\" dataType=\"string\"", "caName"};
-
-TEST(BadInput, DefinitionForAdd) {
-    // The name of the appended row when the definition is read; absent means the call fails.
-    const std::map<Bad, std::string> appended = {
-        {Bad::TooManyElements, "kept"}, {Bad::InvalidUtf8, kNoUtf8},    {Bad::HugeValue, kMiB},
-        {Bad::DeepNesting, "kept"},     {Bad::ExternalEntity, "&ext;"}, {Bad::EntityBomb, "&a9;"}};
-    for (const auto& [kind, name] : kBadKinds) {
-        SCOPED_TRACE(name);
-        Harness h;
-        initSample(h, "RETRIEVAL");
-        const Observed before = observe(h);
-        const auto it = appended.find(kind);
-        if (it == appended.end()) {
-            try {
-                h.control.Add(badText(kind, kAddShape));
-                ADD_FAILURE() << "Add accepted a text without a definition";
-            } catch (const zelvane::ZlvError& e) {
-                EXPECT_EQ(std::string(e.what()), "Add: the XML text holds no caTemplates element");
-            }
-            EXPECT_EQ(observe(h), before);
-        } else {
-            h.control.Add(badText(kind, kAddShape));
-            std::vector<std::string> rows = before.rows;
-            rows.push_back("CA_NEW|" + it->second + "||" + "|false");
-            EXPECT_EQ(observe(h).rows, rows);
-        }
-        EXPECT_TRUE(h.platform.messages().empty());
-        expectStillWorks(h);
-    }
-}
-
-// ---- Intialize ----------------------------------------------------------------------------
 
 const Shape kDefinitionsShape{"entityTypes", "caTemplates",
                               "caId=\"CA_NEW\" controlType=\"TextBox\" dataType=\"string\"",
@@ -344,93 +240,9 @@ int activationAfterClick(Harness& h) {
     return rows->row(rowOf(h, "CA_COLOR"))->activation(rows->findColumn("ApplyToAll"));
 }
 
-TEST(BadInput, CopyTemplate) {
-    const std::map<Bad, std::string> messages = {
-        {Bad::TooManyElements,
-         " IntializewithCopyTemplate Overflow: the node count 32768 exceeds 32767"},
-        {Bad::InvalidUtf8,
-         " IntializewithCopyTemplate Type mismatch: '" + kNoUtf8 + "' cannot be read as a Boolean"},
-        {Bad::ExternalEntity,
-         " IntializewithCopyTemplate Type mismatch: '&ext;' cannot be read as a Boolean"},
-        {Bad::EntityBomb,
-         " IntializewithCopyTemplate Type mismatch: '&a9;' cannot be read as a Boolean"}};
-    for (const auto& [kind, name] : kBadKinds) {
-        SCOPED_TRACE(name);
-        // The same click with no copy template shows what the click alone does.
-        Harness baseline;
-        initSample(baseline, "COPYACROSS");
-        EXPECT_EQ(activationAfterClick(baseline), 0);
-
-        Harness h;
-        initSample(h, "COPYACROSS");
-        h.control.setCopyTemplateXML(badText(kind, kCopyShape));
-        const int activation = activationAfterClick(h);
-        if (auto it = messages.find(kind); it != messages.end()) {
-            EXPECT_EQ(h.platform.messages(), std::vector<std::string>{it->second});
-            EXPECT_EQ(activation, 0);
-        } else {
-            EXPECT_TRUE(h.platform.messages().empty());
-            // The read options say "false" (a MiB of zeros is the number 0) and disable it.
-            const bool read = kind == Bad::HugeValue || kind == Bad::DeepNesting;
-            EXPECT_EQ(activation, read ? 2 : 0);
-        }
-        EXPECT_EQ(observe(h), observe(baseline));
-        expectStillWorks(h);
-    }
-}
-
 // ---- Date patterns ------------------------------------------------------------------------
 
-TEST(BadInput, DatePatterns) {
-    const Shape dateShape{"cas", "ca", "id=\"CA_SHIPPED\"", "value"};
-    for (const auto& [kind, name] : kBadKinds) {
-        SCOPED_TRACE(name);
-        Harness h;
-        initSample(h, "RETRIEVAL");
-        const Observed before = observe(h);
-        const std::string pattern = badText(kind, dateShape);
-        h.control.setDateOnlyFormat(pattern);
-        h.control.setTimeOnlyFormat(pattern);
-        h.control.setDateTimeFormat(pattern);
-        // The patterns shape what the picker shows and how shown dates are read back, and
-        // must not break either; the rows keep what they show.
-        ASSERT_TRUE(h.platform.startEditing(rowOf(h, "CA_SHIPPED"), "Value"));
-        EXPECT_EQ(h.platform.dateTimePicker().displayFormat(), pattern);
-        h.platform.scrollTo(0);
-        EXPECT_FALSE(h.platform.picture1().visible());
-        (void)h.control.GetData();
-        EXPECT_TRUE(h.platform.messages().empty());
-        h.setPatterns();
-        EXPECT_EQ(observe(h), before);
-    }
-}
-
 // ---- Typed values -------------------------------------------------------------------------
-
-TEST(BadInput, TypedValues) {
-    const Shape typedShape{"cas", "ca", "id=\"CA_TEXT\"", "value"};
-    // Loaded text boxes edit numbers only; a text box added later edits any text.
-    const std::string textBox =
-        R"(<caTemplates caId="CA_TEXT" caName="Text" controlType="TextBox" dataType="string"/>)";
-    for (const auto& [kind, name] : kBadKinds) {
-        for (const std::string id : {"CA_TEXT", "CA_WEIGHT"}) {
-            SCOPED_TRACE(name + " typed into " + id);
-            Harness h;
-            initSample(h, "RETRIEVAL");
-            h.control.Add(textBox);
-            const Observed before = observe(h);
-            const std::string typed = badText(kind, typedShape);
-            const int row = rowOf(h, id);
-            ASSERT_TRUE(h.platform.startEditing(row, "Value"));
-            ASSERT_TRUE(h.platform.typeText(typed));
-            ASSERT_TRUE(h.platform.leaveTextBox());
-            // None of these texts is a number, so the number row keeps them as typed too.
-            EXPECT_EQ(observe(h).rows, withCell(before.rows, row, 2, typed));
-            EXPECT_TRUE(h.platform.messages().empty());
-            expectStillWorks(h);
-        }
-    }
-}
 
 // Bytes that are no UTF-8 are kept as they are: typed into a row, written out, and loaded
 // into a fresh control, they come back unchanged.
@@ -495,19 +307,6 @@ TEST(BadInput, XmlTextBeyondTheLimitIsRefused) {
     EXPECT_EQ(activationAfterClick(copy), 0);
     EXPECT_EQ(copy.platform.messages(),
               std::vector<std::string>{" IntializewithCopyTemplate " + description});
-}
-
-// Only the first 256 bytes of a display pattern count, so that every date row's text stays
-// small however long the pattern.
-TEST(BadInput, DisplayPatternIsUsedUpToItsFirst256Bytes) {
-    Harness h;
-    initSample(h, "RETRIEVAL");
-    h.control.setDateOnlyFormat("dd/MM/yyyy" + kMiB);
-    std::string values = R"(<cas><ca id="CA_SHIPPED" value="2024-03-05"/></cas>)";
-    h.control.SetData(values);
-    EXPECT_EQ(h.cell(rowOf(h, "CA_SHIPPED"), "Value"), "05/03/2024" + std::string(246, 'x'));
-    EXPECT_NE(h.control.GetData().find(R"(<ca id="CA_SHIPPED" value="2024-03-05"/>)"),
-              std::string::npos);
 }
 
 std::string definitionsOfRows(int count) {

@@ -132,18 +132,6 @@ TEST(CopyAcross, OtherModesIgnoreTheDocument) {
     }
 }
 
-TEST(CopyAcross, MoreOptionsThanANodeCountHolds) {
-    Harness h;
-    initWide(h, {Def{.caId = "A"}});
-    std::string elements;
-    for (int i = 0; i < 32768; ++i) elements += R"(<options objectId="A" applyToAll="false"/>)";
-    h.control.setCopyTemplateXML(optionsXml(elements));
-    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_EQ(h.platform.messages(),
-              std::vector<std::string>{
-                  " IntializewithCopyTemplate Overflow: the node count 32768 exceeds 32767"});
-}
-
 // A component folder whose layout template spells the apply-option keys in lower case.
 struct LowerCaseKeysFolder {
     LowerCaseKeysFolder() {

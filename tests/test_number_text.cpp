@@ -89,12 +89,6 @@ TEST(IsNumeric, AcceptsOneWholeNumberWithSurroundingBlanks) {
     }
 }
 
-TEST(ToNumberStrict, ConvertsWholeNumbers) {
-    EXPECT_EQ(toNumberStrict(" 12.5 "), 12.5);
-    EXPECT_EQ(toNumberStrict("-1e2"), -100);
-    EXPECT_EQ(toNumberStrict("1e-400"), 0);
-}
-
 TEST(ToNumberStrict, RefusesOtherTexts) {
     const struct {
         std::string text;
@@ -127,51 +121,6 @@ TEST(ToSmallIntStrict, RoundsTiesToEven) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(toSmallIntStrict(c.text), c.expected);
     }
-}
-
-TEST(ToSmallIntStrict, RefusesTextsOutsideTheRange) {
-    const struct {
-        std::string text;
-        std::string expected;
-    } cases[] = {
-        {"32767.5", "Overflow: '32767.5' does not fit a 16-bit integer (-32768 to 32767)"},
-        {"40000", "Overflow: '40000' does not fit a 16-bit integer (-32768 to 32767)"},
-        {"-32769", "Overflow: '-32769' does not fit a 16-bit integer (-32768 to 32767)"},
-        {"-32769.5", "Overflow: '-32769.5' does not fit a 16-bit integer (-32768 to 32767)"},
-        {"1e400", "Overflow: '1e400' does not fit a 16-bit integer (-32768 to 32767)"},
-        {"abc", "Type mismatch: 'abc' is not a number"},
-        {"", "Type mismatch: '' is not a number"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(errorOf([&] { toSmallIntStrict(c.text); }), c.expected);
-    }
-}
-
-TEST(RoundHalfEven, RoundsToNearestWithTiesToEven) {
-    const struct {
-        double value;
-        double expected;
-    } cases[] = {
-        {0.5, 0},
-        {1.5, 2},
-        {2.5, 2},
-        {-0.5, 0},
-        {-1.5, -2},
-        {-2.5, -2},
-        {2.4999, 2},
-        {2.6, 3},
-        {-2.6, -3},
-        {7, 7},
-        {kInf, kInf},
-        {-kInf, -kInf},
-        {4503599627370497.0, 4503599627370497.0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_EQ(roundHalfEven(c.value), c.expected);
-    }
-    EXPECT_TRUE(std::isnan(roundHalfEven(std::nan(""))));
 }
 
 TEST(AllowedDecimalPlacesOf, ReadsRoundsAndClamps) {
@@ -229,13 +178,6 @@ TEST(FormatWithDecimalPlaces, WritesTheNumberPattern) {
     }
 }
 
-TEST(FormatWithDecimalPlaces, KeepsHugeInputsBounded) {
-    EXPECT_EQ(formatWithDecimalPlaces("1e308", 0), "1" + std::string(308, '0'));
-    EXPECT_EQ(formatWithDecimalPlaces("1", std::numeric_limits<int>::max()),
-              "1." + std::string(kMaxDecimalPlaces, '0'));
-    EXPECT_EQ(formatWithDecimalPlaces("0." + std::string(100000, '9'), 3), "1.000");
-}
-
 TEST(TextToBoolean, ReadsWordsAndNumbers) {
     const struct {
         std::string text;
@@ -248,16 +190,6 @@ TEST(TextToBoolean, ReadsWordsAndNumbers) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(textToBoolean(c.text), c.expected);
-    }
-}
-
-TEST(TextToBoolean, RefusesOtherTexts) {
-    for (const std::string text : {"", " ", "yes", " true", "true ", "t", "truex", "1,0", "\xff",
-                                   "fal\xc5\xbf"
-                                   "e"}) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(errorOf([&] { textToBoolean(text); }),
-                  "Type mismatch: '" + text + "' cannot be read as a Boolean");
     }
 }
 

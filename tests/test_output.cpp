@@ -155,15 +155,4 @@ TEST(Output, NullValuesAndTheFailureReport) {
     EXPECT_EQ(h.cell(1, "Value"), "Two");
 }
 
-TEST(Output, MoreEntriesThanANodeCountHolds) {
-    Harness h;
-    std::vector<Def> defs(16384);
-    for (std::size_t i = 0; i < defs.size(); ++i) defs[i].caId = "A" + std::to_string(i);
-    h.init("COPYACROSS", defs);
-    ASSERT_EQ(h.rowCount(), 16384);
-    EXPECT_EQ(h.control.GetData(), "");
-    EXPECT_EQ(h.platform.messages(),
-              std::vector<std::string>{" Get Data Overflow: the node count 32768 exceeds 32767"});
-}
-
 }  // namespace

@@ -43,17 +43,6 @@ void expectOutcome(const Pass& pass, const std::string& expected) {
 
 using zlvtest::errorOf;
 
-TEST(CountDecimalPoints, CountsEveryPoint) {
-    const struct {
-        std::string text;
-        int expected;
-    } cases[] = {{"", 0}, {"5", 0}, {"5.5", 1}, {"1.2.3", 2}, {"...", 3}, {"\xc3\xa9.\xc3\xa9", 1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(zelvane::countDecimalPoints(c.text), c.expected);
-    }
-}
-
 TEST(IsFreeOfForbiddenChars, RefusesEachOfTheFourteen) {
     const std::string forbidden = "/\\:*;'?>\"<|,&%";
     ASSERT_EQ(forbidden.size(), 14u);
@@ -61,29 +50,6 @@ TEST(IsFreeOfForbiddenChars, RefusesEachOfTheFourteen) {
         SCOPED_TRACE(std::string(1, c));
         EXPECT_FALSE(zelvane::isFreeOfForbiddenChars(std::string("a") + c + "b"));
         EXPECT_FALSE(zelvane::isFreeOfForbiddenChars(std::string(1, c)));
-    }
-}
-
-TEST(IsFreeOfForbiddenChars, AcceptsNeighbouringCharacters) {
-    for (const std::string text :
-         {"", "plain text", "-_.!@#$()[]{}~`+=^", "5.50", "a\tb\r\nc", "\xc3\xa4\xc3\xb6",
-          "\xe2\x80\x9cquoted\xe2\x80\x9d", "\xef\xbc\x8f", "\xff\xfe"}) {
-        SCOPED_TRACE(text);
-        EXPECT_TRUE(zelvane::isFreeOfForbiddenChars(text));
-    }
-}
-
-TEST(ForbiddenCharsMessage, IsAppendedByBothRules) {
-    for (char c : std::string("/\\:*;'?>\"<|,&%")) {
-        SCOPED_TRACE(std::string(1, c));
-        const std::string value = std::string("ab") + c;
-        Pass text = Pass::fresh();
-        checkStringValue("", "", value, "Weight", text.hasError, text.strErr);
-        expectOutcome(text, kForbidden);
-        Pass number = Pass::afterEarlier();
-        checkNumberValue("", "Weight", "5" + std::string(1, c), "", "", number.hasError,
-                         number.strErr);
-        expectOutcome(number, kEarlier + "\r\nEnter numeric value for Weight." + kForbidden);
     }
 }
 
@@ -197,24 +163,6 @@ TEST(CheckNumberValue, RangeUsesFirstErrorOrAppendedForm) {
     }
 }
 
-TEST(CheckNumberValue, FirstErrorFormReplacesLeftoverText) {
-    bool hasError = false;
-    std::string strErr = "leftover";
-    checkNumberValue("", "Weight", "30", "20", "10", hasError, strErr);
-    EXPECT_TRUE(hasError);
-    EXPECT_EQ(strErr,
-              "Please specify a valid default value for Weight.\r\n"
-              "The value must be greater than or equal to 10 and less than or equal to 20.");
-}
-
-TEST(CheckNumberValue, InsertsBoundsAsRead) {
-    Pass pass = Pass::fresh();
-    checkNumberValue("", "Unit Price", "25", " 20 ", "1e1", pass.hasError, pass.strErr);
-    expectOutcome(pass,
-                  "Please specify a valid default value for Unit Price.\r\n"
-                  "The value must be greater than or equal to 1e1 and less than or equal to  20 .");
-}
-
 TEST(CheckNumberValue, ReportsEveryViolationInOrder) {
     const std::string numeric = "\r\nEnter numeric value for Weight.";
     const std::string integer =
@@ -255,53 +203,6 @@ TEST(CheckNumberValue, ReportsEveryViolationInOrder) {
         checkNumberValue(c.allowed, "Weight", c.value, c.maxVal, c.minVal, pass.hasError,
                          pass.strErr);
         expectOutcome(pass, c.expected);
-    }
-}
-
-TEST(CheckNumberValue, ReportsAddedMessagesWithoutSeparators) {
-    Pass pass = Pass::afterEarlier();
-    checkNumberValue("", "Weight", "a.b;", "", "5", pass.hasError, pass.strErr, &pass.added);
-    EXPECT_EQ(pass.added,
-              (std::vector<std::string>{
-                  "The value for Weight must be a greater than  or equal to  5.",
-                  "Enter numeric value for Weight.",
-                  "This is an integer value. You cannot enter decimal value for Weight.",
-                  "The Weight cannot contain any of the following characters:\r\n"
-                  "\\ / : * ; ' ? >\" < | , % &"}));
-
-    Pass first = Pass::fresh();
-    checkNumberValue("", "Weight", "0", "", "1", first.hasError, first.strErr, &first.added);
-    EXPECT_EQ(first.added, (std::vector<std::string>{first.strErr}));
-
-    Pass clean = Pass::fresh();
-    checkNumberValue("2", "Weight", "5.50", "9", "1", clean.hasError, clean.strErr, &clean.added);
-    EXPECT_TRUE(clean.added.empty());
-}
-
-TEST(CheckNumberValue, BoundConversionFailuresPropagate) {
-    const struct {
-        std::string minVal;
-        std::string maxVal;
-        std::string expected;
-    } cases[] = {
-        {"abc", "20", "Type mismatch: 'abc' is not a number"},
-        {"10", "x", "Type mismatch: 'x' is not a number"},
-        {"abc", "x", "Type mismatch: 'abc' is not a number"},
-        {"abc", "", "Type mismatch: 'abc' is not a number"},
-        {"", "x", "Type mismatch: 'x' is not a number"},
-        {" ", "", "Type mismatch: ' ' is not a number"},
-        {"", "1e999", "Overflow: '1e999' does not fit a double-precision number"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("min '" + c.minVal + "', max '" + c.maxVal + "'");
-        Pass pass = Pass::afterEarlier();
-        EXPECT_EQ(errorOf([&] {
-                      checkNumberValue("", "Weight", "5.5;", c.maxVal, c.minVal, pass.hasError,
-                                       pass.strErr);
-                  }),
-                  c.expected);
-        EXPECT_EQ(pass.strErr, kEarlier);
-        EXPECT_TRUE(pass.hasError);
     }
 }
 
@@ -358,88 +259,6 @@ TEST(CheckStringValue, LengthUsesFirstErrorOrAppendedForm) {
         Pass pass = startingWith(c.earlier);
         checkStringValue(c.minLength, c.maxLength, c.value, "Weight", pass.hasError, pass.strErr);
         expectOutcome(pass, c.expected);
-    }
-}
-
-TEST(CheckStringValue, LengthBoundsAreRoundedTiesToEvenAndInsertedAsRead) {
-    const struct {
-        std::string minLength;
-        std::string maxLength;
-        std::string value;
-        std::string expected;
-    } cases[] = {
-        {"2.5", "", "ab", ""},
-        {"2.5", "", "a",
-         "Please specify the valid default value for Weight.\r\n"
-         "The value must be a minimum of 2.5 characters in length."},
-        {"3.5", "", "abc",
-         "Please specify the valid default value for Weight.\r\n"
-         "The value must be a minimum of 3.5 characters in length."},
-        {"", "2.5", "ab", ""},
-        {"", "2.5", "abc",
-         "Please specify the valid default value for Weight.\r\n"
-         "The value must be a maximum of 2.5 characters in length."},
-        {" 3 ", "32767", "ab",
-         "Please specify the valid default value for Weight.\r\n"
-         "The value must be a minimum of  3  and a maximum of 32767 characters in length."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("min '" + c.minLength + "', max '" + c.maxLength + "', value " + c.value);
-        Pass pass = Pass::fresh();
-        checkStringValue(c.minLength, c.maxLength, c.value, "Weight", pass.hasError, pass.strErr);
-        expectOutcome(pass, c.expected);
-    }
-}
-
-TEST(CheckStringValue, BoundConversionFailuresPropagate) {
-    const std::string overflow = " does not fit a 16-bit integer (-32768 to 32767)";
-    const struct {
-        std::string minLength;
-        std::string maxLength;
-        std::string expected;
-    } cases[] = {
-        {"40000", "", "Overflow: '40000'" + overflow},
-        {"", "32767.5", "Overflow: '32767.5'" + overflow},
-        {"-32769", "5", "Overflow: '-32769'" + overflow},
-        {"3", "40000", "Overflow: '40000'" + overflow},
-        {"abc", "", "Type mismatch: 'abc' is not a number"},
-        {"abc", "40000", "Type mismatch: 'abc' is not a number"},
-        {"", "5 chars", "Type mismatch: '5 chars' is not a number"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("min '" + c.minLength + "', max '" + c.maxLength + "'");
-        Pass pass = Pass::afterEarlier();
-        EXPECT_EQ(errorOf([&] {
-                      checkStringValue(c.minLength, c.maxLength, "a/b", "Weight", pass.hasError,
-                                       pass.strErr);
-                  }),
-                  c.expected);
-        EXPECT_EQ(pass.strErr, kEarlier);
-        EXPECT_TRUE(pass.hasError);
-    }
-}
-
-TEST(MessageForms, AppendOrReplaceByErrorFlag) {
-    const struct {
-        bool useFirstForm;
-        bool earlier;
-        std::string expected;
-    } cases[] = {
-        {false, false, "\r\nappended"},
-        {false, true, kEarlier + "\r\nappended"},
-        {true, false, "first"},
-        {true, true, kEarlier + "\r\nappended"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected);
-        Pass pass = startingWith(c.earlier);
-        if (c.useFirstForm)
-            zelvane::addFirstOrAppended("first", "appended", pass.hasError, pass.strErr,
-                                        &pass.added);
-        else
-            zelvane::appendMessage("appended", pass.hasError, pass.strErr, &pass.added);
-        expectOutcome(pass, c.expected);
-        EXPECT_EQ(pass.added.size(), 1u);
     }
 }
 
