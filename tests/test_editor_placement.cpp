@@ -146,22 +146,4 @@ TEST(Placement, NoEditorWithoutExactControlTypeOrOutsideTheValueColumn) {
     for (int r = 0; r < h.rowCount(); ++r) EXPECT_NE(h.cell(r, "Value"), "Chosen");
 }
 
-TEST(Placement, CellBeyondTheTwipsRangeKeepsTheFrameButBecomesTheEditCell) {
-    std::vector<Def> rows;
-    for (int i = 0; i < 130; ++i) rows.push_back(row("R" + std::to_string(i), "Picker", "v"));
-    Harness h;
-    h.init("CREATE", rows);
-    h.platform.resize(6000, 60000);
-    ASSERT_TRUE(h.platform.startEditing(125, "Value"));
-    EXPECT_EQ(boxOf(h.platform.picture1()), (Box{0, 0, 1200, 300}));
-    EXPECT_FALSE(h.platform.picture1().visible());
-    h.control.setCellValue("ID", "Chosen", true);
-    EXPECT_EQ(h.cell(125, "Value"), "Chosen");
-    EXPECT_EQ(h.cell(124, "Value"), "v");
-
-    h.platform.setParentIsMdiForm(true);  // in pixels the same cell fits
-    ASSERT_TRUE(h.platform.startEditing(125, "Value"));
-    EXPECT_EQ(boxOf(h.platform.picture1()), (Box{148, 2270, 200, 18}));
-}
-
 }  // namespace

@@ -123,61 +123,6 @@ TEST(ToSmallIntStrict, RoundsTiesToEven) {
     }
 }
 
-TEST(AllowedDecimalPlacesOf, ReadsRoundsAndClamps) {
-    const struct {
-        std::string text;
-        int expected;
-    } cases[] = {
-        {"", 0},        {"2", 2},         {"2.5", 2},       {"3.5", 4},         {"1.6", 2},
-        {"0.5", 0},     {" 2 ", 2},       {"2abc", 2},      {"abc", 0},         {"-1", -1},
-        {"1e9", 32767}, {"-1e9", -32768}, {"1e400", 32767}, {"-1e400", -32768},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(allowedDecimalPlacesOf(c.text), c.expected);
-    }
-}
-
-TEST(FormatWithDecimalPlaces, WritesTheNumberPattern) {
-    const struct {
-        std::string text;
-        int places;
-        std::string expected;
-    } cases[] = {
-        {"5", 2, "5.00"},
-        {"1234.567", 2, "1234.57"},
-        {"0.5", 2, ".50"},
-        {"5.6", 0, "6"},
-        {"0", 0, ""},
-        {"0", 2, ".00"},
-        {"-0", 1, ".0"},
-        {"1e3", 0, "1000"},
-        {"1e3", 2, "1000.00"},
-        {"1.5e-1", 2, ".15"},
-        {"12345e-2", 1, "123.5"},
-        {"1.005", 2, "1.01"},
-        {"1.004", 2, "1.00"},
-        {"2.5", 0, "3"},
-        {"-2.5", 0, "-3"},
-        {"-1234.567", 2, "-1234.57"},
-        {"-0.001", 2, ".00"},
-        {"-0.4", 0, ""},
-        {"9.995", 2, "10.00"},
-        {"0.005", 2, ".01"},
-        {"0.004", 2, ".00"},
-        {"007.5", 1, "7.5"},
-        {" 12 ", 1, "12.0"},
-        {"+3", 1, "3.0"},
-        {"5", -3, "5"},
-        {"1e-999999999999", 2, ".00"},
-        {"1e309", 0, "1e309"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text + " with " + std::to_string(c.places));
-        EXPECT_EQ(formatWithDecimalPlaces(c.text, c.places), c.expected);
-    }
-}
-
 TEST(TextToBoolean, ReadsWordsAndNumbers) {
     const struct {
         std::string text;

@@ -112,15 +112,6 @@ TEST(RowModel, RowsWalkInDocumentOrderWithIndexes) {
     EXPECT_EQ(h.platform.grid().RowByIndex(2)->previousSibling()->index(), 1);
 }
 
-TEST(RowModel, UnsetCellCannotBeReadAsText) {
-    Harness h;
-    h.init("CREATE", {fullDef()});
-    auto row = h.platform.grid().FirstRow();
-    row->setValue("Value", CellValue{});
-    EXPECT_THROW(row->text("Value"), ZlvError);
-    EXPECT_EQ(row->textOrEmpty("Value"), "");
-}
-
 TEST(RowModel, MissingDefinitionAttributesLoadAsEmptyText) {
     Harness h;
     h.control.setMode("CREATE");

@@ -237,43 +237,6 @@ TEST(ValidationPasses, ApplyOptionCellsInCopyAcross) {
     }
 }
 
-TEST(ValidationPasses, IntialiseChoosesApplyToAllSoNoOptionIsAsked) {
-    zlvtest::Harness h;
-    load(h, "COPYACROSS", {{.name = "A", .value = std::string("x")}, {.name = "B"}});
-    EXPECT_EQ(h.value(0, "ApplyToAll"), CellValue(true));
-    expectOutcome(retrieval(h), "");
-}
-
-TEST(ValidationPasses, RetrievalSwitchOffChecksNothingAndKeepsTheText) {
-    zlvtest::Harness h;
-    load(h, "RETRIEVAL", {{.name = "Size", .dataType = "number", .value = std::string("a.b")}});
-    expectOutcome(retrieval(h), kSizeNotInteger);
-    const auto before = problems(h);
-    ASSERT_EQ(before.size(), 1u);
-
-    h.platform.grid().setRetrievalSwitch(false);
-    for (const std::string held : {"", "kept\r\ntext"}) {
-        const Outcome got = retrieval(h, held);
-        EXPECT_TRUE(got.ok);
-        EXPECT_EQ(got.strErr, held);
-        EXPECT_EQ(problems(h), before);
-    }
-    expectOutcome(create(h), kSizeNotInteger);  // the switch concerns retrieval only
-}
-
-TEST(ValidationPasses, NumberValuesStayAsTyped) {
-    zlvtest::Harness h;
-    const std::vector<std::string> values = {"5.5", " 12 ", "1,5", "abc", "007.10"};
-    std::vector<R> rows;
-    for (const auto& v : values)
-        rows.push_back({.name = "N", .dataType = "number", .value = v, .places = "2"});
-    load(h, "RETRIEVAL", rows);
-    create(h);
-    retrieval(h);
-    for (std::size_t i = 0; i < values.size(); ++i)
-        EXPECT_EQ(h.value(static_cast<int>(i), "Value"), CellValue(values[i]));
-}
-
 TEST(ValidationPasses, BadBoundThrowsAndKeepsEarlierMessages) {
     const R earlier{.name = "Code", .value = std::string("abcd"), .maxLength = "3"};
     const R after{.name = "Ref", .value = std::string("a/b")};
@@ -317,20 +280,6 @@ TEST(ValidationPasses, BadBoundThrowsAndKeepsEarlierMessages) {
         EXPECT_EQ(strErr, c.kept);
         EXPECT_EQ(problems(h), c.problems);
     }
-}
-
-TEST(ValidationPasses, EmptyGridAndValidateAlwaysPass) {
-    zlvtest::Harness h;
-    h.control.setMode("RETRIEVAL");
-    h.control.setAttributeXML("<entityTypes/>");
-    h.control.Intialize();
-    ASSERT_EQ(h.rowCount(), 0);
-    expectOutcome(create(h), "");
-    expectOutcome(retrieval(h), "");
-    EXPECT_TRUE(h.control.Validate());
-
-    load(h, "RETRIEVAL", {{.name = "Size", .dataType = "number", .value = std::string("a.b")}});
-    EXPECT_TRUE(h.control.Validate());
 }
 
 TEST(ValidationPasses, ProblemsPerRowClearedByNextPassAndIntialize) {

@@ -91,23 +91,6 @@ TEST(WidgetEditing, TypingOnAValueCellStartsTheTextBox) {
     EXPECT_TRUE(h.widget.dateEdit()->isVisible());
 }
 
-TEST(WidgetEditing, DeleteInTheTextBoxClearsTheDependantChain) {
-    WidgetHarness h;
-    h.init("RETRIEVAL", chainDefs());
-    h.doubleClickCell(0, "Value");
-    QLineEdit* edit = h.widget.textBox();
-    ASSERT_TRUE(edit->isVisible());
-    EXPECT_TRUE(edit->isReadOnly());
-    QTest::keyClick(edit, Qt::Key_Delete);
-    EXPECT_EQ(h.cell(0, "Value"), "");
-    EXPECT_EQ(h.cell(0, "valueId"), "");
-    EXPECT_EQ(h.cell(1, "Value"), "");
-    EXPECT_EQ(h.cell(1, "valueId"), "");
-    EXPECT_EQ(h.cell(2, "Value"), "");
-    EXPECT_EQ(h.cell(3, "Value"), "");
-    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
-}
-
 TEST(WidgetEditing, PickerRoundTripThroughTheSignal) {
     WidgetHarness h;
     h.init("RETRIEVAL", chainDefs());
@@ -192,14 +175,6 @@ TEST(WidgetEditing, RemoveASelectedParentWithItsChain) {
                        "</objectId></removeCAs><removeCAs><objectId>C</objectId></removeCAs>"),
               std::string::npos)
         << out;
-}
-
-TEST(WidgetEditing, DeleteKeyOnTheGridRemovesNothing) {
-    WidgetHarness h;
-    h.init("RETRIEVAL", chainDefs());
-    h.clickRowSelector(3);
-    QTest::keyClick(h.widget.gridView(), Qt::Key_Delete);
-    EXPECT_EQ(h.widget.gridView()->model()->rowCount(), 6);
 }
 
 TEST(WidgetEditing, TabAndShiftTabSkipRowsWithoutAnEditor) {
