@@ -79,7 +79,8 @@ enum class CellKind : std::uint8_t { Unset, Text, Boolean };
 // one is appended, and the texts are compacted once more than half of them are stale.
 class Row {
   public:
-    Row(RowSet* owner, std::size_t columns);
+    // A row of unset cells with room for textCapacity text bytes before its block grows.
+    Row(RowSet* owner, std::size_t columns, std::size_t textCapacity = 0);
 
     // Cell value by column key (ignoring case) or 0-based position, as a copy.
     // Throws ZlvError for an unknown key or position.
@@ -195,8 +196,8 @@ class RowSet {
     int recordCount() const { return static_cast<int>(rows_.size()); }
     const RowPtr& row(int index) const;  // throws ZlvError when out of range
     RowPtr firstRow() const { return rows_.empty() ? nullptr : rows_.front(); }
-    // Appends a row whose cells are all unset.
-    RowPtr appendRow();
+    // Appends a row whose cells are all unset, with room for textCapacity text bytes.
+    RowPtr appendRow(std::size_t textCapacity = 0);
     // Makes room for rows about to be appended.
     void reserveRows(std::size_t count) { rows_.reserve(count); }
     // Removes rows (any order, duplicates ignored); the rest keep their order.

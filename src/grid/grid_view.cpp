@@ -48,10 +48,12 @@ class RowFiller {
         loaded_.resize(textPositions_.size());
     }
 
-    void fill(Row& row, const xml::XmlNode& element) {
+    // Reads the texts of a row element; returns their total size.
+    std::size_t read(const xml::XmlNode& element) {
         std::fill(texts_.begin(), texts_.end(), std::string_view());
         std::fill(loaded_.begin(), loaded_.end(), false);
         element.attributes(attributes_);
+        std::size_t bytes = 0;
         for (std::size_t i = 0; i < attributes_.size(); ++i) {
             const std::vector<std::size_t>* targets = targetsAt(i, attributes_[i].name);
             if (targets == nullptr) continue;
@@ -60,10 +62,14 @@ class RowFiller {
                 if (loaded_[t]) continue;
                 loaded_[t] = true;
                 texts_[t] = value;
+                bytes += value.size();
             }
         }
-        row.setTexts(textPositions_, texts_);
+        return bytes;
     }
+
+    // Writes the texts last read into the row.
+    void store(Row& row) const { row.setTexts(textPositions_, texts_); }
 
   private:
     struct Guess {
@@ -71,9 +77,16 @@ class RowFiller {
         const std::vector<std::size_t>* targets = nullptr;
     };
 
+    // Compared byte by byte: the stored name is never measured first.
+    static bool sameName(const std::string& known, const char* name) {
+        std::size_t i = 0;
+        while (i < known.size() && known[i] == name[i]) ++i;
+        return i == known.size() && name[i] == '\0';
+    }
+
     // The text slots an attribute name loads, or null when none.
     const std::vector<std::size_t>* targetsAt(std::size_t place, const char* name) {
-        if (place < guesses_.size() && std::strcmp(guesses_[place].name.c_str(), name) == 0)
+        if (place < guesses_.size() && sameName(guesses_[place].name, name))
             return guesses_[place].targets;
         auto it = sources_.find(name);
         const std::vector<std::size_t>* targets = it == sources_.end() ? nullptr : &it->second;
@@ -122,7 +135,10 @@ void GridView::BuildRows() {
     RowFiller filler(layoutColumns_);
     for (std::int16_t i = 0; i < count; ++i) {
         const xml::XmlNode element = nodes.item(static_cast<std::size_t>(i));
-        filler.fill(*rows->appendRow(), element);
+        // Room for the value the row takes later, so that its block rarely moves again.
+        constexpr std::size_t kHeadroom = 32;
+        const std::size_t bytes = filler.read(element);
+        filler.store(*rows->appendRow(bytes + kHeadroom));
         if (!element.hasChildElements()) doc.remove(element);
     }
     BindRowSet(std::move(rows));

@@ -17,10 +17,11 @@ std::string noColumn(int position) { return "No column at position " + std::to_s
 
 }  // namespace
 
-Row::Row(RowSet* owner, std::size_t columns)
+Row::Row(RowSet* owner, std::size_t columns, std::size_t textCapacity)
     : owner_(owner),
       columns_(static_cast<int>(columns)),
-      block_(std::make_unique<std::byte[]>(columns * sizeof(Cell))) {
+      textCapacity_(static_cast<std::uint32_t>(std::min<std::size_t>(textCapacity, kLargestText))),
+      block_(std::make_unique_for_overwrite<std::byte[]>(columns * sizeof(Cell) + textCapacity_)) {
     std::uninitialized_default_construct_n(cells(), columns);
 }
 
@@ -136,7 +137,7 @@ void Row::setTexts(const std::vector<int>& positions, const std::vector<std::str
     for (std::size_t i = 0; i < count; ++i) {
         (void)cellAt(positions[i]);
         total += texts[i].size();
-        aliased = aliased || holds(texts[i]);
+        aliased = aliased || (textSize_ != 0 && holds(texts[i]));
     }
     if (aliased || total > kLargestText) {
         // Views into this row go stale as soon as the first write moves the block.
@@ -144,10 +145,7 @@ void Row::setTexts(const std::vector<int>& positions, const std::vector<std::str
         for (std::size_t i = 0; i < count; ++i) setText(positions[i], copies[i]);
         return;
     }
-    // Room for the value a row takes after it is built, so that the block rarely moves again.
-    constexpr std::size_t kHeadroom = 32;
-    if (total > textCapacity_)
-        moveTo(std::min<std::size_t>(total + kHeadroom, kLargestText), false);
+    if (total > textCapacity_) moveTo(std::min<std::size_t>(total + total / 4, kLargestText), false);
     for (std::size_t i = 0; i < count; ++i) {
         Cell& c = cells()[static_cast<std::size_t>(positions[i])];
         if (c.size <= kLargestText) stale_ += c.size;
@@ -331,8 +329,8 @@ const RowPtr& RowSet::row(int index) const {
     return rows_[static_cast<std::size_t>(index)];
 }
 
-RowPtr RowSet::appendRow() {
-    auto r = std::make_shared<Row>(this, columns_.size());
+RowPtr RowSet::appendRow(std::size_t textCapacity) {
+    auto r = std::make_shared<Row>(this, columns_.size(), textCapacity);
     r->index_ = recordCount();
     rows_.push_back(r);
     return r;

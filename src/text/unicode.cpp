@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace zelvane::text {
 namespace {
@@ -54,22 +55,53 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 namespace {
 
-// FNV-1a over bytes, each passed through fold first.
-template <typename Fold>
-std::size_t fnv1a(std::string_view s, Fold fold) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (char c : s) {
-        h ^= static_cast<unsigned char>(fold(c));
-        h *= 1099511628211ull;
+constexpr std::uint64_t kEachByte = 0x0101010101010101ull;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+
+// Up to eight bytes of s from at, the missing ones zero.
+std::uint64_t chunkAt(std::string_view s, std::size_t at) {
+    std::uint64_t chunk = 0;
+    std::memcpy(&chunk, s.data() + at, std::min<std::size_t>(8, s.size() - at));
+    return chunk;
+}
+
+// The chunk with its ASCII lower-case letters upper-cased, eight bytes at once: a byte below
+// 0x80 gets its high bit set by the additions exactly when it lies in 'a'..'z'.
+std::uint64_t foldAsciiLetters(std::uint64_t chunk) {
+    const std::uint64_t low = chunk & ~kHighBits;
+    const std::uint64_t fromA = low + (0x80 - 'a') * kEachByte;
+    const std::uint64_t pastZ = low + (0x80 - 'z' - 1) * kEachByte;
+    const std::uint64_t letters = fromA & ~pastZ & ~chunk & kHighBits;
+    return chunk - (letters >> 2);
+}
+
+// Mixes the folded text eight bytes at a time, then its length. Sets nonAscii, when given,
+// and stops at the first byte from 0x80.
+std::size_t foldedHash(std::string_view s, bool* nonAscii) {
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = 0x243F6A8885A308D3ull;
+    for (std::size_t at = 0; at < s.size(); at += 8) {
+        const std::uint64_t chunk = chunkAt(s, at);
+        if (nonAscii != nullptr && (chunk & kHighBits) != 0) {
+            *nonAscii = true;
+            return 0;
+        }
+        h ^= foldAsciiLetters(chunk);
+        h = (h * kMultiplier) ^ (h >> 29);
     }
-    return static_cast<std::size_t>(h);
+    h ^= s.size();
+    h *= kMultiplier;
+    return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
 }  // namespace
 
+// Upper-casing leaves ASCII bytes other than letters as they are and never produces a lower
+// case ASCII letter, so folding the upper-cased text again changes nothing that matters.
 std::size_t hashIgnoringCase(std::string_view s) {
-    if (isAscii(s)) return fnv1a(s, asciiUpper);
-    return fnv1a(upperCase(s), [](char c) { return c; });
+    bool nonAscii = false;
+    const std::size_t h = foldedHash(s, &nonAscii);
+    return nonAscii ? foldedHash(upperCase(s), nullptr) : h;
 }
 
 std::size_t characterCount(std::string_view s) {
