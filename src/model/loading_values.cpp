@@ -38,9 +38,10 @@ class ValueIndex {
         const std::int16_t count = nodes.length();
         entries_.reserve(static_cast<std::size_t>(count));
         for (std::int16_t i = 0; i < count; ++i) {
-            const xml::XmlNode ca = nodes.nextNode();
-            add(text::trimBlanksView(ca.attributeView("id")),
-                text::trimBlanksView(ca.attributeView("value")));
+            static constexpr std::string_view kNames[] = {"id", "value"};
+            std::string_view idAndValue[2];
+            nodes.nextNode().attributeViews(kNames, idAndValue);
+            add(text::trimBlanksView(idAndValue[0]), text::trimBlanksView(idAndValue[1]));
         }
     }
 

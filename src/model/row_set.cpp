@@ -145,7 +145,8 @@ void Row::setTexts(const std::vector<int>& positions, const std::vector<std::str
         for (std::size_t i = 0; i < count; ++i) setText(positions[i], copies[i]);
         return;
     }
-    if (total > textCapacity_) moveTo(std::min<std::size_t>(total + total / 4, kLargestText), false);
+    if (total > textCapacity_)
+        moveTo(std::min<std::size_t>(total + total / 4, kLargestText), false);
     for (std::size_t i = 0; i < count; ++i) {
         Cell& c = cells()[static_cast<std::size_t>(positions[i])];
         if (c.size <= kLargestText) stale_ += c.size;

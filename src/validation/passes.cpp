@@ -27,14 +27,15 @@ struct Pass {
 
 enum class ValueKind { Number, String, Other };
 
-// The cells every pass reads first from a row; a cell without a value reads "".
+// The cells every pass reads first from a row, viewed where the row keeps them until the row
+// next changes; a cell without a value reads "".
 struct RowTexts {
-    std::string value;
+    std::string_view value;
     ValueKind kind = ValueKind::Other;
-    std::string name;
+    std::string_view name;
 };
 
-ValueKind kindOf(const std::string& dataType) {
+ValueKind kindOf(std::string_view dataType) {
     if (text::equalsIgnoringCase(dataType, "number")) return ValueKind::Number;
     if (text::equalsIgnoringCase(dataType, "string")) return ValueKind::String;
     return ValueKind::Other;
@@ -42,23 +43,23 @@ ValueKind kindOf(const std::string& dataType) {
 
 RowTexts readRowTexts(const Row& row) {
     RowTexts t;
-    t.value = row.textOrEmpty(col::Value);
-    t.kind = kindOf(row.textOrEmpty(col::dataType));
-    t.name = row.textOrEmpty(col::Attribute);
+    t.value = row.textView(col::Value);
+    t.kind = kindOf(row.textView(col::dataType));
+    t.name = row.textView(col::Attribute);
     return t;
 }
 
 // The number rule, then the value text goes back into the cell unchanged.
 void checkNumberRow(Row& row, const RowTexts& t, Pass& pass) {
-    checkNumberValue(row.textOrEmpty(col::allowedDecimalPlaces), t.name, t.value,
-                     row.textOrEmpty(col::maxVal), row.textOrEmpty(col::minVal), pass.hasError,
+    checkNumberValue(row.textView(col::allowedDecimalPlaces), t.name, t.value,
+                     row.textView(col::maxVal), row.textView(col::minVal), pass.hasError,
                      pass.strErr, &pass.rowMessages);
-    row.setValue(col::Value, t.value);
+    row.setText(col::Value, t.value);
 }
 
 void checkStringRow(const Row& row, const RowTexts& t, Pass& pass) {
-    checkStringValue(row.textOrEmpty(col::minLength), row.textOrEmpty(col::maxLength), t.value,
-                     t.name, pass.hasError, pass.strErr, &pass.rowMessages);
+    checkStringValue(row.textView(col::minLength), row.textView(col::maxLength), t.value, t.name,
+                     pass.hasError, pass.strErr, &pass.rowMessages);
 }
 
 // The value rules of the row's data type; other data types have none.
@@ -95,16 +96,17 @@ bool equalsFalse(const CellValue& v) {
 void checkApplyOptions(const ControlState& s, const Row& row, const RowTexts& t, Pass& pass) {
     if (!s.modeIs("COPYACROSS")) return;
     if (equalsFalse(row.value(col::ApplyToAll)) && equalsFalse(row.value(col::ApplyToEmptyOnly)))
-        appendMessage("Select an Apply option for " + t.name + ".", pass.hasError, pass.strErr,
-                      &pass.rowMessages);
+        appendMessage("Select an Apply option for " + std::string(t.name) + ".", pass.hasError,
+                      pass.strErr, &pass.rowMessages);
 }
 
 // A required row (Required reads "true" ignoring case; unset is not required) must have a
 // value.
 void checkRequiredValue(const Row& row, const RowTexts& t, Pass& pass) {
-    if (!text::equalsIgnoringCase(row.textOrEmpty(col::Required), "true")) return;
-    addFirstOrAppended("Please specify the valid default value for " + t.name + ".",
-                       "Please specify a valid default value for " + t.name + ".", pass.hasError,
+    if (!text::equalsIgnoringCase(row.textView(col::Required), "true")) return;
+    const std::string name(t.name);
+    addFirstOrAppended("Please specify the valid default value for " + name + ".",
+                       "Please specify a valid default value for " + name + ".", pass.hasError,
                        pass.strErr, &pass.rowMessages);
 }
 

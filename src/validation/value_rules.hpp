@@ -22,21 +22,21 @@ bool isFreeOfForbiddenChars(std::string_view text);
 
 // The number rule: range check against minVal and maxVal (given when not empty), then the
 // decimal places, then the forbidden characters.
-void checkNumberValue(const std::string& allowedDecimalPlaces, const std::string& name,
-                      const std::string& value, const std::string& maxVal,
-                      const std::string& minVal, bool& hasError, std::string& strErr,
+void checkNumberValue(std::string_view allowedDecimalPlaces, std::string_view name,
+                      std::string_view value, std::string_view maxVal, std::string_view minVal,
+                      bool& hasError, std::string& strErr,
                       std::vector<std::string>* added = nullptr);
 
 // The decimal-places part of the number rule: numeric form and the number of digits after
 // the decimal point against the allowed decimal places.
-void checkDecimalPlaces(const std::string& allowedDecimalPlaces, const std::string& name,
-                        const std::string& value, bool& hasError, std::string& strErr,
+void checkDecimalPlaces(std::string_view allowedDecimalPlaces, std::string_view name,
+                        std::string_view value, bool& hasError, std::string& strErr,
                         std::vector<std::string>* added = nullptr);
 
 // The string rule: length in characters against minLength and maxLength (given when not
 // empty), then the forbidden characters.
-void checkStringValue(const std::string& minLength, const std::string& maxLength,
-                      const std::string& value, const std::string& name, bool& hasError,
+void checkStringValue(std::string_view minLength, std::string_view maxLength,
+                      std::string_view value, std::string_view name, bool& hasError,
                       std::string& strErr, std::vector<std::string>* added = nullptr);
 
 }  // namespace zelvane

@@ -39,16 +39,39 @@ std::string XmlNode::attribute(std::string_view name) const {
     return toNode(handle_).attribute(std::string(name).c_str()).value();
 }
 
+namespace {
+
+// Compared byte by byte so that the stored name is never measured first.
+bool isNamed(const char* stored, std::string_view name) {
+    std::size_t i = 0;
+    while (i < name.size() && stored[i] != '\0' && stored[i] == name[i]) ++i;
+    return i == name.size() && stored[i] == '\0';
+}
+
+}  // namespace
+
 std::string_view XmlNode::attributeView(std::string_view name) const {
     if (isNull()) return {};
-    for (pugi::xml_attribute a : toNode(handle_).attributes()) {
-        // Compared byte by byte so that the stored name is never measured first.
-        const char* n = a.name();
-        std::size_t i = 0;
-        while (i < name.size() && n[i] != '\0' && n[i] == name[i]) ++i;
-        if (i == name.size() && n[i] == '\0') return a.value();
-    }
+    for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute())
+        if (isNamed(a.name(), name)) return a.value();
     return {};
+}
+
+void XmlNode::attributeViews(const std::string_view* names, std::string_view* out,
+                             std::size_t count) const {
+    std::fill_n(out, count, std::string_view());
+    if (isNull()) return;
+    std::size_t found = 0;
+    for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a && found < count;
+         a = a.next_attribute()) {
+        const char* name = a.name();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (out[i].data() != nullptr || !isNamed(name, names[i])) continue;
+            out[i] = a.value();
+            ++found;
+            break;
+        }
+    }
 }
 
 void XmlNode::setAttribute(std::string_view name, std::string_view value) {
@@ -69,7 +92,8 @@ void XmlNode::setAttribute(std::string_view name, std::string_view value) {
 void XmlNode::attributes(std::vector<XmlAttributeView>& out) const {
     out.clear();
     if (isNull()) return;
-    for (pugi::xml_attribute a : toNode(handle_).attributes()) out.push_back({a.name(), a.value()});
+    for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute())
+        out.push_back({a.name(), a.value()});
 }
 
 bool XmlNode::hasChildElements() const {

@@ -33,6 +33,11 @@ class XmlNode {
     std::string attribute(std::string_view name) const;
     // As attribute, as a view valid while the document lives unchanged.
     std::string_view attributeView(std::string_view name) const;
+    // Views of several attributes in one walk: out[i] for names[i], "" when missing.
+    template <std::size_t N>
+    void attributeViews(const std::string_view (&names)[N], std::string_view (&out)[N]) const {
+        attributeViews(names, out, N);
+    }
     // Adds or replaces an attribute; attributes keep the order they were first set in.
     // Throws ZlvError on a null node.
     void setAttribute(std::string_view name, std::string_view value);
@@ -48,6 +53,9 @@ class XmlNode {
     XmlNodeList childNodes() const;
 
   private:
+    void attributeViews(const std::string_view* names, std::string_view* out,
+                        std::size_t count) const;
+
     friend class XmlDocument;
     friend class XmlNodeList;
     explicit XmlNode(void* handle) : handle_(handle) {}
