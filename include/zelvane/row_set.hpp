@@ -107,7 +107,9 @@ class Row {
     std::string text(ColumnKey key) const { return std::string(textAt(key)); }
     // As text, without a copy; valid until the row next changes.
     std::string_view textAt(std::string_view key) const;
-    std::string_view textAt(ColumnKey key) const;
+    std::string_view textAt(ColumnKey key) const {
+        return textOfSetCell(positionOf(key), key.name);
+    }
     // The cell as text, an unset cell reading "". Throws ZlvError for an unknown column.
     std::string textOrEmpty(std::string_view key) const;
     std::string textOrEmpty(ColumnKey key) const { return std::string(textView(key)); }
@@ -152,9 +154,17 @@ class Row {
 
     int positionOf(std::string_view key) const;
     int positionOf(ColumnKey key) const;
-    const Cell& cellAt(int position) const;
+    const Cell& cellAt(int position) const {
+        if (position < 0 || position >= columns_) throwNoColumn(position);
+        return cells()[static_cast<std::size_t>(position)];
+    }
+    [[noreturn]] static void throwNoColumn(int position);
     // The text of a cell that holds a value; key names the cell in the error for an unset one.
-    std::string_view textOfSetCell(int position, std::string_view key) const;
+    std::string_view textOfSetCell(int position, std::string_view key) const {
+        if (cellAt(position).size == kUnsetCell) throwUnsetCell(key);
+        return textView(position);
+    }
+    [[noreturn]] void throwUnsetCell(std::string_view key) const;
     Cell* cells() const { return reinterpret_cast<Cell*>(block_.get()); }
     char* chars() const { return reinterpret_cast<char*>(block_.get()) + cellBytes(); }
     std::size_t cellBytes() const { return static_cast<std::size_t>(columns_) * sizeof(Cell); }
@@ -188,7 +198,13 @@ class RowSet {
     int findColumn(std::string_view key) const;
     // As findColumn but throws ZlvError naming the key when there is none.
     int columnIndex(std::string_view key) const;
-    int columnIndex(ColumnKey key) const;
+    int columnIndex(ColumnKey key) const {
+        if (key.slot >= 0 && key.slot < kColumnKeySlots) {
+            const int position = slotPositions_[static_cast<std::size_t>(key.slot)];
+            if (position >= 0) return position;
+        }
+        return resolveSlot(key);
+    }
     Column& column(int position);  // throws ZlvError when out of range
     const Column& column(int position) const;
 
@@ -209,6 +225,7 @@ class RowSet {
   private:
     friend class Row;
     int lookUpColumn(std::string_view key) const;
+    int resolveSlot(ColumnKey key) const;
 
     std::vector<Column> columns_;
     std::vector<RowPtr> rows_;
@@ -229,5 +246,33 @@ class RowSet {
     mutable std::size_t recentCount_ = 0;
     RowSetObserver* observer_ = nullptr;
 };
+
+// The accessors the control's passes call for every row, defined here so that they inline.
+
+inline int Row::positionOf(ColumnKey key) const {
+    if (owner_ == nullptr) return positionOf(key.name);
+    return owner_->columnIndex(key);
+}
+
+inline CellKind Row::kind(int position) const {
+    const Cell& c = cellAt(position);
+    if (c.size == kUnsetCell) return CellKind::Unset;
+    if (c.size == kTrueCell || c.size == kFalseCell) return CellKind::Boolean;
+    return CellKind::Text;
+}
+
+inline std::optional<std::string_view> Row::textCell(int position) const {
+    const Cell& c = cellAt(position);
+    if (c.size > kLargestText) return std::nullopt;
+    return std::string_view(chars() + c.offset, c.size);
+}
+
+inline std::string_view Row::textView(int position) const {
+    const Cell& c = cellAt(position);
+    if (c.size == kUnsetCell) return {};
+    if (c.size == kTrueCell) return "True";
+    if (c.size == kFalseCell) return "False";
+    return std::string_view(chars() + c.offset, c.size);
+}
 
 }  // namespace zelvane

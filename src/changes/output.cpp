@@ -16,19 +16,18 @@ constexpr const char* kRemovalOpen = "<removeCAs><objectId>";
 constexpr const char* kRemovalClose = "</objectId></removeCAs>";
 
 // The value a row hands out: the value id of a drop-down or picker, the stored form of a
-// date, the text of anything else; "" for a row without a value.
-std::string outputValue(const ControlState& s, const Row& row, std::string_view controlType) {
+// date (written into scratch), the text of anything else; "" for a row without a value.
+std::string_view outputValue(const ControlState& s, const Row& row, std::string_view controlType,
+                             std::string& scratch) {
     if (row.kind(col::Value) == CellKind::Unset) return "";
-    if (controlType == "Picker" || controlType == "ComboBox") return row.text(col::valueId);
-    const std::string value(row.textView(col::Value));
-    if (controlType == "Date") {
-        const std::string_view dateType = row.textAt(col::dateType);
-        return storedDateText(
-            value,
-            displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat),
-            dateType);
-    }
-    return value;
+    if (controlType == "Picker" || controlType == "ComboBox") return row.textAt(col::valueId);
+    const std::string_view value = row.textView(col::Value);
+    if (controlType != "Date") return value;
+    const std::string_view dateType = row.textAt(col::dateType);
+    scratch = storedDateText(
+        value, displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat),
+        dateType);
+    return scratch;
 }
 
 // An apply option as "true" or "false". The grid keeps a ticked option as a Boolean, the
@@ -107,8 +106,8 @@ void addValueEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlN
 void addRowEntries(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
                    const Row& row) {
     const std::string_view id = row.textAt(col::AttributeID);
-    const std::string value = outputValue(s, row, row.textAt(col::ControlType));
-    const Entry entry{id, value};
+    std::string scratch;
+    const Entry entry{id, outputValue(s, row, row.textAt(col::ControlType), scratch)};
     if (s.modeIs("CLONE"))
         addMemberEntry(doc, cas, "updateCAs", entry);
     else if (s.modeIs("CREATE"))

@@ -26,12 +26,12 @@ std::string joinDateAndTime(std::string_view value) {
     return joined;
 }
 
-std::string renderText(const std::string& text, const std::string& pattern) {
+std::string renderText(const std::string& text, std::string_view pattern) {
     const auto dt = text::interpretDateTimeText(text);
     return dt ? text::renderDate(*dt, pattern) : text;
 }
 
-std::optional<DateTime> readDisplayText(const std::string& value, const std::string& pattern) {
+std::optional<DateTime> readDisplayText(std::string_view value, std::string_view pattern) {
     if (auto dt = text::readDate(value, pattern)) return dt;
     if (auto dt = text::readStoredDate(value)) return dt;
     return text::interpretDateTimeText(value);
@@ -39,7 +39,7 @@ std::optional<DateTime> readDisplayText(const std::string& value, const std::str
 
 }  // namespace
 
-std::string formatDateText(const std::string& value, const std::string& pattern) {
+std::string formatDateText(std::string_view value, std::string_view pattern) {
     if (value.empty()) return "";
     try {
         return renderText(joinDateAndTime(value), pattern);
@@ -68,17 +68,17 @@ const std::string& displayPatternFor(std::string_view dateType, const std::strin
     return dateTimeFormat;
 }
 
-std::string storedPatternFor(std::string_view dateType) {
+std::string_view storedPatternFor(std::string_view dateType) {
     if (text::equalsIgnoringCase(dateType, kDateOnly)) return "yyyy-MM-dd";
     if (text::equalsIgnoringCase(dateType, kTimeOnly)) return "Thh:mm:ss.S";
     return "yyyy-MM-ddThh:mm:ss.S";
 }
 
-std::string storedDateText(const std::string& displayValue, const std::string& displayPattern,
+std::string storedDateText(std::string_view displayValue, std::string_view displayPattern,
                            std::string_view dateType) {
     if (displayValue.empty()) return "";
     const auto dt = readDisplayText(displayValue, displayPattern);
-    return dt ? text::renderDate(*dt, storedPatternFor(dateType)) : displayValue;
+    return dt ? text::renderDate(*dt, storedPatternFor(dateType)) : std::string(displayValue);
 }
 
 }  // namespace zelvane

@@ -12,7 +12,7 @@ namespace zelvane {
 // everything from its first "." on, and both are joined by one blank before rendering. A text
 // that cannot be read as a date or time is given back as it stands (after that cut and join);
 // "" stays "", and any failure gives "".
-std::string formatDateText(const std::string& value, const std::string& pattern);
+std::string formatDateText(std::string_view value, std::string_view pattern);
 
 // Splits "id, text" into its id and its display text, both with blanks trimmed; further parts
 // after a second comma are dropped. A value without a comma is both id and text, untrimmed.
@@ -26,12 +26,12 @@ const std::string& displayPatternFor(std::string_view dateType, const std::strin
 
 // The pattern a date value is written out with for its dateType: "yyyy-MM-dd" (dateOnly),
 // "Thh:mm:ss.S" (timeOnly) or "yyyy-MM-ddThh:mm:ss.S".
-std::string storedPatternFor(std::string_view dateType);
+std::string_view storedPatternFor(std::string_view dateType);
 
 // Turns a row's display text back into the stored form of its dateType. The text is read with
 // its display pattern, else as a stored value, else as a loosely typed date-time; a text that
 // none of them reads is given back unchanged ("" included).
-std::string storedDateText(const std::string& displayValue, const std::string& displayPattern,
+std::string storedDateText(std::string_view displayValue, std::string_view displayPattern,
                            std::string_view dateType);
 
 }  // namespace zelvane

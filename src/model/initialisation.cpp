@@ -77,13 +77,13 @@ void normaliseValue(ControlState& s, Row& row) {
         row.setText(col::Value, display);
         row.setText(col::valueId, id);
     } else if (controlType == "Date") {
-        const std::string value(row.textAt(col::Value));
         const std::string& pattern = displayPatternFor(row.textAt(col::dateType), s.dateOnlyFormat,
                                                        s.timeOnlyFormat, s.dateTimeFormat);
-        row.setText(col::Value, formatDateText(value, pattern));
+        row.setText(col::Value, formatDateText(row.textAt(col::Value), pattern));
     } else if (controlType == "TextBox") {
-        const bool number = text::equalsIgnoringCase(row.textAt(col::dataType), "Number");
-        row.setText(col::ControlType, number ? "TextBox" : "");
+        // A number text box keeps its control type as it is.
+        if (!text::equalsIgnoringCase(row.textAt(col::dataType), "Number"))
+            row.setText(col::ControlType, "");
     }
 }
 

@@ -99,7 +99,7 @@ void loadDateValue(const ControlState& s, Row& row, std::string_view newValue) {
     if (newValue.empty()) return;
     const std::string& pattern =
         displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat);
-    row.setText(col::Value, formatDateText(std::string(newValue), pattern));
+    row.setText(col::Value, formatDateText(newValue, pattern));
 }
 
 // The values of the rows from the first on, looked up together, up to the first row whose id

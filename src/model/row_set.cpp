@@ -32,15 +32,8 @@ int Row::positionOf(std::string_view key) const {
     return owner_->columnIndex(key);
 }
 
-int Row::positionOf(ColumnKey key) const {
-    if (owner_ == nullptr) return positionOf(key.name);
-    return owner_->columnIndex(key);
-}
 
-const Row::Cell& Row::cellAt(int position) const {
-    if (position < 0 || position >= columns_) throw ZlvError(noColumn(position));
-    return cells()[static_cast<std::size_t>(position)];
-}
+void Row::throwNoColumn(int position) { throw ZlvError(noColumn(position)); }
 
 CellValue Row::value(std::string_view key) const { return value(positionOf(key)); }
 
@@ -53,32 +46,11 @@ CellValue Row::value(int position) const {
 
 CellKind Row::kind(std::string_view key) const { return kind(positionOf(key)); }
 
-CellKind Row::kind(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size == kUnsetCell) return CellKind::Unset;
-    if (c.size == kTrueCell || c.size == kFalseCell) return CellKind::Boolean;
-    return CellKind::Text;
-}
-
-std::optional<std::string_view> Row::textCell(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size > kLargestText) return std::nullopt;
-    return std::string_view(chars() + c.offset, c.size);
-}
-
 std::optional<std::string_view> Row::textCell(std::string_view key) const {
     return textCell(positionOf(key));
 }
 
 std::string_view Row::textView(std::string_view key) const { return textView(positionOf(key)); }
-
-std::string_view Row::textView(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size == kUnsetCell) return {};
-    if (c.size == kTrueCell) return "True";
-    if (c.size == kFalseCell) return "False";
-    return std::string_view(chars() + c.offset, c.size);
-}
 
 std::string Row::text(std::string_view key) const { return std::string(textAt(key)); }
 
@@ -86,15 +58,9 @@ std::string_view Row::textAt(std::string_view key) const {
     return textOfSetCell(positionOf(key), key);
 }
 
-std::string_view Row::textAt(ColumnKey key) const {
-    return textOfSetCell(positionOf(key), key.name);
-}
-
-std::string_view Row::textOfSetCell(int position, std::string_view key) const {
-    if (kind(position) == CellKind::Unset)
-        throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
-                       std::to_string(index_) + " holds no value");
-    return textView(position);
+void Row::throwUnsetCell(std::string_view key) const {
+    throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
+                   std::to_string(index_) + " holds no value");
 }
 
 std::string Row::textOrEmpty(std::string_view key) const {
@@ -300,7 +266,7 @@ int RowSet::lookUpColumn(std::string_view key) const {
     return found;
 }
 
-int RowSet::columnIndex(ColumnKey key) const {
+int RowSet::resolveSlot(ColumnKey key) const {
     if (key.slot < 0 || key.slot >= kColumnKeySlots) return columnIndex(key.name);
     int& position = slotPositions_[static_cast<std::size_t>(key.slot)];
     if (position == kUnresolved) position = findColumn(key.name);
