@@ -45,26 +45,23 @@ class RowFiller {
                 sources_[columns[i].source].push_back(textPositions_.size() - 1);
         }
         texts_.resize(textPositions_.size());
-        loaded_.resize(textPositions_.size());
     }
 
-    // Reads the texts of a row element; returns their total size.
+    // Reads the texts of a row element; returns their total size. A slot not loaded yet holds
+    // a view without data (attribute texts always have some, "" included).
     std::size_t read(const xml::XmlNode& element) {
         std::fill(texts_.begin(), texts_.end(), std::string_view());
-        std::fill(loaded_.begin(), loaded_.end(), false);
-        element.attributes(attributes_);
+        std::size_t place = 0;
         std::size_t bytes = 0;
-        for (std::size_t i = 0; i < attributes_.size(); ++i) {
-            const std::vector<std::size_t>* targets = targetsAt(i, attributes_[i].name);
-            if (targets == nullptr) continue;
-            const std::string_view value = attributes_[i].value;
+        element.forEachAttribute([&](const char* name, const char* value) {
+            const std::vector<std::size_t>* targets = targetsAt(place++, name);
+            if (targets == nullptr) return;
             for (std::size_t t : *targets) {
-                if (loaded_[t]) continue;
-                loaded_[t] = true;
+                if (texts_[t].data() != nullptr) continue;
                 texts_[t] = value;
-                bytes += value.size();
+                bytes += texts_[t].size();
             }
-        }
+        });
         return bytes;
     }
 
@@ -98,9 +95,7 @@ class RowFiller {
     std::vector<int> textPositions_;  // text slot -> column position
     std::unordered_map<std::string_view, std::vector<std::size_t>> sources_;  // name -> slots
     std::vector<Guess> guesses_;
-    std::vector<xml::XmlAttributeView> attributes_;
     std::vector<std::string_view> texts_;
-    std::vector<bool> loaded_;
 };
 
 }  // namespace

@@ -89,11 +89,10 @@ void XmlNode::setAttribute(std::string_view name, std::string_view value) {
     a.set_value(value.data(), value.size());
 }
 
-void XmlNode::attributes(std::vector<XmlAttributeView>& out) const {
-    out.clear();
+void XmlNode::visitAttributes(void (*visit)(void*, const char*, const char*), void* context) const {
     if (isNull()) return;
     for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute())
-        out.push_back({a.name(), a.value()});
+        visit(context, a.name(), a.value());
 }
 
 bool XmlNode::hasChildElements() const {
@@ -246,7 +245,7 @@ std::optional<std::vector<std::string_view>> plainSteps(std::string_view path) {
 void selectPlainPath(const pugi::xml_node& from, const std::vector<std::string_view>& steps,
                      std::size_t step, std::vector<void*>& out) {
     for (pugi::xml_node c : from.children()) {
-        if (c.type() != pugi::node_element || steps[step] != c.name()) continue;
+        if (c.type() != pugi::node_element || !isNamed(c.name(), steps[step])) continue;
         if (step + 1 == steps.size())
             out.push_back(toHandle(c));
         else

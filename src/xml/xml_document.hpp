@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace zelvane::xml {
@@ -15,13 +16,6 @@ namespace zelvane::xml {
 inline constexpr std::size_t kMaxXmlText = 64u * 1024u * 1024u;
 
 class XmlNodeList;
-
-// An attribute's name and text as zero-terminated texts, valid while its document lives
-// unchanged. Lengths are left to the reader, who often needs only some of them.
-struct XmlAttributeView {
-    const char* name;
-    const char* value;
-};
 
 // A handle to an element of a document; valid while its document lives.
 class XmlNode {
@@ -41,8 +35,16 @@ class XmlNode {
     // Adds or replaces an attribute; attributes keep the order they were first set in.
     // Throws ZlvError on a null node.
     void setAttribute(std::string_view name, std::string_view value);
-    // Replaces out with the node's attributes in document order.
-    void attributes(std::vector<XmlAttributeView>& out) const;
+    // Calls visit(name, value) with each attribute's name and text in document order; both
+    // stay valid while the document lives unchanged.
+    template <class Visit>
+    void forEachAttribute(Visit&& visit) const {
+        visitAttributes(
+            [](void* v, const char* name, const char* value) {
+                (*static_cast<std::remove_reference_t<Visit>*>(v))(name, value);
+            },
+            &visit);
+    }
     // True when the node has element children.
     bool hasChildElements() const;
     // The node's own XML text (no indentation, no declaration).
@@ -53,6 +55,7 @@ class XmlNode {
     XmlNodeList childNodes() const;
 
   private:
+    void visitAttributes(void (*visit)(void*, const char*, const char*), void* context) const;
     void attributeViews(const std::string_view* names, std::string_view* out,
                         std::size_t count) const;
 
