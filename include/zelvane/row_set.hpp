@@ -117,6 +117,9 @@ class Row {
     void setValue(std::string_view key, CellValue v);
     void setValue(ColumnKey key, CellValue v) { setValue(positionOf(key), std::move(v)); }
     void setValue(int position, CellValue v);
+    // Replaces the cell value with a Boolean. Throws ZlvError for an unknown column.
+    void setBoolean(int position, bool value);
+    void setBoolean(ColumnKey key, bool value) { setBoolean(positionOf(key), value); }
     // Replaces the cell value with a text; the text may be a view into this row.
     void setText(int position, std::string_view text);
     void setText(std::string_view key, std::string_view text);

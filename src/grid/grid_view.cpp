@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <unordered_map>
 #include <zelvane/error.hpp>
 

@@ -123,7 +123,7 @@ void fillRequiredColl(ControlState& s) {
         s.forEachRow([&](const RowPtr& row) {
             normaliseValue(s, *row);
             rememberAtLoad(s, *row);
-            if (s.modeIs("COPYACROSS")) row->setValue(col::ApplyToAll, true);
+            if (s.modeIs("COPYACROSS")) row->setBoolean(col::ApplyToAll, true);
         });
     } catch (const std::exception& e) {
         s.report("fillRequiredColl: ", e);

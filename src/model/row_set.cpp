@@ -71,11 +71,15 @@ void Row::setValue(std::string_view key, CellValue v) { setValue(positionOf(key)
 
 void Row::setValue(int position, CellValue v) {
     if (const auto* t = std::get_if<std::string>(&v)) return setText(position, *t);
+    if (const auto* b = std::get_if<bool>(&v)) return setBoolean(position, *b);
     (void)cellAt(position);
-    if (const auto* b = std::get_if<bool>(&v))
-        storeMarker(position, *b ? kTrueCell : kFalseCell);
-    else
-        storeMarker(position, kUnsetCell);
+    storeMarker(position, kUnsetCell);
+    notify(position);
+}
+
+void Row::setBoolean(int position, bool value) {
+    (void)cellAt(position);
+    storeMarker(position, value ? kTrueCell : kFalseCell);
     notify(position);
 }
 
