@@ -37,15 +37,6 @@ void select(Harness& h, const std::vector<int>& rows) {
     for (int r : rows) h.platform.grid().selectRow(h.platform.grid().GetRowSet()->row(r));
 }
 
-std::string errorOf(Harness& h, const std::string& xml) {
-    try {
-        h.control.Add(xml);
-    } catch (const zelvane::ZlvError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 TEST(AddAttribute, AppendsTheDefinitionAsItStands) {
     Harness h;
     h.init("RETRIEVAL", defs());
@@ -82,18 +73,6 @@ TEST(AddAttribute, AppendsTheDefinitionAsItStands) {
     EXPECT_EQ(h.cell(6, "Added"), "Added");
     EXPECT_EQ(h.cell(6, "Value"), "");
     EXPECT_TRUE(h.platform.messages().empty());
-}
-
-TEST(AddAttribute, FailsWithoutADefinitionAndAppendsNothing) {
-    Harness h;
-    EXPECT_EQ(errorOf(h, zlvtest::defXml(Def{.caId = "N"})),
-              "Add: there are no rows to add to: call Intialize first");
-    h.init("CREATE", defs());
-    const std::string noDefinition = "Add: the XML text holds no caTemplates element";
-    for (const std::string xml : {"", "not xml", "<caTemplates caId='N'", "<other caId='N'/>",
-                                  "<entityTypes><caTemplates caId='N'/></entityTypes>"})
-        EXPECT_EQ(errorOf(h, xml), noDefinition) << xml;
-    EXPECT_EQ(h.rowCount(), 5);
 }
 
 TEST(RemoveAttributes, RefusalsKeepRowsAndSelection) {
@@ -169,25 +148,6 @@ TEST(RemoveAttributes, AddedBackAndAddedRows) {
     EXPECT_EQ(h.control.GetData(),
               R"(<updateEntityType objectId=""><updateCAs objectId="B" defaultValue=""/>)"
               R"(</updateEntityType>)");
-}
-
-TEST(RemoveAttributes, DuplicateLoadedIdsFailBeforeDeleting) {
-    Harness h;
-    h.init("RETRIEVAL", {Def{.caId = "A"}, Def{.caId = "A"}, Def{.caId = "Z"}});
-    h.platform.clearMessages();
-    select(h, {0, 1});
-    try {
-        h.control.Remove();
-        ADD_FAILURE() << "Remove did not fail";
-    } catch (const zelvane::ZlvError& e) {
-        EXPECT_STREQ(e.what(),
-                     "This key is already associated with an element of this "
-                     "collection: 'A'");
-    }
-    EXPECT_EQ(ids(h), (std::vector<std::string>{"A", "A", "Z"}));
-    EXPECT_EQ(h.control.GetData(),
-              R"(<ca id="A" value=""/><ca id="A" value=""/><ca id="Z" value=""/>)"
-              "<removeCAs><objectId>A</objectId></removeCAs>");
 }
 
 }  // namespace

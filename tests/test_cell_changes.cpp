@@ -110,16 +110,4 @@ TEST(CellClick, ApplyOptionsStayExclusive) {
     EXPECT_TRUE(h.control.IsDataChanged());
 }
 
-TEST(DeleteKeyInGrid, StopsRowDeletionAndRemovesNothing) {
-    Harness h;
-    init(h, "CREATE", {link("A", "E", "", "a"), link("B", "", "A", "b")});
-    ASSERT_TRUE(h.platform.clickRowSelector(0));
-    ASSERT_TRUE(h.platform.pressDeleteInGrid());
-    EXPECT_EQ(h.platform.grid().rowDeletion(), 2);
-    EXPECT_EQ(column(h, "Value"), "a b");
-    EXPECT_EQ(selected(h), "A B");
-    EXPECT_TRUE(h.platform.messages().empty());
-    EXPECT_FALSE(h.control.IsDataChanged());
-}
-
 }  // namespace

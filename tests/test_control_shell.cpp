@@ -5,43 +5,6 @@
 
 using zlvtest::Harness;
 
-TEST(ControlShell, PropertiesStartEmptyAndReadBackExactly) {
-    Harness h;
-    auto& c = h.control;
-    EXPECT_FALSE(c.IsDataChanged());
-    for (const std::string* p :
-         {&c.EntityTypeId(), &c.mode(), &c.DateTimeFormat(), &c.DateOnlyFormat(),
-          &c.TimeOnlyFormat(), &c.AttributeXML(), &c.LayoutXML(), &c.CopyTemplateXML()})
-        EXPECT_EQ(*p, "");
-    const std::string odd = "  Mixed Ü\r\n text  ";
-    c.setEntityTypeId(odd);
-    c.setMode(odd);
-    c.setDateTimeFormat(odd);
-    c.setDateOnlyFormat(odd);
-    c.setTimeOnlyFormat(odd);
-    c.setAttributeXML(odd);
-    c.setLayoutXML(odd);
-    c.setCopyTemplateXML(odd);
-    c.setIsDataChanged(true);
-    for (const std::string* p :
-         {&c.EntityTypeId(), &c.mode(), &c.DateTimeFormat(), &c.DateOnlyFormat(),
-          &c.TimeOnlyFormat(), &c.AttributeXML(), &c.LayoutXML(), &c.CopyTemplateXML()})
-        EXPECT_EQ(*p, odd);
-    EXPECT_TRUE(c.IsDataChanged());
-}
-
-TEST(ControlShell, ChildControlsHaveTheirDesignTimeSettings) {
-    Harness h;
-    auto& p = h.platform;
-    EXPECT_EQ(p.cmdPicker().text(), "Select");
-    EXPECT_EQ(p.text1().container(), &p.picture1());
-    EXPECT_FALSE(p.picture1().visible());
-    EXPECT_FALSE(p.cmdPicker().visible());
-    EXPECT_FALSE(p.dateTimePicker().visible());
-    EXPECT_FALSE(p.comboBox().visible());
-    EXPECT_EQ(p.dateTimePicker().displayFormat(), "yyyy-MM-dd hh:mm");
-}
-
 TEST(ControlShell, GridAlwaysFillsTheControl) {
     Harness h;
     auto& grid = h.platform.grid();
@@ -54,17 +17,6 @@ TEST(ControlShell, GridAlwaysFillsTheControl) {
         EXPECT_EQ(grid.width(), w);
         EXPECT_EQ(grid.height(), hgt);
     }
-}
-
-TEST(ControlShell, BlankDefinitionsChangeNothing) {
-    Harness h;
-    h.init("CREATE", {zlvtest::Def{.caId = "A"}});
-    h.control.setIsDataChanged(true);
-    h.control.setAttributeXML("   ");
-    h.control.Intialize();
-    EXPECT_EQ(h.rowCount(), 1);
-    EXPECT_TRUE(h.control.IsDataChanged());
-    EXPECT_TRUE(h.platform.messages().empty());
 }
 
 TEST(ControlShell, IntializeClearsTheChangeFlagAndRebuilds) {

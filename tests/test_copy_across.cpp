@@ -119,19 +119,6 @@ TEST(CopyAcross, FirstElementForTheRowDecides) {
     EXPECT_TRUE(h.platform.messages().empty());
 }
 
-TEST(CopyAcross, OtherModesIgnoreTheDocument) {
-    for (const std::string mode : {"RETRIEVAL", "CREATE", "CLONE", "copyacross", ""}) {
-        SCOPED_TRACE(mode);
-        Harness h;
-        initWide(h, {Def{.caId = "A"}}, mode);
-        h.platform.grid().column(19).hidden = false;
-        h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="bad"/>)"));
-        EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
-        EXPECT_EQ(activation(h, 0, "ApplyToAll"), kUsable);
-        EXPECT_TRUE(h.platform.messages().empty());
-    }
-}
-
 // A component folder whose layout template spells the apply-option keys in lower case.
 struct LowerCaseKeysFolder {
     LowerCaseKeysFolder() {
@@ -152,19 +139,5 @@ struct LowerCaseKeysFolder {
     ~LowerCaseKeysFolder() { fs::remove_all(path); }
     fs::path path;
 };
-
-TEST(CopyAcross, KeysInOtherCaseMatchNoFlag) {
-    LowerCaseKeysFolder folder;
-    zelvane::headless::HeadlessPlatform platform(folder.path.string());
-    zelvane::ZlvCustomAttr control(platform);
-    control.setMode("COPYACROSS");
-    control.setAttributeXML(zlvtest::definitionsXml({Def{.caId = "A"}}));
-    control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="bad"/>)"));
-    control.Intialize();
-    platform.resize(15000, 4000);
-    ASSERT_EQ(platform.grid().column(19).key, "applytoall");
-    EXPECT_TRUE(platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_TRUE(platform.messages().empty());
-}
 
 }  // namespace

@@ -86,31 +86,6 @@ struct FolderWithoutImages {
     fs::path path;
 };
 
-TEST(RequiredMarkers, MissingStarPictureEndsIntialize) {
-    const struct {
-        std::string mode;
-        bool fails;
-    } cases[] = {{"RETRIEVAL", true}, {"COPYACROSS", true}, {"CREATE", false}, {"CLONE", false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode);
-        FolderWithoutImages folder;
-        zelvane::headless::HeadlessPlatform platform(folder.path.string());
-        zelvane::ZlvCustomAttr control(platform);
-        control.setMode(c.mode);
-        control.setAttributeXML(zlvtest::definitionsXml(requiredDefs()));
-        control.setIsDataChanged(true);
-        control.Intialize();
-        const std::string star = folder.path.string() + "/Images/AppImages/star.ico";
-        EXPECT_EQ(platform.messages(),
-                  c.fails ? std::vector<std::string>{" Intialize File not found: '" + star + "'"}
-                          : std::vector<std::string>{});
-        EXPECT_EQ(control.IsDataChanged(), c.fails);
-        EXPECT_EQ(starred(platform.grid()), std::vector<bool>(4, false));
-        EXPECT_EQ(platform.grid().column(19).hidden, c.mode != "COPYACROSS");
-        EXPECT_EQ(platform.grid().column(7).width, c.mode == "CREATE" ? 2000 : 2500);
-    }
-}
-
 TEST(Initialisation, DuplicateIdIsReportedOnceAndTheLayoutStillApplies) {
     Harness h;
     h.init("RETRIEVAL", {Def{.caId = "A", .controlType = "ComboBox", .defaultValue = "1, x"},

@@ -105,31 +105,6 @@ TEST(Placement, EachControlTypeGetsItsEditor) {
     EXPECT_FALSE(combo.visible() || picker.visible() || button.visible());
 }
 
-TEST(Placement, DatePickerFormatAndValue) {
-    Harness h;
-    h.init("CREATE",
-           {row("A", "Date", "T09:30:00.0", "timeonly"), row("B", "Date", "2007-05-14T18:45"),
-            row("C", "Date", "", "dateOnly"), row("D", "Date", "soon", "other")});
-    h.control.Add(zlvtest::defXml(row("E", "Date", "2008-06-07t10:20:30.5", "DateOnly")));
-    h.control.Add(zlvtest::defXml(row("F", "Date", "2008-6-7 8:09", "dateonly")));
-    const struct {
-        int row;
-        const char* format;
-        DateTime value;
-    } cases[] = {{0, "hh:mm", {1899, 12, 30, 9, 30, 0, 0}},
-                 {1, "dd/MM/yyyy hh:mm", {2007, 5, 14, 18, 45, 0, 0}},
-                 {2, "dd/MM/yyyy", {2007, 5, 14, 18, 45, 0, 0}},
-                 {3, "dd/MM/yyyy hh:mm", {2007, 5, 14, 18, 45, 0, 0}},
-                 {4, "dd/MM/yyyy", {2008, 6, 7, 10, 20, 30, 500}},
-                 {5, "dd/MM/yyyy", {2008, 6, 7, 8, 9, 0, 0}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.row);
-        ASSERT_TRUE(h.platform.startEditing(c.row, "Value"));
-        EXPECT_EQ(h.platform.dateTimePicker().displayFormat(), c.format);
-        EXPECT_EQ(h.platform.dateTimePicker().value(), c.value);
-    }
-}
-
 TEST(Placement, NoEditorWithoutExactControlTypeOrOutsideTheValueColumn) {
     const struct {
         int row;

@@ -33,19 +33,6 @@ TEST(HeadlessGrid, CellRectanglesFollowWidthsAndRows) {
     EXPECT_FALSE(h.platform.cellRect(1, "ControlType"));  // hidden column
 }
 
-TEST(HeadlessGrid, ClickingARowOutOfViewScrollsToIt) {
-    Harness h;
-    h.init("RETRIEVAL", manyRows(40));
-    EXPECT_EQ(h.platform.topRow(), 0);
-    ASSERT_TRUE(h.platform.clickCell(30, "Attribute"));
-    EXPECT_GT(h.platform.topRow(), 0);
-    auto rect = h.platform.cellRect(30, "Attribute");
-    ASSERT_TRUE(rect);
-    EXPECT_LE(rect->top + rect->height, 4000 / 15);
-    EXPECT_EQ(h.platform.grid().activeRow()->index(), 30);
-    EXPECT_FALSE(h.platform.cellRect(0, "Attribute"));  // scrolled out above
-}
-
 TEST(HeadlessGrid, ClickingAColumnBeyondTheRightEdgeScrollsSideways) {
     Harness h;
     h.init("COPYACROSS", manyRows(2));
@@ -59,19 +46,6 @@ TEST(HeadlessGrid, ClickingAColumnBeyondTheRightEdgeScrollsSideways) {
     ASSERT_TRUE(element);
     EXPECT_EQ(element->kind, zelvane::kCellElement);
     EXPECT_EQ(h.platform.grid().column(element->column).key, "ApplyToEmptyOnly");
-}
-
-TEST(HeadlessGrid, HitTestsNameRowSelectorsCellsAndNothing) {
-    Harness h;
-    h.init("RETRIEVAL", manyRows(2));
-    auto& grid = h.platform.grid();
-    auto selector = grid.ElementAtPoint(3, float(kHeaderHeight + kRowHeight + 2), true);
-    ASSERT_TRUE(selector);
-    EXPECT_EQ(selector->kind, zelvane::kRowSelectorElement);
-    EXPECT_EQ(selector->row->index(), 1);
-    EXPECT_FALSE(grid.ElementAtPoint(50, float(kHeaderHeight + 5 * kRowHeight), true));
-    EXPECT_FALSE(grid.ElementAtPoint(-1, 30, true));
-    EXPECT_EQ(grid.ElementAtPoint(50, 5, true)->kind, zelvane::kHeaderElement);
 }
 
 TEST(HeadlessGrid, SwitchingToPixelsKeepsTheControlsSizeOnScreen) {

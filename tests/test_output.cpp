@@ -79,18 +79,6 @@ TEST(Output, EntriesOfEveryMode) {
     }
 }
 
-TEST(Output, CloneWithoutEntityTypeAndEmptyGrids) {
-    Harness h;
-    h.init("CLONE", {Def{.caId = "A", .defaultValue = "v"}});
-    EXPECT_EQ(h.control.GetData(),
-              R"(<updateEntityType objectId=""><updateCAs objectId="A" defaultValue="v"/>)"
-              R"(</updateEntityType>)");
-    h.init("CLONE", {});
-    EXPECT_EQ(h.control.GetData(), R"(<updateEntityType objectId=""/>)");
-    h.init("RETRIEVAL", {});
-    EXPECT_EQ(h.control.GetData(), "");
-}
-
 TEST(Output, RequiredChangesInCreateMode) {
     Harness h;
     h.init("CREATE", {Def{.caId = "A", .defaultValue = "a"},
@@ -130,13 +118,6 @@ TEST(Output, ApplyOptionsFollowTheUsersChoice) {
               R"(applyToEmpty="true" applyToNone="false"/>)"
               R"(<ca id="B" value=""/><caOptions objectId="B" applyToAll="true" )"
               R"(applyToEmpty="false" applyToNone="false"/>)");
-}
-
-TEST(Output, SpecialAndNonAsciiCharacters) {
-    Harness h;
-    h.init("RETRIEVAL", {Def{.caId = "Ü&1", .defaultValue = "a<b> & \"c\" 'd' München ✓"}});
-    EXPECT_EQ(h.control.GetData(),
-              "<ca id=\"Ü&amp;1\" value=\"a&lt;b> &amp; &quot;c&quot; 'd' München ✓\"/>");
 }
 
 TEST(Output, NullValuesAndTheFailureReport) {

@@ -94,19 +94,4 @@ TEST(SetCellValue, WritesANewIdAndClearsTheChainBelowTheActiveRow) {
     }
 }
 
-TEST(SetCellValue, EdgesOfTheEditCell) {
-    Harness h;
-    h.init("CREATE", kChain);
-    h.control.setCellValue("DE", "Germany", true);  // before any placement: nowhere to write
-    EXPECT_EQ(values(h), kLoaded);
-    h.platform.grid().GetRowSet()->row(3)->setValue("valueId", CellValue{});
-    ASSERT_TRUE(h.platform.startEditing(3, "Value"));
-    h.control.setCellValue("", "Nobody", true);  // a row without any id takes every answer
-    EXPECT_EQ(values(h), "France/FR Paris/PAR Main/S1 Nobody/");
-    ASSERT_TRUE(h.platform.clickRowSelector(3));
-    ASSERT_TRUE(h.control.Remove());
-    EXPECT_THROW(h.control.setCellValue("O2", "Bob", true), zelvane::ZlvError);
-    EXPECT_EQ(values(h), "France/FR Paris/PAR Main/S1");
-}
-
 }  // namespace

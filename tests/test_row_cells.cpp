@@ -51,26 +51,6 @@ TEST(RowCells, RandomWritesReadBackAsTheLastValueWritten) {
     }
 }
 
-TEST(RowCells, KindsAndTextViewsFollowTheValue) {
-    RowSet rows(columns(3));
-    auto row = rows.appendRow();
-    EXPECT_EQ(row->kind(0), CellKind::Unset);
-    EXPECT_EQ(row->textView(0), "");
-    EXPECT_FALSE(row->textCell(0));
-    row->setValue(0, true);
-    EXPECT_EQ(row->kind(0), CellKind::Boolean);
-    EXPECT_EQ(row->textView(0), "True");
-    EXPECT_FALSE(row->textCell(0));
-    row->setValue(0, false);
-    EXPECT_EQ(row->textView("c0"), "False");
-    row->setText(0, "");
-    EXPECT_EQ(row->kind(0), CellKind::Text);
-    ASSERT_TRUE(row->textCell(0));
-    EXPECT_EQ(*row->textCell(0), "");
-    EXPECT_THROW(row->textView(3), zelvane::ZlvError);
-    EXPECT_THROW(row->setText(-1, "x"), zelvane::ZlvError);
-}
-
 TEST(RowCells, TextTakenFromTheSameRowIsCopiedWhole) {
     RowSet rows(columns(3));
     auto row = rows.appendRow();
@@ -86,19 +66,6 @@ TEST(RowCells, TextTakenFromTheSameRowIsCopiedWhole) {
     EXPECT_EQ(row->textView(2), "a fairly long text that the row keeps");
     EXPECT_EQ(row->textView(0), "fairly");
     EXPECT_EQ(row->textView(1), "a fairly long text that the row keeps");
-}
-
-TEST(RowCells, BulkWriteSetsEachCellAndLeavesTheOthers) {
-    RowSet rows(columns(4));
-    auto row = rows.appendRow();
-    row->setValue(3, true);
-    row->setTexts({0, 2, 0}, {"first", "second", "again"});
-    EXPECT_EQ(row->textView(0), "again");
-    EXPECT_EQ(row->kind(1), CellKind::Unset);
-    EXPECT_EQ(row->textView(2), "second");
-    EXPECT_EQ(row->value(3), CellValue(true));
-    EXPECT_THROW(row->setTexts({9}, {"x"}), zelvane::ZlvError);
-    EXPECT_EQ(row->textView(0), "again");
 }
 
 TEST(RowCells, DetachedRowKeepsItsCellsByPosition) {

@@ -83,35 +83,6 @@ TEST(RowModel, LoadedRowTakesEveryDefinitionAttribute) {
         EXPECT_TRUE(zelvane::isUnset(h.value(0, key))) << key;
 }
 
-TEST(RowModel, ColumnKeysMatchInAnyCase) {
-    Harness h;
-    h.init("CREATE", {fullDef()});
-    auto row = h.platform.grid().FirstRow();
-    for (const char* key : {"AttributeId", "attributeid", "ATTRIBUTEID", "AttributeID"})
-        EXPECT_EQ(row->text(key), "CA1") << key;
-    EXPECT_EQ(row->text("controlType"), "Picker");
-    EXPECT_EQ(row->text("event"), "Standard");
-    EXPECT_EQ(row->text("ValueListId"), "VL");
-    EXPECT_THROW(row->value("NoSuchColumn"), ZlvError);
-}
-
-TEST(RowModel, RowsWalkInDocumentOrderWithIndexes) {
-    Harness h;
-    std::vector<Def> defs;
-    for (int i = 0; i < 5; ++i) defs.push_back(Def{.caId = "A" + std::to_string(i)});
-    h.init("CREATE", defs);
-    int expected = 0;
-    for (auto row = h.platform.grid().FirstRow(); row; row = row->nextSibling(), ++expected) {
-        EXPECT_EQ(row->index(), expected);
-        EXPECT_EQ(row->text("AttributeID"), "A" + std::to_string(expected));
-        EXPECT_EQ(row->hasNextSibling(), expected < 4);
-    }
-    EXPECT_EQ(expected, 5);
-    EXPECT_EQ(h.platform.grid().RowByIndex(3)->text("AttributeID"), "A3");
-    EXPECT_THROW(h.platform.grid().RowByIndex(5), ZlvError);
-    EXPECT_EQ(h.platform.grid().RowByIndex(2)->previousSibling()->index(), 1);
-}
-
 TEST(RowModel, MissingDefinitionAttributesLoadAsEmptyText) {
     Harness h;
     h.control.setMode("CREATE");

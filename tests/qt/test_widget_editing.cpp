@@ -69,28 +69,6 @@ TEST(WidgetEditing, NumberEntryIsFormattedWhenTheFocusLeaves) {
     EXPECT_FALSE(h.widget.control().IsDataChanged());
 }
 
-TEST(WidgetEditing, EscapeAbandonsTheEntry) {
-    WidgetHarness h;
-    h.init("RETRIEVAL", chainDefs());
-    h.doubleClickCell(3, "Value");
-    QTest::keyClicks(h.widget.textBox(), "123");
-    QTest::keyClick(h.widget.textBox(), Qt::Key_Escape);
-    EXPECT_EQ(h.cell(3, "Value"), "");
-    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
-}
-
-TEST(WidgetEditing, TypingOnAValueCellStartsTheTextBox) {
-    WidgetHarness h;
-    h.init("RETRIEVAL", chainDefs());
-    h.clickCell(3, "Value");
-    QTest::keyClick(h.widget.gridView(), Qt::Key_4);
-    QTest::keyClicks(h.widget.textBox(), ".5");
-    QTest::keyClick(h.widget.textBox(), Qt::Key_Tab);
-    EXPECT_EQ(h.cell(3, "Value"), "4.50");
-    // Tab moved on to the next row with an editor: the date picker of row 4.
-    EXPECT_TRUE(h.widget.dateEdit()->isVisible());
-}
-
 TEST(WidgetEditing, PickerRoundTripThroughTheSignal) {
     WidgetHarness h;
     h.init("RETRIEVAL", chainDefs());
@@ -126,26 +104,6 @@ TEST(WidgetEditing, DatePickedWithTheKeyboardUsesTheDateOnlyPattern) {
     EXPECT_FALSE(date->isVisible());
 }
 
-TEST(WidgetEditing, DropDownChoiceWithAProvider) {
-    WidgetHarness h;
-    h.widget.control().setValueListProvider([](const std::string& list, const std::string&) {
-        std::vector<zelvane::ListEntry> entries;
-        if (list == "VL_COLOR") entries = {{"1", "Red"}, {"2", "Blue"}, {"3", "Green"}};
-        return entries;
-    });
-    h.init("RETRIEVAL", chainDefs());
-    h.doubleClickCell(5, "Value");
-    QComboBox* combo = h.widget.dropDown();
-    ASSERT_TRUE(combo->isVisible());
-    ASSERT_EQ(combo->count(), 3);
-    EXPECT_EQ(combo->currentText(), "Red");
-    combo->setCurrentIndex(0);
-    QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(h.cell(5, "Value"), "Blue");
-    EXPECT_EQ(h.cell(5, "valueId"), "2");
-    EXPECT_TRUE(h.widget.control().IsDataChanged());
-}
-
 TEST(WidgetEditing, ApplyOptionsStayExclusiveAndFollowTheCopyTemplate) {
     WidgetHarness h;
     h.widget.control().setCopyTemplateXML(
@@ -161,20 +119,6 @@ TEST(WidgetEditing, ApplyOptionsStayExclusiveAndFollowTheCopyTemplate) {
     EXPECT_EQ(h.cell(3, "ApplyToAll"), "0");
     EXPECT_EQ(h.cell(3, "ApplyToNone"), "0");
     EXPECT_TRUE(h.widget.control().IsDataChanged());
-}
-
-TEST(WidgetEditing, RemoveASelectedParentWithItsChain) {
-    WidgetHarness h;
-    h.init("RETRIEVAL", chainDefs());
-    h.clickRowSelector(0);
-    EXPECT_TRUE(h.widget.Remove());
-    EXPECT_EQ(h.widget.gridView()->model()->rowCount(), 3);
-    EXPECT_EQ(h.cell(0, "AttributeID"), "D");
-    const std::string out = h.widget.GetData();
-    EXPECT_NE(out.find("<removeCAs><objectId>A</objectId></removeCAs><removeCAs><objectId>B"
-                       "</objectId></removeCAs><removeCAs><objectId>C</objectId></removeCAs>"),
-              std::string::npos)
-        << out;
 }
 
 TEST(WidgetEditing, TabAndShiftTabSkipRowsWithoutAnEditor) {

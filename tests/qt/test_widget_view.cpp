@@ -60,19 +60,6 @@ TEST(WidgetView, ColumnsFollowTheModeLayoutInPixels) {
     EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
 }
 
-TEST(WidgetView, RequiredRowsCarryTheStarInRetrievalOnly) {
-    for (const char* mode : {"RETRIEVAL", "CREATE"}) {
-        WidgetHarness h;
-        h.init(mode, sampleDefs());
-        auto* model = h.widget.gridView()->model();
-        const bool retrieval = std::string(mode) == "RETRIEVAL";
-        EXPECT_EQ(!model->headerData(0, Qt::Vertical, Qt::DecorationRole).isNull(), retrieval);
-        EXPECT_TRUE(model->headerData(1, Qt::Vertical, Qt::DecorationRole).isNull());
-        EXPECT_EQ(!model->headerData(2, Qt::Vertical, Qt::DecorationRole).isNull(), retrieval);
-        EXPECT_TRUE(h.messages.empty()) << h.messages.front();
-    }
-}
-
 TEST(WidgetView, CheckCellsAndDisabledCells) {
     WidgetHarness h;
     h.init("CLONE", sampleDefs());
