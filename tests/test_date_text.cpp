@@ -5,11 +5,9 @@
 
 #include <optional>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "model/date_text.hpp"
 #include "text/date_pattern.hpp"
 
 namespace {
@@ -112,42 +110,6 @@ TEST(ReadDate, ReadsBackWhatRenderDateWrote) {
               full);
     EXPECT_EQ(readDate(renderDate(full, "d MMMM yyyy h:m:s.SSS a/p"), "d MMMM yyyy h:m:s.SSS a/p"),
               full);
-}
-
-TEST(FormatDateText, SplitsAtTCutsTheFractionAndRenders) {
-    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
-        {"", "yyyy-MM-dd", ""},
-        {"", "", ""},
-        {"2007-05-14T09:30:00.5", "yyyy-MM-dd", "2007-05-14"},
-        {"T09:30:00.0", "hh:mm", "09:30"},
-        {"2007-05-14t09:30:00.0", "dd/MM/yyyy hh:mm", "14/05/2007 09:30"},
-        {"2007-05-14T09:30:00.0", "", "2007-05-14 09:30:00"},
-        {"2007-05-14T09:30:00.9Textra", "hh:mm:ss.S", "09:30:00.0"},
-        {"2007-05-14", "d MMMM yyyy", "14 May 2007"},
-        {"2007-05-14", "", "2007-05-14"},
-        {"T00:00:00.0", "", "00:00:00"},
-        {"T13:05:00.0", "h:mm AM/PM", "1:05 PM"},
-        {"abc", "yyyy", "abc"},
-        {"not a date", "yyyy", "no  a da"},
-        {"Tuesday", "yyyy", " uesday"},
-        {"2007-02-30", "yyyy", "2007-02-30"},
-    };
-    for (const auto& [value, pattern, expected] : cases)
-        EXPECT_EQ(zelvane::formatDateText(value, pattern), expected) << value << " / " << pattern;
-}
-
-// What the loader shows, read back by the output, gives the stored value again.
-TEST(StoredDateText, UndoesFormatDateText) {
-    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
-        {"2007-05-14", "dd MMM yyyy", "dateOnly"},
-        {"T09:30:05.0", "h:mm:ss AM/PM", "timeOnly"},
-        {"2007-05-14T23:30:05.0", "d/M/yy H:mm:ss", ""},
-        {"2007-05-14T23:30:05.0", "", ""},
-    };
-    for (const auto& [stored, pattern, dateType] : cases) {
-        const std::string shown = zelvane::formatDateText(stored, pattern);
-        EXPECT_EQ(zelvane::storedDateText(shown, pattern, dateType), stored) << shown;
-    }
 }
 
 }  // namespace

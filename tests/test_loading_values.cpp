@@ -142,17 +142,6 @@ TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
     }
 }
 
-TEST(LoadingValues, NothingToLoadInto) {
-    Harness h;
-    std::string values = zlvtest::valuesXml({{"A", "1"}});
-    h.control.SetData(values);
-    std::string notXml = "<cas><ca id=";
-    h.init("RETRIEVAL", {Def{.caId = "A", .defaultValue = "a"}});
-    h.control.SetData(notXml);
-    EXPECT_EQ(h.cell(0, "Value"), "a");
-    EXPECT_TRUE(h.platform.messages().empty());
-}
-
 }  // namespace
 
 // Many rows, their values in reverse order with ids in other letter cases (some non-ASCII),

@@ -202,41 +202,6 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
     }
 }
 
-TEST(ValidationPasses, ApplyOptionCellsInCopyAcross) {
-    const CellValue unset;
-    const struct {
-        std::string mode;
-        CellValue all, emptyOnly, none;
-        bool asked;
-    } cases[] = {
-        {"COPYACROSS", true, unset, unset, false},  // as Intialize leaves it
-        {"COPYACROSS", false, false, unset, true},
-        {"COPYACROSS", false, false, true, true},  // ApplyToNone alone does not count
-        {"COPYACROSS", std::string("0"), std::string("false"), std::string("1"), true},
-        {"COPYACROSS", std::string("FALSE"), false, unset, true},
-        {"COPYACROSS", false, unset, unset, false},
-        {"COPYACROSS", false, true, unset, false},
-        {"COPYACROSS", std::string("1"), false, unset, false},
-        {"COPYACROSS", std::string("no"), false, unset, false},
-        {"COPYACROSS", std::string(""), false, unset, false},
-        {"RETRIEVAL", false, false, true, false},
-        {"copyacross", false, false, true, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode + " " + zelvane::cellTextOrEmpty(c.all) + "/" +
-                     zelvane::cellTextOrEmpty(c.emptyOnly));
-        for (const CellValue& value : {CellValue(std::string("red")), CellValue()}) {
-            zlvtest::Harness h;
-            load(h, c.mode, {{.name = "Colour", .value = value}});
-            setCell(h, 0, "ApplyToAll", c.all);
-            setCell(h, 0, "ApplyToEmptyOnly", c.emptyOnly);
-            setCell(h, 0, "ApplyToNone", c.none);
-            expectOutcome(retrieval(h), c.asked ? "\r\nSelect an Apply option for Colour." : "");
-            expectOutcome(create(h), "");
-        }
-    }
-}
-
 TEST(ValidationPasses, BadBoundThrowsAndKeepsEarlierMessages) {
     const R earlier{.name = "Code", .value = std::string("abcd"), .maxLength = "3"};
     const R after{.name = "Ref", .value = std::string("a/b")};

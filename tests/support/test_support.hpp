@@ -40,17 +40,6 @@ std::string definitionsXml(const std::vector<Def>& defs);
 // <cas> holding one <ca id value/> per pair.
 std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& values);
 
-// The description of the ZlvError the call throws, or "no error".
-template <class Call>
-std::string errorOf(Call call) {
-    try {
-        call();
-    } catch (const zelvane::ZlvError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 // A control on the headless platform with the shipped resources.
 struct Harness {
     Harness();
