@@ -8,19 +8,6 @@ using zelvane::CellValue;
 using zelvane::KeyedCollection;
 using zelvane::ZlvError;
 
-TEST(KeyedCollection, KeepsInsertionOrderAndItemsAsStored) {
-    KeyedCollection c;
-    c.Add(std::string("first"), std::string("k1"));
-    c.Add(CellValue{}, std::string("k2"));
-    c.Add(true);
-    ASSERT_EQ(c.Count(), 3u);
-    EXPECT_EQ(std::get<std::string>(c.Item(1)), "first");
-    EXPECT_TRUE(zelvane::isUnset(c.Item(2)));
-    EXPECT_TRUE(std::get<bool>(c.Item(3)));
-    EXPECT_FALSE(c.KeyAt(3).has_value());
-    EXPECT_EQ(*c.KeyAt(2), "k2");
-}
-
 TEST(KeyedCollection, KeysCompareIgnoringCaseBeyondAscii) {
     KeyedCollection c;
     c.Add(std::string("v"), std::string("Straße_Ä"));

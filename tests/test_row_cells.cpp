@@ -68,13 +68,3 @@ TEST(RowCells, TextTakenFromTheSameRowIsCopiedWhole) {
     EXPECT_EQ(row->textView(1), "a fairly long text that the row keeps");
 }
 
-TEST(RowCells, DetachedRowKeepsItsCellsByPosition) {
-    RowSet rows(columns(2));
-    auto row = rows.appendRow();
-    row->setText(1, "kept");
-    rows.removeRows({row});
-    EXPECT_EQ(row->textView(1), "kept");
-    row->setText(1, "changed after removal");
-    EXPECT_EQ(row->textView(1), "changed after removal");
-    EXPECT_THROW(row->textView("C1"), zelvane::ZlvError);
-}
