@@ -73,16 +73,9 @@ class RowFiller {
         const std::vector<std::size_t>* targets = nullptr;
     };
 
-    // Compared byte by byte: the stored name is never measured first.
-    static bool sameName(const std::string& known, const char* name) {
-        std::size_t i = 0;
-        while (i < known.size() && known[i] == name[i]) ++i;
-        return i == known.size() && name[i] == '\0';
-    }
-
     // The text slots an attribute name loads, or null when none.
     const std::vector<std::size_t>* targetsAt(std::size_t place, const char* name) {
-        if (place < guesses_.size() && sameName(guesses_[place].name, name))
+        if (place < guesses_.size() && xml::isNamed(name, guesses_[place].name))
             return guesses_[place].targets;
         auto it = sources_.find(name);
         const std::vector<std::size_t>* targets = it == sources_.end() ? nullptr : &it->second;

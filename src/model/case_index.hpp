@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
+#include <zelvane/error.hpp>
 
 #include "text/unicode.hpp"
 
@@ -83,6 +85,16 @@ void findAll(const Slots& slots, const std::vector<std::string_view>& keys, cons
             if (held != 0) out[base + j] = (held & kPositionBits) - 1;
         }
     }
+}
+
+// The errors of a keyed lookup: a second key equal ignoring case, and a key nobody holds.
+inline ZlvError duplicateKeyError(std::string_view key) {
+    return ZlvError("This key is already associated with an element of this collection: '" +
+                    std::string(key) + "'");
+}
+inline ZlvError missingKeyError(std::string_view key) {
+    return ZlvError("Invalid procedure call or argument: no item with the key '" +
+                    std::string(key) + "'");
 }
 
 // Doubles the slots, re-placing the held ones by their tags.

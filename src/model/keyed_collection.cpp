@@ -14,8 +14,7 @@ void KeyedCollection::Add(CellValue item, std::optional<std::string> key) {
     if (keyed && !index(entries_.size() - 1)) {
         const std::string duplicate = std::move(*entries_.back().key);
         entries_.pop_back();
-        throw ZlvError("This key is already associated with an element of this collection: '" +
-                       duplicate + "'");
+        throw case_index::duplicateKeyError(duplicate);
     }
 }
 
@@ -29,9 +28,7 @@ const CellValue& KeyedCollection::Item(std::size_t position) const {
 
 const CellValue& KeyedCollection::Item(std::string_view key) const {
     std::size_t p = positionOf(key);
-    if (p == std::string::npos)
-        throw ZlvError("Invalid procedure call or argument: no item with the key '" +
-                       std::string(key) + "'");
+    if (p == std::string::npos) throw case_index::missingKeyError(key);
     return entries_[p].item;
 }
 
@@ -50,9 +47,7 @@ const std::optional<std::string>& KeyedCollection::KeyAt(std::size_t position) c
 
 void KeyedCollection::Remove(std::string_view key) {
     std::size_t p = positionOf(key);
-    if (p == std::string::npos)
-        throw ZlvError("Invalid procedure call or argument: no item with the key '" +
-                       std::string(key) + "'");
+    if (p == std::string::npos) throw case_index::missingKeyError(key);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(p));
     reindex();
 }

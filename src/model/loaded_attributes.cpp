@@ -13,8 +13,7 @@ void LoadedAttributes::add(std::string_view id, CellValue requiredAtLoad) {
                            [&](std::size_t i) -> std::string_view { return entries_[i].id; });
     if (added) return;
     entries_.pop_back();
-    throw ZlvError("This key is already associated with an element of this collection: '" +
-                   std::string(id) + "'");
+    throw case_index::duplicateKeyError(id);
 }
 
 std::size_t LoadedAttributes::positionOf(std::string_view id) const {
@@ -37,9 +36,7 @@ bool LoadedAttributes::contains(std::string_view id) const noexcept {
 
 const CellValue& LoadedAttributes::requiredAtLoad(std::string_view id) const {
     const std::size_t p = positionOf(id);
-    if (p == std::string_view::npos)
-        throw ZlvError("Invalid procedure call or argument: no item with the key '" +
-                       std::string(id) + "'");
+    if (p == std::string_view::npos) throw case_index::missingKeyError(id);
     return entries_[p].required;
 }
 

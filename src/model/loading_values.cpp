@@ -67,8 +67,7 @@ class ValueIndex {
     void add(std::string_view id, std::string_view value) {
         entries_.push_back({id, value});
         if (!case_index::insert(slots_, used_, entries_.size() - 1, idAt()))
-            throw ZlvError("This key is already associated with an element of this collection: '" +
-                           std::string(id) + "'");
+            throw case_index::duplicateKeyError(id);
     }
 
     xml::XmlDocument doc_;

@@ -32,7 +32,6 @@ int Row::positionOf(std::string_view key) const {
     return owner_->columnIndex(key);
 }
 
-
 void Row::throwNoColumn(int position) { throw ZlvError(noColumn(position)); }
 
 CellValue Row::value(std::string_view key) const { return value(positionOf(key)); }

@@ -39,17 +39,6 @@ std::string XmlNode::attribute(std::string_view name) const {
     return toNode(handle_).attribute(std::string(name).c_str()).value();
 }
 
-namespace {
-
-// Compared byte by byte so that the stored name is never measured first.
-bool isNamed(const char* stored, std::string_view name) {
-    std::size_t i = 0;
-    while (i < name.size() && stored[i] != '\0' && stored[i] == name[i]) ++i;
-    return i == name.size() && stored[i] == '\0';
-}
-
-}  // namespace
-
 std::string_view XmlNode::attributeView(std::string_view name) const {
     if (isNull()) return {};
     for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute())

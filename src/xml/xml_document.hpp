@@ -17,6 +17,14 @@ inline constexpr std::size_t kMaxXmlText = 64u * 1024u * 1024u;
 
 class XmlNodeList;
 
+// True when the zero-terminated name a document holds equals name. Compared byte by byte, so
+// that the stored name is never measured first.
+inline bool isNamed(const char* stored, std::string_view name) {
+    std::size_t i = 0;
+    while (i < name.size() && stored[i] != '\0' && stored[i] == name[i]) ++i;
+    return i == name.size() && stored[i] == '\0';
+}
+
 // A handle to an element of a document; valid while its document lives.
 class XmlNode {
   public:
