@@ -67,4 +67,3 @@ TEST(RowCells, TextTakenFromTheSameRowIsCopiedWhole) {
     EXPECT_EQ(row->textView(0), "fairly");
     EXPECT_EQ(row->textView(1), "a fairly long text that the row keeps");
 }
-

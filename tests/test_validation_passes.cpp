@@ -192,6 +192,33 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
           {.name = "Qty", .dataType = "Number", .value = std::string("12")}},
          "",
          ""},
+        {"bounds compare as the nearest doubles, short and long numbers alike",
+         "RETRIEVAL",
+         {{.name = "Tenth",
+           .dataType = "number",
+           .value = std::string("0.3"),
+           .minVal = "0.1",
+           .maxVal = "0.3",
+           .places = "1"},
+          {.name = "Long",
+           .dataType = "number",
+           .value = std::string("123456789012345.6"),
+           .maxVal = "1234567890123456e-1",
+           .places = "1"},
+          {.name = "Nearest",
+           .dataType = "number",
+           .value = std::string("0.29999999999999999999"),
+           .maxVal = "0.3",
+           .places = "20"},
+          {.name = "Above",
+           .dataType = "number",
+           .value = std::string("0.30000000000000004"),
+           .maxVal = "0.3",
+           .places = "17"}},
+         "Please specify a valid default value for Above.\r\nThe value must be less than or equal "
+         "to 0.3.",
+         "Please specify a valid default value for Above.\r\nThe value must be less than or equal "
+         "to 0.3."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -40,7 +40,6 @@ void expectOutcome(const Pass& pass, const std::string& expected) {
     EXPECT_EQ(pass.hasError, !expected.empty());
 }
 
-
 TEST(IsFreeOfForbiddenChars, RefusesEachOfTheFourteen) {
     const std::string forbidden = "/\\:*;'?>\"<|,&%";
     ASSERT_EQ(forbidden.size(), 14u);

@@ -88,3 +88,22 @@ TEST(XmlService, InPlaceLoadAgreesWithCopyingLoad) {
         EXPECT_EQ(inPlace.selectNodes("/r/a").size(), copied.selectNodes("/r/a").size()) << text;
     }
 }
+
+TEST(XmlService, ChildrenXmlIsTheTextBetweenTheTags) {
+    const struct {
+        std::string text, children;
+    } cases[] = {
+        {"<cas><ca id=\"1\" v=\"a&lt;b\"/><ca><x/>t</ca>text<!--c--></cas>",
+         "<ca id=\"1\" v=\"a&lt;b\"/><ca><x/>t</ca>text"},
+        {"<cas kind=\"k\"><ca id=\"1\"/><ca id=\"2\"/></cas>", "<ca id=\"1\"/><ca id=\"2\"/>"},
+        {"<cas/>", ""},
+        {"<cas>only text</cas>", "only text"},
+    };
+    for (const auto& c : cases) {
+        XmlDocument doc;
+        ASSERT_TRUE(doc.loadXml(c.text)) << c.text;
+        std::string out = "kept";
+        doc.firstElementByName("cas").appendChildrenXml(out);
+        EXPECT_EQ(out, "kept" + c.children) << c.text;
+    }
+}

@@ -52,8 +52,8 @@ struct Entry {
 xml::XmlNode addMemberEntry(xml::XmlDocument& doc, const xml::XmlNode& cas, const char* name,
                             const Entry& entry) {
     xml::XmlNode node = doc.createElement(name, cas);
-    node.setAttribute("objectId", entry.id);
-    node.setAttribute("defaultValue", entry.value);
+    node.appendAttribute("objectId", entry.id);
+    node.appendAttribute("defaultValue", entry.value);
     return node;
 }
 
@@ -65,7 +65,7 @@ void addLoadedCreateEntry(const ControlState& s, xml::XmlDocument& doc, const xm
     const std::string required = row.text(col::Required);
     const std::string requiredAtLoad = cellText(s.loadedCAs.requiredAtLoad(entry.id));
     if (!text::equalsIgnoringCase(required, requiredAtLoad))
-        node.setAttribute("mandatory", required);
+        node.appendAttribute("mandatory", required);
 }
 
 // An added row with a parent updates its attribute with its Required text; one without a
@@ -74,7 +74,7 @@ void addAddedCreateEntry(xml::XmlDocument& doc, const xml::XmlNode& cas, const R
                          const Entry& entry) {
     const std::string required = row.text(col::Required);
     if (!row.text(col::ParentAttributeID).empty()) {
-        addMemberEntry(doc, cas, "updateCAs", entry).setAttribute("mandatory", required);
+        addMemberEntry(doc, cas, "updateCAs", entry).appendAttribute("mandatory", required);
         return;
     }
     const bool mandatory = text::equalsIgnoringCase(required, "true");
@@ -92,14 +92,14 @@ void addCreateEntry(const ControlState& s, xml::XmlDocument& doc, const xml::Xml
 void addValueEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
                    const Row& row, const Entry& entry) {
     xml::XmlNode ca = doc.createElement("ca", cas);
-    ca.setAttribute("id", entry.id);
-    ca.setAttribute("value", entry.value);
+    ca.appendAttribute("id", entry.id);
+    ca.appendAttribute("value", entry.value);
     if (!s.modeIs("COPYACROSS")) return;
     xml::XmlNode options = doc.createElement("caOptions", cas);
-    options.setAttribute("objectId", entry.id);
-    options.setAttribute("applyToAll", applyOptionText(row.value(col::ApplyToAll)));
-    options.setAttribute("applyToEmpty", applyOptionText(row.value(col::ApplyToEmptyOnly)));
-    options.setAttribute("applyToNone", applyOptionText(row.value(col::ApplyToNone)));
+    options.appendAttribute("objectId", entry.id);
+    options.appendAttribute("applyToAll", applyOptionText(row.value(col::ApplyToAll)));
+    options.appendAttribute("applyToEmpty", applyOptionText(row.value(col::ApplyToEmptyOnly)));
+    options.appendAttribute("applyToNone", applyOptionText(row.value(col::ApplyToNone)));
 }
 
 // Adds the row's entries under cas, shaped by the mode.
@@ -120,11 +120,10 @@ void addRowEntries(const ControlState& s, xml::XmlDocument& doc, const xml::XmlN
 // attribute removed since initialisation, in the order of removal. The entries are counted
 // as a node list, whose 16-bit count fails beyond 32767 entries.
 std::string joinedEntries(const ControlState& s, const xml::XmlDocument& doc) {
-    const xml::XmlNodeList entries = doc.firstElementByName("cas").childNodes();
-    const std::int16_t count = entries.length();
+    const xml::XmlNode cas = doc.firstElementByName("cas");
+    (void)cas.childNodes().length();
     std::string result;
-    for (std::int16_t i = 0; i < count; ++i)
-        entries.item(static_cast<std::size_t>(i)).appendOuterXml(result);
+    cas.appendChildrenXml(result);
     for (std::size_t i = 1; i <= s.removedCAColl.Count(); ++i)
         result += kRemovalOpen + cellText(s.removedCAColl.Item(i)) + kRemovalClose;
     return result;

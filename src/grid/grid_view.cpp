@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <unordered_map>
 #include <zelvane/error.hpp>
 
@@ -55,10 +56,11 @@ class RowFiller {
         element.forEachAttribute([&](const char* name, const char* value) {
             const std::vector<std::size_t>* targets = targetsAt(place++, name);
             if (targets == nullptr) return;
+            const std::string_view text = value;
             for (std::size_t t : *targets) {
                 if (texts_[t].data() != nullptr) continue;
-                texts_[t] = value;
-                bytes += texts_[t].size();
+                texts_[t] = text;
+                bytes += text.size();
             }
         });
         return bytes;
@@ -75,7 +77,7 @@ class RowFiller {
 
     // The text slots an attribute name loads, or null when none.
     const std::vector<std::size_t>* targetsAt(std::size_t place, const char* name) {
-        if (place < guesses_.size() && xml::isNamed(name, guesses_[place].name))
+        if (place < guesses_.size() && std::strcmp(name, guesses_[place].name.c_str()) == 0)
             return guesses_[place].targets;
         auto it = sources_.find(name);
         const std::vector<std::size_t>* targets = it == sources_.end() ? nullptr : &it->second;

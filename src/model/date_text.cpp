@@ -13,22 +13,22 @@ namespace {
 constexpr std::string_view kDateOnly = "dateOnly";
 constexpr std::string_view kTimeOnly = "timeOnly";
 
-// "date T time.fraction" becomes "date time"; a value without T stays as it is.
-std::string joinDateAndTime(std::string_view value) {
+// "date T time.fraction" becomes "date time" in joined; a value without T stays as it is.
+// Gives the text to read: value itself or joined.
+std::string_view joinDateAndTime(std::string_view value, std::string& joined) {
     const std::size_t t = value.find_first_of("Tt");
-    if (t == std::string_view::npos) return std::string(value);
+    if (t == std::string_view::npos) return value;
     const std::size_t timeEnd = value.find_first_of("Tt", t + 1);
     std::string_view timePart = value.substr(t + 1, timeEnd - (t + 1));
     timePart = timePart.substr(0, timePart.find('.'));
-    std::string joined;
     joined.reserve(t + 1 + timePart.size());
     joined.append(value.substr(0, t)).append(1, ' ').append(timePart);
     return joined;
 }
 
-std::string renderText(const std::string& text, std::string_view pattern) {
+std::string renderText(std::string_view text, std::string_view pattern) {
     const auto dt = text::interpretDateTimeText(text);
-    return dt ? text::renderDate(*dt, pattern) : text;
+    return dt ? text::renderDate(*dt, pattern) : std::string(text);
 }
 
 std::optional<DateTime> readDisplayText(std::string_view value, std::string_view pattern) {
@@ -42,7 +42,14 @@ std::optional<DateTime> readDisplayText(std::string_view value, std::string_view
 std::string formatDateText(std::string_view value, std::string_view pattern) {
     if (value.empty()) return "";
     try {
-        return renderText(joinDateAndTime(value), pattern);
+        // A value in a stored shape reads as it would through the joined text, which drops
+        // the fraction of the second.
+        if (std::optional<DateTime> stored = text::readStoredDate(value)) {
+            stored->millisecond = 0;
+            return text::renderDate(*stored, pattern);
+        }
+        std::string joined;
+        return renderText(joinDateAndTime(value, joined), pattern);
     } catch (const std::exception&) {
         return "";
     }

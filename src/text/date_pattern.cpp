@@ -1,8 +1,8 @@
 #include "text/date_pattern.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <array>
+#include <charconv>
 #include <chrono>
 #include <cstddef>
 #include <vector>
@@ -223,6 +223,18 @@ bool hasAmPm(const std::vector<Token>& tokens) {
 
 // Appends the number with at least width digits, zeros in front, a minus sign before them.
 void appendPadded(std::string& out, long long value, std::size_t width) {
+    if (value >= 0 && value < 10000 && width <= 4) {
+        // The fields of a valid date: one append of at most four digits.
+        const std::size_t count = std::max<std::size_t>(width, value < 10     ? 1
+                                                               : value < 100  ? 2
+                                                               : value < 1000 ? 3
+                                                                              : 4);
+        char small[4];
+        auto v = static_cast<int>(value);
+        for (std::size_t i = count; i-- > 0; v /= 10) small[i] = static_cast<char>('0' + v % 10);
+        out.append(small, count);
+        return;
+    }
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value < 0 ? -value : value).ptr;
     const auto count = static_cast<std::size_t>(end - digits);
@@ -231,11 +243,14 @@ void appendPadded(std::string& out, long long value, std::size_t width) {
     out.append(digits, count);
 }
 
+// The first width digits of the milliseconds as three digits, zeros after them.
 void appendFraction(std::string& out, int millisecond, std::size_t width) {
-    std::string digits;
-    appendPadded(digits, std::clamp(millisecond, 0, 999), 3);
-    digits.resize(width, '0');
-    out += digits;
+    const int ms = std::clamp(millisecond, 0, 999);
+    const char digits[3] = {static_cast<char>('0' + ms / 100),
+                            static_cast<char>('0' + ms / 10 % 10),
+                            static_cast<char>('0' + ms % 10)};
+    out.append(digits, std::min<std::size_t>(width, 3));
+    if (width > 3) out.append(width - 3, '0');
 }
 
 void appendMonthName(std::string& out, int month, std::size_t width) {
@@ -516,6 +531,7 @@ std::string renderDate(const DateTime& dt, std::string_view pattern) {
     const std::vector<Token>& tokens = tokensOf(pattern);
     const bool twelveHour = hasAmPm(tokens);
     std::string out;
+    out.reserve(32);
     for (const Token& t : tokens) appendToken(out, t, dt, twelveHour);
     return out;
 }
@@ -528,8 +544,7 @@ std::optional<DateTime> readDate(std::string_view text, std::string_view pattern
 }
 
 std::optional<DateTime> interpretDateTimeText(std::string_view text) {
-    const std::string trimmed = trimBlanks(text);
-    Cursor cursor(trimmed);
+    Cursor cursor(trimBlanksView(text));
     DateTime dt;
     const bool hasDate = readLooseDate(cursor, dt);
     if (hasDate && cursor.atEnd()) return validated(dt);

@@ -90,11 +90,30 @@ bool isZero(const DecimalParts& parts) {
     return parts.digits.find_first_not_of('0') == std::string::npos;
 }
 
+// Numbers of at most 15 significant digits scaled by at most 10^22: the digits and the power
+// are both exact doubles, so one multiplication or division rounds correctly, as a full
+// conversion would. Gives false for other numbers.
+bool toDoubleExactly(const DecimalParts& parts, std::size_t first, std::size_t last,
+                     double& value) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (last - first >= 15) return false;
+    const long long scale = parts.intCount - static_cast<long long>(last) - 1 + parts.exponent;
+    if (scale > 22 || scale < -22) return false;
+    long long mantissa = 0;
+    for (std::size_t i = first; i <= last; ++i) mantissa = mantissa * 10 + (parts.digits[i] - '0');
+    const auto m = static_cast<double>(mantissa);
+    value = scale >= 0 ? m * kPowers[scale] : m / kPowers[-scale];
+    return true;
+}
+
 double toDouble(const DecimalParts& parts) {
     const double sign = parts.negative ? -1.0 : 1.0;
     const std::size_t first = parts.digits.find_first_not_of('0');
     if (first == std::string::npos) return sign * 0.0;
     const std::size_t last = parts.digits.find_last_not_of('0');
+    if (double exact = 0.0; toDoubleExactly(parts, first, last, exact)) return sign * exact;
     const long long scientific =
         parts.intCount - static_cast<long long>(first) - 1 + parts.exponent;
     if (scientific > kOverflowExponent) return sign * std::numeric_limits<double>::infinity();

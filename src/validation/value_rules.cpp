@@ -1,6 +1,7 @@
 #include "validation/value_rules.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 
@@ -139,7 +140,15 @@ int countDecimalPoints(std::string_view text) {
 }
 
 bool isFreeOfForbiddenChars(std::string_view text) {
-    return text.find_first_of(kForbiddenChars) == std::string_view::npos;
+    // One table lookup per character: every value of a validation pass goes through here.
+    static constexpr auto kForbidden = [] {
+        std::array<bool, 256> table{};
+        for (char c : kForbiddenChars) table[static_cast<unsigned char>(c)] = true;
+        return table;
+    }();
+    for (char c : text)
+        if (kForbidden[static_cast<unsigned char>(c)]) return false;
+    return true;
 }
 
 void checkNumberValue(std::string_view allowedDecimalPlaces, std::string_view name,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <pugixml.hpp>
@@ -78,6 +79,13 @@ void XmlNode::setAttribute(std::string_view name, std::string_view value) {
     a.set_value(value.data(), value.size());
 }
 
+void XmlNode::appendAttribute(const char* name, std::string_view value) {
+    if (isNull())
+        throw ZlvError(std::string("Object variable not set: no XML node to set '") + name +
+                       "' on");
+    toNode(handle_).append_attribute(name).set_value(value.data(), value.size());
+}
+
 void XmlNode::visitAttributes(void (*visit)(void*, const char*, const char*), void* context) const {
     if (isNull()) return;
     for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute())
@@ -110,6 +118,25 @@ void XmlNode::appendOuterXml(std::string& out) const {
     if (isNull()) return;
     StringWriter writer(out);
     toNode(handle_).print(writer, "", kWriteFlags);
+}
+
+// A node without attributes prints as "<name>", its children, "</name>" (or "<name />"
+// without children), so its children's text is what lies between; printing once costs far
+// less than printing each child. Other nodes print their children one by one.
+void XmlNode::appendChildrenXml(std::string& out) const {
+    if (isNull()) return;
+    const pugi::xml_node n = toNode(handle_);
+    if (n.first_attribute() || !n.first_child()) {
+        for (pugi::xml_node c : n.children()) XmlNode(toHandle(c)).appendOuterXml(out);
+        return;
+    }
+    const std::size_t start = out.size();
+    appendOuterXml(out);
+    const std::size_t nameSize = std::strlen(n.name());
+    const std::size_t open = nameSize + 2;   // "<name>"
+    const std::size_t close = nameSize + 3;  // "</name>"
+    out.erase(out.size() - close);
+    out.erase(start, open);
 }
 
 XmlNodeList XmlNode::childNodes() const {

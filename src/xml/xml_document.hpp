@@ -43,6 +43,9 @@ class XmlNode {
     // Adds or replaces an attribute; attributes keep the order they were first set in.
     // Throws ZlvError on a null node.
     void setAttribute(std::string_view name, std::string_view value);
+    // Adds an attribute after the others without looking for one of the same name: for an
+    // element being built whose attribute names differ. Throws ZlvError on a null node.
+    void appendAttribute(const char* name, std::string_view value);
     // Calls visit(name, value) with each attribute's name and text in document order; both
     // stay valid while the document lives unchanged.
     template <class Visit>
@@ -59,6 +62,9 @@ class XmlNode {
     std::string outerXml() const;
     // Appends the node's XML text to out.
     void appendOuterXml(std::string& out) const;
+    // Appends the XML text of each child node to out, side by side, as appendOuterXml of
+    // each child would.
+    void appendChildrenXml(std::string& out) const;
     // The element children in document order.
     XmlNodeList childNodes() const;
 
