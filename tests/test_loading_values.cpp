@@ -135,6 +135,8 @@ TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
     std::string tooMany = "<cas>";
     for (int i = 0; i < 32768; ++i)
         tooMany += "<ca id=\"A" + std::to_string(i) + "\" value=\"v\"/>";
+    // The overflow is reported before a repeated id, wherever the repetition stands.
+    const std::string tooManyRepeated = "<cas><ca id=\"a1\" value=\"w\"/>" + tooMany.substr(5);
     tooMany += "</cas>";
     const struct {
         std::string name;
@@ -145,6 +147,8 @@ TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
          " Set Data This key is already associated with an element of this collection: 'd'"},
         {"more than 32767 values", tooMany,
          " Set Data Overflow: the node count 32768 exceeds 32767"},
+        {"more than 32767 values, one id repeated", tooManyRepeated + "</cas>",
+         " Set Data Overflow: the node count 32769 exceeds 32767"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -11,6 +11,9 @@
 namespace zelvane {
 namespace {
 
+// Rows a grid holds at most: row indexes are 16-bit.
+constexpr int kMaxRows = 32767;
+
 int intAttribute(const xml::XmlNode& node, std::string_view name, int fallback) {
     const std::string text = node.attribute(name);
     int value = fallback;
@@ -113,23 +116,23 @@ void GridView::BuildLayout() {
 
 // Each row element leaves the document once its row is built, so that the document shrinks
 // while the rows grow. Elements with element children stay: a later row may lie inside one.
+// Row elements are built as the selection reaches them; those past the 16-bit row limit are
+// only counted, so that the overflow names their number and the rows shown so far stay.
 void GridView::BuildRows() {
     xml::XmlDocument doc;
     doc.loadXmlInPlace(std::move(dataXml_));
     std::string().swap(dataXml_);
-    xml::XmlNodeList nodes = doc.selectNodes(rowXPath_);
-    const std::int16_t count = nodes.length();
     auto rows = std::make_shared<RowSet>(layoutColumns_);
-    rows->reserveRows(static_cast<std::size_t>(count));
     RowFiller filler(layoutColumns_);
-    for (std::int16_t i = 0; i < count; ++i) {
-        const xml::XmlNode element = nodes.item(static_cast<std::size_t>(i));
+    const std::size_t count = doc.forEachSelected(rowXPath_, [&](const xml::XmlNode& element) {
+        if (rows->recordCount() >= kMaxRows) return;
         // Room for the value the row takes later, so that its block rarely moves again.
         constexpr std::size_t kHeadroom = 32;
         const std::size_t bytes = filler.read(element);
         filler.store(*rows->appendRow(bytes + kHeadroom));
         if (!element.hasChildElements()) doc.remove(element);
-    }
+    });
+    xml::checkNodeCount(count);
     BindRowSet(std::move(rows));
 }
 

@@ -32,17 +32,22 @@ class ValueIndex {
     }
 
   public:
+    // Reads the entries as the walk reaches them. Entries past the 16-bit limit are only
+    // counted, and a repeated id is reported after the walk, so that an overflow comes first
+    // as it does for a counted list.
     explicit ValueIndex(const std::string& strAttrvalues) {
         doc_.loadXml(strAttrvalues);
-        xml::XmlNodeList nodes = doc_.selectNodes(kValuePath);
-        const std::int16_t count = nodes.length();
-        entries_.reserve(static_cast<std::size_t>(count));
-        for (std::int16_t i = 0; i < count; ++i) {
+        std::optional<std::string_view> repeated;
+        const std::size_t count = doc_.forEachSelected(kValuePath, [&](const xml::XmlNode& node) {
+            if (repeated || entries_.size() >= kMaxEntries) return;
             static constexpr std::string_view kNames[] = {"id", "value"};
             std::string_view idAndValue[2];
-            nodes.nextNode().attributeViews(kNames, idAndValue);
-            add(text::trimBlanksView(idAndValue[0]), text::trimBlanksView(idAndValue[1]));
-        }
+            node.attributeViews(kNames, idAndValue);
+            if (!add(text::trimBlanksView(idAndValue[0]), text::trimBlanksView(idAndValue[1])))
+                repeated = text::trimBlanksView(idAndValue[0]);
+        });
+        xml::checkNodeCount(count);
+        if (repeated) throw case_index::duplicateKeyError(*repeated);
     }
 
     // The value under an id, "" when there is none.
@@ -64,10 +69,14 @@ class ValueIndex {
     }
 
   private:
-    void add(std::string_view id, std::string_view value) {
+    static constexpr std::size_t kMaxEntries = 32767;
+
+    // False, leaving the entry out, when another entry has the id.
+    bool add(std::string_view id, std::string_view value) {
         entries_.push_back({id, value});
-        if (!case_index::insert(slots_, used_, entries_.size() - 1, idAt()))
-            throw case_index::duplicateKeyError(id);
+        if (case_index::insert(slots_, used_, entries_.size() - 1, idAt())) return true;
+        entries_.pop_back();
+        return false;
     }
 
     xml::XmlDocument doc_;

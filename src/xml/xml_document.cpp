@@ -149,10 +149,13 @@ XmlNodeList XmlNode::childNodes() const {
 
 // XmlNodeList
 
+void checkNodeCount(std::size_t count) {
+    if (count > 32767)
+        throw ZlvError("Overflow: the node count " + std::to_string(count) + " exceeds 32767");
+}
+
 std::int16_t XmlNodeList::length() const {
-    if (nodes_.size() > 32767)
-        throw ZlvError("Overflow: the node count " + std::to_string(nodes_.size()) +
-                       " exceeds 32767");
+    checkNodeCount(nodes_.size());
     return static_cast<std::int16_t>(nodes_.size());
 }
 
@@ -256,17 +259,35 @@ std::optional<std::vector<std::string_view>> plainSteps(std::string_view path) {
     return steps;
 }
 
-// Walks a "/a/b/c" path step by step: the same elements in the same document order as the
-// XPath evaluation, without building and sorting a node set.
-void selectPlainPath(const pugi::xml_node& from, const std::vector<std::string_view>& steps,
-                     std::size_t step, std::vector<void*>& out) {
-    for (pugi::xml_node c : from.children()) {
+// Walks a "/a/b/c" path step by step, calling found(element) for each match: the same
+// elements in the same document order as the XPath evaluation, without building and sorting
+// a node set. The next sibling is read before a match is handed out, which may remove it.
+template <class Found>
+void walkPlainPath(const pugi::xml_node& from, const std::vector<std::string_view>& steps,
+                   std::size_t step, Found& found) {
+    pugi::xml_node next;
+    for (pugi::xml_node c = from.first_child(); c; c = next) {
+        next = c.next_sibling();
         if (c.type() != pugi::node_element || !isNamed(c.name(), steps[step])) continue;
         if (step + 1 == steps.size())
-            out.push_back(toHandle(c));
+            found(c);
         else
-            selectPlainPath(c, steps, step + 1, out);
+            walkPlainPath(c, steps, step + 1, found);
     }
+}
+
+// The nodes an XPath that is not a plain path selects; none when it is not valid.
+std::vector<void*> evaluateXPath(const pugi::xml_document& doc, const std::string& xpath) {
+    std::vector<void*> nodes;
+    try {
+        pugi::xpath_node_set set = doc.select_nodes(xpath.c_str());
+        nodes.reserve(set.size());
+        for (const pugi::xpath_node& n : set)
+            if (n.node()) nodes.push_back(toHandle(n.node()));
+    } catch (const pugi::xpath_exception&) {
+        nodes.clear();
+    }
+    return nodes;
 }
 
 }  // namespace
@@ -274,18 +295,30 @@ void selectPlainPath(const pugi::xml_node& from, const std::vector<std::string_v
 XmlNodeList XmlDocument::selectNodes(const std::string& xpath) const {
     XmlNodeList list;
     if (const auto steps = plainSteps(xpath)) {
-        selectPlainPath(impl_->doc, *steps, 0, list.nodes_);
-        return list;
-    }
-    try {
-        pugi::xpath_node_set set = impl_->doc.select_nodes(xpath.c_str());
-        list.nodes_.reserve(set.size());
-        for (const pugi::xpath_node& n : set)
-            if (n.node()) list.nodes_.push_back(toHandle(n.node()));
-    } catch (const pugi::xpath_exception&) {
-        list.nodes_.clear();
+        auto add = [&](pugi::xml_node n) { list.nodes_.push_back(toHandle(n)); };
+        walkPlainPath(impl_->doc, *steps, 0, add);
+    } else {
+        list.nodes_ = evaluateXPath(impl_->doc, xpath);
     }
     return list;
+}
+
+std::size_t XmlDocument::visitSelected(const std::string& xpath, void (*visit)(void*, XmlNode),
+                                       void* context) {
+    std::size_t count = 0;
+    if (const auto steps = plainSteps(xpath)) {
+        auto found = [&](pugi::xml_node n) {
+            ++count;
+            visit(context, XmlNode(toHandle(n)));
+        };
+        walkPlainPath(impl_->doc, *steps, 0, found);
+        return count;
+    }
+    for (void* n : evaluateXPath(impl_->doc, xpath)) {
+        ++count;
+        visit(context, XmlNode(n));
+    }
+    return count;
 }
 
 XmlNode XmlDocument::selectSingleNode(std::string_view name) const {

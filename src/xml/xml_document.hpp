@@ -17,6 +17,10 @@ inline constexpr std::size_t kMaxXmlText = 64u * 1024u * 1024u;
 
 class XmlNodeList;
 
+// Throws ZlvError (overflow) when a count of nodes does not fit 16 bits (beyond 32767), as a
+// node list's length does.
+void checkNodeCount(std::size_t count);
+
 // True when the zero-terminated name a document holds equals name. Compared byte by byte, so
 // that the stored name is never measured first.
 inline bool isNamed(const char* stored, std::string_view name) {
@@ -121,6 +125,16 @@ class XmlDocument {
 
     // Elements an XPath selects; an empty list when it matches nothing or is not valid.
     XmlNodeList selectNodes(const std::string& xpath) const;
+    // Calls visit(node) for each element selectNodes would list, in its order, and gives
+    // their number. A plain "/a/b" path is walked while visiting, so that each element is
+    // reached once, with no list. The visit may remove the node it is given, nothing else.
+    template <class Visit>
+    std::size_t forEachSelected(const std::string& xpath, Visit&& visit) {
+        return visitSelected(
+            xpath,
+            [](void* v, XmlNode node) { (*static_cast<std::remove_reference_t<Visit>*>(v))(node); },
+            &visit);
+    }
     // The first element with the name among the document's top-level elements, or null.
     XmlNode selectSingleNode(std::string_view name) const;
     // The first element with the name anywhere in the document, or null.
@@ -137,6 +151,9 @@ class XmlDocument {
     XmlNode appendCopy(const XmlNode& parent, const XmlNode& node);
 
   private:
+    std::size_t visitSelected(const std::string& xpath, void (*visit)(void*, XmlNode),
+                              void* context);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
