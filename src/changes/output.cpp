@@ -102,6 +102,9 @@ void addValueEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlN
     options.appendAttribute("applyToNone", applyOptionText(row.value(col::ApplyToNone)));
 }
 
+// Entries a row adds: its own, and in copy-across mode one more for its apply options.
+std::size_t entriesPerRow(const ControlState& s) { return s.modeIs("COPYACROSS") ? 2 : 1; }
+
 // Adds the row's entries under cas, shaped by the mode.
 void addRowEntries(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
                    const Row& row) {
@@ -118,10 +121,10 @@ void addRowEntries(const ControlState& s, xml::XmlDocument& doc, const xml::XmlN
 
 // The entries side by side without an enclosing element, then one removal record per
 // attribute removed since initialisation, in the order of removal. The entries are counted
-// as a node list, whose 16-bit count fails beyond 32767 entries.
-std::string joinedEntries(const ControlState& s, const xml::XmlDocument& doc) {
+// as a node list would count them, failing beyond 32767.
+std::string joinedEntries(const ControlState& s, const xml::XmlDocument& doc, std::size_t entries) {
+    xml::checkNodeCount(entries);
     const xml::XmlNode cas = doc.firstElementByName("cas");
-    (void)cas.childNodes().length();
     std::string result;
     cas.appendChildrenXml(result);
     for (std::size_t i = 1; i <= s.removedCAColl.Count(); ++i)
@@ -147,8 +150,13 @@ std::string GetData(ControlState& s) {
     try {
         xml::XmlDocument doc;
         const xml::XmlNode cas = doc.createElement("cas");
-        s.forEachRow([&](const RowPtr& row) { addRowEntries(s, doc, cas, *row); });
-        return s.modeIs("CLONE") ? cloneDocument(s, doc) : joinedEntries(s, doc);
+        std::size_t rows = 0;
+        s.forEachRow([&](const RowPtr& row) {
+            addRowEntries(s, doc, cas, *row);
+            ++rows;
+        });
+        return s.modeIs("CLONE") ? cloneDocument(s, doc)
+                                 : joinedEntries(s, doc, rows * entriesPerRow(s));
     } catch (const std::exception& e) {
         s.report(" Get Data ", e);
         return "";
