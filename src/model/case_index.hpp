@@ -124,4 +124,30 @@ bool insert(Slots& slots, std::size_t& used, std::size_t position, const KeyAt& 
     return true;
 }
 
+// Indexes the positions 0 to count - 1 in order, into slots holding none yet. The keys of a
+// block are hashed and their home slots loaded before any of them goes in, so that the
+// inserts of a block overlap their waits for memory. Gives the first position whose key an
+// earlier one holds, with it and the later ones left out, or npos when all went in.
+template <typename KeyAt>
+std::size_t insertAll(Slots& slots, std::size_t& used, std::size_t count, const KeyAt& keyAt) {
+    while ((used + count) * 2 > slots.size()) grow(slots);
+    constexpr std::size_t kBlock = 16;
+    const std::size_t mask = slots.size() - 1;
+    std::size_t hashes[kBlock];
+    for (std::size_t base = 0; base < count; base += kBlock) {
+        const std::size_t n = std::min(kBlock, count - base);
+        for (std::size_t j = 0; j < n; ++j) {
+            hashes[j] = text::hashIgnoringCase(keyAt(base + j));
+            __builtin_prefetch(&slots[homeOf(tagOf(hashes[j]), mask)]);
+        }
+        for (std::size_t j = 0; j < n; ++j) {
+            const std::size_t slot = slotOf(slots, hashes[j], keyAt(base + j), keyAt);
+            if (slots[slot] != 0) return base + j;
+            slots[slot] = tagOf(hashes[j]) | static_cast<std::uint64_t>(base + j + 1);
+            ++used;
+        }
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace zelvane::case_index

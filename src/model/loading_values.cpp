@@ -32,22 +32,23 @@ class ValueIndex {
     }
 
   public:
-    // Reads the entries as the walk reaches them. Entries past the 16-bit limit are only
-    // counted, and a repeated id is reported after the walk, so that an overflow comes first
-    // as it does for a counted list.
+    // Reads the entries as the walk reaches them and indexes them once all are read. Entries
+    // past the 16-bit limit are only counted, so that the overflow names their number and
+    // comes before a repeated id, as it does for a counted list.
     explicit ValueIndex(const std::string& strAttrvalues) {
         doc_.loadXml(strAttrvalues);
-        std::optional<std::string_view> repeated;
         const std::size_t count = doc_.forEachSelected(kValuePath, [&](const xml::XmlNode& node) {
-            if (repeated || entries_.size() >= kMaxEntries) return;
+            if (entries_.size() >= kMaxEntries) return;
             static constexpr std::string_view kNames[] = {"id", "value"};
             std::string_view idAndValue[2];
             node.attributeViews(kNames, idAndValue);
-            if (!add(text::trimBlanksView(idAndValue[0]), text::trimBlanksView(idAndValue[1])))
-                repeated = text::trimBlanksView(idAndValue[0]);
+            entries_.push_back(
+                {text::trimBlanksView(idAndValue[0]), text::trimBlanksView(idAndValue[1])});
         });
         xml::checkNodeCount(count);
-        if (repeated) throw case_index::duplicateKeyError(*repeated);
+        const std::size_t repeated = case_index::insertAll(slots_, used_, entries_.size(), idAt());
+        if (repeated != std::string_view::npos)
+            throw case_index::duplicateKeyError(entries_[repeated].id);
     }
 
     // The value under an id, "" when there is none.
@@ -70,14 +71,6 @@ class ValueIndex {
 
   private:
     static constexpr std::size_t kMaxEntries = 32767;
-
-    // False, leaving the entry out, when another entry has the id.
-    bool add(std::string_view id, std::string_view value) {
-        entries_.push_back({id, value});
-        if (case_index::insert(slots_, used_, entries_.size() - 1, idAt())) return true;
-        entries_.pop_back();
-        return false;
-    }
 
     xml::XmlDocument doc_;
     std::vector<Entry> entries_;
