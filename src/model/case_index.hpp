@@ -52,38 +52,36 @@ std::size_t find(const Slots& slots, std::string_view key, const KeyAt& keyAt) {
     return held == 0 ? std::string_view::npos : (held & kPositionBits) - 1;
 }
 
-// Finds many keys: out[i] is the position holding keys[i], or npos. The keys go in blocks,
-// each stage touching the memory the next one reads for the whole block, so that the loads
-// of a block overlap instead of waiting one after the other: the home slots, then the
-// entries the tags point at (through touchEntry), then their keys.
+// Finds up to kFindBlock keys at once: out[i] is the position holding keys[i], or npos.
+// Each stage touches the memory the next one reads for all the keys, so that their loads
+// overlap instead of waiting one after the other: the home slots, then the entries the tags
+// point at (through touchEntry), then their keys.
+inline constexpr std::size_t kFindBlock = 16;
 template <typename KeyAt, typename TouchEntry>
-void findAll(const Slots& slots, const std::vector<std::string_view>& keys, const KeyAt& keyAt,
-             const TouchEntry& touchEntry, std::vector<std::size_t>& out) {
-    out.assign(keys.size(), std::string_view::npos);
+void findBlock(const Slots& slots, const std::string_view* keys, std::size_t count,
+               const KeyAt& keyAt, const TouchEntry& touchEntry, std::size_t* out) {
+    std::fill_n(out, count, std::string_view::npos);
     if (slots.empty()) return;
-    constexpr std::size_t kBlock = 16;
+    count = std::min(count, kFindBlock);
     const std::size_t mask = slots.size() - 1;
-    std::size_t hashes[kBlock], candidates[kBlock];
-    for (std::size_t base = 0; base < keys.size(); base += kBlock) {
-        const std::size_t count = std::min(kBlock, keys.size() - base);
-        for (std::size_t j = 0; j < count; ++j) {
-            hashes[j] = text::hashIgnoringCase(keys[base + j]);
-            __builtin_prefetch(&slots[homeOf(tagOf(hashes[j]), mask)]);
-        }
-        for (std::size_t j = 0; j < count; ++j) {
-            const std::uint64_t tag = tagOf(hashes[j]);
-            std::size_t slot = homeOf(tag, mask);
-            while (slots[slot] != 0 && (slots[slot] & kTagBits) != tag) slot = (slot + 1) & mask;
-            candidates[j] = slot;
-            if (slots[slot] != 0) touchEntry((slots[slot] & kPositionBits) - 1);
-        }
-        for (std::size_t j = 0; j < count; ++j)
-            if (const std::uint64_t held = slots[candidates[j]]; held != 0)
-                __builtin_prefetch(keyAt((held & kPositionBits) - 1).data());
-        for (std::size_t j = 0; j < count; ++j) {
-            const std::uint64_t held = slots[slotOf(slots, hashes[j], keys[base + j], keyAt)];
-            if (held != 0) out[base + j] = (held & kPositionBits) - 1;
-        }
+    std::size_t hashes[kFindBlock], candidates[kFindBlock];
+    for (std::size_t j = 0; j < count; ++j) {
+        hashes[j] = text::hashIgnoringCase(keys[j]);
+        __builtin_prefetch(&slots[homeOf(tagOf(hashes[j]), mask)]);
+    }
+    for (std::size_t j = 0; j < count; ++j) {
+        const std::uint64_t tag = tagOf(hashes[j]);
+        std::size_t slot = homeOf(tag, mask);
+        while (slots[slot] != 0 && (slots[slot] & kTagBits) != tag) slot = (slot + 1) & mask;
+        candidates[j] = slot;
+        if (slots[slot] != 0) touchEntry((slots[slot] & kPositionBits) - 1);
+    }
+    for (std::size_t j = 0; j < count; ++j)
+        if (const std::uint64_t held = slots[candidates[j]]; held != 0)
+            __builtin_prefetch(keyAt((held & kPositionBits) - 1).data());
+    for (std::size_t j = 0; j < count; ++j) {
+        const std::uint64_t held = slots[slotOf(slots, hashes[j], keys[j], keyAt)];
+        if (held != 0) out[j] = (held & kPositionBits) - 1;
     }
 }
 

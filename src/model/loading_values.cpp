@@ -57,16 +57,16 @@ class ValueIndex {
         return p == std::string_view::npos ? std::string_view() : entries_[p].value;
     }
 
-    // The values under many ids at once, "" where there is none.
-    std::vector<std::string_view> valuesOf(const std::vector<std::string_view>& ids) const {
-        std::vector<std::size_t> positions;
-        case_index::findAll(
-            slots_, ids, idAt(), [this](std::size_t i) { __builtin_prefetch(&entries_[i]); },
+    // The values under up to case_index::kFindBlock ids at once, "" where there is none.
+    void valuesOf(const std::string_view* ids, std::size_t count, std::string_view* out) const {
+        std::size_t positions[case_index::kFindBlock];
+        count = std::min(count, case_index::kFindBlock);
+        case_index::findBlock(
+            slots_, ids, count, idAt(), [this](std::size_t i) { __builtin_prefetch(&entries_[i]); },
             positions);
-        std::vector<std::string_view> values(ids.size());
-        for (std::size_t i = 0; i < ids.size(); ++i)
-            if (positions[i] != std::string_view::npos) values[i] = entries_[positions[i]].value;
-        return values;
+        for (std::size_t i = 0; i < count; ++i)
+            out[i] = positions[i] == std::string_view::npos ? std::string_view()
+                                                            : entries_[positions[i]].value;
     }
 
   private:
@@ -103,20 +103,27 @@ void loadDateValue(const ControlState& s, Row& row, std::string_view newValue) {
     row.setText(col::Value, formatDateText(newValue, pattern));
 }
 
-// The values of the rows from the first on, looked up together, up to the first row whose id
-// is unset (loading that row fails in its turn).
-std::vector<std::string_view> leadingRowValues(ControlState& s, const ValueIndex& values) {
-    std::vector<std::string_view> ids;
-    if (const RowSet* rows = s.rowSet.get(); rows != nullptr && s.grid.GetRowSet().get() == rows) {
-        ids.reserve(static_cast<std::size_t>(rows->recordCount()));
-        for (int i = 0; i < rows->recordCount(); ++i) {
-            const std::optional<std::string_view> id = rows->row(i)->textCell(col::AttributeID);
+// The values of a block of rows, looked up together while the rows are at hand: known[i]
+// is the value of the row at first + i, up to the first row whose id is unset (loading that
+// row fails in its turn).
+struct BlockValues {
+    std::string_view values[case_index::kFindBlock];
+    std::size_t known = 0;
+
+    void lookUp(const RowSet& rows, int first, const ValueIndex& index) {
+        std::string_view ids[case_index::kFindBlock];
+        known = 0;
+        for (;
+             known < case_index::kFindBlock && first + static_cast<int>(known) < rows.recordCount();
+             ++known) {
+            const std::optional<std::string_view> id =
+                rows.row(first + static_cast<int>(known))->textCell(col::AttributeID);
             if (!id) break;
-            ids.push_back(*id);
+            ids[known] = *id;
         }
+        index.valuesOf(ids, known, values);
     }
-    return values.valuesOf(ids);
-}
+};
 
 // Writes the row's value from the document in the display form of its control type. True
 // when the row starts clearing its dependants. known is the row's value when looked up
@@ -145,13 +152,16 @@ void SetData(ControlState& s, const std::string& strAttrvalues) {
         // Dependants emptied by a parent's clearing are visited in their own turn afterwards and
         // take back a value the document holds for them; one sweep does every parent's clearing.
         DependantSweep clearing(clearValueAndId);
-        const std::vector<std::string_view> leading = leadingRowValues(s, values);
-        std::size_t next = 0;
+        const bool ownRows = s.rowSet != nullptr && s.grid.GetRowSet() == s.rowSet;
+        BlockValues block;
+        int next = 0;
         s.forEachRow([&](const RowPtr& row) {
+            const std::size_t at = static_cast<std::size_t>(next) % case_index::kFindBlock;
+            if (ownRows && at == 0) block.lookUp(*s.rowSet, next, values);
+            ++next;
             clearing.visit(row);
             std::optional<std::string_view> known;
-            if (next < leading.size()) known = leading[next];
-            ++next;
+            if (ownRows && at < block.known) known = block.values[at];
             if (loadRow(s, *row, values, known)) clearing.startWalk(row);
         });
     } catch (const std::exception& e) {
