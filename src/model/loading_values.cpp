@@ -103,9 +103,9 @@ void loadDateValue(const ControlState& s, Row& row, std::string_view newValue) {
     row.setText(col::Value, formatDateText(newValue, pattern));
 }
 
-// The values of a block of rows, looked up together while the rows are at hand: known[i]
-// is the value of the row at first + i, up to the first row whose id is unset (loading that
-// row fails in its turn).
+// The values of a block of rows, looked up together while the rows are at hand: values[i]
+// is the value of the row at first + i, for the first `known` rows of the block, up to the
+// first row whose id is unset (loading that row fails in its turn).
 struct BlockValues {
     std::string_view values[case_index::kFindBlock];
     std::size_t known = 0;
