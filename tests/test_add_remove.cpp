@@ -75,30 +75,6 @@ TEST(AddAttribute, AppendsTheDefinitionAsItStands) {
     EXPECT_TRUE(h.platform.messages().empty());
 }
 
-TEST(RemoveAttributes, RefusalsKeepRowsAndSelection) {
-    const struct {
-        std::string name;
-        std::vector<int> selected;
-        std::string message;
-    } cases[] = {
-        {"a dependant first", {2}, kParentRefusal},
-        {"a dependant first, parent after it", {3, 1}, kParentRefusal},
-        {"a parent without its chain", {1}, kDependantRefusal},
-        {"part of the chain", {1, 2}, kDependantRefusal},
-        {"a row above the chain, then the parent", {0, 1}, kDependantRefusal},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Harness h;
-        h.init("CREATE", defs());
-        select(h, c.selected);
-        EXPECT_FALSE(h.control.Remove());
-        EXPECT_EQ(h.platform.messages(), std::vector<std::string>{c.message});
-        EXPECT_EQ(h.rowCount(), 5);
-        EXPECT_EQ(h.platform.grid().selectedCount(), static_cast<int>(c.selected.size()));
-    }
-}
-
 TEST(RemoveAttributes, RemovesSelectionsAndRecordsLoadedRows) {
     Harness h;
     h.init("RETRIEVAL", defs());
@@ -119,35 +95,6 @@ TEST(RemoveAttributes, RemovesSelectionsAndRecordsLoadedRows) {
               "<removeCAs><objectId>C1</objectId></removeCAs>"
               "<removeCAs><objectId>C2</objectId></removeCAs>"
               "<removeCAs><objectId>A</objectId></removeCAs>");
-}
-
-TEST(RemoveAttributes, AddedBackAndAddedRows) {
-    Harness h;
-    h.init("RETRIEVAL", {Def{.caId = "A&B", .defaultValue = "a"}, Def{.caId = "Z"}});
-    select(h, {0});
-    ASSERT_TRUE(h.control.Remove());
-    EXPECT_EQ(h.control.GetData(),
-              R"(<ca id="Z" value=""/><removeCAs><objectId>A&B</objectId></removeCAs>)");
-    h.control.Add(zlvtest::defXml(Def{.caId = "a&b", .defaultValue = "back"}));
-    h.control.Add(zlvtest::defXml(Def{.caId = "N", .defaultValue = "new"}));
-    EXPECT_EQ(ids(h), (std::vector<std::string>{"Z", "a&b", "N"}));
-    EXPECT_EQ(h.cell(1, "Added"), "");
-    EXPECT_EQ(h.control.GetData(),
-              R"(<ca id="Z" value=""/><ca id="a&amp;b" value="back"/><ca id="N" value="new"/>)");
-    // The loaded attribute is recorded once more; the added one leaves no trace.
-    select(h, {1, 2});
-    ASSERT_TRUE(h.control.Remove());
-    EXPECT_EQ(h.control.GetData(),
-              R"(<ca id="Z" value=""/><removeCAs><objectId>a&b</objectId></removeCAs>)");
-    h.control.Add(zlvtest::defXml(Def{.caId = "A&B"}));
-    h.control.Add(zlvtest::defXml(Def{.caId = "A&B"}));
-    EXPECT_EQ(ids(h), (std::vector<std::string>{"Z", "A&B"}));
-    h.init("CLONE", {Def{.caId = "A"}, Def{.caId = "B"}});
-    select(h, {0});
-    ASSERT_TRUE(h.control.Remove());
-    EXPECT_EQ(h.control.GetData(),
-              R"(<updateEntityType objectId=""><updateCAs objectId="B" defaultValue=""/>)"
-              R"(</updateEntityType>)");
 }
 
 }  // namespace

@@ -98,24 +98,6 @@ TEST(BadInput, DefinitionsForIntialize) {
     }
 }
 
-// Bytes that are no UTF-8 are kept as they are: typed into a row, written out, and loaded
-// into a fresh control, they come back unchanged.
-TEST(BadInput, InvalidUtf8IsWrittenAndReadBackAsTheSameBytes) {
-    Harness h;
-    initSample(h, "RETRIEVAL");
-    ASSERT_TRUE(h.platform.startEditing(1, "Value"));
-    ASSERT_TRUE(h.platform.typeText(kNoUtf8));
-    ASSERT_TRUE(h.platform.leaveTextBox());
-    const std::string written = h.control.GetData();
-    EXPECT_NE(written.find("<ca id=\"CA_WEIGHT\" value=\"" + kNoUtf8 + "\"/>"), std::string::npos);
-
-    Harness fresh;
-    initSample(fresh, "RETRIEVAL");
-    std::string values = "<cas>" + written + "</cas>";
-    fresh.control.SetData(values);
-    EXPECT_EQ(fresh.control.GetData(), written);
-}
-
 // A text one byte longer than the largest XML text the control reads is refused with the
 // message of the operation that catches its failures, or as an error of the call, and nothing
 // changes.

@@ -92,22 +92,4 @@ TEST(CellClick, CopiesTheClickedTextAsRequiredFlagIntoDependants) {
     }
 }
 
-TEST(CellClick, ApplyOptionsStayExclusive) {
-    Harness h;
-    init(h, "COPYACROSS", {link("A"), link("B"), link("C")});
-    h.platform.resize(9000, 4000);  // wide enough to show both apply-option columns
-    const CellValue zero = std::string("0"), unset{};
-    const auto options = [&h](int r) {
-        return std::vector<CellValue>{h.value(r, "ApplyToAll"), h.value(r, "ApplyToEmptyOnly"),
-                                      h.value(r, "ApplyToNone")};
-    };
-    ASSERT_TRUE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
-    EXPECT_EQ(options(0), (std::vector<CellValue>{zero, true, zero}));
-    ASSERT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
-    EXPECT_EQ(options(1), (std::vector<CellValue>{false, zero, zero}));
-    ASSERT_TRUE(h.platform.clickCell(2, "Value"));
-    EXPECT_EQ(options(2), (std::vector<CellValue>{true, unset, unset}));
-    EXPECT_TRUE(h.control.IsDataChanged());
-}
-
 }  // namespace

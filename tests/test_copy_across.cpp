@@ -64,36 +64,6 @@ TEST(CopyAcross, SampleOptionsEnableAndDisableCells) {
     EXPECT_TRUE(h.platform.messages().empty());
 }
 
-TEST(CopyAcross, FlagTexts) {
-    const std::string mismatch = " IntializewithCopyTemplate Type mismatch: '";
-    const struct {
-        std::string attribute;
-        int expected;
-        std::string message;
-    } cases[] = {
-        {R"(applyToAll="true")", kUsable, ""},
-        {R"(applyToAll="FaLsE")", kDisabled, ""},
-        {R"(applyToAll="0")", kDisabled, ""},
-        {R"(applyToAll="-1")", kUsable, ""},
-        {R"(applyToAll=" 0.0 ")", kDisabled, ""},
-        {R"(applyToAll="2.5e1")", kUsable, ""},
-        {R"(applyToAll="")", kUsable, mismatch + "' cannot be read as a Boolean"},
-        {R"(applyToAll=" true")", kUsable, mismatch + " true' cannot be read as a Boolean"},
-        {R"(applyToAll="yes")", kUsable, mismatch + "yes' cannot be read as a Boolean"},
-        {R"(applyToNone="true")", kUsable, mismatch + "' cannot be read as a Boolean"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.attribute);
-        Harness h;
-        initWide(h, {Def{.caId = "A"}});
-        h.control.setCopyTemplateXML(optionsXml("<options objectId=\"A\" " + c.attribute + "/>"));
-        h.platform.toggleCheck(0, "ApplyToAll");
-        EXPECT_EQ(activation(h, 0, "ApplyToAll"), c.expected);
-        EXPECT_EQ(h.platform.messages(), c.message.empty() ? std::vector<std::string>{}
-                                                           : std::vector<std::string>{c.message});
-    }
-}
-
 TEST(CopyAcross, FirstElementForTheRowDecides) {
     Harness h;
     initWide(h, {Def{.caId = "A"}, Def{.caId = "B"}});

@@ -105,22 +105,6 @@ TEST(Placement, EachControlTypeGetsItsEditor) {
     EXPECT_FALSE(combo.visible() || picker.visible() || button.visible());
 }
 
-TEST(Placement, NoEditorWithoutExactControlTypeOrOutsideTheValueColumn) {
-    const struct {
-        int row;
-        const char* column;
-    } cases[] = {{4, "Value"}, {5, "Value"}, {0, "Attribute"}, {1, "Required"}};
-    Harness h;
-    h.init("CREATE", kRows);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.row);
-        ASSERT_TRUE(h.platform.startEditing(c.row, c.column));
-        EXPECT_FALSE(h.platform.picture1().visible());
-    }
-    h.control.setCellValue("X1", "Chosen", true);  // no edit cell yet: nothing is written
-    for (int r = 0; r < h.rowCount(); ++r) EXPECT_NE(h.cell(r, "Value"), "Chosen");
-}
-
 // Clicking a cell that lies beyond the grid's right edge scrolls the columns sideways; the
 // frame placed over the value being edited no longer covers it and is dismissed.
 TEST(EditorPlacement, SidewaysScrollByAClickDismissesTheEditor) {
@@ -132,21 +116,6 @@ TEST(EditorPlacement, SidewaysScrollByAClickDismissesTheEditor) {
     ASSERT_TRUE(h.platform.startEditing(2, "Value"));
     ASSERT_TRUE(h.platform.picture1().visible());
     ASSERT_TRUE(h.platform.clickCell(0, "Attribute"));
-    EXPECT_FALSE(h.platform.picture1().visible());
-}
-
-// Removing a row above the edited one moves the rows below it up: the frame would sit over the
-// next attribute's value, so it is dismissed.
-TEST(EditorPlacement, RemovingRowsDismissesTheEditorOverTheRowsBelow) {
-    Harness h;
-    h.control.setMode("RETRIEVAL");
-    h.control.setAttributeXML(zlvtest::readSample("definitions.xml"));
-    h.control.Intialize();
-    ASSERT_TRUE(h.platform.startEditing(2, "Value"));
-    ASSERT_TRUE(h.platform.picture1().visible());
-    ASSERT_TRUE(h.platform.clickRowSelector(0));
-    ASSERT_TRUE(h.control.Remove());
-    EXPECT_EQ(h.cell(2, "AttributeID"), "CA_NOTE");
     EXPECT_FALSE(h.platform.picture1().visible());
 }
 

@@ -48,11 +48,3 @@ TEST(HeadlessGrid, ClickingAColumnBeyondTheRightEdgeScrollsSideways) {
     EXPECT_EQ(h.platform.grid().column(element->column).key, "ApplyToEmptyOnly");
 }
 
-TEST(HeadlessGrid, SwitchingToPixelsKeepsTheControlsSizeOnScreen) {
-    Harness h;
-    h.init("RETRIEVAL", manyRows(2));
-    h.platform.setScaleMode(zelvane::ScaleMode::Pixels);
-    EXPECT_EQ(h.platform.grid().width(), 400);
-    EXPECT_EQ(h.platform.grid().height(), 266);
-    EXPECT_EQ(h.platform.cellRect(0, "Attribute")->width, 167);
-}

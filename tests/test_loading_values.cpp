@@ -20,31 +20,6 @@ std::vector<std::string> shownValues(Harness& h) {
     return shown;
 }
 
-TEST(LoadingValues, SampleObjectRoundTrip) {
-    Harness h;
-    h.control.setMode("RETRIEVAL");
-    h.setPatterns();
-    h.control.setAttributeXML(zlvtest::readSample("definitions.xml"));
-    h.control.Intialize();
-    std::string values = zlvtest::readSample("values.xml");
-    const std::string sent = values;
-    h.control.SetData(values);
-    EXPECT_EQ(values, sent);
-    EXPECT_TRUE(h.platform.messages().empty());
-    EXPECT_EQ(shownValues(h), (std::vector<std::string>{
-                                  "Green|3", "18.75|", "|", "Handle with care|", "15/03/2024|",
-                                  "08:30|", "01/04/2024 14:45|", "Germany|DE", "|", "München|MUC",
-                                  "Acme Supplies|S-17", "Crème brûlée & co|"}));
-    EXPECT_EQ(h.control.GetData(),
-              R"(<ca id="CA_COLOR" value="3"/><ca id="CA_WEIGHT" value="18.75"/>)"
-              R"(<ca id="CA_QTY" value=""/><ca id="CA_NOTE" value="Handle with care"/>)"
-              R"(<ca id="CA_SHIPPED" value="2024-03-15"/><ca id="CA_OPENS" value="T08:30:00.0"/>)"
-              R"(<ca id="CA_REVIEWED" value="2024-04-01T14:45:00.0"/>)"
-              R"(<ca id="CA_COUNTRY" value="DE"/><ca id="CA_REGION" value=""/>)"
-              R"(<ca id="CA_CITY" value="MUC"/><ca id="CA_SUPPLIER" value="S-17"/>)"
-              R"(<ca id="CA_LABEL" value="Crème brûlée &amp; co"/>)");
-}
-
 // P is a parent whose chain is C1 then C2; D has no parent; S names P but follows D.
 std::vector<Def> chainDefs() {
     return {
@@ -163,32 +138,6 @@ TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
 }
 
 }  // namespace
-
-// Many rows, their values in reverse order with ids in other letter cases (some non-ASCII),
-// some rows without a value: every row gets exactly its own value.
-TEST(LoadingValues, ManyRowsFindTheirValuesWhateverTheOrderAndCase) {
-    std::vector<Def> defs;
-    std::vector<std::pair<std::string, std::string>> values;
-    for (int i = 0; i < 300; ++i) {
-        Def d;
-        d.caId = (i % 7 == 0 ? "straße_" : "ca_") + std::to_string(i);
-        d.caName = "N" + std::to_string(i);
-        defs.push_back(d);
-    }
-    for (int i = 299; i >= 0; --i) {
-        if (i % 5 == 3) continue;
-        std::string id = (i % 7 == 0 ? "STRASSE_" : "CA_") + std::to_string(i);
-        if (i % 7 == 0 && i % 2 == 0) id = "StraSSe_" + std::to_string(i);
-        values.emplace_back(id, "v" + std::to_string(i));
-    }
-    Harness h;
-    h.init("RETRIEVAL", defs);
-    std::string text = zlvtest::valuesXml(values);
-    h.control.SetData(text);
-    ASSERT_TRUE(h.platform.messages().empty()) << h.platform.messages().front();
-    for (int i = 0; i < 300; ++i)
-        EXPECT_EQ(h.cell(i, "Value"), i % 5 == 3 ? "" : "v" + std::to_string(i)) << i;
-}
 
 // An entry's id and value are read wherever they stand among its attributes; a missing value
 // reads "", and blanks around either are dropped.

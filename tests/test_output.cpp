@@ -108,18 +108,6 @@ TEST(Output, AddedAttributesInCreateMode) {
               R"(<updateCAs objectId="K" defaultValue="k" mandatory="false"/>)");
 }
 
-TEST(Output, ApplyOptionsFollowTheUsersChoice) {
-    Harness h;
-    h.init("COPYACROSS", {Def{.caId = "A", .defaultValue = "1"}, Def{.caId = "B"}});
-    h.platform.resize(12000, 4000);
-    ASSERT_TRUE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
-    EXPECT_EQ(h.control.GetData(),
-              R"(<ca id="A" value="1"/><caOptions objectId="A" applyToAll="false" )"
-              R"(applyToEmpty="true" applyToNone="false"/>)"
-              R"(<ca id="B" value=""/><caOptions objectId="B" applyToAll="true" )"
-              R"(applyToEmpty="false" applyToNone="false"/>)");
-}
-
 TEST(Output, NullValuesAndTheFailureReport) {
     Harness h;
     h.init("RETRIEVAL", {Def{.caId = "A", .controlType = "Picker", .defaultValue = "1, One"},

@@ -67,51 +67,6 @@ TEST(LeavingTheTextBox, WritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped)
     }
 }
 
-TEST(DeleteInTheTextBox, EmptiesTheValueAndTheChainBelowTheActiveRow) {
-    const struct {
-        std::vector<Def> rows;
-        int edited, active;
-        std::string loaded, after;
-    } cases[] = {
-        {{entry("A", "Picker", "1,a"), entry("B", "Picker", "2,b", "", "A")},
-         0,
-         0,
-         "a/1 b/2",
-         "/ b/2"},
-        {{entry("A", "Picker", "1,a", "E"), entry("B", "Picker", "2,b", "", "A"),
-          entry("C", "Picker", "3,c", "", "B"), entry("D", "Picker", "4,d"),
-          entry("E", "Picker", "5,e", "", "D")},
-         0,
-         0,
-         "a/1 b/2 c/3 d/4 e/5",
-         "/ / / d/4 e/5"},
-        {{entry("A", "Picker", "1,a", "E"), entry("B", "Picker", "2,b", "", "Z"),
-          entry("C", "Picker", "3,c", "", "B"), entry("D", "Picker", "4,d")},
-         0,
-         0,
-         "a/1 b/2 c/3 d/4",
-         "/ b/2 / d/4"},
-        {{entry("A", "Picker", "1,a", "E"), entry("B", "Picker", "2,b", "", "A"),
-          entry("O", "Picker", "9,o")},
-         2,
-         0,
-         "a/1 b/2 o/9",
-         "a/1 / /"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.after);
-        Harness h;
-        h.init("CREATE", c.rows);
-        ASSERT_EQ(values(h), c.loaded);
-        ASSERT_TRUE(h.platform.startEditing(c.edited, "Value"));
-        ASSERT_TRUE(h.platform.clickCell(c.active, "Attribute"));
-        ASSERT_TRUE(h.platform.pressDeleteInTextBox());
-        EXPECT_EQ(values(h), c.after);
-        EXPECT_EQ(h.platform.text1().text(), "");
-        EXPECT_FALSE(h.platform.cmdPicker().visible() || h.platform.picture1().visible());
-    }
-}
-
 TEST(PickingADate, WritesThePatternOfTheActiveRowsDateType) {
     const DateTime picked{2021, 3, 4, 5, 6, 7, 0};
     const struct {

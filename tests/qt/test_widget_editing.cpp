@@ -90,20 +90,6 @@ TEST(WidgetEditing, PickerRoundTripThroughTheSignal) {
     EXPECT_FALSE(h.widget.selectButton()->isVisible());
 }
 
-TEST(WidgetEditing, DatePickedWithTheKeyboardUsesTheDateOnlyPattern) {
-    WidgetHarness h;
-    h.init("RETRIEVAL", chainDefs());
-    h.doubleClickCell(4, "Value");
-    QDateTimeEdit* date = h.widget.dateEdit();
-    ASSERT_TRUE(date->isVisible());
-    EXPECT_EQ(date->displayFormat(), "dd/MM/yyyy");
-    date->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
-    QTest::keyClick(date, Qt::Key_Return);
-    EXPECT_EQ(h.cell(4, "Value"), "05/03/2024");
-    EXPECT_TRUE(h.widget.control().IsDataChanged());
-    EXPECT_FALSE(date->isVisible());
-}
-
 TEST(WidgetEditing, ApplyOptionsStayExclusiveAndFollowTheCopyTemplate) {
     WidgetHarness h;
     h.widget.control().setCopyTemplateXML(

@@ -60,16 +60,6 @@ TEST(WidgetView, ColumnsFollowTheModeLayoutInPixels) {
     EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
 }
 
-TEST(WidgetView, CheckCellsAndDisabledCells) {
-    WidgetHarness h;
-    h.init("CLONE", sampleDefs());
-    auto* model = h.widget.gridView()->model();
-    const QModelIndex required = model->index(0, 9);
-    EXPECT_EQ(model->data(required, Qt::CheckStateRole).toInt(), Qt::Checked);
-    EXPECT_FALSE(model->flags(required) & Qt::ItemIsEnabled);  // CLONE disables Required
-    EXPECT_TRUE(model->flags(model->index(0, 8)) & Qt::ItemIsEnabled);
-}
-
 TEST(WidgetView, ValidationMarksRowsUntilTheirValueChanges) {
     WidgetHarness h;
     h.init("RETRIEVAL", sampleDefs());
