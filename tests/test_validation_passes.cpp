@@ -145,11 +145,6 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
          "",
          "Please specify the valid default value for A.\r\nPlease specify a valid default value "
          "for C."},
-        {"a forbidden character flags the error without a first form",
-         "RETRIEVAL",
-         {{.name = "Ref", .value = std::string("a/b")}, code},
-         forbidden("Ref") + "\r\n" + kCodeTooLong,
-         forbidden("Ref") + "\r\n" + kCodeTooLong},
         {"data types in any case; other data types unchecked",
          "RETRIEVAL",
          {{.name = "Qty", .dataType = "NUMBER", .value = std::string("abc")},
@@ -159,17 +154,6 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
           {.name = "Cnt", .dataType = "numbers", .value = std::string("x")}},
          "\r\nEnter numeric value for Qty." + forbidden("Tag"),
          "\r\nEnter numeric value for Qty." + forbidden("Tag")},
-        {"blank values are checked",
-         "RETRIEVAL",
-         {{.name = "Qty", .dataType = "number", .value = std::string("   ")},
-          {.name = "Code",
-           .value = std::string("  "),
-           .required = std::string("true"),
-           .minLength = "4"}},
-         "\r\nEnter numeric value for Qty.\r\nThe value for Code must be a minimum of 4 "
-         "characters in length.",
-         "\r\nEnter numeric value for Qty.\r\nThe value for Code must be a minimum of 4 "
-         "characters in length."},
         {"copy-across: apply option first, then the row's other checks",
          "COPYACROSS",
          {{.name = "Code", .value = std::string("abcd"), .maxLength = "3", .noApplyOption = true},
@@ -253,12 +237,6 @@ TEST(ValidationPasses, BadBoundThrowsAndKeepsEarlierMessages) {
          true,
          "Please specify the valid default value for Note.",
          {"ca0|0|Please specify the valid default value for Note."}},
-        {"COPYACROSS",
-         {{.name = "Tag", .value = std::string("x"), .minLength = "x1", .noApplyOption = true},
-          after},
-         true,
-         "\r\nSelect an Apply option for Tag.",
-         {"ca0|0|Select an Apply option for Tag."}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kept);
