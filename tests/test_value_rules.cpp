@@ -61,27 +61,17 @@ TEST(CheckDecimalPlaces, MatchesValueAgainstAllowedPlaces) {
     } cases[] = {
         // No places allowed: numeric form and no point, checked independently.
         {"", "12", ""},
-        {"", "1e3", ""},
         {"", "12.0", integer},
-        {"", "abc", numeric},
         {"", "a.b", numeric + integer},
-        {"0", "12.0", integer},
         {"0.4", "12.5", integer},
         // One place: the ending stays singular.
         {"1", "5.0", ""},
         {"1", "5", "\r\nThe value for Weight requires 1 decimal place."},
         {"1", "1.2.3",
          "\r\nOnly 1 decimal point is allowed. The value for Weight requires 1 decimal place."},
-        {"1", "a.b.c",
-         "\r\nOnly 1 decimal point is allowed. The value for Weight requires 1 decimal place."},
         // Two places: exactly two digits after one point.
-        {"2", "5.50", ""},
         {"2", "1.5e1", "\r\nThe value for Weight requires 2 decimal places."},
-        {"2", "5", "\r\nThe value for Weight requires 2 decimal places."},
         {"2", "5.5", "\r\nThe value for Weight must have 2 decimal places."},
-        {"2", "5.555", "\r\nThe value for Weight requires 2 decimal places."},
-        {"2", "1.2.3",
-         "\r\nOnly 1 decimal point is allowed. The value for Weight requires 2 decimal places."},
         // The places text is rounded ties to even but inserted as read.
         {"2.5", "5", "\r\nThe value for Weight requires 2.5 decimal places."},
         {"2.5", "5.25", ""},
@@ -101,16 +91,10 @@ TEST(CheckStringValue, LengthUsesFirstErrorOrAppendedForm) {
     const std::string s1First =
         "Please specify the valid default value for Weight.\r\n"
         "The value must be a minimum of 3 and a maximum of 5 characters in length.";
-    const std::string s1 =
-        "\r\nPlease specify a valid default value for Weight.\r\n"
-        "The value must be a minimum of 3 and a maximum of 5 characters in length.";
     const std::string s2First =
         "Please specify the valid default value for Weight.\r\n"
         "The value must be a minimum of 3 characters in length.";
     const std::string s2 = "\r\nThe value for Weight must be a minimum of 3 characters in length.";
-    const std::string s3First =
-        "Please specify the valid default value for Weight.\r\n"
-        "The value must be a maximum of 5 characters in length.";
     const std::string s3 = "\r\nThe value for Weight must be a maximum of 5 characters in length.";
     const struct {
         std::string minLength;
@@ -121,16 +105,11 @@ TEST(CheckStringValue, LengthUsesFirstErrorOrAppendedForm) {
     } cases[] = {
         {"3", "5", "abc", false, ""},
         {"3", "5", "ab", false, s1First},
-        {"3", "5", "abcdef", true, kEarlier + s1},
-        {"3", "5", "a/b", false, kForbidden},
         {"3", "5", "abcdef/", false, s1First + kForbidden},
         {"3", "", "ab", false, s2First},
         {"3", "", "ab", true, kEarlier + s2},
-        {"", "5", "abcdef", false, s3First},
         {"", "5", "abcdef", true, kEarlier + s3},
-        {"-5", "", "", false, ""},
         // Lengths count characters, not bytes.
-        {"3", "5", "\xc3\xa4\xc3\xb6\xc3\xbc", false, ""},
         {"", "5", "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e", false,
          s3First},
         {"3", "5", "\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80", false, ""},
