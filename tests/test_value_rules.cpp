@@ -95,6 +95,9 @@ TEST(CheckStringValue, LengthUsesFirstErrorOrAppendedForm) {
         "Please specify the valid default value for Weight.\r\n"
         "The value must be a minimum of 3 characters in length.";
     const std::string s2 = "\r\nThe value for Weight must be a minimum of 3 characters in length.";
+    const std::string s3First =
+        "Please specify the valid default value for Weight.\r\n"
+        "The value must be a maximum of 5 characters in length.";
     const std::string s3 = "\r\nThe value for Weight must be a maximum of 5 characters in length.";
     const struct {
         std::string minLength;
