@@ -105,37 +105,4 @@ TEST(Placement, EachControlTypeGetsItsEditor) {
     EXPECT_FALSE(combo.visible() || picker.visible() || button.visible());
 }
 
-// Clicking a cell that lies beyond the grid's right edge scrolls the columns sideways; the
-// frame placed over the value being edited no longer covers it and is dismissed.
-TEST(EditorPlacement, SidewaysScrollByAClickDismissesTheEditor) {
-    Harness h;
-    h.control.setMode("COPYACROSS");
-    h.control.setAttributeXML(zlvtest::readSample("definitions.xml"));
-    h.control.Intialize();
-    ASSERT_TRUE(h.platform.clickCell(0, "ApplyToEmptyOnly"));
-    ASSERT_TRUE(h.platform.startEditing(2, "Value"));
-    ASSERT_TRUE(h.platform.picture1().visible());
-    ASSERT_TRUE(h.platform.clickCell(0, "Attribute"));
-    EXPECT_FALSE(h.platform.picture1().visible());
-}
-
-// The host removes the row whose value is being typed; when the focus then leaves the text
-// box there is no row to write the entry into, and nothing fails.
-TEST(EditorPlacement, LeavingTheTextBoxOfARemovedRowWritesNothing) {
-    Harness h;
-    h.control.setMode("RETRIEVAL");
-    h.control.setAttributeXML(zlvtest::readSample("definitions.xml"));
-    h.control.Intialize();
-    const std::string before = h.control.GetData();
-    ASSERT_TRUE(h.platform.clickRowSelector(2));
-    ASSERT_TRUE(h.platform.startEditing(2, "Value"));
-    ASSERT_TRUE(h.platform.typeText("5"));
-    ASSERT_TRUE(h.control.Remove());
-    EXPECT_NO_THROW(h.platform.clickRowSelector(0));
-    EXPECT_TRUE(h.platform.messages().empty());
-    EXPECT_EQ(h.control.GetData(), before.substr(0, before.find(R"(<ca id="CA_QTY")")) +
-                                       before.substr(before.find(R"(<ca id="CA_NOTE")")) +
-                                       "<removeCAs><objectId>CA_QTY</objectId></removeCAs>");
-}
-
 }  // namespace

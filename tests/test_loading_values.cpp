@@ -139,17 +139,3 @@ TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
 
 }  // namespace
 
-// An entry's id and value are read wherever they stand among its attributes; a missing value
-// reads "", and blanks around either are dropped.
-TEST(LoadingValues, EntriesGiveIdAndValueWhateverTheirAttributeOrder) {
-    Harness h;
-    h.init("RETRIEVAL",
-           {Def{.caId = "A", .defaultValue = "a0"}, Def{.caId = "B", .defaultValue = "b0"},
-            Def{.caId = "C", .defaultValue = "c0"}, Def{.caId = "D", .defaultValue = "d0"}});
-    std::string values =
-        R"(<cas><ca value="va" note="x" id="A"/><ca x="1" y="2" id=" b " value=" vb "/>)"
-        R"(<ca id="C"/><ca idx="D" value="wrong"/></cas>)";
-    h.control.SetData(values);
-    ASSERT_TRUE(h.platform.messages().empty()) << h.platform.messages().front();
-    EXPECT_EQ(shownValues(h), (std::vector<std::string>{"va|", "vb|", "c0|", "d0|"}));
-}

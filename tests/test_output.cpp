@@ -108,20 +108,4 @@ TEST(Output, AddedAttributesInCreateMode) {
               R"(<updateCAs objectId="K" defaultValue="k" mandatory="false"/>)");
 }
 
-TEST(Output, NullValuesAndTheFailureReport) {
-    Harness h;
-    h.init("RETRIEVAL", {Def{.caId = "A", .controlType = "Picker", .defaultValue = "1, One"},
-                         Def{.caId = "B", .controlType = "Picker", .defaultValue = "2, Two"}});
-    auto rows = h.platform.grid().GetRowSet();
-    rows->row(0)->setValue("Value", zelvane::CellValue{});
-    rows->row(0)->setValue("valueId", zelvane::CellValue{});
-    EXPECT_EQ(h.control.GetData(), R"(<ca id="A" value=""/><ca id="B" value="2"/>)");
-    rows->row(1)->setValue("valueId", zelvane::CellValue{});
-    EXPECT_EQ(h.control.GetData(), "");
-    EXPECT_EQ(h.platform.messages(),
-              std::vector<std::string>{
-                  " Get Data Invalid use of Null: the cell 'valueId' of row 1 holds no value"});
-    EXPECT_EQ(h.cell(1, "Value"), "Two");
-}
-
 }  // namespace

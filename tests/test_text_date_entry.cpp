@@ -67,38 +67,6 @@ TEST(LeavingTheTextBox, WritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped)
     }
 }
 
-TEST(PickingADate, WritesThePatternOfTheActiveRowsDateType) {
-    const DateTime picked{2021, 3, 4, 5, 6, 7, 0};
-    const struct {
-        std::string dateType, shown, written;
-        bool changed;
-    } cases[] = {{"DATEONLY", "", "04/03/2021", true},
-                 {"timeOnly", "", "05:06", true},
-                 {"Other", "", "04/03/2021 05:06", true},
-                 {"dateOnly", "2021-03-04T23:59:00.0", "04/03/2021", false},
-                 {"timeOnly", "T05:06:59.0", "05:06", false},
-                 {"dateOnly", "2021-03-05", "04/03/2021", true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.dateType + " " + c.shown);
-        Harness h;
-        h.init("CREATE", {entry("D", "Date", c.shown, "", "", c.dateType)});
-        ASSERT_TRUE(h.platform.startEditing(0, "Value"));
-        ASSERT_TRUE(h.platform.pickDate(picked));
-        EXPECT_EQ(h.cell(0, "Value"), c.written);
-        EXPECT_EQ(h.control.IsDataChanged(), c.changed);
-        EXPECT_FALSE(h.platform.dateTimePicker().visible() || h.platform.picture1().visible());
-    }
-    Harness h;  // the active row's pattern, into the edited cell that held no value
-    h.init("CREATE", {entry("D", "Date", "", "", "", "dateOnly"),
-                      entry("T", "Date", "T08:00:00", "", "", "timeOnly")});
-    h.platform.grid().GetRowSet()->row(0)->setValue("Value", zelvane::CellValue{});
-    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
-    ASSERT_TRUE(h.platform.clickCell(1, "Attribute"));
-    ASSERT_TRUE(h.platform.pickDate(picked));
-    EXPECT_EQ(values(h), "05:06/ 08:00/");
-    EXPECT_FALSE(h.control.IsDataChanged()) << "a cell without value never counts as changed";
-}
-
 // Country, its city, the city's street, and a colour without parent.
 const std::vector<Def> kCascade = {entry("CTRY", "ComboBox", "FR, France", "E", "", "countries"),
                                    entry("CITY", "ComboBox", "PAR, Paris", "E", "CTRY", "cities"),

@@ -90,23 +90,6 @@ TEST(WidgetEditing, PickerRoundTripThroughTheSignal) {
     EXPECT_FALSE(h.widget.selectButton()->isVisible());
 }
 
-TEST(WidgetEditing, ApplyOptionsStayExclusiveAndFollowTheCopyTemplate) {
-    WidgetHarness h;
-    h.widget.control().setCopyTemplateXML(
-        R"(<copyAcrossSpaceTemplates><options objectId="D" applyToAll="false" )"
-        R"(applyToEmpty="true" applyToNone="true"/></copyAcrossSpaceTemplates>)");
-    h.init("COPYACROSS", chainDefs());
-    auto* model = h.widget.gridView()->model();
-    h.clickCheck(3, "ApplyToAll");
-    EXPECT_FALSE(model->flags(model->index(3, h.column("ApplyToAll"))) & Qt::ItemIsEnabled);
-    h.clickCheck(3, "ApplyToEmptyOnly");
-    // The click toggled the option on and set the other two to "0".
-    EXPECT_EQ(h.value(3, "ApplyToEmptyOnly"), zelvane::CellValue(true));
-    EXPECT_EQ(h.cell(3, "ApplyToAll"), "0");
-    EXPECT_EQ(h.cell(3, "ApplyToNone"), "0");
-    EXPECT_TRUE(h.widget.control().IsDataChanged());
-}
-
 TEST(WidgetEditing, TabAndShiftTabSkipRowsWithoutAnEditor) {
     WidgetHarness h;
     h.init("RETRIEVAL",
