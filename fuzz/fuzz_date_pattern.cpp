@@ -16,21 +16,9 @@ using zelvane::DateTime;
 using zlvfuzz::check;
 
 int anyInt(zlvfuzz::InputReader& in) {
-    static const int kEdges[] = {0,
-                                 1,
-                                 -1,
-                                 12,
-                                 13,
-                                 31,
-                                 59,
-                                 60,
-                                 99,
-                                 999,
-                                 1000,
-                                 9999,
-                                 10000,
-                                 std::numeric_limits<int>::min(),
-                                 std::numeric_limits<int>::max()};
+    constexpr int kLow = std::numeric_limits<int>::min(), kHigh = std::numeric_limits<int>::max();
+    static const int kEdges[] = {0,  1,   -1,   12,   13,    31,   59,   60,
+                                 99, 999, 1000, 9999, 10000, kLow, kHigh};
     const int pick = in.choice(20);
     if (pick < 15) return kEdges[pick];
     return static_cast<int>(in.byte()) * 256 + in.byte() - 32768;
