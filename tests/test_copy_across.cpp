@@ -1,12 +1,7 @@
 // Copy-across apply options: cells enabled or disabled from the host's options document when
-// the user reaches them, flag texts, the first-match rule, modes and failures.
+// the user reaches them, and the first-match rule.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,7 +9,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using zlvtest::Def;
 using zlvtest::Harness;
 
@@ -22,8 +16,8 @@ constexpr int kUsable = 0;
 constexpr int kDisabled = 2;
 
 // A wide COPYACROSS control, so that every apply-option cell is on screen.
-void initWide(Harness& h, const std::vector<Def>& defs, const std::string& mode = "COPYACROSS") {
-    h.init(mode, defs);
+void initWide(Harness& h, const std::vector<Def>& defs) {
+    h.init("COPYACROSS", defs);
     h.platform.resize(15000, 4000);
 }
 
@@ -88,26 +82,5 @@ TEST(CopyAcross, FirstElementForTheRowDecides) {
     EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
     EXPECT_TRUE(h.platform.messages().empty());
 }
-
-// A component folder whose layout template spells the apply-option keys in lower case.
-struct LowerCaseKeysFolder {
-    LowerCaseKeysFolder() {
-        std::string pattern = (fs::temp_directory_path() / "zlv-copy-XXXXXX").string();
-        path = mkdtemp(pattern.data());
-        fs::create_directories(path / "Templates");
-        std::ifstream in(zlvtest::resourceDir() + "/Templates/CustomAttrView.xml");
-        std::stringstream layout;
-        layout << in.rdbuf();
-        std::string text = layout.str();
-        for (const std::string key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"}) {
-            std::string lower = key;
-            for (char& ch : lower) ch = static_cast<char>(std::tolower(ch));
-            text.replace(text.find("\"" + key + "\""), key.size() + 2, "\"" + lower + "\"");
-        }
-        std::ofstream(path / "Templates" / "CustomAttrView.xml") << text;
-    }
-    ~LowerCaseKeysFolder() { fs::remove_all(path); }
-    fs::path path;
-};
 
 }  // namespace

@@ -1,9 +1,7 @@
-// getCADetails, the required-row stars per mode, a missing star picture and a duplicate
-// attribute id at initialisation.
+// getCADetails, the required-row stars per mode and a duplicate attribute id at
+// initialisation.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,7 +9,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using zlvtest::Def;
 using zlvtest::Harness;
 
@@ -74,17 +71,6 @@ TEST(RequiredMarkers, StarsPerMode) {
         EXPECT_TRUE(h.platform.messages().empty());
     }
 }
-
-// A component folder with the layout template but no Images folder.
-struct FolderWithoutImages {
-    FolderWithoutImages() {
-        std::string pattern = (fs::temp_directory_path() / "zlv-star-XXXXXX").string();
-        path = mkdtemp(pattern.data());
-        fs::copy(fs::path(zlvtest::resourceDir()) / "Templates", path / "Templates");
-    }
-    ~FolderWithoutImages() { fs::remove_all(path); }
-    fs::path path;
-};
 
 TEST(Initialisation, DuplicateIdIsReportedOnceAndTheLayoutStillApplies) {
     Harness h;

@@ -138,4 +138,3 @@ TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
 }
 
 }  // namespace
-

@@ -10,7 +10,6 @@ using zelvane::ZlvError;
 using zelvane::xml::XmlDocument;
 using zelvane::xml::XmlNode;
 
-
 // Plain "/a/b" paths are walked directly; a predicate that keeps everything sends the same
 // path through the XPath evaluation. Both must select the same elements in the same order.
 TEST(XmlService, PlainPathsSelectWhatXPathSelects) {
