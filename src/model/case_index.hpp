@@ -52,11 +52,23 @@ std::size_t find(const Slots& slots, std::string_view key, const KeyAt& keyAt) {
     return held == 0 ? std::string_view::npos : (held & kPositionBits) - 1;
 }
 
-// Finds up to kFindBlock keys at once: out[i] is the position holding keys[i], or npos.
-// Each stage touches the memory the next one reads for all the keys, so that their loads
-// overlap instead of waiting one after the other: the home slots, then the entries the tags
-// point at (through touchEntry), then their keys.
+// Keys go through the batch operations in blocks of this many.
 inline constexpr std::size_t kFindBlock = 16;
+
+// Hashes count keys (keyOf(j) for j below count) into hashes and starts loading their home
+// slots, so that the loads of a block overlap instead of waiting one after the other.
+template <typename KeyOf>
+void hashBlock(const Slots& slots, std::size_t count, const KeyOf& keyOf, std::size_t* hashes) {
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t j = 0; j < count; ++j) {
+        hashes[j] = text::hashIgnoringCase(keyOf(j));
+        __builtin_prefetch(&slots[homeOf(tagOf(hashes[j]), mask)]);
+    }
+}
+
+// Finds up to kFindBlock keys at once: out[i] is the position holding keys[i], or npos.
+// Each stage touches the memory the next one reads for all the keys: the home slots, then
+// the entries the tags point at (through touchEntry), then their keys.
 template <typename KeyAt, typename TouchEntry>
 void findBlock(const Slots& slots, const std::string_view* keys, std::size_t count,
                const KeyAt& keyAt, const TouchEntry& touchEntry, std::size_t* out) {
@@ -65,10 +77,8 @@ void findBlock(const Slots& slots, const std::string_view* keys, std::size_t cou
     count = std::min(count, kFindBlock);
     const std::size_t mask = slots.size() - 1;
     std::size_t hashes[kFindBlock], candidates[kFindBlock];
-    for (std::size_t j = 0; j < count; ++j) {
-        hashes[j] = text::hashIgnoringCase(keys[j]);
-        __builtin_prefetch(&slots[homeOf(tagOf(hashes[j]), mask)]);
-    }
+    hashBlock(
+        slots, count, [&](std::size_t j) { return keys[j]; }, hashes);
     for (std::size_t j = 0; j < count; ++j) {
         const std::uint64_t tag = tagOf(hashes[j]);
         std::size_t slot = homeOf(tag, mask);
@@ -108,18 +118,24 @@ inline void grow(Slots& slots) {
     slots.swap(grown);
 }
 
+// Places a position whose key has the hash, unless another position holds the key; false
+// when one does. Needs a free slot; used counts the indexed positions.
+template <typename KeyAt>
+bool place(Slots& slots, std::size_t& used, std::size_t position, std::size_t hash,
+           const KeyAt& keyAt) {
+    const std::size_t slot = slotOf(slots, hash, keyAt(position), keyAt);
+    if (slots[slot] != 0) return false;
+    slots[slot] = tagOf(hash) | static_cast<std::uint64_t>(position + 1);
+    ++used;
+    return true;
+}
+
 // Indexes a position unless another position holds its key; false, with the position left
 // out, when one does. used counts the indexed positions.
 template <typename KeyAt>
 bool insert(Slots& slots, std::size_t& used, std::size_t position, const KeyAt& keyAt) {
     if ((used + 1) * 2 > slots.size()) grow(slots);
-    const std::string_view key = keyAt(position);
-    const std::size_t hash = text::hashIgnoringCase(key);
-    const std::size_t slot = slotOf(slots, hash, key, keyAt);
-    if (slots[slot] != 0) return false;
-    slots[slot] = tagOf(hash) | static_cast<std::uint64_t>(position + 1);
-    ++used;
-    return true;
+    return place(slots, used, position, text::hashIgnoringCase(keyAt(position)), keyAt);
 }
 
 // Indexes the positions 0 to count - 1 in order, into slots holding none yet. The keys of a
@@ -129,21 +145,13 @@ bool insert(Slots& slots, std::size_t& used, std::size_t position, const KeyAt& 
 template <typename KeyAt>
 std::size_t insertAll(Slots& slots, std::size_t& used, std::size_t count, const KeyAt& keyAt) {
     while ((used + count) * 2 > slots.size()) grow(slots);
-    constexpr std::size_t kBlock = 16;
-    const std::size_t mask = slots.size() - 1;
-    std::size_t hashes[kBlock];
-    for (std::size_t base = 0; base < count; base += kBlock) {
-        const std::size_t n = std::min(kBlock, count - base);
-        for (std::size_t j = 0; j < n; ++j) {
-            hashes[j] = text::hashIgnoringCase(keyAt(base + j));
-            __builtin_prefetch(&slots[homeOf(tagOf(hashes[j]), mask)]);
-        }
-        for (std::size_t j = 0; j < n; ++j) {
-            const std::size_t slot = slotOf(slots, hashes[j], keyAt(base + j), keyAt);
-            if (slots[slot] != 0) return base + j;
-            slots[slot] = tagOf(hashes[j]) | static_cast<std::uint64_t>(base + j + 1);
-            ++used;
-        }
+    std::size_t hashes[kFindBlock];
+    for (std::size_t base = 0; base < count; base += kFindBlock) {
+        const std::size_t n = std::min(kFindBlock, count - base);
+        hashBlock(
+            slots, n, [&](std::size_t j) { return keyAt(base + j); }, hashes);
+        for (std::size_t j = 0; j < n; ++j)
+            if (!place(slots, used, base + j, hashes[j], keyAt)) return base + j;
     }
     return std::string_view::npos;
 }
