@@ -14,7 +14,7 @@
 
 namespace zlvfuzz {
 
-// Separates the texts of one input ("part" below); the dictionaries hold it too.
+// Separates the texts of one input ("part" below).
 inline constexpr std::string_view kPartSeparator = "\n--\n";
 
 // Reads an input front to back.

@@ -8,12 +8,10 @@
 #include <vector>
 
 #include "support/test_support.hpp"
-#include "zelvane/error.hpp"
 
 namespace {
 
 using zelvane::CellValue;
-using zelvane::ZlvError;
 
 // One attribute row as the test leaves it before a pass.
 struct R {
@@ -210,45 +208,6 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
         load(h, c.mode, c.rows);
         expectOutcome(create(h), c.createErr);
         expectOutcome(retrieval(h), c.retrievalErr);
-    }
-}
-
-TEST(ValidationPasses, BadBoundThrowsAndKeepsEarlierMessages) {
-    const R earlier{.name = "Code", .value = std::string("abcd"), .maxLength = "3"};
-    const R after{.name = "Ref", .value = std::string("a/b")};
-    const struct {
-        std::string mode;
-        std::vector<R> rows;
-        bool onRetrieval;
-        std::string kept;
-        std::vector<std::string> problems;
-    } cases[] = {
-        {"RETRIEVAL",
-         {earlier,
-          {.name = "Qty", .dataType = "number", .value = std::string("5"), .minVal = "abc"},
-          after},
-         false,
-         kCodeTooLongFirst,
-         {"ca0|0|" + kCodeTooLongFirst}},
-        {"RETRIEVAL",
-         {{.name = "Note", .required = std::string("true")},
-          {.name = "Tag", .value = std::string("x"), .maxLength = "40000"},
-          after},
-         true,
-         "Please specify the valid default value for Note.",
-         {"ca0|0|Please specify the valid default value for Note."}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.kept);
-        zlvtest::Harness h;
-        load(h, c.mode, c.rows);
-        std::string strErr = "stale";
-        if (c.onRetrieval)
-            EXPECT_THROW(h.control.validateRetrieval(strErr), ZlvError);
-        else
-            EXPECT_THROW(h.control.validateCreate(strErr), ZlvError);
-        EXPECT_EQ(strErr, c.kept);
-        EXPECT_EQ(problems(h), c.problems);
     }
 }
 
