@@ -1,6 +1,8 @@
 #include "support/test_support.hpp"
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -17,35 +19,17 @@ std::string readSample(const std::string& name) {
 }
 
 std::string xmlEscape(const std::string& text) {
+    static const std::pair<char, const char*> kEscapes[] = {
+        {'&', "&amp;"},  {'<', "&lt;"},   {'>', "&gt;"},  {'"', "&quot;"},
+        {'\n', "&#10;"}, {'\r', "&#13;"}, {'\t', "&#9;"}, {'\0', ""}};  // NUL cannot be written
     std::string out;
     for (char c : text) {
-        switch (c) {
-            case '\0':
-                break;  // cannot be written in XML
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\n':
-                out += "&#10;";
-                break;
-            case '\r':
-                out += "&#13;";
-                break;
-            case '\t':
-                out += "&#9;";
-                break;
-            default:
-                out += c;
-        }
+        const auto* e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                     [c](const auto& k) { return k.first == c; });
+        if (e == std::end(kEscapes))
+            out += c;
+        else
+            out += e->second;
     }
     return out;
 }
