@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QTest>
 
 namespace qttest {
@@ -45,29 +44,11 @@ QPoint WidgetHarness::cellPoint(int row, const std::string& key) {
     return view->visualRect(index).center();
 }
 
-void WidgetHarness::clickCell(int row, const std::string& key, Qt::KeyboardModifiers mods) {
-    QTest::mouseClick(widget.gridView()->viewport(), Qt::LeftButton, mods, cellPoint(row, key));
-}
-
-void WidgetHarness::clickCheck(int row, const std::string& key) {
-    QTableView* view = widget.gridView();
-    const QModelIndex index = view->model()->index(row, column(key));
-    view->scrollTo(index);
-    const QRect r = view->visualRect(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 10, r.center().y()));
-}
-
 void WidgetHarness::doubleClickCell(int row, const std::string& key) {
     const QPoint p = cellPoint(row, key);
     QWidget* viewport = widget.gridView()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, p);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, p);
-}
-
-void WidgetHarness::clickRowSelector(int row, Qt::KeyboardModifiers mods) {
-    QHeaderView* header = widget.gridView()->verticalHeader();
-    const int y = header->sectionViewportPosition(row) + header->sectionSize(row) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, mods, QPoint(header->width() / 2, y));
 }
 
 }  // namespace qttest

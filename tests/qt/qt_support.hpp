@@ -20,11 +20,7 @@ struct WidgetHarness {
     zelvane::CellValue value(int row, const std::string& key);
     // Centre of a cell in the view's viewport, after scrolling it into view.
     QPoint cellPoint(int row, const std::string& key);
-    void clickCell(int row, const std::string& key, Qt::KeyboardModifiers mods = {});
-    // Clicks the check indicator of a check cell (drawn at the cell's left edge).
-    void clickCheck(int row, const std::string& key);
     void doubleClickCell(int row, const std::string& key);
-    void clickRowSelector(int row, Qt::KeyboardModifiers mods = {});
 
     zelvane::qt::CustomAttrWidget widget;
     std::vector<std::string> messages;
