@@ -172,6 +172,7 @@ class Row {
     char* chars() const { return reinterpret_cast<char*>(block_.get()) + cellBytes(); }
     std::size_t cellBytes() const { return static_cast<std::size_t>(columns_) * sizeof(Cell); }
     bool holds(std::string_view text) const;
+    bool loadFreshTexts(const int* positions, const std::string_view* texts, std::size_t count);
     void moveTo(std::size_t capacity, bool packed);
     void storeText(int position, std::string_view text);
     void storeMarker(int position, std::uint32_t marker);

@@ -54,18 +54,22 @@ class RowFiller {
     // a view without data (attribute texts always have some, "" included).
     std::size_t read(const xml::XmlNode& element) {
         std::fill(texts_.begin(), texts_.end(), std::string_view());
-        std::size_t place = 0;
+        std::size_t count = element.attributeTexts(attributes_.data(), attributes_.size());
+        if (count > attributes_.size()) {
+            attributes_.resize(count);
+            count = element.attributeTexts(attributes_.data(), attributes_.size());
+        }
         std::size_t bytes = 0;
-        element.forEachAttribute([&](const char* name, const char* value) {
-            const std::vector<std::size_t>* targets = targetsAt(place++, name);
-            if (targets == nullptr) return;
-            const std::string_view text = value;
+        for (std::size_t place = 0; place < count; ++place) {
+            const std::vector<std::size_t>* targets = targetsAt(place, attributes_[place].name);
+            if (targets == nullptr) continue;
+            const std::string_view text = attributes_[place].value;
             for (std::size_t t : *targets) {
                 if (texts_[t].data() != nullptr) continue;
                 texts_[t] = text;
                 bytes += text.size();
             }
-        });
+        }
         return bytes;
     }
 
@@ -92,6 +96,7 @@ class RowFiller {
     std::vector<int> textPositions_;  // text slot -> column position
     std::unordered_map<std::string_view, std::vector<std::size_t>> sources_;  // name -> slots
     std::vector<Guess> guesses_;
+    std::vector<xml::AttributeText> attributes_ = std::vector<xml::AttributeText>(32);
     std::vector<std::string_view> texts_;
 };
 

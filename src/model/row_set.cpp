@@ -101,6 +101,7 @@ void Row::setText(std::string_view key, std::string_view text) { setText(positio
 
 void Row::setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts) {
     const std::size_t count = std::min(positions.size(), texts.size());
+    if (textSize_ == 0 && loadFreshTexts(positions.data(), texts.data(), count)) return;
     std::size_t total = textSize_;
     bool aliased = false;
     for (std::size_t i = 0; i < count; ++i) {
@@ -126,6 +127,34 @@ void Row::setTexts(const std::vector<int>& positions, const std::vector<std::str
     }
     if (owner_ && owner_->observer_)
         for (std::size_t i = 0; i < count; ++i) notify(positions[i]);
+}
+
+// The common case of a row just built: no texts yet, so none can alias the new ones, and
+// room for them all. Writes the texts one after the other; false (nothing written) otherwise.
+bool Row::loadFreshTexts(const int* positions, const std::string_view* texts, std::size_t count) {
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (positions[i] < 0 || positions[i] >= columns_) return false;
+        total += texts[i].size();
+    }
+    if (total > textCapacity_) return false;
+    Cell* const cell = cells();
+    char* const to = chars();
+    std::uint32_t size = 0;
+    std::uint32_t stale = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Cell old = cell[positions[i]];
+        if (old.size <= kLargestText) stale += old.size;
+        const auto length = static_cast<std::uint32_t>(texts[i].size());
+        cell[positions[i]] = {size, length};
+        if (length != 0) std::memcpy(to + size, texts[i].data(), length);
+        size += length;
+    }
+    textSize_ = size;
+    stale_ += stale;
+    if (owner_ && owner_->observer_)
+        for (std::size_t i = 0; i < count; ++i) notify(positions[i]);
+    return true;
 }
 
 bool Row::holds(std::string_view text) const {

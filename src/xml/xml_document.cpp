@@ -86,10 +86,14 @@ void XmlNode::appendAttribute(const char* name, std::string_view value) {
     toNode(handle_).append_attribute(name).set_value(value.data(), value.size());
 }
 
-void XmlNode::visitAttributes(void (*visit)(void*, const char*, const char*), void* context) const {
-    if (isNull()) return;
-    for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute())
-        visit(context, a.name(), a.value());
+std::size_t XmlNode::attributeTexts(AttributeText* out, std::size_t capacity) const {
+    if (isNull()) return 0;
+    std::size_t count = 0;
+    for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute()) {
+        if (count < capacity) out[count] = {a.name(), a.value()};
+        ++count;
+    }
+    return count;
 }
 
 bool XmlNode::hasChildElements() const {

@@ -29,6 +29,12 @@ inline bool isNamed(const char* stored, std::string_view name) {
     return i == name.size() && stored[i] == '\0';
 }
 
+// An attribute's name and text as the document holds them, both zero-terminated.
+struct AttributeText {
+    const char* name;
+    const char* value;
+};
+
 // A handle to an element of a document; valid while its document lives.
 class XmlNode {
   public:
@@ -50,16 +56,9 @@ class XmlNode {
     // Adds an attribute after the others without looking for one of the same name: for an
     // element being built whose attribute names differ. Throws ZlvError on a null node.
     void appendAttribute(const char* name, std::string_view value);
-    // Calls visit(name, value) with each attribute's name and text in document order; both
-    // stay valid while the document lives unchanged.
-    template <class Visit>
-    void forEachAttribute(Visit&& visit) const {
-        visitAttributes(
-            [](void* v, const char* name, const char* value) {
-                (*static_cast<std::remove_reference_t<Visit>*>(v))(name, value);
-            },
-            &visit);
-    }
+    // Fills out with the first capacity attributes in document order and returns how many the
+    // node has (0 for a null node). The texts stay valid while the document lives unchanged.
+    std::size_t attributeTexts(AttributeText* out, std::size_t capacity) const;
     // True when the node has element children.
     bool hasChildElements() const;
     // The node's own XML text (no indentation, no declaration).
@@ -73,7 +72,6 @@ class XmlNode {
     XmlNodeList childNodes() const;
 
   private:
-    void visitAttributes(void (*visit)(void*, const char*, const char*), void* context) const;
     void attributeViews(const std::string_view* names, std::string_view* out,
                         std::size_t count) const;
 
