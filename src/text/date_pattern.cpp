@@ -192,78 +192,110 @@ std::vector<Token> tokenize(std::string_view pattern) {
     return tokens;
 }
 
-// The tokens of a pattern. Every date row renders or reads with one of three display and
-// three stored patterns, so the last eight tokenisations are kept per thread instead of
-// repeating them for each row.
-const std::vector<Token>& tokensOf(std::string_view pattern) {
+// The tokens of a pattern, whether it writes a 12-hour clock, and the most bytes a rendering
+// can take.
+struct TokenizedPattern {
+    std::vector<Token> tokens;
+    bool twelveHour = false;
+    std::size_t longestRendering = 0;
+};
+
+// Bytes a token writes at most: a number field its width or an int's digits and sign, a name
+// its longest name, a literal or designator its text.
+std::size_t longestRenderingOf(const Token& t) {
+    constexpr std::size_t kLongestNumber = 11;
+    constexpr std::size_t kLongestName = 9;
+    switch (t.field) {
+        case Field::Literal:
+            return t.text.size();
+        case Field::AmPm:
+            return std::max(t.text.size(), t.afterNoon.size());
+        case Field::MonthName:
+        case Field::Weekday:
+            return std::max(kLongestName, kLongestNumber);
+        default:
+            return std::max(t.width, kLongestNumber);
+    }
+}
+
+TokenizedPattern tokenizedPattern(std::string_view pattern) {
+    TokenizedPattern result;
+    result.tokens = tokenize(pattern);
+    for (const Token& t : result.tokens) {
+        result.twelveHour = result.twelveHour || t.field == Field::AmPm;
+        result.longestRendering += longestRenderingOf(t);
+    }
+    return result;
+}
+
+// The tokenised pattern. Every date row renders or reads with one of three display and three
+// stored patterns, so the last eight tokenisations are kept per thread instead of repeating
+// them for each row.
+const TokenizedPattern& tokensOf(std::string_view pattern) {
     struct Slot {
         std::string pattern;
-        std::vector<Token> tokens;
+        TokenizedPattern tokenized;
         bool used = false;
     };
     thread_local std::array<Slot, 8> slots;
     thread_local std::size_t next = 0;
     pattern = pattern.substr(0, kMaxPatternLength);
     for (const Slot& slot : slots)
-        if (slot.used && slot.pattern == pattern) return slot.tokens;
+        if (slot.used && slot.pattern == pattern) return slot.tokenized;
     Slot& slot = slots[next];
     next = (next + 1) % slots.size();
     slot.pattern.assign(pattern);
-    slot.tokens = tokenize(pattern);
+    slot.tokenized = tokenizedPattern(pattern);
     slot.used = true;
-    return slot.tokens;
-}
-
-bool hasAmPm(const std::vector<Token>& tokens) {
-    return std::any_of(tokens.begin(), tokens.end(),
-                       [](const Token& t) { return t.field == Field::AmPm; });
+    return slot.tokenized;
 }
 
 // ---- Rendering ----------------------------------------------------------------------------
 
-// Appends the number with at least width digits, zeros in front, a minus sign before them.
-void appendPadded(std::string& out, long long value, std::size_t width) {
+// Writes the number with at least width digits, zeros in front, a minus sign before them.
+char* writePadded(char* out, long long value, std::size_t width) {
     if (value >= 0 && value < 10000 && width <= 4) {
-        // The fields of a valid date: one append of at most four digits.
+        // The fields of a valid date: at most four digits.
         const std::size_t count = std::max<std::size_t>(width, value < 10     ? 1
                                                                : value < 100  ? 2
                                                                : value < 1000 ? 3
                                                                               : 4);
-        char small[4];
         auto v = static_cast<int>(value);
-        for (std::size_t i = count; i-- > 0; v /= 10) small[i] = static_cast<char>('0' + v % 10);
-        out.append(small, count);
-        return;
+        for (std::size_t i = count; i-- > 0; v /= 10) out[i] = static_cast<char>('0' + v % 10);
+        return out + count;
     }
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value < 0 ? -value : value).ptr;
     const auto count = static_cast<std::size_t>(end - digits);
-    if (value < 0) out += '-';
-    if (count < width) out.append(width - count, '0');
-    out.append(digits, count);
+    if (value < 0) *out++ = '-';
+    if (count < width) out = std::fill_n(out, width - count, '0');
+    return std::copy(digits, end, out);
 }
 
 // The first width digits of the milliseconds as three digits, zeros after them.
-void appendFraction(std::string& out, int millisecond, std::size_t width) {
+char* writeFraction(char* out, int millisecond, std::size_t width) {
     const int ms = std::clamp(millisecond, 0, 999);
     const char digits[3] = {static_cast<char>('0' + ms / 100),
                             static_cast<char>('0' + ms / 10 % 10),
                             static_cast<char>('0' + ms % 10)};
-    out.append(digits, std::min<std::size_t>(width, 3));
-    if (width > 3) out.append(width - 3, '0');
+    out = std::copy_n(digits, std::min<std::size_t>(width, 3), out);
+    return width > 3 ? std::fill_n(out, width - 3, '0') : out;
 }
 
-void appendMonthName(std::string& out, int month, std::size_t width) {
-    if (month < 1 || month > 12) return appendPadded(out, month, 1);
-    const std::string_view name = kMonthNames[static_cast<std::size_t>(month - 1)];
-    out += width == 3 ? name.substr(0, 3) : name;
+char* writeText(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
+
+char* writeName(char* out, std::string_view name, std::size_t width) {
+    return writeText(out, width == 3 ? name.substr(0, 3) : name);
 }
 
-void appendWeekdayName(std::string& out, const DateTime& dt, std::size_t width) {
+char* writeMonthName(char* out, int month, std::size_t width) {
+    if (month < 1 || month > 12) return writePadded(out, month, 1);
+    return writeName(out, kMonthNames[static_cast<std::size_t>(month - 1)], width);
+}
+
+char* writeWeekdayName(char* out, const DateTime& dt, std::size_t width) {
     const auto weekday = weekdayOf(dt);
-    if (!weekday) return;
-    const std::string_view name = kWeekdayNames[*weekday];
-    out += width == 3 ? name.substr(0, 3) : name;
+    return weekday ? writeName(out, kWeekdayNames[*weekday], width) : out;
 }
 
 int twelveHourOf(int hour) {
@@ -271,44 +303,32 @@ int twelveHourOf(int hour) {
     return h == 0 ? 12 : h;
 }
 
-void appendToken(std::string& out, const Token& t, const DateTime& dt, bool twelveHour) {
+// Writes one token; out has room for the token's longest rendering.
+char* writeToken(char* out, const Token& t, const DateTime& dt, bool twelveHour) {
     switch (t.field) {
         case Field::Year:
-            if (t.width == 4)
-                appendPadded(out, dt.year, 4);
-            else
-                appendPadded(out, (dt.year % 100 + 100) % 100, 2);
-            break;
+            if (t.width == 4) return writePadded(out, dt.year, 4);
+            return writePadded(out, (dt.year % 100 + 100) % 100, 2);
         case Field::Month:
-            appendPadded(out, dt.month, t.width);
-            break;
+            return writePadded(out, dt.month, t.width);
         case Field::MonthName:
-            appendMonthName(out, dt.month, t.width);
-            break;
+            return writeMonthName(out, dt.month, t.width);
         case Field::Day:
-            appendPadded(out, dt.day, t.width);
-            break;
+            return writePadded(out, dt.day, t.width);
         case Field::Weekday:
-            appendWeekdayName(out, dt, t.width);
-            break;
+            return writeWeekdayName(out, dt, t.width);
         case Field::Hour:
-            appendPadded(out, twelveHour ? twelveHourOf(dt.hour) : dt.hour, t.width);
-            break;
+            return writePadded(out, twelveHour ? twelveHourOf(dt.hour) : dt.hour, t.width);
         case Field::Minute:
-            appendPadded(out, dt.minute, t.width);
-            break;
+            return writePadded(out, dt.minute, t.width);
         case Field::Second:
-            appendPadded(out, dt.second, t.width);
-            break;
+            return writePadded(out, dt.second, t.width);
         case Field::Fraction:
-            appendFraction(out, dt.millisecond, t.width);
-            break;
+            return writeFraction(out, dt.millisecond, t.width);
         case Field::AmPm:
-            out += dt.hour < 12 ? t.text : t.afterNoon;
-            break;
+            return writeText(out, dt.hour < 12 ? t.text : t.afterNoon);
         default:
-            out += t.text;
-            break;
+            return writeText(out, t.text);
     }
 }
 
@@ -471,11 +491,11 @@ std::optional<DateTime> settleClock(ReadState state) {
 }
 
 std::optional<DateTime> readWithPattern(std::string_view text, std::string_view pattern) {
-    const std::vector<Token>& tokens = tokensOf(pattern);
+    const TokenizedPattern& tokenized = tokensOf(pattern);
     Cursor cursor(text);
     ReadState state;
-    state.twelveHour = hasAmPm(tokens);
-    for (const Token& t : tokens)
+    state.twelveHour = tokenized.twelveHour;
+    for (const Token& t : tokenized.tokens)
         if (!readToken(t, cursor, state)) return std::nullopt;
     if (!cursor.atEnd()) return std::nullopt;
     const auto dt = settleClock(state);
@@ -528,11 +548,11 @@ bool readStoredTime(Cursor& cursor, DateTime& dt) {
 
 std::string renderDate(const DateTime& dt, std::string_view pattern) {
     if (pattern.empty()) return renderDate(dt, generalPatternFor(dt));
-    const std::vector<Token>& tokens = tokensOf(pattern);
-    const bool twelveHour = hasAmPm(tokens);
-    std::string out;
-    out.reserve(32);
-    for (const Token& t : tokens) appendToken(out, t, dt, twelveHour);
+    const TokenizedPattern& tokenized = tokensOf(pattern);
+    std::string out(tokenized.longestRendering, '\0');
+    char* end = out.data();
+    for (const Token& t : tokenized.tokens) end = writeToken(end, t, dt, tokenized.twelveHour);
+    out.resize(static_cast<std::size_t>(end - out.data()));
     return out;
 }
 
