@@ -132,7 +132,7 @@ void GridView::BuildRows() {
     const std::size_t count = doc.forEachSelected(rowXPath_, [&](const xml::XmlNode& element) {
         if (rows->recordCount() >= kMaxRows) return;
         // Room for the value the row takes later, so that its block rarely moves again.
-        constexpr std::size_t kHeadroom = 32;
+        constexpr std::size_t kHeadroom = 64;
         const std::size_t bytes = filler.read(element);
         filler.store(*rows->appendRow(bytes + kHeadroom));
         if (!element.hasChildElements()) doc.remove(element);

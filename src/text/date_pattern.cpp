@@ -282,7 +282,9 @@ char* writeFraction(char* out, int millisecond, std::size_t width) {
     return width > 3 ? std::fill_n(out, width - 3, '0') : out;
 }
 
-char* writeText(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
+char* writeText(char* out, std::string_view text) {
+    return std::copy(text.begin(), text.end(), out);
+}
 
 char* writeName(char* out, std::string_view name, std::size_t width) {
     return writeText(out, width == 3 ? name.substr(0, 3) : name);

@@ -5,6 +5,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -58,10 +59,20 @@ namespace {
 constexpr std::uint64_t kEachByte = 0x0101010101010101ull;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
 
-// Up to eight bytes of s from at, the missing ones zero.
+// Up to eight bytes of s from at, the missing ones zero. Always one fixed-size load when s
+// has eight bytes: a short last chunk is read as the eight bytes ending s, shifted down.
 std::uint64_t chunkAt(std::string_view s, std::size_t at) {
     std::uint64_t chunk = 0;
-    std::memcpy(&chunk, s.data() + at, std::min<std::size_t>(8, s.size() - at));
+    const std::size_t left = s.size() - at;
+    if (left >= 8) {
+        std::memcpy(&chunk, s.data() + at, 8);
+    } else if (s.size() >= 8) {
+        std::memcpy(&chunk, s.data() + s.size() - 8, 8);
+        chunk = std::endian::native == std::endian::little ? chunk >> (8 * (8 - left))
+                                                           : chunk << (8 * (8 - left));
+    } else {
+        std::memcpy(&chunk, s.data() + at, left);
+    }
     return chunk;
 }
 
