@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <exception>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "model/columns.hpp"
 #include "model/date_text.hpp"
@@ -49,19 +52,56 @@ struct Entry {
     std::string_view value;
 };
 
-xml::XmlNode addMemberEntry(xml::XmlDocument& doc, const xml::XmlNode& cas, const char* name,
-                            const Entry& entry) {
-    xml::XmlNode node = doc.createElement(name, cas);
-    node.appendAttribute("objectId", entry.id);
-    node.appendAttribute("defaultValue", entry.value);
-    return node;
+// The document the entries are written into. Each entry is a copy of a parsed element of its
+// shape: copies share the names of what they copy, so that an entry stores only its values.
+class EntryWriter {
+  public:
+    EntryWriter() {
+        doc_.loadXml(kShapes);
+        cas_ = doc_.firstElementByName("cas");
+    }
+
+    const xml::XmlNode& cas() const { return cas_; }
+
+    // An entry of the named shape ("ca", "caOptions", "updateCAs", "members", "manMembers")
+    // with its attribute values in the shape's order.
+    xml::XmlNode add(std::string_view shape, std::initializer_list<std::string_view> values) {
+        xml::XmlNode node = doc_.appendCopy(cas_, shapeNamed(shape));
+        node.setAttributeValues(values);
+        return node;
+    }
+
+  private:
+    static constexpr std::string_view kShapes =
+        "<output><shapes>"
+        "<ca id=\"\" value=\"\"/>"
+        "<caOptions objectId=\"\" applyToAll=\"\" applyToEmpty=\"\" applyToNone=\"\"/>"
+        "<updateCAs objectId=\"\" defaultValue=\"\"/>"
+        "<members objectId=\"\" defaultValue=\"\"/>"
+        "<manMembers objectId=\"\" defaultValue=\"\"/>"
+        "</shapes><cas/></output>";
+
+    const xml::XmlNode& shapeNamed(std::string_view shape) {
+        for (const auto& [name, node] : shapes_)
+            if (name == shape) return node;
+        shapes_.emplace_back(shape, doc_.firstElementByName(shape));
+        return shapes_.back().second;
+    }
+
+    xml::XmlDocument doc_;
+    xml::XmlNode cas_;
+    std::vector<std::pair<std::string_view, xml::XmlNode>> shapes_;
+};
+
+xml::XmlNode addMemberEntry(EntryWriter& out, std::string_view name, const Entry& entry) {
+    return out.add(name, {entry.id, entry.value});
 }
 
 // A loaded row updates its attribute, with its Required text only when that changed since
 // initialisation (ignoring case).
-void addLoadedCreateEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
-                          const Row& row, const Entry& entry) {
-    xml::XmlNode node = addMemberEntry(doc, cas, "updateCAs", entry);
+void addLoadedCreateEntry(const ControlState& s, EntryWriter& out, const Row& row,
+                          const Entry& entry) {
+    xml::XmlNode node = addMemberEntry(out, "updateCAs", entry);
     const std::string required = row.text(col::Required);
     const std::string requiredAtLoad = cellText(s.loadedCAs.requiredAtLoad(entry.id));
     if (!text::equalsIgnoringCase(required, requiredAtLoad))
@@ -70,71 +110,62 @@ void addLoadedCreateEntry(const ControlState& s, xml::XmlDocument& doc, const xm
 
 // An added row with a parent updates its attribute with its Required text; one without a
 // parent becomes a member, a mandatory one when it is required.
-void addAddedCreateEntry(xml::XmlDocument& doc, const xml::XmlNode& cas, const Row& row,
-                         const Entry& entry) {
+void addAddedCreateEntry(EntryWriter& out, const Row& row, const Entry& entry) {
     const std::string required = row.text(col::Required);
     if (!row.text(col::ParentAttributeID).empty()) {
-        addMemberEntry(doc, cas, "updateCAs", entry).appendAttribute("mandatory", required);
+        addMemberEntry(out, "updateCAs", entry).appendAttribute("mandatory", required);
         return;
     }
     const bool mandatory = text::equalsIgnoringCase(required, "true");
-    addMemberEntry(doc, cas, mandatory ? "manMembers" : "members", entry);
+    addMemberEntry(out, mandatory ? "manMembers" : "members", entry);
 }
 
-void addCreateEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
-                    const Row& row, const Entry& entry) {
+void addCreateEntry(const ControlState& s, EntryWriter& out, const Row& row, const Entry& entry) {
     if (row.text(col::Added).empty())
-        addLoadedCreateEntry(s, doc, cas, row, entry);
+        addLoadedCreateEntry(s, out, row, entry);
     else
-        addAddedCreateEntry(doc, cas, row, entry);
+        addAddedCreateEntry(out, row, entry);
 }
 
-void addValueEntry(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
-                   const Row& row, const Entry& entry) {
-    xml::XmlNode ca = doc.createElement("ca", cas);
-    ca.appendAttribute("id", entry.id);
-    ca.appendAttribute("value", entry.value);
+void addValueEntry(const ControlState& s, EntryWriter& out, const Row& row, const Entry& entry) {
+    out.add("ca", {entry.id, entry.value});
     if (!s.modeIs("COPYACROSS")) return;
-    xml::XmlNode options = doc.createElement("caOptions", cas);
-    options.appendAttribute("objectId", entry.id);
-    options.appendAttribute("applyToAll", applyOptionText(row.value(col::ApplyToAll)));
-    options.appendAttribute("applyToEmpty", applyOptionText(row.value(col::ApplyToEmptyOnly)));
-    options.appendAttribute("applyToNone", applyOptionText(row.value(col::ApplyToNone)));
+    out.add("caOptions", {entry.id, applyOptionText(row.value(col::ApplyToAll)),
+                          applyOptionText(row.value(col::ApplyToEmptyOnly)),
+                          applyOptionText(row.value(col::ApplyToNone))});
 }
 
 // Entries a row adds: its own, and in copy-across mode one more for its apply options.
 std::size_t entriesPerRow(const ControlState& s) { return s.modeIs("COPYACROSS") ? 2 : 1; }
 
 // Adds the row's entries under cas, shaped by the mode.
-void addRowEntries(const ControlState& s, xml::XmlDocument& doc, const xml::XmlNode& cas,
-                   const Row& row) {
+void addRowEntries(const ControlState& s, EntryWriter& out, const Row& row) {
     const std::string_view id = row.textAt(col::AttributeID);
     std::string scratch;
     const Entry entry{id, outputValue(s, row, row.textAt(col::ControlType), scratch)};
     if (s.modeIs("CLONE"))
-        addMemberEntry(doc, cas, "updateCAs", entry);
+        addMemberEntry(out, "updateCAs", entry);
     else if (s.modeIs("CREATE"))
-        addCreateEntry(s, doc, cas, row, entry);
+        addCreateEntry(s, out, row, entry);
     else
-        addValueEntry(s, doc, cas, row, entry);
+        addValueEntry(s, out, row, entry);
 }
 
 // The entries side by side without an enclosing element, then one removal record per
 // attribute removed since initialisation, in the order of removal. The entries are counted
 // as a node list would count them, failing beyond 32767.
-std::string joinedEntries(const ControlState& s, const xml::XmlDocument& doc, std::size_t entries) {
+std::string joinedEntries(const ControlState& s, const EntryWriter& out, std::size_t entries) {
     xml::checkNodeCount(entries);
-    const xml::XmlNode cas = doc.firstElementByName("cas");
     std::string result;
-    cas.appendChildrenXml(result);
+    out.cas().appendChildrenXml(result);
     for (std::size_t i = 1; i <= s.removedCAColl.Count(); ++i)
         result += kRemovalOpen + cellText(s.removedCAColl.Item(i)) + kRemovalClose;
     return result;
 }
 
 // One entity-type update holding the entries in row order.
-std::string cloneDocument(const ControlState& s, const xml::XmlDocument& doc) {
-    const xml::XmlNodeList entries = doc.firstElementByName("cas").childNodes();
+std::string cloneDocument(const ControlState& s, const EntryWriter& out) {
+    const xml::XmlNodeList entries = out.cas().childNodes();
     const std::int16_t count = entries.length();
     xml::XmlDocument clone;
     xml::XmlNode root = clone.createElement("updateEntityType");
@@ -148,15 +179,14 @@ std::string cloneDocument(const ControlState& s, const xml::XmlDocument& doc) {
 
 std::string GetData(ControlState& s) {
     try {
-        xml::XmlDocument doc;
-        const xml::XmlNode cas = doc.createElement("cas");
+        EntryWriter out;
         std::size_t rows = 0;
         s.forEachRow([&](const RowPtr& row) {
-            addRowEntries(s, doc, cas, *row);
+            addRowEntries(s, out, *row);
             ++rows;
         });
-        return s.modeIs("CLONE") ? cloneDocument(s, doc)
-                                 : joinedEntries(s, doc, rows * entriesPerRow(s));
+        return s.modeIs("CLONE") ? cloneDocument(s, out)
+                                 : joinedEntries(s, out, rows * entriesPerRow(s));
     } catch (const std::exception& e) {
         s.report(" Get Data ", e);
         return "";

@@ -79,6 +79,18 @@ void XmlNode::setAttribute(std::string_view name, std::string_view value) {
     a.set_value(value.data(), value.size());
 }
 
+void XmlNode::setAttributeValues(std::initializer_list<std::string_view> values) {
+    if (isNull()) throw ZlvError("Object variable not set: no XML node to set values on");
+    pugi::xml_attribute a = toNode(handle_).first_attribute();
+    for (const std::string_view value : values) {
+        if (!a)
+            throw ZlvError("The element '" + std::string(toNode(handle_).name()) +
+                           "' has fewer than " + std::to_string(values.size()) + " attributes");
+        a.set_value(value.data(), value.size());
+        a = a.next_attribute();
+    }
+}
+
 void XmlNode::appendAttribute(const char* name, std::string_view value) {
     if (isNull())
         throw ZlvError(std::string("Object variable not set: no XML node to set '") + name +

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,6 +54,9 @@ class XmlNode {
     // Adds or replaces an attribute; attributes keep the order they were first set in.
     // Throws ZlvError on a null node.
     void setAttribute(std::string_view name, std::string_view value);
+    // Sets the texts of the node's first attributes, in order, to values. Throws ZlvError on
+    // a null node or one with fewer attributes.
+    void setAttributeValues(std::initializer_list<std::string_view> values);
     // Adds an attribute after the others without looking for one of the same name: for an
     // element being built whose attribute names differ. Throws ZlvError on a null node.
     void appendAttribute(const char* name, std::string_view value);
