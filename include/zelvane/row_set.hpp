@@ -216,8 +216,9 @@ class RowSet {
     int recordCount() const { return static_cast<int>(rows_.size()); }
     const RowPtr& row(int index) const;  // throws ZlvError when out of range
     RowPtr firstRow() const { return rows_.empty() ? nullptr : rows_.front(); }
-    // Appends a row whose cells are all unset, with room for textCapacity text bytes.
-    RowPtr appendRow(std::size_t textCapacity = 0);
+    // Appends a row whose cells are all unset, with room for textCapacity text bytes. The
+    // handle given is the set's own, valid until rows are next added or removed.
+    const RowPtr& appendRow(std::size_t textCapacity = 0);
     // Makes room for rows about to be appended.
     void reserveRows(std::size_t count) { rows_.reserve(count); }
     // Removes rows (any order, duplicates ignored); the rest keep their order.

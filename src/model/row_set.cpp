@@ -328,11 +328,10 @@ const RowPtr& RowSet::row(int index) const {
     return rows_[static_cast<std::size_t>(index)];
 }
 
-RowPtr RowSet::appendRow(std::size_t textCapacity) {
-    auto r = std::make_shared<Row>(this, columns_.size(), textCapacity);
-    r->index_ = recordCount();
-    rows_.push_back(r);
-    return r;
+const RowPtr& RowSet::appendRow(std::size_t textCapacity) {
+    rows_.push_back(std::make_shared<Row>(this, columns_.size(), textCapacity));
+    rows_.back()->index_ = recordCount() - 1;
+    return rows_.back();
 }
 
 void RowSet::removeRows(const std::vector<RowPtr>& rows) {

@@ -110,7 +110,7 @@ std::size_t XmlNode::attributeTexts(AttributeText* out, std::size_t capacity) co
 
 bool XmlNode::hasChildElements() const {
     if (isNull()) return false;
-    for (pugi::xml_node c : toNode(handle_).children())
+    for (pugi::xml_node c = toNode(handle_).first_child(); c; c = c.next_sibling())
         if (c.type() == pugi::node_element) return true;
     return false;
 }
