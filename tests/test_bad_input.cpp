@@ -47,7 +47,7 @@ std::size_t countOf(const std::string& text, const std::string& part) {
 }
 
 // Blank definitions change nothing; text that is no definitions document builds no row,
-// without a message (Intialize does not test its loads); odd but well-formed texts build the
+// without a message (Intialize does not test its loads); odd but readable texts build the
 // row they hold; more than 32767 definitions are refused with a message and the rows stay.
 TEST(BadInput, DefinitionsForIntialize) {
     const std::string one = R"(<caTemplates caId="CA_NEW" caName="N"/>)";
@@ -58,6 +58,10 @@ TEST(BadInput, DefinitionsForIntialize) {
         bomb += "\">";
     }
     bomb += R"(]><entityTypes><caTemplates caId="CA_NEW" caName="&a9;"/></entityTypes>)";
+    // Many attributes no column reads, before the ones it does; the first of two names wins.
+    std::string crowded = "<entityTypes><caTemplates ";
+    for (int i = 0; i < 40; ++i) crowded += "x" + std::to_string(i) + "=\"v\" ";
+    crowded += R"(caId="CA_NEW" caName="N" caName="M"/></entityTypes>)";
     struct Case {
         std::string text;
         std::vector<std::string> rows;  // empty: no row; {"same"}: as before
@@ -72,6 +76,7 @@ TEST(BadInput, DefinitionsForIntialize) {
              "\"/></entityTypes>",
          {"CA_NEW|" + kNoUtf8 + "||"}},
         {bomb, {"CA_NEW|&a9;||"}},
+        {crowded, {"CA_NEW|N||"}},
         {definitionsOfRows(32768), {"same"}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 60));

@@ -82,3 +82,21 @@ TEST(XmlService, ChildrenXmlIsTheTextBetweenTheTags) {
         EXPECT_EQ(out, "kept" + c.children) << c.text;
     }
 }
+
+// Attributes are read and written by their place: the first ones fill the room given, the
+// count says how many there are, and values go to the first attributes in order.
+TEST(XmlService, AttributesByPlace) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadXml(R"(<r><e a="1" b="&lt;2" c=""/></r>)"));
+    XmlNode e = doc.firstElementByName("e");
+    zelvane::xml::AttributeText texts[2];
+    ASSERT_EQ(e.attributeTexts(texts, 2), 3u);
+    EXPECT_STREQ(texts[0].name, "a");
+    EXPECT_STREQ(texts[1].value, "<2");
+    EXPECT_EQ(XmlNode().attributeTexts(texts, 2), 0u);
+
+    e.setAttributeValues({"x&y", "\""});
+    EXPECT_EQ(e.outerXml(), R"(<e a="x&amp;y" b="&quot;" c=""/>)");
+    EXPECT_THROW(e.setAttributeValues({"1", "2", "3", "4"}), ZlvError);
+    EXPECT_THROW(XmlNode().setAttributeValues({"1"}), ZlvError);
+}

@@ -55,7 +55,7 @@ class XmlNode {
     // Throws ZlvError on a null node.
     void setAttribute(std::string_view name, std::string_view value);
     // Sets the texts of the node's first attributes, in order, to values. Throws ZlvError on
-    // a null node or one with fewer attributes.
+    // a null node, or on one with fewer attributes once those it has are set.
     void setAttributeValues(std::initializer_list<std::string_view> values);
     // Adds an attribute after the others without looking for one of the same name: for an
     // element being built whose attribute names differ. Throws ZlvError on a null node.
