@@ -254,6 +254,12 @@ const TokenizedPattern& tokensOf(std::string_view pattern) {
 
 // Writes the number with at least width digits, zeros in front, a minus sign before them.
 char* writePadded(char* out, long long value, std::size_t width) {
+    if (value >= 0 && value < 100 && width == 2) {
+        // Month, day and time fields.
+        out[0] = static_cast<char>('0' + value / 10);
+        out[1] = static_cast<char>('0' + value % 10);
+        return out + 2;
+    }
     if (value >= 0 && value < 10000 && width <= 4) {
         // The fields of a valid date: at most four digits.
         const std::size_t count = std::max<std::size_t>(width, value < 10     ? 1
@@ -282,7 +288,12 @@ char* writeFraction(char* out, int millisecond, std::size_t width) {
     return width > 3 ? std::fill_n(out, width - 3, '0') : out;
 }
 
+// Most literals are one separator character: stored without a copy call.
 char* writeText(char* out, std::string_view text) {
+    if (text.size() == 1) {
+        *out = text[0];
+        return out + 1;
+    }
     return std::copy(text.begin(), text.end(), out);
 }
 
@@ -551,11 +562,17 @@ bool readStoredTime(Cursor& cursor, DateTime& dt) {
 std::string renderDate(const DateTime& dt, std::string_view pattern) {
     if (pattern.empty()) return renderDate(dt, generalPatternFor(dt));
     const TokenizedPattern& tokenized = tokensOf(pattern);
-    std::string out(tokenized.longestRendering, '\0');
-    char* end = out.data();
+    // Usual patterns render on the stack, so that the text is allocated once at its size.
+    char onStack[128];
+    std::string large;
+    char* begin = onStack;
+    if (tokenized.longestRendering > sizeof onStack) {
+        large.resize(tokenized.longestRendering);
+        begin = large.data();
+    }
+    char* end = begin;
     for (const Token& t : tokenized.tokens) end = writeToken(end, t, dt, tokenized.twelveHour);
-    out.resize(static_cast<std::size_t>(end - out.data()));
-    return out;
+    return std::string(begin, end);
 }
 
 std::optional<DateTime> readDate(std::string_view text, std::string_view pattern) {
