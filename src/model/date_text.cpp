@@ -75,17 +75,17 @@ const std::string& displayPatternFor(std::string_view dateType, const std::strin
     return dateTimeFormat;
 }
 
-std::string_view storedPatternFor(std::string_view dateType) {
-    if (text::equalsIgnoringCase(dateType, kDateOnly)) return "yyyy-MM-dd";
-    if (text::equalsIgnoringCase(dateType, kTimeOnly)) return "Thh:mm:ss.S";
-    return "yyyy-MM-ddThh:mm:ss.S";
+text::StoredShape storedShapeFor(std::string_view dateType) {
+    if (text::equalsIgnoringCase(dateType, kDateOnly)) return text::StoredShape::Date;
+    if (text::equalsIgnoringCase(dateType, kTimeOnly)) return text::StoredShape::Time;
+    return text::StoredShape::DateTime;
 }
 
 std::string storedDateText(std::string_view displayValue, std::string_view displayPattern,
                            std::string_view dateType) {
     if (displayValue.empty()) return "";
     const auto dt = readDisplayText(displayValue, displayPattern);
-    return dt ? text::renderDate(*dt, storedPatternFor(dateType)) : std::string(displayValue);
+    return dt ? text::renderStoredDate(*dt, storedShapeFor(dateType)) : std::string(displayValue);
 }
 
 }  // namespace zelvane

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/date_pattern.hpp"
+
 namespace zelvane {
 
 // Turns a stored date, time or date-time text into display text with the pattern. The value
@@ -24,9 +26,9 @@ const std::string& displayPatternFor(std::string_view dateType, const std::strin
                                      const std::string& timeOnlyFormat,
                                      const std::string& dateTimeFormat);
 
-// The pattern a date value is written out with for its dateType: "yyyy-MM-dd" (dateOnly),
-// "Thh:mm:ss.S" (timeOnly) or "yyyy-MM-ddThh:mm:ss.S".
-std::string_view storedPatternFor(std::string_view dateType);
+// The shape a date value is written out in for its dateType, compared ignoring case:
+// "yyyy-MM-dd" (dateOnly), "Thh:mm:ss.S" (timeOnly) or "yyyy-MM-ddThh:mm:ss.S".
+text::StoredShape storedShapeFor(std::string_view dateType);
 
 // Turns a row's display text back into the stored form of its dateType. The text is read with
 // its display pattern, else as a stored value, else as a loosely typed date-time; a text that

@@ -575,6 +575,30 @@ std::string renderDate(const DateTime& dt, std::string_view pattern) {
     return std::string(begin, end);
 }
 
+std::string renderStoredDate(const DateTime& dt, StoredShape shape) {
+    // Each of the seven fields takes at most eleven bytes, the separators seven more.
+    char text[7 * 11 + 7];
+    char* end = text;
+    if (shape != StoredShape::Time) {
+        end = writePadded(end, dt.year, 4);
+        *end++ = '-';
+        end = writePadded(end, dt.month, 2);
+        *end++ = '-';
+        end = writePadded(end, dt.day, 2);
+    }
+    if (shape != StoredShape::Date) {
+        *end++ = 'T';
+        end = writePadded(end, dt.hour, 2);
+        *end++ = ':';
+        end = writePadded(end, dt.minute, 2);
+        *end++ = ':';
+        end = writePadded(end, dt.second, 2);
+        *end++ = '.';
+        end = writeFraction(end, dt.millisecond, 1);
+    }
+    return std::string(text, end);
+}
+
 std::optional<DateTime> readDate(std::string_view text, std::string_view pattern) {
     if (!pattern.empty()) return readWithPattern(text, pattern);
     for (const std::string_view general : {kGeneralDateTime, kGeneralDate, kGeneralTime})

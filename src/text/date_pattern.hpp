@@ -41,6 +41,17 @@ inline constexpr std::size_t kMaxPatternLength = 256;
 // as numbers (a month outside 1..12 has no name, an invalid date no weekday name).
 std::string renderDate(const DateTime& dt, std::string_view pattern);
 
+// The stored shapes of a date-time value, as their patterns name them.
+enum class StoredShape {
+    Date,      // "yyyy-MM-dd"
+    Time,      // "Thh:mm:ss.S"
+    DateTime,  // "yyyy-MM-ddThh:mm:ss.S"
+};
+
+// Writes the date-time in a stored shape: the text renderDate writes with the shape's pattern,
+// without reading the pattern.
+std::string renderStoredDate(const DateTime& dt, StoredShape shape);
+
 // Reads a text written by renderDate with the same pattern: numeric fields take one digit up
 // to their full width, names match ignoring case (full or abbreviated), weekday names are
 // accepted but not checked. Fields the pattern lacks keep the DateTime defaults (so without a
