@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "xml/xml_document.hpp"
 
@@ -26,26 +24,10 @@ std::string InputReader::part() {
     return text;
 }
 
-std::string InputReader::shortText() {
-    const std::size_t wanted = byte();
-    const std::size_t length = std::min(wanted, rest_.size());
-    std::string text(rest_.substr(0, length));
-    rest_.remove_prefix(length);
-    return text;
-}
-
 void fail(const std::string& what) {
     std::fprintf(stderr, "zelvane fuzz check failed: %s\n", what.c_str());
     std::fflush(stderr);
     std::abort();
-}
-
-std::string readResource(const std::string& relativePath) {
-    std::ifstream in(std::string(ZLV_RESOURCE_DIR) + "/" + relativePath, std::ios::binary);
-    check(static_cast<bool>(in), "missing resource " + relativePath);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 Control::Control() : platform(ZLV_RESOURCE_DIR), control(platform) {}
@@ -59,26 +41,9 @@ void Control::init(const std::string& mode, const std::string& definitions) {
     control.Intialize();
 }
 
-void Control::initSample(const std::string& mode) {
-    static const std::string definitions = readResource("samples/definitions.xml");
-    init(mode, definitions);
-    check(platform.messages().empty() && rowCount() == 12, "the sample definitions do not load");
-}
-
 int Control::rowCount() {
     auto rows = platform.grid().GetRowSet();
     return rows ? rows->recordCount() : 0;
-}
-
-std::string Control::cell(int row, std::string_view key) {
-    return zelvane::cellTextOrEmpty(platform.grid().GetRowSet()->row(row)->value(key));
-}
-
-std::vector<std::string> Control::snapshot() {
-    std::vector<std::string> shown;
-    for (int r = 0; r < rowCount(); ++r)
-        shown.push_back(cell(r, "AttributeID") + "|" + cell(r, "Value") + "|" + cell(r, "valueId"));
-    return shown;
 }
 
 void checkMessages(const Control& c, const std::vector<std::string_view>& labels) {
@@ -98,6 +63,16 @@ void checkMessages(const Control& c, const std::vector<std::string_view>& labels
                   "a library failure reached the message box: " + m.substr(0, 300));
     }
 }
+
+namespace {
+
+// The elements of a GetData result: every entry of the non-CLONE forms, or the children of the
+// CLONE document's updateEntityType. Fails when the text is not well-formed.
+struct OutputEntry {
+    std::string name;
+    std::string id;     // the id or objectId attribute
+    std::string value;  // the value or defaultValue attribute
+};
 
 std::vector<OutputEntry> parseOutput(const std::string& output, const std::string& mode) {
     std::vector<OutputEntry> entries;
@@ -119,6 +94,8 @@ std::vector<OutputEntry> parseOutput(const std::string& output, const std::strin
     return entries;
 }
 
+}  // namespace
+
 std::string checkedGetData(Control& c) {
     const std::size_t messagesBefore = c.platform.messages().size();
     const std::string mode = c.control.mode();
@@ -136,7 +113,8 @@ std::string checkedGetData(Control& c) {
     for (int r = 0; r < c.rowCount(); ++r) {
         for (int k = 0; k < perRow; ++k, ++e) {
             check(e < entries.size(), "GetData lost the entry of row " + std::to_string(r));
-            check(entries[e].id == c.cell(r, "AttributeID"),
+            const auto id = c.platform.grid().GetRowSet()->row(r)->value("AttributeID");
+            check(entries[e].id == zelvane::cellTextOrEmpty(id),
                   "GetData entry " + std::to_string(e) + " names another attribute");
         }
     }

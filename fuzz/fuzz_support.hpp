@@ -30,8 +30,6 @@ class InputReader {
     int choice(int count);
     // The text up to the next separator, or the rest when there is none.
     std::string part();
-    // A text whose length (0 to 255) is the next byte; shorter at the end of the input.
-    std::string shortText();
 
   private:
     std::string_view rest_;
@@ -41,9 +39,6 @@ class InputReader {
 inline void check(bool condition, const std::string& what) {
     if (!condition) fail(what);
 }
-
-// A file below resources/ as it is shipped.
-std::string readResource(const std::string& relativePath);
 
 // The display patterns every target starts with.
 inline constexpr const char* kDateOnlyPattern = "dd/MM/yyyy";
@@ -58,14 +53,8 @@ struct Control {
     Control();
     // Sets mode, patterns and definitions and calls Intialize.
     void init(const std::string& mode, const std::string& definitions);
-    // The sample definitions of resources/samples.
-    void initSample(const std::string& mode);
 
     int rowCount();
-    // A cell as text; "" for an unset cell.
-    std::string cell(int row, std::string_view key);
-    // Value and valueId of every row, and their AttributeIDs: what a bad call must not touch.
-    std::vector<std::string> snapshot();
 
     zelvane::headless::HeadlessPlatform platform;
     zelvane::ZlvCustomAttr control;
@@ -74,15 +63,6 @@ struct Control {
 // Checks every message box text: it starts with one of the allowed labels and does not carry
 // the description of a failure inside the standard library (a program defect, not a refusal).
 void checkMessages(const Control& c, const std::vector<std::string_view>& labels);
-
-// The elements of a GetData result: every entry of the non-CLONE forms, or the children of the
-// CLONE document's updateEntityType. Fails when the text is not well-formed.
-struct OutputEntry {
-    std::string name;
-    std::string id;     // the id or objectId attribute
-    std::string value;  // the value or defaultValue attribute
-};
-std::vector<OutputEntry> parseOutput(const std::string& output, const std::string& mode);
 
 // GetData, checked: well-formed, one entry per row in row order (two in COPYACROSS) with the
 // rows' ids. "" is accepted only together with a " Get Data " message.

@@ -62,21 +62,4 @@ TEST(RenderDate, WritesEveryToken) {
     for (const auto& c : cases) EXPECT_EQ(renderDate(dt, c.pattern), c.expected) << c.pattern;
 }
 
-// The stored shapes are written without their patterns; the text must be what the pattern
-// writes, for valid dates and for fields out of their range alike.
-TEST(RenderDate, StoredShapesAsTheirPatterns) {
-    using zelvane::text::StoredShape;
-    const std::pair<StoredShape, const char*> shapes[] = {
-        {StoredShape::Date, "yyyy-MM-dd"},
-        {StoredShape::Time, "Thh:mm:ss.S"},
-        {StoredShape::DateTime, "yyyy-MM-ddThh:mm:ss.S"}};
-    const DateTime dates[] = {at(2007, 5, 4, 9, 3, 7, 456),       at(1, 1, 1),
-                              at(9999, 12, 31, 23, 59, 59, 999),  at(1899, 12, 30),
-                              at(12345, 0, -3, 24, 60, -1, 1000), at(-2147483647 - 1, 99, 100)};
-    for (const DateTime& dt : dates)
-        for (const auto& [shape, pattern] : shapes)
-            EXPECT_EQ(zelvane::text::renderStoredDate(dt, shape), renderDate(dt, pattern))
-                << pattern << " " << dt.year;
-}
-
 }  // namespace

@@ -1,5 +1,5 @@
 // The cells of a row as a host reads and writes them: texts of any length replacing each other,
-// Booleans and unset cells in between, texts taken from the same row, and bulk writes.
+// with Booleans and unset cells in between.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -51,19 +51,3 @@ TEST(RowCells, RandomWritesReadBackAsTheLastValueWritten) {
     }
 }
 
-TEST(RowCells, TextTakenFromTheSameRowIsCopiedWhole) {
-    RowSet rows(columns(3));
-    auto row = rows.appendRow();
-    row->setText(0, "a fairly long text that the row keeps");
-    row->setText(1, "short");
-    // Longer than the target cell: appended while the source still lies in the buffer.
-    row->setText(1, row->textView(0));
-    EXPECT_EQ(row->textView(1), "a fairly long text that the row keeps");
-    // A part of the cell itself, written over it.
-    row->setText(0, row->textView(0).substr(9, 4));
-    EXPECT_EQ(row->textView(0), "long");
-    row->setTexts({2, 0}, {row->textView(1), row->textView(1).substr(2, 6)});
-    EXPECT_EQ(row->textView(2), "a fairly long text that the row keeps");
-    EXPECT_EQ(row->textView(0), "fairly");
-    EXPECT_EQ(row->textView(1), "a fairly long text that the row keeps");
-}

@@ -1,14 +1,11 @@
-// The XML document service: plain paths against XPath, in-place loading, children's text.
+// The XML document service: plain paths against XPath, and in-place loading.
 #include <gtest/gtest.h>
 
 #include <random>
-#include <zelvane/error.hpp>
 
 #include "xml/xml_document.hpp"
 
-using zelvane::ZlvError;
 using zelvane::xml::XmlDocument;
-using zelvane::xml::XmlNode;
 
 // Plain "/a/b" paths are walked directly; a predicate that keeps everything sends the same
 // path through the XPath evaluation. Both must select the same elements in the same order.
@@ -64,39 +61,3 @@ TEST(XmlService, InPlaceLoadAgreesWithCopyingLoad) {
     }
 }
 
-TEST(XmlService, ChildrenXmlIsTheTextBetweenTheTags) {
-    const struct {
-        std::string text, children;
-    } cases[] = {
-        {"<cas><ca id=\"1\" v=\"a&lt;b\"/><ca><x/>t</ca>text<!--c--></cas>",
-         "<ca id=\"1\" v=\"a&lt;b\"/><ca><x/>t</ca>text"},
-        {"<cas kind=\"k\"><ca id=\"1\"/><ca id=\"2\"/></cas>", "<ca id=\"1\"/><ca id=\"2\"/>"},
-        {"<cas/>", ""},
-        {"<cas>only text</cas>", "only text"},
-    };
-    for (const auto& c : cases) {
-        XmlDocument doc;
-        ASSERT_TRUE(doc.loadXml(c.text)) << c.text;
-        std::string out = "kept";
-        doc.firstElementByName("cas").appendChildrenXml(out);
-        EXPECT_EQ(out, "kept" + c.children) << c.text;
-    }
-}
-
-// Attributes are read and written by their place: the first ones fill the room given, the
-// count says how many there are, and values go to the first attributes in order.
-TEST(XmlService, AttributesByPlace) {
-    XmlDocument doc;
-    ASSERT_TRUE(doc.loadXml(R"(<r><e a="1" b="&lt;2" c=""/></r>)"));
-    XmlNode e = doc.firstElementByName("e");
-    zelvane::xml::AttributeText texts[2];
-    ASSERT_EQ(e.attributeTexts(texts, 2), 3u);
-    EXPECT_STREQ(texts[0].name, "a");
-    EXPECT_STREQ(texts[1].value, "<2");
-    EXPECT_EQ(XmlNode().attributeTexts(texts, 2), 0u);
-
-    e.setAttributeValues({"x&y", "\""});
-    EXPECT_EQ(e.outerXml(), R"(<e a="x&amp;y" b="&quot;" c=""/>)");
-    EXPECT_THROW(e.setAttributeValues({"1", "2", "3", "4"}), ZlvError);
-    EXPECT_THROW(XmlNode().setAttributeValues({"1"}), ZlvError);
-}

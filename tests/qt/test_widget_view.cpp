@@ -1,10 +1,7 @@
-// The widget's grid: model contract, columns, markers, check cells, screenshot.
+// The widget's grid: the model contract through rebinds, and validation markers.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
-#include <QHeaderView>
-#include <QImage>
 #include <QTableView>
 
 #include "qt/row_set_model.hpp"
@@ -44,22 +41,6 @@ TEST(WidgetView, ModelPassesTheItemModelTesterThroughRebinds) {
               QVariant("4.00"));
 }
 
-TEST(WidgetView, ColumnsFollowTheModeLayoutInPixels) {
-    WidgetHarness h;
-    h.init("COPYACROSS", sampleDefs());
-    QTableView* view = h.widget.gridView();
-    EXPECT_TRUE(view->isColumnHidden(0));
-    EXPECT_FALSE(view->isColumnHidden(7));
-    EXPECT_TRUE(view->isColumnHidden(9));
-    EXPECT_FALSE(view->isColumnHidden(19));
-    EXPECT_FALSE(view->isColumnHidden(20));
-    EXPECT_TRUE(view->isColumnHidden(21));
-    EXPECT_EQ(view->columnWidth(7), 167);  // 2500 width units at 15 per pixel
-    EXPECT_EQ(view->columnWidth(8), 207);
-    EXPECT_EQ(view->model()->headerData(8, Qt::Horizontal).toString(), "Value");
-    EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
-}
-
 TEST(WidgetView, ValidationMarksRowsUntilTheirValueChanges) {
     WidgetHarness h;
     h.init("RETRIEVAL", sampleDefs());
@@ -77,4 +58,3 @@ TEST(WidgetView, ValidationMarksRowsUntilTheirValueChanges) {
               "Please specify the valid default value for Parent.\r\n"
               "Please specify a valid default value for Number.");
 }
-
