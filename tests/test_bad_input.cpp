@@ -140,18 +140,4 @@ TEST(BadInput, RowsBeyond32767AreRefused) {
     EXPECT_EQ(h.control.GetData(), output);
 }
 
-// COPYACROSS writes two entries a row, counted as a 16-bit node list: 16383 rows are written,
-// 16384 make GetData report the overflow and return "".
-TEST(BadInput, CopyAcrossOutputHoldsAtMost16383Rows) {
-    Harness h;
-    h.control.setMode("COPYACROSS");
-    h.control.setAttributeXML(definitionsOfRows(16383));
-    h.control.Intialize();
-    EXPECT_EQ(countOf(h.control.GetData(), "<caOptions "), 16383u);
-    h.control.Add(R"(<caTemplates caId="EXTRA"/>)");
-    EXPECT_EQ(h.control.GetData(), "");
-    EXPECT_EQ(h.platform.messages(),
-              std::vector<std::string>{" Get Data Overflow: the node count 32768 exceeds 32767"});
-}
-
 }  // namespace

@@ -1,5 +1,4 @@
-// getCADetails, the required-row stars per mode and a duplicate attribute id at
-// initialisation.
+// getCADetails and the required-row stars per mode.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -70,23 +69,6 @@ TEST(RequiredMarkers, StarsPerMode) {
         EXPECT_EQ(starred(h.platform.grid()), c.expected);
         EXPECT_TRUE(h.platform.messages().empty());
     }
-}
-
-TEST(Initialisation, DuplicateIdIsReportedOnceAndTheLayoutStillApplies) {
-    Harness h;
-    h.init("RETRIEVAL", {Def{.caId = "A", .controlType = "ComboBox", .defaultValue = "1, x"},
-                         Def{.caId = "a", .mandatory = "true"},
-                         Def{.caId = "B", .controlType = "ComboBox", .defaultValue = "2, y"}});
-    EXPECT_EQ(h.platform.messages(),
-              std::vector<std::string>{"fillRequiredColl: This key is already associated with "
-                                       "an element of this collection: 'a'"});
-    EXPECT_TRUE(h.platform.grid().column(9).hidden);
-    EXPECT_EQ(h.platform.grid().column(7).width, 2500);
-    EXPECT_EQ(h.platform.grid().column(8).width, 3100);
-    EXPECT_EQ(h.platform.grid().column(8).caption, "Value");
-    EXPECT_EQ(h.cell(0, "Value"), "x");
-    EXPECT_EQ(h.cell(2, "Value"), "2, y");
-    EXPECT_EQ(starred(h.platform.grid()), (std::vector<bool>{false, true, false}));
 }
 
 }  // namespace

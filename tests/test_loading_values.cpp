@@ -90,22 +90,6 @@ TEST(LoadingValues, TextAndDateRowsTakeTheirDisplayForm) {
               R"(<ca id="DT" value="2007-05-14T23:59:00.0"/><ca id="L" value="3, Green"/>)");
 }
 
-TEST(LoadingValues, StoredDatesShowWithoutTheirFraction) {
-    Harness h;
-    h.control.setMode("RETRIEVAL");
-    h.control.setDateTimeFormat("yyyy-MM-dd HH:mm:ss.SS");
-    h.control.setTimeOnlyFormat("HH:mm:ss.S");
-    h.control.setAttributeXML(zlvtest::definitionsXml(
-        {Def{.caId = "DT", .controlType = "Date", .defaultValue = "2007-05-14T23:59:59.99"},
-         Def{.caId = "TO", .controlType = "Date", .dateType = "timeOnly"},
-         Def{.caId = "LOOSE", .controlType = "Date", .defaultValue = "2007-5-4T9:03:07.5"}}));
-    h.control.Intialize();
-    std::string values = zlvtest::valuesXml({{"TO", "T09:30:00.5"}});
-    h.control.SetData(values);
-    EXPECT_EQ(shownValues(h), (std::vector<std::string>{"2007-05-14 23:59:59.00|", "09:30:00.0|",
-                                                        "2007-05-04 09:03:07.00|"}));
-}
-
 TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
     std::string tooMany = "<cas>";
     for (int i = 0; i < 32768; ++i)

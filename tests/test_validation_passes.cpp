@@ -162,18 +162,6 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
          "\r\nSelect an Apply option for Code.\r\n" + kCodeTooLong +
              "\r\nSelect an Apply option for Note.\r\nPlease specify a valid default value for "
              "Note."},
-        {"valid values pass",
-         "RETRIEVAL",
-         {{.name = "Price",
-           .dataType = "number",
-           .value = std::string("5.50"),
-           .minVal = "1",
-           .maxVal = "10",
-           .places = "2"},
-          {.name = "Code", .value = std::string("abc"), .minLength = "3", .maxLength = "5"},
-          {.name = "Qty", .dataType = "Number", .value = std::string("12")}},
-         "",
-         ""},
         {"bounds compare as the nearest doubles, short and long numbers alike",
          "RETRIEVAL",
          {{.name = "Tenth",

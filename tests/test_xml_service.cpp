@@ -60,4 +60,3 @@ TEST(XmlService, InPlaceLoadAgreesWithCopyingLoad) {
         EXPECT_EQ(inPlace.selectNodes("/r/a").size(), copied.selectNodes("/r/a").size()) << text;
     }
 }
-
