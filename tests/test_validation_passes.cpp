@@ -134,15 +134,6 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
          "Please specify the valid default value for Note.\r\nPlease specify a valid default "
          "value for Memo.\r\n" +
              kCodeTooLong},
-        {"Required in any case, as Boolean, unset or 1",
-         "CREATE",
-         {{.name = "A", .required = std::string("TRUE")},
-          {.name = "B", .required = std::string("1")},
-          {.name = "C", .value = CellValue(), .required = true},
-          {.name = "D", .required = CellValue()}},
-         "",
-         "Please specify the valid default value for A.\r\nPlease specify a valid default value "
-         "for C."},
         {"data types in any case; other data types unchecked",
          "RETRIEVAL",
          {{.name = "Qty", .dataType = "NUMBER", .value = std::string("abc")},
