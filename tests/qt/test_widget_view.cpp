@@ -40,3 +40,20 @@ TEST(WidgetView, ModelPassesTheItemModelTesterThroughRebinds) {
     EXPECT_EQ(h.widget.gridView()->model()->data(h.widget.gridView()->model()->index(2, 8)),
               QVariant("4.00"));
 }
+
+// Rows a validation pass found wrong are marked, with the message as tooltip, until their
+// value changes.
+TEST(WidgetView, ValidationMarksRowsUntilTheirValueChanges) {
+    WidgetHarness h;
+    h.init("RETRIEVAL", sampleDefs());
+    std::string errors;
+    EXPECT_FALSE(h.widget.validateRetrieval(errors));
+    EXPECT_FALSE(h.widget.rowIsMarked(1));
+    EXPECT_TRUE(h.widget.rowIsMarked(2));  // required number without a value
+    auto* model = h.widget.gridView()->model();
+    EXPECT_EQ(model->data(model->index(2, 8), Qt::ToolTipRole).toString(),
+              "Please specify a valid default value for Number.");
+    h.widget.control().platform().grid().GetRowSet()->row(2)->setValue("Value",
+                                                                       std::string("1.00"));
+    EXPECT_FALSE(h.widget.rowIsMarked(2));
+}
