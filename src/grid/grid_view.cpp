@@ -54,13 +54,9 @@ class RowFiller {
     // a view without data (attribute texts always have some, "" included).
     std::size_t read(const xml::XmlNode& element) {
         std::fill(texts_.begin(), texts_.end(), std::string_view());
-        std::size_t count = element.attributeTexts(attributes_.data(), attributes_.size());
-        if (count > attributes_.size()) {
-            attributes_.resize(count);
-            count = element.attributeTexts(attributes_.data(), attributes_.size());
-        }
+        element.attributes(attributes_);
         std::size_t bytes = 0;
-        for (std::size_t place = 0; place < count; ++place) {
+        for (std::size_t place = 0; place < attributes_.size(); ++place) {
             const std::vector<std::size_t>* targets = targetsAt(place, attributes_[place].name);
             if (targets == nullptr) continue;
             const std::string_view text = attributes_[place].value;
@@ -96,7 +92,7 @@ class RowFiller {
     std::vector<int> textPositions_;  // text slot -> column position
     std::unordered_map<std::string_view, std::vector<std::size_t>> sources_;  // name -> slots
     std::vector<Guess> guesses_;
-    std::vector<xml::AttributeText> attributes_ = std::vector<xml::AttributeText>(32);
+    std::vector<xml::XmlAttributeView> attributes_;
     std::vector<std::string_view> texts_;
 };
 

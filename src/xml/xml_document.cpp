@@ -29,6 +29,14 @@ bool hasSingleRoot(const pugi::xml_document& doc) {
     return elements == 1;
 }
 
+// True when the zero-terminated name a document holds equals name. Compared byte by byte, so
+// that the stored name is never measured first.
+bool isNamed(const char* stored, std::string_view name) {
+    std::size_t i = 0;
+    while (i < name.size() && stored[i] != '\0' && stored[i] == name[i]) ++i;
+    return i == name.size() && stored[i] == '\0';
+}
+
 }  // namespace
 
 // XmlNode
@@ -98,14 +106,11 @@ void XmlNode::appendAttribute(const char* name, std::string_view value) {
     toNode(handle_).append_attribute(name).set_value(value.data(), value.size());
 }
 
-std::size_t XmlNode::attributeTexts(AttributeText* out, std::size_t capacity) const {
-    if (isNull()) return 0;
-    std::size_t count = 0;
-    for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute()) {
-        if (count < capacity) out[count] = {a.name(), a.value()};
-        ++count;
-    }
-    return count;
+void XmlNode::attributes(std::vector<XmlAttributeView>& out) const {
+    out.clear();
+    if (isNull()) return;
+    for (pugi::xml_attribute a = toNode(handle_).first_attribute(); a; a = a.next_attribute())
+        out.push_back({a.name(), a.value()});
 }
 
 bool XmlNode::hasChildElements() const {

@@ -22,16 +22,9 @@ class XmlNodeList;
 // node list's length does.
 void checkNodeCount(std::size_t count);
 
-// True when the zero-terminated name a document holds equals name. Compared byte by byte, so
-// that the stored name is never measured first.
-inline bool isNamed(const char* stored, std::string_view name) {
-    std::size_t i = 0;
-    while (i < name.size() && stored[i] != '\0' && stored[i] == name[i]) ++i;
-    return i == name.size() && stored[i] == '\0';
-}
-
-// An attribute's name and text as the document holds them, both zero-terminated.
-struct AttributeText {
+// An attribute's name and text as zero-terminated texts, valid while its document lives
+// unchanged. Lengths are left to the reader, who often needs only some of them.
+struct XmlAttributeView {
     const char* name;
     const char* value;
 };
@@ -60,9 +53,8 @@ class XmlNode {
     // Adds an attribute after the others without looking for one of the same name: for an
     // element being built whose attribute names differ. Throws ZlvError on a null node.
     void appendAttribute(const char* name, std::string_view value);
-    // Fills out with the first capacity attributes in document order and returns how many the
-    // node has (0 for a null node). The texts stay valid while the document lives unchanged.
-    std::size_t attributeTexts(AttributeText* out, std::size_t capacity) const;
+    // Replaces out with the node's attributes in document order.
+    void attributes(std::vector<XmlAttributeView>& out) const;
     // True when the node has element children.
     bool hasChildElements() const;
     // The node's own XML text (no indentation, no declaration).
