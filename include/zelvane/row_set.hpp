@@ -219,8 +219,6 @@ class RowSet {
     // Appends a row whose cells are all unset, with room for textCapacity text bytes. The
     // handle given is the set's own, valid until rows are next added or removed.
     const RowPtr& appendRow(std::size_t textCapacity = 0);
-    // Makes room for rows about to be appended.
-    void reserveRows(std::size_t count) { rows_.reserve(count); }
     // Removes rows (any order, duplicates ignored); the rest keep their order.
     void removeRows(const std::vector<RowPtr>& rows);
 
