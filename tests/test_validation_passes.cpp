@@ -96,6 +96,21 @@ std::string forbidden(const std::string& name) {
            "\\ / : * ; ' ? >\" < | , % &";
 }
 
+// A number row with its bounds and decimal places.
+R number(const std::string& name, const std::string& value, const std::string& maxVal,
+         const std::string& places, const std::string& minVal = "") {
+    return {.name = name,
+            .dataType = "number",
+            .value = value,
+            .minVal = minVal,
+            .maxVal = maxVal,
+            .places = places};
+}
+
+const std::string kAboveTooLarge =
+    "Please specify a valid default value for Above.\r\nThe value must be less than or equal to "
+    "0.3.";
+
 TEST(ValidationPasses, ErrorTextsOfBothPasses) {
     const R code{.name = "Code", .value = std::string("abcd"), .maxLength = "3"};
     const struct {
@@ -155,31 +170,12 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
              "Note."},
         {"bounds compare as the nearest doubles, short and long numbers alike",
          "RETRIEVAL",
-         {{.name = "Tenth",
-           .dataType = "number",
-           .value = std::string("0.3"),
-           .minVal = "0.1",
-           .maxVal = "0.3",
-           .places = "1"},
-          {.name = "Long",
-           .dataType = "number",
-           .value = std::string("123456789012345.6"),
-           .maxVal = "1234567890123456e-1",
-           .places = "1"},
-          {.name = "Nearest",
-           .dataType = "number",
-           .value = std::string("0.29999999999999999999"),
-           .maxVal = "0.3",
-           .places = "20"},
-          {.name = "Above",
-           .dataType = "number",
-           .value = std::string("0.30000000000000004"),
-           .maxVal = "0.3",
-           .places = "17"}},
-         "Please specify a valid default value for Above.\r\nThe value must be less than or equal "
-         "to 0.3.",
-         "Please specify a valid default value for Above.\r\nThe value must be less than or equal "
-         "to 0.3."},
+         {number("Tenth", "0.3", "0.3", "1", "0.1"),
+          number("Long", "123456789012345.6", "1234567890123456e-1", "1"),
+          number("Nearest", "0.29999999999999999999", "0.3", "20"),
+          number("Above", "0.30000000000000004", "0.3", "17")},
+         kAboveTooLarge,
+         kAboveTooLarge},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
