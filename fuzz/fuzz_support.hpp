@@ -1,7 +1,8 @@
 #pragma once
 // Shared pieces of the fuzz targets: reading an input as texts and choices, a headless control
 // on the shipped resources, and the checks each target makes after the control took its input.
-// A failed check prints what went wrong and aborts, which the fuzzing engine reports as a crash.
+// A failed check prints what went wrong and aborts, which the fuzzing engine reports as a crash
+// and the replay program as a failed run.
 
 #include <cstddef>
 #include <cstdint>
