@@ -17,9 +17,14 @@ struct XmlFloorRun {
     pugi::xml_document values;
     pugi::xml_document output;
     std::string text;
+    std::size_t attributeBytes = 0;  // names and texts read with FloorReads::EveryAttribute
 };
 
+// What the floor reads of each definition: the two attributes the output needs, or besides
+// them the name and text of every attribute, as building a row from each definition must.
+enum class FloorReads { IdOnly, EveryAttribute };
+
 // Does the floor's work into run. Returns the number of "ca" elements written.
-int runXmlFloor(const Fixture& fixture, XmlFloorRun& run);
+int runXmlFloor(const Fixture& fixture, XmlFloorRun& run, FloorReads reads = FloorReads::IdOnly);
 
 }  // namespace zlvbench
