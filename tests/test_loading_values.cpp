@@ -12,14 +12,6 @@ namespace {
 using zlvtest::Def;
 using zlvtest::Harness;
 
-// Value and valueId of every row, "Value|valueId" in row order.
-std::vector<std::string> shownValues(Harness& h) {
-    std::vector<std::string> shown;
-    for (int r = 0; r < h.rowCount(); ++r)
-        shown.push_back(h.cell(r, "Value") + "|" + h.cell(r, "valueId"));
-    return shown;
-}
-
 // P is a parent whose chain is C1 then C2; D has no parent; S names P but follows D.
 std::vector<Def> chainDefs() {
     return {
@@ -38,22 +30,18 @@ TEST(LoadingValues, NewParentValueClearsItsChainUnlessTheDocumentRefillsIt) {
     const struct {
         std::string name;
         std::vector<std::pair<std::string, std::string>> values;
-        std::vector<std::string> expected;
+        std::string expected;
     } cases[] = {
-        {"parent only", {{"P", "9, Nine"}}, {"Nine|9", "|", "|", "d|", "Four|4"}},
+        {"parent only", {{"P", "9, Nine"}}, "Nine/9 / / d/ Four/4"},
         {"parent and last dependant",
          {{"C2", "5, Five"}, {"P", "9, Nine"}},
-         {"Nine|9", "|", "Five|5", "d|", "Four|4"}},
-        {"middle of the chain", {{"C1", "6, Six"}}, {"One|1", "Six|6", "|", "d|", "Four|4"}},
-        {"no parent value",
-         {{"C2", "5, Five"}, {"D", "e"}},
-         {"One|1", "Two|2", "Five|5", "e|", "Four|4"}},
+         "Nine/9 / Five/5 d/ Four/4"},
+        {"middle of the chain", {{"C1", "6, Six"}}, "One/1 Six/6 / d/ Four/4"},
+        {"no parent value", {{"C2", "5, Five"}, {"D", "e"}}, "One/1 Two/2 Five/5 e/ Four/4"},
         {"blank values change nothing",
          {{"P", "   "}, {"D", ""}, {"c1", " "}},
-         {"One|1", "Two|2", "Three|3", "d|", "Four|4"}},
-        {"unknown ids are ignored",
-         {{"X", "1"}, {"p ", " 8 , Eight "}},
-         {"Eight|8", "|", "|", "d|", "Four|4"}},
+         "One/1 Two/2 Three/3 d/ Four/4"},
+        {"unknown ids are ignored", {{"X", "1"}, {"p ", " 8 , Eight "}}, "Eight/8 / / d/ Four/4"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -61,7 +49,7 @@ TEST(LoadingValues, NewParentValueClearsItsChainUnlessTheDocumentRefillsIt) {
         h.init("RETRIEVAL", chainDefs());
         std::string values = zlvtest::valuesXml(c.values);
         h.control.SetData(values);
-        EXPECT_EQ(shownValues(h), c.expected);
+        EXPECT_EQ(h.shownValues(), c.expected);
         EXPECT_TRUE(h.platform.messages().empty());
     }
 }
@@ -81,9 +69,8 @@ TEST(LoadingValues, TextAndDateRowsTakeTheirDisplayForm) {
                                              {"DT", "2007-05-14t23:59:59.9"},
                                              {"L", "3, Green"}});
     h.control.SetData(values);
-    EXPECT_EQ(shownValues(h),
-              (std::vector<std::string>{"Ünïcødé, ✓ <&>|", "2.50|", "14/05/2007|", "09:30|",
-                                        "14/05/2007 23:59|", "3, Green|"}));
+    EXPECT_EQ(h.shownValues(),
+              "Ünïcødé, ✓ <&>/ 2.50/ 14/05/2007/ 09:30/ 14/05/2007 23:59/ 3, Green/");
     EXPECT_EQ(h.control.GetData(),
               R"(<ca id="T" value="Ünïcødé, ✓ &lt;&amp;>"/><ca id="N" value="2.50"/>)"
               R"(<ca id="DO" value="2007-05-14"/><ca id="TO" value="T09:30:00.0"/>)"
@@ -116,8 +103,7 @@ TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
         std::string values = c.values;
         h.control.SetData(values);
         EXPECT_EQ(h.platform.messages(), std::vector<std::string>{c.message});
-        EXPECT_EQ(shownValues(h),
-                  (std::vector<std::string>{"One|1", "Two|2", "Three|3", "d|", "Four|4"}));
+        EXPECT_EQ(h.shownValues(), "One/1 Two/2 Three/3 d/ Four/4");
     }
 }
 

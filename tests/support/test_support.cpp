@@ -84,6 +84,13 @@ void Harness::loadSample(const std::string& mode) {
     control.SetData(values);
 }
 
+std::string Harness::shownValues() {
+    std::string all;
+    for (int r = 0; r < rowCount(); ++r)
+        all += (r ? " " : "") + cell(r, "Value") + "/" + cell(r, "valueId");
+    return all;
+}
+
 std::string Harness::cell(int row, const std::string& key) {
     auto rows = platform.grid().GetRowSet();
     if (!rows || row < 0 || row >= rows->recordCount()) return "<none>";

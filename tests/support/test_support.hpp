@@ -51,6 +51,8 @@ struct Harness {
     void loadSample(const std::string& mode);
     // A cell of the grid as text ("" when unset); "<none>" when there is no such row.
     std::string cell(int row, const std::string& key);
+    // Value and valueId of every row as "value/id", blank separated, in row order.
+    std::string shownValues();
     // The raw cell value.
     zelvane::CellValue value(int row, const std::string& key);
     int rowCount();
