@@ -108,4 +108,45 @@ TEST(Output, AddedAttributesInCreateMode) {
               R"(<updateCAs objectId="K" defaultValue="k" mandatory="false"/>)");
 }
 
+// Values with XML special characters, tabs and line breaks, non-ASCII text and every stored
+// date shape come out unchanged, and loading that output into a fresh control writes exactly
+// the same text again.
+TEST(Output, WrittenValuesLoadBackUnchanged) {
+    const std::vector<Def> defs = {
+        Def{.caId = "T<&>\"'", .caName = "Text"},
+        Def{.caId = "N", .dataType = "number"},
+        Def{.caId = "L", .controlType = "Picker"},
+        Def{.caId = "DO", .controlType = "Date", .dateType = "dateOnly"},
+        Def{.caId = "TO", .controlType = "Date", .dateType = "TIMEONLY"},
+        Def{.caId = "DT", .controlType = "Date", .dateType = "dateTime"}};
+    const std::vector<std::pair<std::string, std::string>> values = {
+        {"T<&>\"'", "a\tb\nc\r]]> <&>\"' é中😀İﬀ"},
+        {"N", "-12.50"},
+        {"L", "id,\tx, Shown"},
+        {"DO", "2024-02-29"},
+        {"TO", "T23:59:58.0"},
+        {"DT", "0001-01-01t00:00:00.0"}};
+    const auto loadAndWrite = [&](const std::string& valuesXml) {
+        Harness h;
+        h.control.setDateOnlyFormat("dd.MM.yyyy");
+        h.control.setTimeOnlyFormat("HH:mm:ss");
+        h.control.setDateTimeFormat("yyyy/MM/dd HH:mm:ss");
+        h.control.setMode("RETRIEVAL");
+        h.control.setAttributeXML(zlvtest::definitionsXml(defs));
+        h.control.Intialize();
+        std::string sent = valuesXml;
+        h.control.SetData(sent);
+        EXPECT_TRUE(h.platform.messages().empty());
+        return h.control.GetData();
+    };
+    const std::string written = loadAndWrite(zlvtest::valuesXml(values));
+    EXPECT_EQ(
+        written,
+        R"(<ca id="T&lt;&amp;>&quot;'" value="a&#09;b&#10;c&#13;]]> &lt;&amp;>&quot;' é中😀İﬀ"/>)"
+        R"(<ca id="N" value="-12.50"/><ca id="L" value="id"/>)"
+        R"(<ca id="DO" value="2024-02-29"/><ca id="TO" value="T23:59:58.0"/>)"
+        R"(<ca id="DT" value="0001-01-01T00:00:00.0"/>)");
+    EXPECT_EQ(loadAndWrite("<cas>" + written + "</cas>"), written);
+}
+
 }  // namespace
