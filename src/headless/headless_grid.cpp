@@ -1,10 +1,18 @@
 #include "headless/headless_grid.hpp"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <zelvane/headless/headless_platform.hpp>
 
 namespace zelvane::headless {
+namespace {
+
+// Positions and sizes are summed in long long, which cannot overflow for int parts, and
+// brought back into the int range at the end.
+int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
+
+}  // namespace
 
 int HeadlessGrid::pixelWidth() const {
     return static_cast<int>(width() / host_.pixelsToScaleX(1.0));
@@ -15,7 +23,8 @@ int HeadlessGrid::pixelHeight() const {
 }
 
 int HeadlessGrid::visibleRowCount() const {
-    return std::max(0, (pixelHeight() - kHeaderHeight + kRowHeight - 1) / kRowHeight);
+    const long long below = static_cast<long long>(pixelHeight()) - kHeaderHeight;
+    return clampToInt(std::max(0LL, (below + kRowHeight - 1) / kRowHeight));
 }
 
 void HeadlessGrid::setTopRow(int row) {
@@ -24,12 +33,12 @@ void HeadlessGrid::setTopRow(int row) {
 }
 
 std::optional<std::pair<int, int>> HeadlessGrid::columnSpan(int column) const {
-    int x = kRowSelectorWidth - leftOffset_;
+    long long x = static_cast<long long>(kRowSelectorWidth) - leftOffset_;
     for (int c : visibleColumns()) {
         const int w =
             static_cast<int>(std::lround(rowSet()->column(c).width / double(kWidthUnitsPerPixel)));
-        if (c == column) return std::make_pair(x, w);
-        x += w;
+        if (c == column) return std::make_pair(clampToInt(x), w);
+        x = std::clamp<long long>(x + w, INT_MIN, INT_MAX);
     }
     return std::nullopt;
 }
@@ -37,11 +46,12 @@ std::optional<std::pair<int, int>> HeadlessGrid::columnSpan(int column) const {
 void HeadlessGrid::scrollCellIntoView(const CellRef& cell) {
     if (!cell.row || cell.row->index() < 0) return;
     const int r = cell.row->index();
-    const int fullyVisible = std::max(1, (pixelHeight() - kHeaderHeight) / kRowHeight);
+    const long long fullyVisible =
+        std::max(1LL, (static_cast<long long>(pixelHeight()) - kHeaderHeight) / kRowHeight);
     if (r < topRow_)
         setTopRow(r);
     else if (r >= topRow_ + fullyVisible)
-        setTopRow(r - fullyVisible + 1);
+        setTopRow(clampToInt(r - fullyVisible + 1));
     scrollColumnIntoView(cell.column);
 }
 
@@ -49,36 +59,42 @@ void HeadlessGrid::scrollCellIntoView(const CellRef& cell) {
 void HeadlessGrid::scrollColumnIntoView(int column) {
     const auto span = columnSpan(column);
     if (!span) return;
-    const int left = span->first + leftOffset_ - kRowSelectorWidth;  // unscrolled, past selector
-    const int visibleWidth = pixelWidth() - kRowSelectorWidth;
+    // Unscrolled left edge, past the selector.
+    const long long left = static_cast<long long>(span->first) + leftOffset_ - kRowSelectorWidth;
+    const long long visibleWidth = static_cast<long long>(pixelWidth()) - kRowSelectorWidth;
     if (left < leftOffset_)
-        leftOffset_ = left;
+        leftOffset_ = clampToInt(left);
     else if (left + span->second > leftOffset_ + visibleWidth)
-        leftOffset_ = std::min(left, left + span->second - visibleWidth);
+        leftOffset_ = clampToInt(std::min(left, left + span->second - visibleWidth));
 }
 
 std::optional<PixelRect> HeadlessGrid::cellElementRect(const CellRef& cell) {
     if (!cell.row || cell.row->index() < topRow_) return std::nullopt;
     const auto span = columnSpan(cell.column);
-    if (!span || span->first + span->second <= kRowSelectorWidth) return std::nullopt;
-    const int y = kHeaderHeight + (cell.row->index() - topRow_) * kRowHeight;
+    if (!span || static_cast<long long>(span->first) + span->second <= kRowSelectorWidth)
+        return std::nullopt;
+    const long long y =
+        kHeaderHeight + (static_cast<long long>(cell.row->index()) - topRow_) * kRowHeight;
     if (y >= pixelHeight() || span->first >= pixelWidth()) return std::nullopt;
-    return PixelRect{span->first, y, std::min(span->second, pixelWidth() - span->first),
-                     std::min(kRowHeight, pixelHeight() - y)};
+    const long long width =
+        std::min<long long>(span->second, static_cast<long long>(pixelWidth()) - span->first);
+    return PixelRect{span->first, clampToInt(y), clampToInt(width),
+                     clampToInt(std::min<long long>(kRowHeight, pixelHeight() - y))};
 }
 
 std::optional<GridElement> HeadlessGrid::ElementAtPoint(float x, float y, bool) {
     if (x < 0 || y < 0 || x >= float(pixelWidth()) || y >= float(pixelHeight()))
         return std::nullopt;
     if (y < float(kHeaderHeight)) return GridElement{kHeaderElement, nullptr, -1};
-    const int r = topRow_ + static_cast<int>((y - float(kHeaderHeight)) / float(kRowHeight));
+    const long long r =
+        topRow_ + static_cast<long long>((y - float(kHeaderHeight)) / float(kRowHeight));
     if (!GetRowSet() || r >= GetRowSet()->recordCount()) return std::nullopt;
-    RowPtr row = GetRowSet()->row(r);
+    RowPtr row = GetRowSet()->row(static_cast<int>(r));
     if (x < float(kRowSelectorWidth)) return GridElement{kRowSelectorElement, row, -1};
     for (int c : visibleColumns()) {
         const auto span = columnSpan(c);
-        if (span->first + span->second > kRowSelectorWidth && x >= float(span->first) &&
-            x < float(span->first + span->second))
+        const long long right = static_cast<long long>(span->first) + span->second;
+        if (right > kRowSelectorWidth && x >= float(span->first) && double(x) < double(right))
             return GridElement{kCellElement, row, c};
     }
     return std::nullopt;

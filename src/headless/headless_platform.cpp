@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <climits>
 #include <iostream>
 #include <zelvane/headless/headless_platform.hpp>
 
@@ -144,9 +146,14 @@ void HeadlessPlatform::setMessagePrefix(std::string prefix) {
 void HeadlessPlatform::setScaleMode(ScaleMode mode) {
     HeadlessHost& host = impl_->host;
     if (mode == host.mode) return;
-    const bool toPixels = mode == ScaleMode::Pixels;
-    host.width = toPixels ? host.width / kTwipsPerPixel : host.width * kTwipsPerPixel;
-    host.height = toPixels ? host.height / kTwipsPerPixel : host.height * kTwipsPerPixel;
+    // Computed wide and clamped: a pixel size beyond what twips in an int hold stays the largest.
+    const auto convert = [toPixels = mode == ScaleMode::Pixels](int size) {
+        const long long converted =
+            toPixels ? size / kTwipsPerPixel : static_cast<long long>(size) * kTwipsPerPixel;
+        return static_cast<int>(std::min<long long>(converted, INT_MAX));
+    };
+    host.width = convert(host.width);
+    host.height = convert(host.height);
     host.mode = mode;
     if (impl_->events) impl_->events->Resize();
 }
@@ -169,7 +176,8 @@ bool HeadlessPlatform::clickRowSelector(int row) {
     RowPtr r = impl_->rowAt(row);
     if (!r) return false;
     impl_->scrollIntoView(CellRef{r, 0});
-    const int top = kHeaderHeight + (row - impl_->grid.topRow()) * kRowHeight;
+    const long long top =
+        kHeaderHeight + (static_cast<long long>(row) - impl_->grid.topRow()) * kRowHeight;
     impl_->focusGrid();
     if (impl_->events)
         impl_->events->GridMouse(1, 0, float(kRowSelectorWidth) / 2, float(top + kRowHeight / 2));
