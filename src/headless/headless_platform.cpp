@@ -152,9 +152,22 @@ void HeadlessPlatform::setScaleMode(ScaleMode mode) {
             toPixels ? size / kTwipsPerPixel : static_cast<long long>(size) * kTwipsPerPixel;
         return static_cast<int>(std::min<long long>(converted, INT_MAX));
     };
+    const auto convertPosition = [toPixels = mode == ScaleMode::Pixels](int at) {
+        const long long converted =
+            toPixels ? at / kTwipsPerPixel : static_cast<long long>(at) * kTwipsPerPixel;
+        return static_cast<int>(std::clamp<long long>(converted, INT_MIN, INT_MAX));
+    };
     host.width = convert(host.width);
     host.height = convert(host.height);
     host.mode = mode;
+    // The controls placed directly on the control keep their place on screen too; the grid
+    // follows with the resize below, and controls inside the frame keep the frame's units.
+    WindowControl* placed[] = {&impl_->text1, &impl_->cmdPicker, &impl_->picture1,
+                               &impl_->dateTimePicker, &impl_->comboBox};
+    for (WindowControl* w : placed)
+        if (w->container() == nullptr)
+            w->move(convertPosition(w->left()), convertPosition(w->top()), convert(w->width()),
+                    convert(w->height()));
     if (impl_->events) impl_->events->Resize();
 }
 void HeadlessPlatform::setParentIsMdiForm(bool mdi) { impl_->host.mdi = mdi; }

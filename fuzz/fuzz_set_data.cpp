@@ -1,0 +1,72 @@
+// SetData on a fixed grid: the sample definitions in a mode the input chooses, then any text as
+// the values document. Rows keep their ids and order, a refused document changes no value, and
+// the output stays well-formed with one entry per row. In RETRIEVAL mode the values GetData
+// writes load into a fresh control without defaults and write out again as the same text.
+
+#include "fuzz_support.hpp"
+
+namespace {
+
+using zlvfuzz::check;
+
+void loadValues(zlvfuzz::Control& c, const std::string& values) {
+    std::vector<std::string> ids;
+    for (int r = 0; r < c.rowCount(); ++r) ids.push_back(c.cell(r, "AttributeID"));
+    const std::vector<std::string> before = c.snapshot();
+    const std::size_t messagesBefore = c.platform.messages().size();
+    std::string sent = values;
+    c.control.SetData(sent);
+    check(sent == values, "SetData changed the text it was given");
+    zlvfuzz::checkMessages(c, {" Set Data "});
+    const std::vector<std::string> after = c.snapshot();
+    check(after.size() == before.size(), "SetData changed the number of rows");
+    for (int r = 0; r < c.rowCount(); ++r)
+        check(c.cell(r, "AttributeID") == ids[static_cast<std::size_t>(r)],
+              "SetData changed a row's AttributeID");
+    if (c.platform.messages().size() > messagesBefore)
+        check(after == before, "a refused values document changed a row");
+}
+
+// SetData trims the values it reads and ignores empty ones, so only values without blanks at
+// either end can come back unchanged.
+bool reloadable(const std::vector<zlvfuzz::OutputEntry>& entries) {
+    for (const zlvfuzz::OutputEntry& e : entries)
+        if (!e.value.empty() && (e.value.front() == ' ' || e.value.back() == ' ')) return false;
+    return true;
+}
+
+// The sample definitions with every defaultValue emptied.
+std::string sampleWithoutDefaults() {
+    std::string text = zlvfuzz::readResource("samples/definitions.xml");
+    const std::string attribute = "defaultValue=\"";
+    for (std::size_t at = text.find(attribute); at != std::string::npos;
+         at = text.find(attribute, at + attribute.size())) {
+        const std::size_t start = at + attribute.size();
+        text.erase(start, text.find('"', start) - start);
+    }
+    return text;
+}
+
+void checkRoundTrip(const std::string& output) {
+    if (output.empty() || !reloadable(zlvfuzz::parseOutput(output, "RETRIEVAL"))) return;
+    static const std::string definitions = sampleWithoutDefaults();
+    zlvfuzz::Control again;
+    again.init("RETRIEVAL", definitions);
+    loadValues(again, "<cas>" + output + "</cas>");
+    check(again.platform.messages().empty(), "the written values do not load back");
+    check(zlvfuzz::checkedGetData(again) == output, "the written values change on a round trip");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    zlvfuzz::InputReader in(data, size);
+    const std::string mode = zlvfuzz::kModes[static_cast<std::size_t>(in.choice(4))];
+    const std::string values = in.part();
+    zlvfuzz::Control c;
+    c.initSample(mode);
+    loadValues(c, values);
+    const std::string output = zlvfuzz::checkedGetData(c);
+    if (mode == "RETRIEVAL") checkRoundTrip(output);
+    return 0;
+}
