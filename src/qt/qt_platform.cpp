@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
 #include "grid/picture_file.hpp"
@@ -16,6 +18,7 @@ namespace zelvane::qt {
 namespace {
 
 const char* const kEditorTypes[] = {"ComboBox", "Date", "Picker", "TextBox"};
+constexpr int kDisabledCell = 2;
 
 int buttonCode(Qt::MouseButton b) {
     return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0;
@@ -60,6 +63,7 @@ QtDateTimePicker::QtDateTimePicker(QDateTimeEdit* edit, QWidget* control)
 }
 
 DateTime QtDateTimePicker::value() const {
+    if (blank_) return held_;
     const QDateTime v = edit_->dateTime();
     return DateTime{v.date().year(),   v.date().month(),  v.date().day(), v.time().hour(),
                     v.time().minute(), v.time().second(), v.time().msec()};
@@ -70,9 +74,33 @@ void QtDateTimePicker::setValue(const DateTime& value) {
     const QTime time(value.hour, value.minute, value.second, value.millisecond);
     if (!date.isValid() || !time.isValid()) throw ZlvError("Invalid date or time for the picker");
     setting_ = true;
+    edit_->setSpecialValueText(QString());
     edit_->setDateTime(QDateTime(date, time));
     setting_ = false;
     userChanged_ = false;
+    valueGiven_ = true;
+    blank_ = false;
+}
+
+void QtDateTimePicker::showBlank() {
+    if (blank_) return;
+    held_ = value();
+    setting_ = true;
+    edit_->setSpecialValueText(" ");
+    edit_->setDateTime(edit_->minimumDateTime());
+    setting_ = false;
+    blank_ = true;
+}
+
+void QtDateTimePicker::startFromNow() {
+    if (!blank_) return;
+    QDateTime now = QDateTime::currentDateTime();
+    now.setTime(QTime(now.time().hour(), now.time().minute()));
+    setting_ = true;
+    edit_->setSpecialValueText(QString());
+    edit_->setDateTime(now);
+    setting_ = false;
+    blank_ = false;
 }
 
 void QtDateTimePicker::setDisplayFormat(const std::string& pattern) {
@@ -84,8 +112,12 @@ void QtDateTimePicker::setDisplayFormat(const std::string& pattern) {
 }
 
 void QtDateTimePicker::setVisible(bool visible) {
-    if (visible) userChanged_ = false;
+    if (visible) {
+        if (!valueGiven_) showBlank();
+        userChanged_ = false;
+    }
     QtWindow::setVisible(visible);
+    if (!visible) valueGiven_ = false;
 }
 
 void QtComboBox::setEntries(std::vector<ListEntry> entries) {
@@ -150,6 +182,7 @@ QtPlatform::~QtPlatform() {
          {static_cast<QWidget*>(edit_), static_cast<QWidget*>(date_), static_cast<QWidget*>(combo_),
           static_cast<QWidget*>(button_), static_cast<QWidget*>(table_)})
         w->removeEventFilter(this);
+    if (dateText_) dateText_->removeEventFilter(this);
     delete table_;
     delete button_;
     delete date_;
@@ -228,11 +261,14 @@ void QtPlatform::connectInput() {
     table_->viewport()->installEventFilter(this);
     table_->verticalHeader()->viewport()->installEventFilter(this);
     frame_->installEventFilter(this);
+    dateText_ = date_->findChild<QLineEdit*>();
+    if (dateText_) dateText_->installEventFilter(this);
     for (QWidget* editor : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(date_),
                             static_cast<QWidget*>(combo_), static_cast<QWidget*>(button_)})
         editor->installEventFilter(this);
+    // A click on a disabled cell does nothing.
     connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        activate(index);
+        if (!activate(index)) return;
         raise([](ControlEvents& e) { e.GridClick(); });
         grid_->model()->selectionChanged();
     });
@@ -270,14 +306,18 @@ void QtPlatform::connectInput() {
     connect(combo_, &DropDown::abandoned, this, [this] { abandonEdit(); });
 }
 
-void QtPlatform::activate(const QModelIndex& index, bool force) {
+// The control hears CellActivating before the cell becomes active, and may disable it there:
+// a disabled cell does not become the active cell (the active cell stays where it was).
+bool QtPlatform::activate(const QModelIndex& index, bool force) {
     if (!index.isValid() || !grid_->rowSet() || index.row() >= grid_->rowSet()->recordCount())
-        return;
+        return false;
     const CellRef cell{grid_->rowSet()->row(index.row()), index.column()};
     const auto active = grid_->activeCell();
-    if (!force && active && active->row == cell.row && active->column == cell.column) return;
-    grid_->setActiveCell(cell);
+    if (!force && active && active->row == cell.row && active->column == cell.column) return true;
     raise([&](ControlEvents& e) { e.CellActivating(cell); });
+    if (cell.row->index() < 0 || cell.row->activation(cell.column) == kDisabledCell) return false;
+    grid_->setActiveCell(cell);
+    return true;
 }
 
 bool QtPlatform::isValueColumn(int column) const {
@@ -458,6 +498,7 @@ bool QtPlatform::textBoxKey(QEvent* event) {
 bool QtPlatform::editorKey(QObject* watched, QKeyEvent* key) {
     const int k = key->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+    const bool alt = key->modifiers() & Qt::AltModifier;
     if (k == Qt::Key_Tab || k == Qt::Key_Backtab) {
         if (watched == date_) finishDate(dateTimePicker_->userChanged());
         if (watched == combo_) finishDropDown(comboBox_->userChanged(), combo_->currentIndex());
@@ -465,6 +506,13 @@ bool QtPlatform::editorKey(QObject* watched, QKeyEvent* key) {
         moveToEditableRow(k == Qt::Key_Tab ? 1 : -1);
         return true;
     }
+    if (watched == date_ && (k == Qt::Key_F4 || (k == Qt::Key_Down && alt))) {
+        openCalendar();
+        return true;
+    }
+    if (watched == date_ && !enter && k != Qt::Key_Escape && k != Qt::Key_Shift &&
+        k != Qt::Key_Control && k != Qt::Key_Alt)
+        dateTimePicker_->startFromNow();
     if (k == Qt::Key_Escape && watched != combo_) {
         abandonEdit();
         return true;
@@ -479,6 +527,21 @@ bool QtPlatform::editorKey(QObject* watched, QKeyEvent* key) {
         return true;
     }
     return false;
+}
+
+// The date editor has no call that opens its calendar; it opens on a press on its arrow.
+void QtPlatform::openCalendar() {
+    dateTimePicker_->startFromNow();
+    QStyleOptionComboBox option;
+    option.initFrom(date_);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QRect arrow = date_->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxArrow, date_);
+    const QPointF at = arrow.center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, date_->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(date_, &press);
 }
 
 // Focus leaving the date editor or the drop-down for a place outside them (a click elsewhere)
@@ -507,6 +570,9 @@ bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
             raise([](ControlEvents& e) { e.Text1_LostFocus(); });
         return false;
     }
+    if ((type == QEvent::MouseButtonPress || type == QEvent::Wheel) &&
+        (watched == date_ || watched == dateText_))
+        dateTimePicker_->startFromNow();
     if (type == QEvent::KeyPress && (watched == date_ || watched == combo_ || watched == button_))
         return editorKey(watched, static_cast<QKeyEvent*>(event));
     if (type == QEvent::FocusOut && (watched == date_ || watched == combo_))

@@ -60,12 +60,22 @@ class QtDateTimePicker final : public QtWindow<DateTimePicker> {
     // True once the user changed the date or time since the control last set the value or
     // format, or showed the picker.
     bool userChanged() const { return userChanged_; }
+    // Shown for a cell without a date (no value was given since the picker last hid), the
+    // picker shows no date; its value stays the one it held. The first key or click that
+    // edits starts from the current date and time, which is not yet a change.
+    bool blank() const { return blank_; }
+    void startFromNow();
 
   private:
+    void showBlank();
+
     QDateTimeEdit* edit_;
     std::string format_;
+    DateTime held_;
     bool setting_ = false;
     bool userChanged_ = false;
+    bool valueGiven_ = false;
+    bool blank_ = false;
 };
 
 // The displayed text selects the entry of that text; a text that no entry has is shown as the
@@ -130,6 +140,8 @@ class QtPlatform final : public QObject, public Platform {
     bool gridMousePress(QObject* watched, QEvent* event);
     bool gridKeyPress(QKeyEvent* key);
     bool textBoxKey(QEvent* event);
+    // Opens the date editor's calendar as a click on its arrow does.
+    void openCalendar();
     bool editorKey(QObject* watched, QKeyEvent* key);
     void editorFocusOut(QObject* watched, QFocusEvent* event);
     bool toggleCheckCell(const QModelIndex& index);
@@ -143,8 +155,9 @@ class QtPlatform final : public QObject, public Platform {
     QRect editCellArea() const;
     void describeEditors();
     void fitButtonCaption();
-    // force raises CellActivating even when the cell is already the active one.
-    void activate(const QModelIndex& index, bool force = false);
+    // Makes the cell active; force raises CellActivating even when it already is. False
+    // when the cell is disabled (or not a cell), which then leaves the active cell alone.
+    bool activate(const QModelIndex& index, bool force = false);
     void requestEdit(const QModelIndex& index);
     void rowSelectorClicked(int row);
     void moveToEditableRow(int step);
@@ -158,6 +171,8 @@ class QtPlatform final : public QObject, public Platform {
     QPushButton* button_;
     QDateTimeEdit* date_;
     DropDown* combo_;
+    // The text part of the date editor, which receives the presses on the date's text.
+    QLineEdit* dateText_ = nullptr;
     std::unique_ptr<QtGrid> grid_;
     std::unique_ptr<QtWindow<WindowControl>> text1_, cmdPicker_, picture1_;
     std::unique_ptr<QtDateTimePicker> dateTimePicker_;
