@@ -232,6 +232,7 @@ TEST(DateEditor, AnEmptyRowDoesNotShowTheDateOfTheRowEditedBefore) {
     h.doubleClickCell(kEnd, "Value");
     ASSERT_TRUE(h.date()->isVisible());
     EXPECT_FALSE(h.date()->text().contains("2024")) << h.date()->text().toStdString();
+    qttest::shoot(&h.widget, "editor_date_empty");
     // A change starts from a date that is then written.
     QTest::keyClick(h.date(), Qt::Key_Up);
     QTest::keyClick(h.date(), Qt::Key_Return);
@@ -294,4 +295,79 @@ TEST(EditorEscape, EscapeAbandonsTheEntryInEveryEditor) {
         EXPECT_EQ(h.pickerEvents, 0);
         EXPECT_EQ(QApplication::focusWidget(), h.widget.gridView());
     }
+}
+
+// Every editor opens by double-click, F2, Enter and typing on its value cell, with the focus
+// in the editor; typing into a text box starts its text with the key typed.
+TEST(EditorOpening, EveryEditorOpensByMouseAndByKeyboard) {
+    struct Kind {
+        int row;
+        std::function<QWidget*(EntryHarness&)> editor;
+    };
+    const Kind kinds[] = {
+        {kWeight, [](EntryHarness& h) -> QWidget* { return h.widget.textBox(); }},
+        {kColour, [](EntryHarness& h) -> QWidget* { return h.combo(); }},
+        {kStart, [](EntryHarness& h) -> QWidget* { return h.date(); }},
+        {kCountry, [](EntryHarness& h) -> QWidget* { return h.widget.selectButton(); }},
+    };
+    const std::vector<std::pair<const char*, std::function<void(EntryHarness&, int)>>> openers = {
+        {"double-click", [](EntryHarness& h, int row) { h.doubleClickCell(row, "Value"); }},
+        {"F2", [](EntryHarness& h, int) { QTest::keyClick(h.widget.gridView(), Qt::Key_F2); }},
+        {"Enter",
+         [](EntryHarness& h, int) { QTest::keyClick(h.widget.gridView(), Qt::Key_Return); }},
+        {"typing", [](EntryHarness& h, int) { QTest::keyClicks(h.widget.gridView(), "9"); }},
+    };
+    for (const Kind& k : kinds) {
+        for (const auto& [name, open] : openers) {
+            SCOPED_TRACE(std::string(name) + " row " + std::to_string(k.row));
+            EntryHarness h;
+            QTableView* view = h.widget.gridView();
+            view->setFocus();
+            view->setCurrentIndex(view->model()->index(k.row, h.column("Value")));
+            QApplication::processEvents();
+            open(h, k.row);
+            QApplication::processEvents();
+            QWidget* editor = k.editor(h);
+            EXPECT_TRUE(editor->isVisible());
+            EXPECT_EQ(QApplication::focusWidget(), editor);
+        }
+    }
+    EntryHarness h;
+    QTableView* view = h.widget.gridView();
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(kWeight, h.column("Value")));
+    QTest::keyClicks(view, "9");
+    EXPECT_EQ(h.widget.textBox()->text(), "9");
+    QTest::keyClicks(h.widget.textBox(), "1");
+    QTest::keyClick(h.widget.textBox(), Qt::Key_Return);
+    EXPECT_EQ(h.cell(kWeight, "Value"), "91.00");
+}
+
+// Tab and Shift+Tab write the text box's entry and open the next or previous value that has
+// an editor.
+TEST(EditorOpening, TabWritesTheEntryAndMovesToTheNextEditor) {
+    EntryHarness h;
+    h.doubleClickCell(kWeight, "Value");
+    QTest::keyClicks(h.widget.textBox(), "7");
+    QTest::keyClick(h.widget.textBox(), Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(h.cell(kWeight, "Value"), "7.00");
+    EXPECT_TRUE(h.combo()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), h.combo());
+    QTest::keyClick(h.combo(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(h.widget.textBox()->isVisible());
+    EXPECT_EQ(h.widget.textBox()->text(), "7.00");
+    EXPECT_EQ(h.cell(kColour, "Value"), "Green");
+}
+
+// The entry shown in the closed drop-down is written when the focus leaves for another cell.
+TEST(DropDownEditor, AnEntryMovedToIsWrittenWhenAClickLeavesTheList) {
+    EntryHarness h;
+    h.doubleClickCell(kColour, "Value");
+    QTest::keyClick(h.combo(), Qt::Key_Up);
+    h.clickOtherCell();
+    EXPECT_EQ(h.cell(kColour, "Value"), "Red");
+    EXPECT_EQ(h.cell(kColour, "valueId"), "1");
+    EXPECT_FALSE(h.editorOpen());
 }

@@ -9,6 +9,7 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <functional>
 
@@ -65,6 +66,12 @@ struct GeometryHarness : WidgetHarness {
             return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
         });
         init("RETRIEVAL", oneOfEachKind());
+        // The offscreen screen keeps its pixels at every scale, so at 2x it is half as large:
+        // the widget stays on it, where popups can open at their full size.
+        const QRect screen = widget.screen()->availableGeometry();
+        widget.move(screen.topLeft());
+        widget.resize(widget.size().boundedTo(screen.size()));
+        QApplication::processEvents();
     }
 };
 
@@ -133,6 +140,12 @@ TEST(EditorGeometry, PopupsOpenForThePictures) {
         combo->showPopup();
         QApplication::processEvents();
         ASSERT_TRUE(combo->view()->isVisible());
+        // The list opens over the drop-down, not elsewhere on the screen.
+        const QRect list(combo->view()->mapToGlobal(QPoint(0, 0)), combo->view()->size());
+        const QRect shown(combo->mapToGlobal(QPoint(0, 0)), combo->size());
+        EXPECT_TRUE(list.intersects(shown))
+            << list.x() << "," << list.y() << " vs " << shown.x() << "," << shown.y();
+        EXPECT_GE(list.width(), shown.width() - 2);
         qttest::shoot(&h.widget, "editor_dropdown_list_" + scaleTag(), combo->view()->window());
         combo->hidePopup();
     }
