@@ -231,7 +231,7 @@ TEST(DateEditor, AnEmptyRowDoesNotShowTheDateOfTheRowEditedBefore) {
     QTest::keyClick(h.date(), Qt::Key_Return);
     h.doubleClickCell(kEnd, "Value");
     ASSERT_TRUE(h.date()->isVisible());
-    EXPECT_FALSE(h.date()->text().contains("2024")) << h.date()->text().toStdString();
+    EXPECT_TRUE(h.date()->text().trimmed().isEmpty()) << h.date()->text().toStdString();
     qttest::shoot(&h.widget, "editor_date_empty");
     // A change starts from a date that is then written.
     QTest::keyClick(h.date(), Qt::Key_Up);
@@ -370,4 +370,55 @@ TEST(DropDownEditor, AnEntryMovedToIsWrittenWhenAClickLeavesTheList) {
     EXPECT_EQ(h.cell(kColour, "Value"), "Red");
     EXPECT_EQ(h.cell(kColour, "valueId"), "1");
     EXPECT_FALSE(h.editorOpen());
+}
+
+// A click on the arrow of an empty date row opens the calendar on today, not on the date of
+// the row edited before nor on the earliest date the editor knows.
+TEST(DateEditor, TheCalendarOfAnEmptyRowOpensOnToday) {
+    EntryHarness h;
+    h.doubleClickCell(kStart, "Value");
+    QTest::keyClick(h.date(), Qt::Key_Return);
+    h.doubleClickCell(kEnd, "Value");
+    QStyleOptionComboBox option;
+    option.initFrom(h.date());
+    option.editable = true;
+    const QRect arrow = h.date()->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxArrow, h.date());
+    QTest::mousePress(h.date(), Qt::LeftButton, {}, arrow.center());
+    QApplication::processEvents();
+    ASSERT_TRUE(h.date()->calendarWidget()->isVisible());
+    EXPECT_EQ(h.date()->calendarWidget()->selectedDate(), QDate::currentDate());
+    EXPECT_EQ(h.cell(kEnd, "Value"), "");
+}
+
+// F4 and Alt+Down open the calendar over the date shown, which they leave as it was.
+TEST(DateEditor, CalendarOpensByF4AndAltDownWithoutChangingTheDate) {
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_F4, {}},
+                                                              {Qt::Key_Down, Qt::AltModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        SCOPED_TRACE(key);
+        EntryHarness h;
+        h.doubleClickCell(kStart, "Value");
+        QTest::keyClick(h.date(), key, modifiers);
+        QApplication::processEvents();
+        ASSERT_TRUE(h.date()->calendarWidget()->isVisible());
+        EXPECT_EQ(h.date()->calendarWidget()->selectedDate(), QDate(2024, 3, 15));
+        EXPECT_EQ(h.date()->date(), QDate(2024, 3, 15));
+        EXPECT_TRUE(h.editorOpen());
+    }
+}
+
+// With no entry shown, Down starts at the first entry and Up at the last.
+TEST(DropDownEditor, ArrowKeysOnAnEmptyRowStartAtTheEnds) {
+    const std::pair<Qt::Key, const char*> cases[] = {{Qt::Key_Down, "Red"}, {Qt::Key_Up, "Blue"}};
+    for (const auto& [key, written] : cases) {
+        SCOPED_TRACE(written);
+        EntryHarness h;
+        h.doubleClickCell(kShade, "Value");
+        QTest::keyClick(h.combo(), key);
+        QTest::keyClick(h.combo(), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(h.cell(kShade, "Value"), written);
+        EXPECT_TRUE(h.widget.control().IsDataChanged());
+    }
 }

@@ -25,6 +25,7 @@ std::vector<Def> oneOfEachKind() {
                 .caName = "Weight",
                 .dataType = "number",
                 .defaultValue = "5.00",
+                .mandatory = "true",
                 .allowedDecimalPlaces = "2"},
             Def{.caId = "C",
                 .caName = "Colour",
@@ -108,6 +109,9 @@ TEST(EditorGeometry, EachEditorCoversItsCellAndIsNamedForItsAttribute) {
         expectInsideCell(qttest::rectIn(h.widget.editorFrame(), &h.widget), cell, "frame");
         EXPECT_TRUE(editor->accessibleName().contains(c.attribute))
             << editor->accessibleName().toStdString();
+        // Only the weight is required, and its editor says so.
+        EXPECT_EQ(editor->accessibleDescription().contains("Required"), c.row == 0)
+            << editor->accessibleDescription().toStdString();
         qttest::shoot(&h.widget, QString("editor_%1_%2").arg(c.kind, scaleTag()));
     }
 }
