@@ -5,7 +5,10 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QXmlStreamReader>
+#include <iostream>
 
 #include "sample_lists.hpp"
 
@@ -39,9 +42,62 @@ DemoWindow::DemoWindow(const QString& samplesFolder, const QString& mode)
     setCentralWidget(central);
     resize(760, 440);
     attributes_->control().setValueListProvider(&valueList);
+    showMessagesAsDialogs(true);
+    readPickerLists(samples_ + "/definitions.xml");
+    readPickerLists(samples_ + "/add_attribute.xml");
     connect(attributes_, &zelvane::qt::CustomAttrWidget::PickerButtonClicked, this,
             &DemoWindow::answerPick);
-    connect(modeChooser_, &QComboBox::currentTextChanged, this, &DemoWindow::load);
+    connect(modeChooser_, &QComboBox::currentTextChanged, this, &DemoWindow::chooseMode);
+    load(mode);
+}
+
+void DemoWindow::showMessagesAsDialogs(bool dialogs) {
+    if (!dialogs) {
+        attributes_->setMessageSink([](const std::string& m) { std::cerr << m << '\n'; });
+        return;
+    }
+    attributes_->setMessageSink([this](const std::string& m) { showControlMessage(m); });
+}
+
+// The control's message box: its text and an OK button, titled by the host window.
+void DemoWindow::showControlMessage(const std::string& text) {
+    ++controlMessages_;
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+// The value list of each picker row, by attribute name: a dependent pick names its row only.
+void DemoWindow::readPickerLists(const QString& definitionsFile) {
+    QFile f(definitionsFile);
+    if (!f.open(QIODevice::ReadOnly)) return;
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement() || xml.name() != QStringLiteral("caTemplates")) continue;
+        const auto a = xml.attributes();
+        if (a.value("controlType") == QStringLiteral("Picker"))
+            listOfAttribute_[a.value("caName").toString().toStdString()] =
+                a.value("valueListId").toString().toStdString();
+    }
+}
+
+// A new mode initialises the control again: edits are lost, so the user is asked first. On
+// No the chooser shows the previous mode again and the control stays as it is.
+void DemoWindow::chooseMode(const QString& mode) {
+    if (mode == mode_) return;
+    if (attributes_->control().IsDataChanged()) {
+        const auto answer = QMessageBox::question(
+            this, "Change mode",
+            "The values have been changed. Switching to " + mode +
+                " reloads the attributes and discards the changes. Switch anyway?",
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            const QSignalBlocker quiet(modeChooser_);
+            modeChooser_->setCurrentText(mode_);
+            return;
+        }
+    }
     load(mode);
 }
 
@@ -51,6 +107,11 @@ QString DemoWindow::sample(const QString& name) const {
 }
 
 void DemoWindow::load(const QString& mode) {
+    mode_ = mode;
+    if (modeChooser_->currentText() != mode) {
+        const QSignalBlocker quiet(modeChooser_);
+        modeChooser_->setCurrentText(mode);
+    }
     auto& c = attributes_->control();
     c.setMode(mode.toStdString());
     c.setEntityTypeId("ET_PRODUCT");
@@ -79,24 +140,33 @@ void DemoWindow::showData() {
 
 void DemoWindow::addAttribute() { attributes_->Add(sample("add_attribute.xml").toStdString()); }
 
+// A refusal of the control has already been shown as its message box; Remove also returns
+// False without a message when no row is selected, and then the demo says how to select.
 void DemoWindow::removeSelected() {
-    if (!attributes_->Remove())
+    const int before = controlMessages_;
+    if (!attributes_->Remove() && controlMessages_ == before)
         QMessageBox::information(this, "Remove", "Select rows with the row selectors first.");
 }
 
-// A small chooser: the list of the row's value list (or of its parent's value).
+// A small chooser over the row's list; Cancel, or a row whose parent has no value yet,
+// answers without a value.
 void DemoWindow::answerPick(zelvane::KeyedCollection& selection) {
-    const std::string kind = zelvane::cellTextOrEmpty(selection.Item(1));
-    const auto entries = kind == "Standard"
-                             ? valueList(zelvane::cellTextOrEmpty(selection.Item(2)), "")
-                             : valueList("", zelvane::cellTextOrEmpty(selection.Item(3)));
+    const PickRequest request = pickRequest(selection, listOfAttribute_);
+    if (!request.missingParent.empty()) {
+        QMessageBox::information(this, "Select",
+                                 QString::fromStdString("Choose a " + request.missingParent +
+                                                        " before the " + request.attribute + "."));
+    }
     QStringList texts;
-    for (const auto& e : entries) texts << QString::fromStdString(e.text);
+    for (const auto& e : request.entries) texts << QString::fromStdString(e.text);
     bool ok = false;
-    const QString chosen =
-        texts.isEmpty() ? QString()
-                        : QInputDialog::getItem(this, "Select", "Value:", texts, 0, false, &ok);
-    for (const auto& e : entries)
+    const QString label = request.attribute.empty()
+                              ? QString("Value:")
+                              : QString::fromStdString(request.attribute + ":");
+    const QString chosen = texts.isEmpty()
+                               ? QString()
+                               : QInputDialog::getItem(this, "Select", label, texts, 0, false, &ok);
+    for (const auto& e : request.entries)
         if (ok && QString::fromStdString(e.text) == chosen) {
             attributes_->setCellValue(e.id, e.text, true);
             return;

@@ -3,6 +3,8 @@
 
 #include <QComboBox>
 #include <QMainWindow>
+#include <map>
+#include <string>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
 namespace demo {
@@ -19,7 +21,14 @@ class DemoWindow final : public QMainWindow {
     // The round trip's XML text after loading.
     std::string getData() { return attributes_->GetData(); }
 
+    // Shows the control's message boxes as dialogs (the default); false writes them to stderr
+    // instead, for runs that nobody watches (screenshots).
+    void showMessagesAsDialogs(bool dialogs);
+
   private:
+    void showControlMessage(const std::string& text);
+    void chooseMode(const QString& mode);
+    void readPickerLists(const QString& definitionsFile);
     void validate();
     void showData();
     void addAttribute();
@@ -28,6 +37,9 @@ class DemoWindow final : public QMainWindow {
     QString sample(const QString& name) const;
 
     QString samples_;
+    QString mode_;  // the mode the control was last initialised in
+    std::map<std::string, std::string> listOfAttribute_;  // attribute name to value list id
+    int controlMessages_ = 0;                             // message boxes the control has shown
     QComboBox* modeChooser_;
     zelvane::qt::CustomAttrWidget* attributes_;
 };

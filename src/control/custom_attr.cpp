@@ -26,6 +26,18 @@ void setUpChildControls(ControlState& s) {
     s.comboBox.setVisible(false);
 }
 
+// Tells the platform when a validation pass ends, however it ends.
+struct PassFinished {
+    Platform& platform;
+    ~PassFinished() {
+        try {
+            platform.validationPassFinished();
+        } catch (...) {
+            // Showing the problems is the platform's affair; the pass's result stands.
+        }
+    }
+};
+
 }  // namespace
 
 ZlvCustomAttr::ZlvCustomAttr(Platform& platform) : d(std::make_unique<ControlState>(platform)) {
@@ -74,10 +86,12 @@ void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool Is
 bool ZlvCustomAttr::Remove() { return zelvane::Remove(*d); }
 void ZlvCustomAttr::Add(std::string strXML) { zelvane::Add(*d, strXML); }
 bool ZlvCustomAttr::validateRetrieval(std::string& strErr) {
+    const PassFinished told{d->platform};
     return zelvane::validateRetrieval(*d, strErr);
 }
 void ZlvCustomAttr::updateData() { zelvane::updateData(*d); }
 bool ZlvCustomAttr::validateCreate(std::string& strErr) {
+    const PassFinished told{d->platform};
     return zelvane::validateCreate(*d, strErr);
 }
 std::unique_ptr<KeyedCollection> ZlvCustomAttr::getCADetails(std::string strCAId) {

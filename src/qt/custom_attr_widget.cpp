@@ -1,5 +1,7 @@
 #include <QDir>
+#include <QHeaderView>
 #include <QResizeEvent>
+#include <algorithm>
 #include <unordered_map>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
@@ -21,6 +23,7 @@ CustomAttrWidget::CustomAttrWidget(const QString& componentFolder, QWidget* pare
     control_->onPickerButtonClicked(
         [this](KeyedCollection& selectionColl) { emit PickerButtonClicked(selectionColl); });
     setFocusProxy(platform_->tableView());
+    platform_->validated = [this] { markProblems(); };
     resize(480, 320);
 }
 
@@ -29,21 +32,19 @@ CustomAttrWidget::~CustomAttrWidget() {
     platform_.reset();
 }
 
-bool CustomAttrWidget::validateRetrieval(std::string& strErr) {
-    struct Mark {
-        CustomAttrWidget* w;
-        ~Mark() { w->markProblems(); }
-    } mark{this};
-    return control_->validateRetrieval(strErr);
+// Width of the shown columns and the row selectors, height of the header and up to ten rows.
+QSize CustomAttrWidget::sizeHint() const {
+    QTableView* view = platform_->tableView();
+    int width = view->verticalHeader()->sizeHint().width() + 2 * view->frameWidth();
+    for (int c = 0; c < view->model()->columnCount(); ++c)
+        if (!view->isColumnHidden(c)) width += view->columnWidth(c);
+    const int rows = std::clamp(view->model()->rowCount(), 4, 10);
+    const int height = view->horizontalHeader()->sizeHint().height() +
+                       rows * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth();
+    return {std::clamp(width, 240, 900), height};
 }
 
-bool CustomAttrWidget::validateCreate(std::string& strErr) {
-    struct Mark {
-        CustomAttrWidget* w;
-        ~Mark() { w->markProblems(); }
-    } mark{this};
-    return control_->validateCreate(strErr);
-}
+QSize CustomAttrWidget::minimumSizeHint() const { return {160, 80}; }
 
 void CustomAttrWidget::markProblems() {
     std::unordered_map<const Row*, QString> marks;

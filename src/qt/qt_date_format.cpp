@@ -1,109 +1,92 @@
 #include "qt/qt_date_format.hpp"
 
-#include <algorithm>
-#include <string>
-#include <vector>
+#include "text/date_tokens.hpp"
 
 namespace zelvane::qt {
 namespace {
 
-struct Token {
-    std::string text;  // the pattern letters, or literal text
-    bool literal = false;
-};
+using text::dates::Field;
+using text::dates::Token;
 
-bool isPatternLetter(char c) {
-    return std::string_view("yMdhHmsS").find(c) != std::string_view::npos;
-}
-
-// Splits a pattern into runs of one letter and literal text.
-std::vector<Token> tokenize(std::string_view p, bool& twelveHour) {
-    std::vector<Token> out;
-    for (std::size_t i = 0; i < p.size();) {
-        if (p.substr(i, 5) == "AM/PM" || p.substr(i, 5) == "am/pm") {
-            twelveHour = true;
-            out.push_back({"AP", false});
-            i += 5;
-        } else if (p[i] == '"') {
-            std::size_t end = p.find('"', i + 1);
-            if (end == std::string_view::npos) end = p.size();
-            out.push_back({std::string(p.substr(i + 1, end - i - 1)), true});
-            i = end + 1;
-        } else if (p[i] == '\\' && i + 1 < p.size()) {
-            out.push_back({std::string(1, p[i + 1]), true});
-            i += 2;
-        } else if (isPatternLetter(p[i])) {
-            std::size_t j = i;
-            while (j < p.size() && p[j] == p[i]) ++j;
-            out.push_back({std::string(p.substr(i, j - i)), false});
-            i = j;
-        } else {
-            out.push_back({std::string(1, p[i]), true});
-            ++i;
-        }
-    }
-    return out;
-}
-
-bool isHour(const Token& t) { return !t.literal && (t.text[0] == 'h' || t.text[0] == 'H'); }
-bool isSecond(const Token& t) { return !t.literal && t.text[0] == 's'; }
-
-// m is minutes when the nearest field before it is an hour or the nearest after it is seconds.
-bool isMinute(const std::vector<Token>& tokens, std::size_t at) {
-    for (std::size_t i = at; i-- > 0;)
-        if (!tokens[i].literal) {
-            if (isHour(tokens[i])) return true;
-            break;
-        }
-    for (std::size_t i = at + 1; i < tokens.size(); ++i)
-        if (!tokens[i].literal) return isSecond(tokens[i]);
-    return false;
-}
-
-// Literal text needs quotes only where Qt would read letters as fields.
-QString quoted(const std::string& text) {
+// A literal as one quoted Qt literal, so that no letter of it is read as a Qt field (Qt also
+// has fields the control lacks, such as "t" and "a"); a quote inside it is doubled.
+QString quotedLiteral(const std::string& text) {
+    if (text.empty()) return {};
     QString s = QString::fromStdString(text);
-    const bool hasLetter = std::any_of(s.begin(), s.end(), [](QChar c) { return c.isLetter(); });
-    if (!hasLetter && !s.contains('\'')) return s;
     s.replace("'", "''");
     return "'" + s + "'";
 }
 
-QString convert(const std::vector<Token>& tokens, std::size_t at, bool twelveHour) {
-    const Token& t = tokens[at];
-    if (t.literal) return quoted(t.text);
-    const char c = t.text[0];
-    const auto n = static_cast<int>(t.text.size());
-    switch (c) {
-        case 'y':
-            return n >= 3 ? "yyyy" : "yy";
-        case 'M':
-            return QString(std::min(n, 4), 'M');
-        case 'd':
-            return QString(std::min(n, 4), 'd');
-        case 'h':
-        case 'H':
-            return twelveHour ? (n >= 2 ? "hh" : "h") : (n >= 2 ? "HH" : "H");
-        case 'm':
-            if (isMinute(tokens, at)) return n >= 2 ? "mm" : "m";
-            return QString(std::min(n, 4), 'M');
-        case 's':
-            return n >= 2 ? "ss" : "s";
-        case 'S':
-            return "z";
-        default:
-            return t.text == "AP" ? "AP" : quoted(t.text);
+QString repeated(char c, std::size_t width) { return QString(static_cast<int>(width), c); }
+
+// Qt writes milliseconds as "zzz" (three digits) or "z" (without trailing zeros). The control
+// cuts the milliseconds to one digit per S and pads beyond three with zeros:
+// - S becomes "z": the same text whenever the value holds whole tenths, the precision of the
+//   stored shapes; otherwise Qt shows up to two digits more than the grid.
+// - SS becomes "zzz": the grid's two digits followed by the third.
+// - SSS is "zzz" exactly; every S beyond the third is a literal "0", as the grid writes it.
+QString fractionFormat(std::size_t width) {
+    if (width == 1) return "z";
+    if (width <= 3) return "zzz";
+    return "zzz" + quotedLiteral(std::string(width - 3, '0'));
+}
+
+// Qt's AM/PM field writes the locale's designators in upper case for "AP" and lower case for
+// "ap"; it cannot write the control's designators as spelled. The nearest text is chosen by
+// the letter case the pattern starts the designator with: "AM/PM" and "A/P" show "AM"/"PM",
+// "am/pm" and "a/p" show "am"/"pm" (so "A/P" shows "PM" where the grid shows "P").
+QString amPmFormat(const Token& t) {
+    const bool lower = !t.text.empty() && t.text[0] >= 'a' && t.text[0] <= 'z';
+    return lower ? "ap" : "AP";
+}
+
+// One token in Qt's format language. Hours use "h" (12-hour, with the AM/PM field) only in a
+// twelve-hour pattern and "H" (0..23) otherwise, as the control renders them.
+QString qtToken(const Token& t, bool twelveHour) {
+    switch (t.field) {
+        case Field::Year:
+            return t.width == 4 ? "yyyy" : "yy";
+        case Field::Month:
+        case Field::MonthName:
+            return repeated('M', t.width);
+        case Field::Day:
+        case Field::Weekday:
+            return repeated('d', t.width);
+        case Field::Hour:
+            return repeated(twelveHour ? 'h' : 'H', t.width);
+        case Field::Minute:
+            return repeated('m', t.width);
+        case Field::Second:
+            return repeated('s', t.width);
+        case Field::Fraction:
+            return fractionFormat(t.width);
+        case Field::AmPm:
+            return amPmFormat(t);
+        case Field::MinuteOrMonth:  // resolved by the tokenizer; kept as the month it defaults to
+            return repeated('M', t.width);
+        case Field::Literal:
+            break;
     }
+    return quotedLiteral(t.text);
+}
+
+bool hasField(const text::dates::TokenizedPattern& tokenized) {
+    for (const Token& t : tokenized.tokens)
+        if (t.field != Field::Literal) return true;
+    return false;
 }
 
 }  // namespace
 
 QString toQtDateFormat(std::string_view pattern) {
-    if (pattern.empty()) return "yyyy-MM-dd HH:mm:ss";
-    bool twelveHour = false;
-    const std::vector<Token> tokens = tokenize(pattern, twelveHour);
+    const text::dates::TokenizedPattern& tokenized = text::dates::tokensOf(pattern);
+    // A QDateTimeEdit refuses a format without a field. A pattern of literals only (also the
+    // empty pattern) gets the general form, so that the editor still shows and edits the value.
+    if (!hasField(tokenized))
+        return QString::fromUtf8(text::dates::kGeneralDateTime.data(),
+                                 text::dates::kGeneralDateTime.size());
     QString out;
-    for (std::size_t i = 0; i < tokens.size(); ++i) out += convert(tokens, i, twelveHour);
+    for (const Token& t : tokenized.tokens) out += qtToken(t, tokenized.twelveHour);
     return out;
 }
 

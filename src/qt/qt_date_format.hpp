@@ -6,10 +6,15 @@
 
 namespace zelvane::qt {
 
-// yyyy, yy, MMMM, MMM, MM, M, dd, d, dddd, ddd carry over; hh and HH become HH (hours of 24),
-// h and H become H; mm and m are minutes next to an hour or seconds token and months
-// otherwise; ss, s carry over; S... becomes z; AM/PM makes hours of 12 with AP. Quoted text and
-// backslash escapes become quoted literals. An empty pattern gives "yyyy-MM-dd HH:mm:ss".
+// The QDateTimeEdit format that shows a date-time as the control's renderer writes it with
+// the pattern, built from the renderer's own tokens (text::dates::tokensOf). Month and weekday
+// names and the AM/PM texts come from the edit's locale, so the edit must use QLocale::c() to
+// show the control's English names. Where Qt's format language has no exact token the nearest
+// one is used (the .cpp lists each case): "S" and "SS" show three digits of milliseconds, "A/P"
+// and mixed-case designators show "AM"/"PM" or "am"/"pm". The empty pattern, and a pattern of
+// literals only (which a QDateTimeEdit refuses), give the full general form
+// "yyyy-MM-dd HH:mm:ss", also for a midnight or time-only value, so that the user can edit
+// both parts.
 QString toQtDateFormat(std::string_view pattern);
 
 }  // namespace zelvane::qt

@@ -27,6 +27,8 @@ QtGrid::QtGrid(QTableView* view, QWidget* controlWidget)
     view_->verticalHeader()->setMinimumWidth(22);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view_->horizontalHeader()->setHighlightSections(false);
+    // The last shown column takes the rest of the view's width; the columns' own widths stay.
+    view_->horizontalHeader()->setStretchLastSection(true);
 }
 
 void QtGrid::scrollCellIntoView(const CellRef& cell) {
@@ -67,8 +69,7 @@ void QtGrid::syncColumns() {
     for (int c = 0; c < rowSet()->columnCount(); ++c) {
         const Column& column = rowSet()->column(c);
         view_->setColumnHidden(c, column.hidden);
-        view_->setColumnWidth(
-            c, static_cast<int>(std::lround(column.width / double(kQtWidthUnitsPerPixel))));
+        view_->setColumnWidth(c, twipsToPixels(view_, column.width));
     }
     emit model_->headerDataChanged(Qt::Horizontal, 0, rowSet()->columnCount() - 1);
 }

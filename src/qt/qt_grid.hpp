@@ -11,8 +11,6 @@ namespace zelvane::qt {
 
 // Fixed row height of the view, in pixels.
 inline constexpr int kQtRowHeight = 22;
-// Grid width units per pixel.
-inline constexpr int kQtWidthUnitsPerPixel = 15;
 
 class QtGrid final : public QtWindow<GridView> {
   public:

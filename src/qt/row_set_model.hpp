@@ -3,16 +3,22 @@
 
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <QPointer>
+#include <QTableView>
 #include <unordered_map>
 
 #include "grid/grid_view.hpp"
 
 namespace zelvane::qt {
 
+// The contrast ratio of two colours (1 to 21), as accessibility guidelines measure it.
+double contrastRatio(const QColor& a, const QColor& b);
+
 class RowSetModel final : public QAbstractTableModel {
     Q_OBJECT
   public:
-    explicit RowSetModel(GridView& grid, QObject* parent = nullptr);
+    // view: the view that shows the model; its palette and font decide colours and tooltips.
+    RowSetModel(GridView& grid, QTableView* view);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,6 +38,8 @@ class RowSetModel final : public QAbstractTableModel {
     // its value changes.
     void setProblemMarks(std::unordered_map<const Row*, QString> marks);
     bool isMarked(int row) const;
+    // The messages of the row's mark; empty without one.
+    QString problemsOf(int row) const;
 
     // True for the Boolean apply options and the Required column, shown as check boxes.
     bool isCheckColumn(int column) const;
@@ -40,8 +48,17 @@ class RowSetModel final : public QAbstractTableModel {
     const RowSet* rows() const { return grid_.rowSet(); }
     QVariant checkState(const Row& row, int column) const;
     QIcon iconFor(const Picture& picture) const;
+    QVariant background(const Row& row, int column) const;
+    QVariant foreground(const Row& row) const;
+    QVariant toolTip(const Row& row, int column) const;
+    QVariant accessibleDescription(const Row& row, int column) const;
+    bool isSelected(const Row& row) const;
+    // True for a row whose value has no in-place editor (its ControlType names none).
+    bool isReadOnly(const Row& row) const;
+    QPalette palette() const;
 
     GridView& grid_;
+    QPointer<QTableView> view_;
     int requiredColumn_ = -1;
     int valueColumn_ = -1;
     std::unordered_map<const Row*, QString> marks_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
 
 namespace qttest {
@@ -49,6 +50,37 @@ void WidgetHarness::doubleClickCell(int row, const std::string& key) {
     QWidget* viewport = widget.gridView()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, p);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, p);
+}
+
+QRect rectIn(const QWidget* w, const QWidget* ancestor) {
+    return QRect(w->mapTo(ancestor, QPoint(0, 0)), w->size());
+}
+
+QRect cellRectInWidget(WidgetHarness& h, int row, const std::string& key) {
+    QTableView* view = h.widget.gridView();
+    const QModelIndex index = view->model()->index(row, h.column(key));
+    view->scrollTo(index);
+    const QRect r = view->visualRect(index);
+    return QRect(view->viewport()->mapTo(&h.widget, r.topLeft()), r.size());
+}
+
+void shoot(QWidget* w, const QString& name, QWidget* popup) {
+    const QString dir = qEnvironmentVariable("ZLV_SHOT_DIR");
+    if (dir.isEmpty()) return;
+    QPixmap base = w->grab();
+    if (popup && popup->isVisible()) {
+        const QPoint at = w->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
+        const QRect all = QRect(QPoint(0, 0), w->size()).united(QRect(at, popup->size()));
+        QPixmap joined(all.size() * base.devicePixelRatio());
+        joined.setDevicePixelRatio(base.devicePixelRatio());
+        joined.fill(Qt::darkGray);
+        QPainter painter(&joined);
+        painter.drawPixmap(-all.topLeft(), base);
+        painter.drawPixmap(at - all.topLeft(), popup->grab());
+        painter.end();
+        base = joined;
+    }
+    base.save(dir + "/" + name + ".png");
 }
 
 }  // namespace qttest

@@ -27,3 +27,15 @@ struct WidgetHarness {
 };
 
 }  // namespace qttest
+
+namespace qttest {
+
+// The rectangle of w in the coordinates of ancestor.
+QRect rectIn(const QWidget* w, const QWidget* ancestor);
+// A cell's rectangle in the widget's coordinates, after scrolling it into view.
+QRect cellRectInWidget(WidgetHarness& h, int row, const std::string& key);
+// Saves the picture of w, with the popup (a list or calendar opened from it) drawn over it at
+// its place on screen, as $ZLV_SHOT_DIR/NAME.png when the variable is set.
+void shoot(QWidget* w, const QString& name, QWidget* popup = nullptr);
+
+}  // namespace qttest

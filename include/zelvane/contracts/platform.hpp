@@ -25,6 +25,9 @@ class Platform {
 
     // Attaches the control's notifications; nullptr detaches. One control per platform.
     virtual void attach(ControlEvents* events) = 0;
+    // Told after every validation pass (validateCreate, validateRetrieval), also one that
+    // failed, so that a platform can show the problems of the last pass. Does nothing here.
+    virtual void validationPassFinished() {}
 };
 
 }  // namespace zelvane

@@ -32,9 +32,9 @@ class CustomAttrWidget : public QWidget {
     // connect to the signal instead.
     ZlvCustomAttr& control() { return *control_; }
 
-    // Forwarders. The two validation passes also mark the rows that have problems (a warning
-    // icon, a tinted row and the messages as tooltip) until the row's value changes or the next
-    // pass; the text and result are those of the control.
+    // Forwarders. Every validation pass, through these or through control(), also marks the
+    // rows that have problems (a warning icon, a tinted row, the messages as tooltip and
+    // accessible description) until the row's value changes or the next pass.
     void Intialize() { control_->Intialize(); }
     void SetData(std::string& strAttrvalues) { control_->SetData(strAttrvalues); }
     std::string GetData() { return control_->GetData(); }
@@ -44,8 +44,8 @@ class CustomAttrWidget : public QWidget {
     }
     bool Remove() { return control_->Remove(); }
     void Add(std::string strXML) { control_->Add(std::move(strXML)); }
-    bool validateRetrieval(std::string& strErr);
-    bool validateCreate(std::string& strErr);
+    bool validateRetrieval(std::string& strErr) { return control_->validateRetrieval(strErr); }
+    bool validateCreate(std::string& strErr) { return control_->validateCreate(strErr); }
     void updateData() { control_->updateData(); }
     std::unique_ptr<KeyedCollection> getCADetails(std::string strCAId) {
         return control_->getCADetails(std::move(strCAId));
@@ -64,6 +64,9 @@ class CustomAttrWidget : public QWidget {
     QWidget* editorFrame() const;
     // True while a validation mark is shown on the row.
     bool rowIsMarked(int row) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // The folder of the installed resources.
     static QString defaultComponentFolder();

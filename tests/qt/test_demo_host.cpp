@@ -1,0 +1,196 @@
+// The demo host window on the sample data, driven with real mouse and key events: the control's
+// refusals shown as dialogs, a list for every picker row, and a question before a mode change
+// discards edits. Screenshots go to $ZLV_SHOT_DIR/demo_*.png when it is set.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <zelvane/qt/custom_attr_widget.hpp>
+
+#include "demo_window.hpp"
+
+namespace {
+
+// Saves the widget's picture as $ZLV_SHOT_DIR/demo_NAME.png when the variable is set.
+void shoot(QWidget* w, const QString& name) {
+    const QString dir = qEnvironmentVariable("ZLV_SHOT_DIR");
+    if (!dir.isEmpty()) w->grab().save(dir + "/demo_" + name + ".png");
+}
+
+// Runs action; the first modal dialog it opens is handed to answer, which must close it.
+// Gives the number of dialogs answered (0 or 1).
+int withDialog(const std::function<void()>& action, const std::function<void(QWidget*)>& answer) {
+    int answered = 0;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || answered > 0) return;
+        ++answered;
+        poll.stop();
+        answer(dialog);
+    });
+    poll.start();
+    action();
+    QApplication::processEvents();
+    return answered;
+}
+
+struct DemoHarness {
+    DemoHarness() : window(QString(ZLV_RESOURCE_DIR) + "/samples", "RETRIEVAL") {
+        window.show();
+        QApplication::processEvents();
+    }
+    zelvane::ZlvCustomAttr& control() { return window.attributes().control(); }
+    zelvane::RowPtr rowOf(const std::string& attribute) {
+        auto rows = control().platform().grid().GetRowSet();
+        for (int i = 0; i < rows->recordCount(); ++i)
+            if (zelvane::cellTextOrEmpty(rows->row(i)->value("Attribute")) == attribute)
+                return rows->row(i);
+        return nullptr;
+    }
+    int indexOf(const std::string& attribute) {
+        auto rows = control().platform().grid().GetRowSet();
+        for (int i = 0; i < rows->recordCount(); ++i)
+            if (zelvane::cellTextOrEmpty(rows->row(i)->value("Attribute")) == attribute) return i;
+        return -1;
+    }
+    std::string cell(const std::string& attribute, const std::string& key) {
+        const auto row = rowOf(attribute);
+        return row ? zelvane::cellTextOrEmpty(row->value(key)) : std::string("<no row>");
+    }
+    QPushButton* button(const QString& caption) {
+        for (auto* b : window.findChildren<QPushButton*>())
+            if (b->text() == caption) return b;
+        return nullptr;
+    }
+    QComboBox* modeChooser() {
+        for (auto* c : window.findChildren<QComboBox*>())
+            if (c->accessibleName() == "Mode") return c;
+        return nullptr;
+    }
+    // Clicks the row's selector (its header section).
+    void selectRow(const std::string& attribute) {
+        QHeaderView* header = window.attributes().gridView()->verticalHeader();
+        const int row = indexOf(attribute);
+        const QPoint p(header->width() / 2,
+                       header->sectionViewportPosition(row) + header->sectionSize(row) / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, p);
+    }
+    // Opens the row's value editor and presses its "Select" button.
+    void pressSelect(const std::string& attribute) {
+        QTableView* view = window.attributes().gridView();
+        const int column = control().platform().grid().GetRowSet()->findColumn("Value");
+        const QModelIndex index = view->model()->index(indexOf(attribute), column);
+        view->scrollTo(index);
+        const QPoint p = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, p);
+        QPushButton* select = window.attributes().selectButton();
+        ASSERT_TRUE(select->isVisible()) << "no Select button on " << attribute;
+        QTest::mouseClick(select, Qt::LeftButton);
+    }
+    // Presses Select on the row, expects a chooser offering exactly offered and picks choice.
+    void pick(const std::string& attribute, const QStringList& offered, const QString& choice) {
+        QStringList shown;
+        const int dialogs =
+            withDialog([&] { pressSelect(attribute); },
+                       [&](QWidget* dialog) {
+                           auto* combo = dialog->findChild<QComboBox*>();
+                           if (combo)
+                               for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+                           shoot(dialog, "pick_" + QString::fromStdString(attribute));
+                           if (combo) combo->setCurrentText(choice);
+                           static_cast<QDialog*>(dialog)->accept();
+                       });
+        EXPECT_EQ(dialogs, 1) << "no chooser for " << attribute;
+        EXPECT_EQ(shown, offered) << attribute;
+    }
+
+    demo::DemoWindow window;
+};
+
+}  // namespace
+
+TEST(DemoHost, ARefusedRemoveShowsTheControlsMessage) {
+    DemoHarness demo;
+    demo.selectRow("Region");
+    QString text;
+    int dialogs =
+        withDialog([&] { QTest::mouseClick(demo.button("Remove selected"), Qt::LeftButton); },
+                   [&](QWidget* dialog) {
+                       auto* box = qobject_cast<QMessageBox*>(dialog);
+                       if (box) text = box->text();
+                       shoot(dialog, "remove_refused");
+                       QTest::keyClick(dialog, Qt::Key_Return);
+                   });
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(text.toStdString(),
+              "Please select valid Attribute. The selected attribute has Parent Attribute "
+              "associated with it.");
+    // Only the one dialog: the demo's own hint is for a Remove without selected rows.
+    dialogs = withDialog([] {}, [](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_NE(demo.indexOf("Region"), -1);
+}
+
+TEST(DemoHost, EveryPickerRowOffersItsList) {
+    DemoHarness demo;
+    demo.pick("Country", {"France", "Germany", "Italy"}, "Germany");
+    EXPECT_EQ(demo.cell("Country", "Value"), "Germany");
+    EXPECT_EQ(demo.cell("Country", "valueId"), "DE");
+    demo.pick("Region", {"Bayern", "Berlin"}, "Bayern");
+    EXPECT_EQ(demo.cell("Region", "valueId"), "BY");
+    demo.pick("City", {"München", "Nürnberg"}, "Nürnberg");
+    EXPECT_EQ(demo.cell("City", "Value"), "Nürnberg");
+    EXPECT_EQ(demo.cell("City", "valueId"), "NUE");
+    demo.pick("Supplier", {"Acme Supplies", "Nordwind GmbH"}, "Nordwind GmbH");
+    EXPECT_EQ(demo.cell("Supplier", "valueId"), "S-22");
+    shoot(&demo.window, "picked");
+}
+
+TEST(DemoHost, AModeChangeAsksBeforeDiscardingEdits) {
+    DemoHarness demo;
+    QComboBox* chooser = demo.modeChooser();
+    ASSERT_NE(chooser, nullptr);
+    // Unchanged values: the mode changes without a question.
+    int dialogs = withDialog([&] { QTest::keyClick(chooser, Qt::Key_Down); },
+                             [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(demo.control().mode(), "COPYACROSS");
+    QTest::keyClick(chooser, Qt::Key_Up);
+    ASSERT_EQ(demo.control().mode(), "RETRIEVAL");
+
+    demo.pick("Country", {"France", "Germany", "Italy"}, "Italy");
+    ASSERT_TRUE(demo.control().IsDataChanged());
+    const auto answerWith = [](QMessageBox::StandardButton choice) {
+        return [choice](QWidget* dialog) {
+            shoot(dialog, "mode_question");
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            if (box) QTest::mouseClick(box->button(choice), Qt::LeftButton);
+        };
+    };
+    dialogs =
+        withDialog([&] { QTest::keyClick(chooser, Qt::Key_Down); }, answerWith(QMessageBox::No));
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(chooser->currentText(), "RETRIEVAL");
+    EXPECT_EQ(demo.control().mode(), "RETRIEVAL");
+    EXPECT_EQ(demo.cell("Country", "Value"), "Italy");
+    EXPECT_TRUE(demo.control().IsDataChanged());
+
+    dialogs =
+        withDialog([&] { QTest::keyClick(chooser, Qt::Key_Down); }, answerWith(QMessageBox::Yes));
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(chooser->currentText(), "COPYACROSS");
+    EXPECT_EQ(demo.control().mode(), "COPYACROSS");
+    EXPECT_NE(demo.cell("Country", "Value"), "Italy");
+    EXPECT_FALSE(demo.control().IsDataChanged());
+}

@@ -1,0 +1,424 @@
+// Using the drop-down and the date editor with the mouse and the keyboard alone, and Escape in
+// every editor.
+#include <gtest/gtest.h>
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <functional>
+
+#include "qt_support.hpp"
+
+using qttest::WidgetHarness;
+using zlvtest::Def;
+
+namespace {
+
+std::vector<Def> editorDefs() {
+    return {Def{.caId = "W",
+                .caName = "Weight",
+                .dataType = "number",
+                .defaultValue = "5.00",
+                .allowedDecimalPlaces = "2"},
+            Def{.caId = "C",
+                .caName = "Colour",
+                .controlType = "ComboBox",
+                .defaultValue = "Green",
+                .valueListId = "VL_C"},
+            Def{.caId = "E", .caName = "Shade", .controlType = "ComboBox", .valueListId = "VL_C"},
+            Def{.caId = "S",
+                .caName = "Start date",
+                .controlType = "Date",
+                .defaultValue = "15/03/2024",
+                .dateType = "dateOnly"},
+            Def{.caId = "T", .caName = "End date", .controlType = "Date", .dateType = "dateOnly"},
+            Def{.caId = "K",
+                .caName = "Country",
+                .controlType = "Picker",
+                .defaultValue = "Germany",
+                .event = "Standard",
+                .valueListId = "VL_K"}};
+}
+
+enum Row { kWeight, kColour, kShade, kStart, kEnd, kCountry };
+
+struct EntryHarness : WidgetHarness {
+    EntryHarness() {
+        widget.control().setValueListProvider([](const std::string&, const std::string&) {
+            return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
+        });
+        QObject::connect(&widget, &zelvane::qt::CustomAttrWidget::PickerButtonClicked,
+                         [this](zelvane::KeyedCollection&) { ++pickerEvents; });
+        init("RETRIEVAL", editorDefs());
+        QApplication::setActiveWindow(&widget);
+    }
+    QComboBox* combo() { return widget.dropDown(); }
+    QDateTimeEdit* date() { return widget.dateEdit(); }
+    bool listOpen() { return combo()->view()->isVisible(); }
+    bool editorOpen() { return widget.editorFrame()->isVisible(); }
+    // Clicks the drop-down's arrow, where a person clicks to open the list.
+    void clickArrow() {
+        QStyleOptionComboBox option;
+        option.initFrom(combo());
+        option.editable = false;
+        const QRect arrow = combo()->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                             QStyle::SC_ComboBoxArrow, combo());
+        QTest::mouseClick(combo(), Qt::LeftButton, {}, arrow.center());
+        QApplication::processEvents();
+    }
+    void clickListEntry(int index) {
+        QAbstractItemView* list = combo()->view();
+        // The list ignores a release that comes within a double-click time of its opening.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(index, 0)).center());
+        QApplication::processEvents();
+    }
+    void clickOtherCell() {
+        QTest::mouseClick(widget.gridView()->viewport(), Qt::LeftButton, {},
+                          cellPoint(kWeight, "Attribute"));
+        QApplication::processEvents();
+    }
+    int pickerEvents = 0;
+};
+
+}  // namespace
+
+// Each way of opening the list leaves the editor open with the list shown over it.
+TEST(DropDownEditor, ListOpensByArrowClickAltDownAndF4WithoutEndingTheEdit) {
+    const std::vector<std::pair<const char*, std::function<void(EntryHarness&)>>> openers = {
+        {"arrow click", [](EntryHarness& h) { h.clickArrow(); }},
+        {"Alt+Down",
+         [](EntryHarness& h) { QTest::keyClick(h.combo(), Qt::Key_Down, Qt::AltModifier); }},
+        {"F4", [](EntryHarness& h) { QTest::keyClick(h.combo(), Qt::Key_F4); }},
+    };
+    for (const auto& [name, open] : openers) {
+        SCOPED_TRACE(name);
+        EntryHarness h;
+        h.doubleClickCell(kColour, "Value");
+        ASSERT_TRUE(h.combo()->isVisible());
+        open(h);
+        QApplication::processEvents();
+        EXPECT_TRUE(h.listOpen());
+        EXPECT_TRUE(h.editorOpen());
+        EXPECT_TRUE(h.combo()->isVisible());
+        // The list opens on the entry the cell shows.
+        EXPECT_EQ(h.combo()->view()->currentIndex().row(), 1);
+        EXPECT_EQ(h.cell(kColour, "Value"), "Green");
+        EXPECT_FALSE(h.widget.control().IsDataChanged());
+    }
+}
+
+TEST(DropDownEditor, ClickOnAListEntryWritesItAndEndsTheEdit) {
+    EntryHarness h;
+    h.doubleClickCell(kColour, "Value");
+    h.clickArrow();
+    ASSERT_TRUE(h.listOpen());
+    h.clickListEntry(2);
+    EXPECT_EQ(h.cell(kColour, "Value"), "Blue");
+    EXPECT_EQ(h.cell(kColour, "valueId"), "3");
+    EXPECT_TRUE(h.widget.control().IsDataChanged());
+    EXPECT_FALSE(h.editorOpen());
+    EXPECT_NE(h.widget.GetData().find("<ca id=\"C\" value=\"3\"/>"), std::string::npos)
+        << h.widget.GetData();
+}
+
+// Arrow keys start from the entry shown; Enter writes the entry shown then.
+TEST(DropDownEditor, ArrowKeysMoveFromTheShownEntryAndEnterWritesTheEntryShown) {
+    struct KeyCase {
+        const char* name;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        const char* written;
+        const char* id;
+    };
+    const KeyCase cases[] = {
+        {"Down", {{Qt::Key_Down, {}}}, "Blue", "3"},
+        {"Up", {{Qt::Key_Up, {}}}, "Red", "1"},
+        {"Down past the end", {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, "Blue", "3"},
+        {"Down and back Up", {{Qt::Key_Down, {}}, {Qt::Key_Up, {}}}, "Green", "Green"},
+        {"Down in the open list", {{Qt::Key_F4, {}}, {Qt::Key_Down, {}}}, "Blue", "3"},
+    };
+    for (const KeyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EntryHarness h;
+        h.doubleClickCell(kColour, "Value");
+        for (const auto& [key, modifiers] : c.keys) {
+            QTest::keyClick(h.combo()->view()->isVisible()
+                                ? static_cast<QWidget*>(h.combo()->view())
+                                : h.combo(),
+                            key, modifiers);
+            QApplication::processEvents();
+        }
+        QWidget* target = h.listOpen() ? static_cast<QWidget*>(h.combo()->view()) : h.combo();
+        QTest::keyClick(target, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(h.cell(kColour, "Value"), c.written);
+        EXPECT_EQ(h.cell(kColour, "valueId"), c.id);
+        EXPECT_FALSE(h.editorOpen());
+    }
+}
+
+// A row without a value: Enter and Escape close the editor and write nothing.
+TEST(DropDownEditor, EnterAndEscapeOnAnEmptyRowCloseTheEditor) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        EntryHarness h;
+        h.doubleClickCell(kShade, "Value");
+        ASSERT_TRUE(h.combo()->isVisible());
+        EXPECT_EQ(h.combo()->currentIndex(), -1);
+        QTest::keyClick(h.combo(), key);
+        QApplication::processEvents();
+        EXPECT_FALSE(h.editorOpen());
+        EXPECT_EQ(h.cell(kShade, "Value"), "");
+        EXPECT_FALSE(h.widget.control().IsDataChanged());
+    }
+}
+
+TEST(DateEditor, AChangedDateIsWrittenWhenLeftByTabOrAClickElsewhere) {
+    const std::vector<std::pair<const char*, std::function<void(EntryHarness&)>>> leaves = {
+        {"Tab", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Tab); }},
+        {"Shift+Tab",
+         [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Backtab, Qt::ShiftModifier); }},
+        {"Enter", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Return); }},
+        {"click on another cell", [](EntryHarness& h) { h.clickOtherCell(); }},
+    };
+    for (const auto& [name, leave] : leaves) {
+        SCOPED_TRACE(name);
+        EntryHarness h;
+        h.doubleClickCell(kStart, "Value");
+        ASSERT_TRUE(h.date()->isVisible());
+        // The day is the section the editor starts on; Up moves it on by one.
+        QTest::keyClick(h.date(), Qt::Key_Up);
+        leave(h);
+        QApplication::processEvents();
+        EXPECT_EQ(h.cell(kStart, "Value"), "16/03/2024");
+        EXPECT_TRUE(h.widget.control().IsDataChanged());
+        EXPECT_NE(h.widget.GetData().find("<ca id=\"S\" value=\"2024-03-16\"/>"), std::string::npos)
+            << h.widget.GetData();
+    }
+}
+
+TEST(DateEditor, OpeningAndLeavingWithoutAChangeWritesNothing) {
+    const std::vector<std::pair<const char*, std::function<void(EntryHarness&)>>> leaves = {
+        {"Tab", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Tab); }},
+        {"Enter", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Return); }},
+        {"Escape", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Escape); }},
+        {"click on another cell", [](EntryHarness& h) { h.clickOtherCell(); }},
+    };
+    for (const auto& [name, leave] : leaves) {
+        for (int row : {int(kStart), int(kEnd)}) {
+            SCOPED_TRACE(std::string(name) + " row " + std::to_string(row));
+            EntryHarness h;
+            const std::string before = h.cell(row, "Value");
+            h.doubleClickCell(row, "Value");
+            ASSERT_TRUE(h.date()->isVisible());
+            leave(h);
+            QApplication::processEvents();
+            EXPECT_EQ(h.cell(row, "Value"), before);
+            EXPECT_FALSE(h.widget.control().IsDataChanged());
+        }
+    }
+}
+
+// An empty date row shows no date at all, not the one of the row edited before.
+TEST(DateEditor, AnEmptyRowDoesNotShowTheDateOfTheRowEditedBefore) {
+    EntryHarness h;
+    h.doubleClickCell(kStart, "Value");
+    QTest::keyClick(h.date(), Qt::Key_Return);
+    h.doubleClickCell(kEnd, "Value");
+    ASSERT_TRUE(h.date()->isVisible());
+    EXPECT_TRUE(h.date()->text().trimmed().isEmpty()) << h.date()->text().toStdString();
+    qttest::shoot(&h.widget, "editor_date_empty");
+    // A change starts from a date that is then written.
+    QTest::keyClick(h.date(), Qt::Key_Up);
+    QTest::keyClick(h.date(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(h.cell(kEnd, "Value").empty());
+    EXPECT_EQ(h.cell(kEnd, "Value"), h.date()->text().toStdString());
+}
+
+// Escape leaves the value as it was, whatever was typed, moved or opened.
+TEST(EditorEscape, EscapeAbandonsTheEntryInEveryEditor) {
+    struct EscapeCase {
+        const char* name;
+        int row;
+        std::function<QWidget*(EntryHarness&)> change;
+    };
+    const EscapeCase cases[] = {
+        {"text box", kWeight,
+         [](EntryHarness& h) -> QWidget* {
+             QTest::keyClicks(h.widget.textBox(), "7");
+             return h.widget.textBox();
+         }},
+        {"drop-down", kColour,
+         [](EntryHarness& h) -> QWidget* {
+             QTest::keyClick(h.combo(), Qt::Key_Down);
+             return h.combo();
+         }},
+        {"drop-down with its list open", kColour,
+         [](EntryHarness& h) -> QWidget* {
+             QTest::keyClick(h.combo(), Qt::Key_F4);
+             QTest::keyClick(h.combo()->view(), Qt::Key_Down);
+             return h.combo()->view();
+         }},
+        {"date", kStart,
+         [](EntryHarness& h) -> QWidget* {
+             QTest::keyClick(h.date(), Qt::Key_Up);
+             return h.date();
+         }},
+        {"Select button", kCountry,
+         [](EntryHarness& h) -> QWidget* { return h.widget.selectButton(); }},
+    };
+    for (const EscapeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EntryHarness h;
+        const std::string before = h.cell(c.row, "Value");
+        h.doubleClickCell(c.row, "Value");
+        ASSERT_TRUE(h.editorOpen());
+        QWidget* target = c.change(h);
+        QApplication::processEvents();
+        QTest::keyClick(target, Qt::Key_Escape);
+        QApplication::processEvents();
+        // A list open over the drop-down closes first; a second Escape ends the edit.
+        if (h.editorOpen() && target == h.combo()->view()) {
+            EXPECT_FALSE(h.listOpen());
+            QTest::keyClick(h.combo(), Qt::Key_Escape);
+            QApplication::processEvents();
+        }
+        EXPECT_FALSE(h.editorOpen());
+        EXPECT_EQ(h.cell(c.row, "Value"), before);
+        EXPECT_FALSE(h.widget.control().IsDataChanged());
+        EXPECT_EQ(h.pickerEvents, 0);
+        EXPECT_EQ(QApplication::focusWidget(), h.widget.gridView());
+    }
+}
+
+// Every editor opens by double-click, F2, Enter and typing on its value cell, with the focus
+// in the editor; typing into a text box starts its text with the key typed.
+TEST(EditorOpening, EveryEditorOpensByMouseAndByKeyboard) {
+    struct Kind {
+        int row;
+        std::function<QWidget*(EntryHarness&)> editor;
+    };
+    const Kind kinds[] = {
+        {kWeight, [](EntryHarness& h) -> QWidget* { return h.widget.textBox(); }},
+        {kColour, [](EntryHarness& h) -> QWidget* { return h.combo(); }},
+        {kStart, [](EntryHarness& h) -> QWidget* { return h.date(); }},
+        {kCountry, [](EntryHarness& h) -> QWidget* { return h.widget.selectButton(); }},
+    };
+    const std::vector<std::pair<const char*, std::function<void(EntryHarness&, int)>>> openers = {
+        {"double-click", [](EntryHarness& h, int row) { h.doubleClickCell(row, "Value"); }},
+        {"F2", [](EntryHarness& h, int) { QTest::keyClick(h.widget.gridView(), Qt::Key_F2); }},
+        {"Enter",
+         [](EntryHarness& h, int) { QTest::keyClick(h.widget.gridView(), Qt::Key_Return); }},
+        {"typing", [](EntryHarness& h, int) { QTest::keyClicks(h.widget.gridView(), "9"); }},
+    };
+    for (const Kind& k : kinds) {
+        for (const auto& [name, open] : openers) {
+            SCOPED_TRACE(std::string(name) + " row " + std::to_string(k.row));
+            EntryHarness h;
+            QTableView* view = h.widget.gridView();
+            view->setFocus();
+            view->setCurrentIndex(view->model()->index(k.row, h.column("Value")));
+            QApplication::processEvents();
+            open(h, k.row);
+            QApplication::processEvents();
+            QWidget* editor = k.editor(h);
+            EXPECT_TRUE(editor->isVisible());
+            EXPECT_EQ(QApplication::focusWidget(), editor);
+        }
+    }
+    EntryHarness h;
+    QTableView* view = h.widget.gridView();
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(kWeight, h.column("Value")));
+    QTest::keyClicks(view, "9");
+    EXPECT_EQ(h.widget.textBox()->text(), "9");
+    QTest::keyClicks(h.widget.textBox(), "1");
+    QTest::keyClick(h.widget.textBox(), Qt::Key_Return);
+    EXPECT_EQ(h.cell(kWeight, "Value"), "91.00");
+}
+
+// Tab and Shift+Tab write the text box's entry and open the next or previous value that has
+// an editor.
+TEST(EditorOpening, TabWritesTheEntryAndMovesToTheNextEditor) {
+    EntryHarness h;
+    h.doubleClickCell(kWeight, "Value");
+    QTest::keyClicks(h.widget.textBox(), "7");
+    QTest::keyClick(h.widget.textBox(), Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(h.cell(kWeight, "Value"), "7.00");
+    EXPECT_TRUE(h.combo()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), h.combo());
+    QTest::keyClick(h.combo(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(h.widget.textBox()->isVisible());
+    EXPECT_EQ(h.widget.textBox()->text(), "7.00");
+    EXPECT_EQ(h.cell(kColour, "Value"), "Green");
+}
+
+// The entry shown in the closed drop-down is written when the focus leaves for another cell.
+TEST(DropDownEditor, AnEntryMovedToIsWrittenWhenAClickLeavesTheList) {
+    EntryHarness h;
+    h.doubleClickCell(kColour, "Value");
+    QTest::keyClick(h.combo(), Qt::Key_Up);
+    h.clickOtherCell();
+    EXPECT_EQ(h.cell(kColour, "Value"), "Red");
+    EXPECT_EQ(h.cell(kColour, "valueId"), "1");
+    EXPECT_FALSE(h.editorOpen());
+}
+
+// A click on the arrow of an empty date row opens the calendar on today, not on the date of
+// the row edited before nor on the earliest date the editor knows.
+TEST(DateEditor, TheCalendarOfAnEmptyRowOpensOnToday) {
+    EntryHarness h;
+    h.doubleClickCell(kStart, "Value");
+    QTest::keyClick(h.date(), Qt::Key_Return);
+    h.doubleClickCell(kEnd, "Value");
+    QStyleOptionComboBox option;
+    option.initFrom(h.date());
+    option.editable = true;
+    const QRect arrow = h.date()->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxArrow, h.date());
+    QTest::mousePress(h.date(), Qt::LeftButton, {}, arrow.center());
+    QApplication::processEvents();
+    ASSERT_TRUE(h.date()->calendarWidget()->isVisible());
+    EXPECT_EQ(h.date()->calendarWidget()->selectedDate(), QDate::currentDate());
+    EXPECT_EQ(h.cell(kEnd, "Value"), "");
+}
+
+// F4 and Alt+Down open the calendar over the date shown, which they leave as it was.
+TEST(DateEditor, CalendarOpensByF4AndAltDownWithoutChangingTheDate) {
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_F4, {}},
+                                                              {Qt::Key_Down, Qt::AltModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        SCOPED_TRACE(key);
+        EntryHarness h;
+        h.doubleClickCell(kStart, "Value");
+        QTest::keyClick(h.date(), key, modifiers);
+        QApplication::processEvents();
+        ASSERT_TRUE(h.date()->calendarWidget()->isVisible());
+        EXPECT_EQ(h.date()->calendarWidget()->selectedDate(), QDate(2024, 3, 15));
+        EXPECT_EQ(h.date()->date(), QDate(2024, 3, 15));
+        EXPECT_TRUE(h.editorOpen());
+    }
+}
+
+// With no entry shown, Down starts at the first entry and Up at the last.
+TEST(DropDownEditor, ArrowKeysOnAnEmptyRowStartAtTheEnds) {
+    const std::pair<Qt::Key, const char*> cases[] = {{Qt::Key_Down, "Red"}, {Qt::Key_Up, "Blue"}};
+    for (const auto& [key, written] : cases) {
+        SCOPED_TRACE(written);
+        EntryHarness h;
+        h.doubleClickCell(kShade, "Value");
+        QTest::keyClick(h.combo(), key);
+        QTest::keyClick(h.combo(), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(h.cell(kShade, "Value"), written);
+        EXPECT_TRUE(h.widget.control().IsDataChanged());
+    }
+}

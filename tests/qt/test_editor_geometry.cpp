@@ -1,0 +1,166 @@
+// Where each editor appears on screen when a value cell is opened: over the cell, large enough
+// to use, the "Select" caption readable; and what assistive tools hear the editors called.
+// Runs once at the screen's own scale and once more with QT_SCALE_FACTOR=2 (see CMakeLists).
+// Screenshots go to $ZLV_SHOT_DIR/editor_*.png when it is set.
+#include <gtest/gtest.h>
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <functional>
+
+#include "qt_support.hpp"
+
+using qttest::WidgetHarness;
+using zlvtest::Def;
+
+namespace {
+
+std::vector<Def> oneOfEachKind() {
+    return {Def{.caId = "W",
+                .caName = "Weight",
+                .dataType = "number",
+                .defaultValue = "5.00",
+                .mandatory = "true",
+                .allowedDecimalPlaces = "2"},
+            Def{.caId = "C",
+                .caName = "Colour",
+                .controlType = "ComboBox",
+                .defaultValue = "Green",
+                .valueListId = "VL_C"},
+            Def{.caId = "S",
+                .caName = "Start date",
+                .controlType = "Date",
+                .defaultValue = "15/03/2024",
+                .dateType = "dateOnly"},
+            Def{.caId = "K",
+                .caName = "Country",
+                .controlType = "Picker",
+                .defaultValue = "Germany",
+                .event = "Standard",
+                .valueListId = "VL_K"}};
+}
+
+struct EditorCase {
+    const char* kind;
+    int row;
+    const char* attribute;
+    std::function<QWidget*(zelvane::qt::CustomAttrWidget&)> editor;
+};
+
+const EditorCase kCases[] = {
+    {"textbox", 0, "Weight", [](auto& w) -> QWidget* { return w.textBox(); }},
+    {"dropdown", 1, "Colour", [](auto& w) -> QWidget* { return w.dropDown(); }},
+    {"date", 2, "Start date", [](auto& w) -> QWidget* { return w.dateEdit(); }},
+    {"picker", 3, "Country", [](auto& w) -> QWidget* { return w.textBox(); }},
+};
+
+QString scaleTag() { return QString("%1x").arg(qApp->devicePixelRatio()); }
+
+struct GeometryHarness : WidgetHarness {
+    GeometryHarness() {
+        widget.control().setValueListProvider([](const std::string&, const std::string&) {
+            return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
+        });
+        init("RETRIEVAL", oneOfEachKind());
+        // The offscreen screen keeps its pixels at every scale, so at 2x it is half as large:
+        // the widget stays on it, where popups can open at their full size.
+        const QRect screen = widget.screen()->availableGeometry();
+        widget.move(screen.topLeft());
+        widget.resize(widget.size().boundedTo(screen.size()));
+        QApplication::processEvents();
+    }
+};
+
+// The editors sit inside the cell they edit and are large enough to read and click.
+void expectInsideCell(const QRect& editor, const QRect& cell, const char* what) {
+    SCOPED_TRACE(what);
+    EXPECT_TRUE(cell.contains(editor))
+        << "editor " << editor.x() << "," << editor.y() << " " << editor.width() << "x"
+        << editor.height() << " cell " << cell.x() << "," << cell.y() << " " << cell.width() << "x"
+        << cell.height();
+    EXPECT_GE(editor.width(), 20);
+    EXPECT_GE(editor.height(), 20);
+}
+
+}  // namespace
+
+// The run with QT_SCALE_FACTOR=2 really draws at twice the pixels.
+TEST(EditorGeometry, ScaleFactorOfTheRunIsInEffect) {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    const double expected = factor.isEmpty() ? 1.0 : factor.toDouble();
+    GeometryHarness h;
+    EXPECT_DOUBLE_EQ(h.widget.devicePixelRatioF(), expected);
+}
+
+TEST(EditorGeometry, EachEditorCoversItsCellAndIsNamedForItsAttribute) {
+    for (const EditorCase& c : kCases) {
+        SCOPED_TRACE(c.kind);
+        GeometryHarness h;
+        h.doubleClickCell(c.row, "Value");
+        QWidget* editor = c.editor(h.widget);
+        ASSERT_TRUE(editor->isVisible());
+        const QRect cell = qttest::cellRectInWidget(h, c.row, "Value");
+        expectInsideCell(qttest::rectIn(editor, &h.widget), cell, "editor");
+        expectInsideCell(qttest::rectIn(h.widget.editorFrame(), &h.widget), cell, "frame");
+        EXPECT_TRUE(editor->accessibleName().contains(c.attribute))
+            << editor->accessibleName().toStdString();
+        // Only the weight is required, and its editor says so.
+        EXPECT_EQ(editor->accessibleDescription().contains("Required"), c.row == 0)
+            << editor->accessibleDescription().toStdString();
+        qttest::shoot(&h.widget, QString("editor_%1_%2").arg(c.kind, scaleTag()));
+    }
+}
+
+TEST(EditorGeometry, SelectButtonSitsAtTheCellsRightEdgeWithItsCaptionReadable) {
+    GeometryHarness h;
+    h.doubleClickCell(3, "Value");
+    QPushButton* button = h.widget.selectButton();
+    ASSERT_TRUE(button->isVisible());
+    const QRect cell = qttest::cellRectInWidget(h, 3, "Value");
+    const QRect shown = qttest::rectIn(button, &h.widget);
+    expectInsideCell(shown, cell, "button");
+    EXPECT_EQ(shown.right(), cell.right());
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width());
+    EXPECT_EQ(button->text(), "Select");
+    EXPECT_TRUE(button->accessibleName().contains("Country"));
+    // The read-only value beside it shows the value and leaves the button on top.
+    EXPECT_EQ(h.widget.childAt(shown.center()), button);
+    EXPECT_EQ(h.widget.childAt(shown.topLeft() + QPoint(1, 1)), button);
+    EXPECT_TRUE(h.widget.textBox()->isReadOnly());
+    EXPECT_EQ(h.widget.textBox()->text(), "Germany");
+}
+
+// The drop-down's list and the date editor's calendar open over the grid, for the pictures.
+TEST(EditorGeometry, PopupsOpenForThePictures) {
+    {
+        GeometryHarness h;
+        h.doubleClickCell(1, "Value");
+        QComboBox* combo = h.widget.dropDown();
+        combo->showPopup();
+        QApplication::processEvents();
+        ASSERT_TRUE(combo->view()->isVisible());
+        // The list opens over the drop-down, not elsewhere on the screen.
+        const QRect list(combo->view()->mapToGlobal(QPoint(0, 0)), combo->view()->size());
+        const QRect shown(combo->mapToGlobal(QPoint(0, 0)), combo->size());
+        EXPECT_TRUE(list.intersects(shown))
+            << list.x() << "," << list.y() << " vs " << shown.x() << "," << shown.y();
+        EXPECT_GE(list.width(), shown.width() - 2);
+        qttest::shoot(&h.widget, "editor_dropdown_list_" + scaleTag(), combo->view()->window());
+        combo->hidePopup();
+    }
+    {
+        GeometryHarness h;
+        h.doubleClickCell(2, "Value");
+        QDateTimeEdit* date = h.widget.dateEdit();
+        QTest::keyClick(date, Qt::Key_Down, Qt::AltModifier);
+        QApplication::processEvents();
+        QWidget* calendar = date->calendarWidget()->window();
+        EXPECT_TRUE(calendar->isVisible());
+        qttest::shoot(&h.widget, "editor_date_calendar_" + scaleTag(), calendar);
+    }
+}
