@@ -173,14 +173,19 @@ class Generator {
 };
 
 // Loads the values document into a fresh control over the definitions and writes it out.
+// Display patterns that show every field of a stored date, time and date-time.
+struct Patterns {
+    std::string dateOnly = "dd.MM.yyyy", timeOnly = "HH:mm:ss", dateTime = "yyyy/MM/dd HH:mm:ss";
+};
+
 std::string loadAndWrite(const std::vector<Attribute>& attributes, const std::string& values,
-                         std::vector<std::string>& messages) {
+                         std::vector<std::string>& messages, const Patterns& patterns = {}) {
     std::vector<Def> defs;
     for (const auto& a : attributes) defs.push_back(a.def);
     Harness h;
-    h.control.setDateOnlyFormat("dd.MM.yyyy");
-    h.control.setTimeOnlyFormat("HH:mm:ss");
-    h.control.setDateTimeFormat("yyyy/MM/dd HH:mm:ss");
+    h.control.setDateOnlyFormat(patterns.dateOnly);
+    h.control.setTimeOnlyFormat(patterns.timeOnly);
+    h.control.setDateTimeFormat(patterns.dateTime);
     h.control.setMode("RETRIEVAL");
     h.control.setAttributeXML(zlvtest::definitionsXml(defs));
     h.control.Intialize();
@@ -279,6 +284,34 @@ TEST(OutputRoundTrip, GeneratedDefinitionsAndValuesComeBackUnchanged) {
     }
     EXPECT_GT(checkedValues, 1500);
     EXPECT_GE(clearedRows, 10);  // the clearing is exercised
+}
+
+// Display patterns that drop fields (seconds, minutes, the year's century, the time of a
+// date-time) lose them on the first load; the text written then loads back to itself.
+TEST(OutputRoundTrip, WrittenTextIsStableUnderLossyPatterns) {
+    const Patterns lossy[] = {
+        {"dd/MM/yyyy", "hh:mm", "dd/MM/yyyy hh:mm"},
+        {"MM-dd-yy", "HH", "yyyy-MM-dd"},
+        {"yyyy.MM.dd", "mm:ss", "dd MMM yyyy HH:mm"},
+    };
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Generator g(seed);
+        std::vector<Attribute> attributes = g.definitions();
+        std::vector<std::pair<std::string, std::string>> values;
+        for (auto& a : attributes) {
+            if (g.below(2) == 0) a.def.defaultValue = trimSpaces(g.value(a).first);
+            if (g.below(4) != 0) values.emplace_back(a.def.caId, g.value(a).first);
+        }
+        const Patterns& patterns = lossy[seed % std::size(lossy)];
+        std::vector<std::string> messages;
+        const std::string first =
+            loadAndWrite(attributes, zlvtest::valuesXml(values), messages, patterns);
+        const std::string second =
+            loadAndWrite(attributes, "<cas>" + first + "</cas>", messages, patterns);
+        EXPECT_EQ(second, first);
+        EXPECT_TRUE(messages.empty()) << messages.front();
+    }
 }
 
 }  // namespace
