@@ -3,6 +3,7 @@
 // "#.00" pattern against exact integer arithmetic, rounding, and the Boolean rule.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -317,8 +318,12 @@ TEST(NumberText, LeadingNumbers) {
 }
 
 // round(m * 10^e) half away from zero in exact integer arithmetic, written "#.00".
-std::string formatReference(bool negative, std::uint64_t m, int e, int places) {
+// m is a text of up to 25 digits, so that m * 10^(e + places) fits 128 bits for e + places
+// up to 13.
+std::string formatReference(bool negative, const std::string& mantissa, int e, int places) {
     __extension__ typedef unsigned __int128 Wide;
+    Wide m = 0;
+    for (char c : mantissa) m = m * 10 + static_cast<unsigned>(c - '0');
     const auto power = [](int n) {
         Wide p = 1;
         while (n-- > 0) p *= 10;
@@ -349,17 +354,18 @@ std::string formatReference(bool negative, std::uint64_t m, int e, int places) {
 TEST(NumberText, GeneratedNumbersFormatLikeExactArithmetic) {
     std::mt19937_64 random(7);
     for (int i = 0; i < 30000; ++i) {
-        const unsigned digits = 1 + static_cast<unsigned>(random() % 15);
-        std::uint64_t m = random() % 1'000'000'000'000'000ull;
-        std::uint64_t limit = 1;
-        for (unsigned d = 0; d < digits; ++d) limit *= 10;
-        m %= limit;
-        if (random() % 5 == 0) m = m - m % 10 + 5;  // a half on the last digit
-        const int e = -20 + static_cast<int>(random() % 26);
+        // Up to 25 digits: beyond what a double holds exactly, as a text may have.
+        const unsigned digits = 1 + static_cast<unsigned>(random() % (random() % 2 ? 15 : 25));
+        std::string ms;
+        for (unsigned d = 0; d < digits; ++d) ms += static_cast<char>('0' + random() % 10);
+        if (random() % 5 == 0) ms.back() = '5';  // a half on the last digit
+        if (random() % 5 == 0)                   // a run of nines that rounding carries through
+            ms.insert(ms.size() - 1,
+                      std::string(std::min<std::size_t>(random() % 6, 25 - ms.size()), '9'));
+        const int e = -30 + static_cast<int>(random() % 34);
         const int places = static_cast<int>(random() % 11);
         const bool negative = random() % 2 == 0;
         std::string s = (negative ? "-" : "") + std::string(random() % 3, '0');
-        const std::string ms = std::to_string(m);
         if (e < 0 && static_cast<std::size_t>(-e) <= ms.size() && random() % 2 == 0) {
             s += ms.substr(0, ms.size() + static_cast<std::size_t>(e)) + "." +
                  ms.substr(ms.size() + static_cast<std::size_t>(e));
@@ -368,7 +374,7 @@ TEST(NumberText, GeneratedNumbersFormatLikeExactArithmetic) {
         }
         SCOPED_TRACE(s + " places " + std::to_string(places));
         ASSERT_EQ(text::formatWithDecimalPlaces(s, places),
-                  formatReference(negative, m, e, places));
+                  formatReference(negative, ms, e, places));
     }
 }
 
