@@ -68,12 +68,15 @@ void expectCell(const Row& row, int position, const CellValue& expected) {
     EXPECT_EQ(row.textView(slotted), asText);
     EXPECT_EQ(row.textOrEmpty(key), asText);
     EXPECT_EQ(row.textOrEmpty(slotted), asText);
+    EXPECT_EQ(zelvane::cellTextOrEmpty(row.value(position)), asText);
     if (kind == CellKind::Unset) {
+        EXPECT_THROW((void)zelvane::cellText(row.value(position)), ZlvError);
         EXPECT_THROW((void)row.text(key), ZlvError);
         EXPECT_THROW((void)row.text(slotted), ZlvError);
         EXPECT_THROW((void)row.textAt(key), ZlvError);
         EXPECT_THROW((void)row.textAt(slotted), ZlvError);
     } else {
+        EXPECT_EQ(zelvane::cellText(row.value(position)), asText);
         EXPECT_EQ(row.text(key), asText);
         EXPECT_EQ(row.text(slotted), asText);
         EXPECT_EQ(row.textAt(key), asText);
@@ -121,6 +124,10 @@ TEST(RowCells, BooleansReadAsTrueAndFalseButAreNoTextCell) {
     row.setBoolean(2, false);
     row.setText(3, "x");
     expectRow(row, {false, true, false, std::string("x"), CellValue(), CellValue()});
+    EXPECT_EQ(row.textView(0), "False");
+    EXPECT_EQ(row.textView(1), "True");
+    EXPECT_EQ(row.text("key1"), "True");
+    EXPECT_EQ(row.textCell(1), std::nullopt);
 }
 
 // A shorter text overwrites in place, a longer one is appended: either way the neighbours
