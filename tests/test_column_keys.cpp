@@ -62,8 +62,11 @@ std::vector<Column> layoutColumns() {
     return columnsOf(keys);
 }
 
-// The first column whose key equals the text ignoring case, or -1.
+// The column whose key is spelled as the text, else the first whose key equals it ignoring
+// case (two keys may differ only in case), or -1.
 int scanFor(const std::vector<Column>& columns, std::string_view key) {
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].key == key) return static_cast<int>(i);
     const std::string upper = zelvane::text::upperCase(key);
     for (std::size_t i = 0; i < columns.size(); ++i)
         if (zelvane::text::upperCase(columns[i].key) == upper) return static_cast<int>(i);
@@ -262,6 +265,30 @@ TEST(ColumnKeys, GeneratedSpellingsMatchAPlainScan) {
         }
         const std::string& again = held[random() % held.size()];
         ASSERT_EQ(rows.findColumn(again), scanFor(columns, again)) << again;
+    }
+}
+
+// Column keys beyond ASCII, and lookups in spellings that meet them only after full case
+// mapping (or not at all, for invalid UTF-8), against a plain scan.
+TEST(ColumnKeys, GeneratedNonAsciiKeysMatchAPlainScan) {
+    static const std::vector<std::string> pieces = {"a", "A",  "ß", "SS", "ss", "é",    "É",
+                                                    "ﬀ", "FF", "σ", "Σ",  "ς",  "\xFF", "1"};
+    std::mt19937 random(5);
+    const auto someKey = [&] {
+        std::string k;
+        const auto length = 1 + random() % 3;
+        for (std::size_t i = 0; i < length; ++i) k += pieces[random() % pieces.size()];
+        return k;
+    };
+    for (int round = 0; round < 50; ++round) {
+        std::vector<std::string> keys;
+        for (int i = 0; i < 12; ++i) keys.push_back(someKey());
+        const std::vector<Column> columns = columnsOf(keys);
+        RowSet rows(columns);
+        for (int i = 0; i < 400; ++i) {
+            const std::string key = random() % 2 ? someKey() : keys[random() % keys.size()];
+            ASSERT_EQ(rows.findColumn(key), scanFor(columns, key)) << key;
+        }
     }
 }
 
