@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QResizeEvent>
+#include <QStyle>
 #include <algorithm>
 #include <unordered_map>
 #include <zelvane/qt/custom_attr_widget.hpp>
@@ -33,12 +34,27 @@ CustomAttrWidget::~CustomAttrWidget() {
 }
 
 // Width of the shown columns and the row selectors, height of the header and up to ten rows.
+// The widths are those the layout gave the columns, so the hint stays the same whatever size
+// the widget has now: the last shown column, stretched to the view's width, counts with its own
+// width.
 QSize CustomAttrWidget::sizeHint() const {
     QTableView* view = platform_->tableView();
-    int width = view->verticalHeader()->sizeHint().width() + 2 * view->frameWidth();
-    for (int c = 0; c < view->model()->columnCount(); ++c)
-        if (!view->isColumnHidden(c)) width += view->columnWidth(c);
+    const RowSet* rowSet = platform_->qtGrid().rowSet();
+    // The row selectors are never narrower than their minimum width, whatever their hint says.
+    const QHeaderView* selectors = view->verticalHeader();
+    int width =
+        std::max(selectors->sizeHint().width(), selectors->minimumWidth()) + 2 * view->frameWidth();
+    int last = -1;
+    for (int c = 0; c < view->model()->columnCount(); ++c) {
+        if (view->isColumnHidden(c)) continue;
+        if (last >= 0) width += view->columnWidth(last);
+        last = c;
+    }
+    if (last >= 0 && rowSet) width += twipsToPixels(view, rowSet->column(last).width);
     const int rows = std::clamp(view->model()->rowCount(), 4, 10);
+    // A longer list scrolls: its scroll bar takes room beside the columns.
+    if (view->model()->rowCount() > rows)
+        width += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
     const int height = view->horizontalHeader()->sizeHint().height() +
                        rows * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth();
     return {std::clamp(width, 240, 900), height};

@@ -413,10 +413,14 @@ bool QtPlatform::gridMousePress(QObject* watched, QEvent* event) {
         e.GridMouse(buttonCode(mouse->button()), shiftCode(mouse->modifiers()), float(p.x()),
                     float(p.y()));
     });
-    // A check cell is enabled or disabled before the press can toggle it.
+    // A check cell is enabled or disabled before the press can toggle it. A press on its box
+    // does not move the view's current cell, so it is moved here: like any other cell that
+    // becomes active, it ends an edit in another cell.
     if (watched == table_->viewport()) {
         const QModelIndex index = table_->indexAt(mouse->position().toPoint());
-        if (index.isValid() && grid_->model()->isCheckColumn(index.column())) activate(index, true);
+        if (index.isValid() && grid_->model()->isCheckColumn(index.column()) &&
+            activate(index, true) && table_->currentIndex() != index)
+            table_->setCurrentIndex(index);
     }
     return false;
 }
@@ -526,6 +530,11 @@ bool QtPlatform::editorKey(QObject* watched, QKeyEvent* key) {
         button_->click();
         return true;
     }
+    // A push button hands the focus along the focus chain on an arrow key, out of the control
+    // into the host's window; on the "Select" button the arrows do nothing.
+    if (watched == button_ &&
+        (k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down))
+        return true;
     return false;
 }
 

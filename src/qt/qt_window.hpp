@@ -47,7 +47,8 @@ using ClipArea = std::function<QRect()>;
 // back as set. On screen the widget shows that rectangle in pixels, cut to what its parent
 // widget shows (and to the window's clip area), so a child never spills out of its container.
 // Hiding a widget that holds the keyboard focus hands the focus to the focus home (the grid)
-// first, so that it never wanders to another widget of the host window.
+// first, so that it never wanders to another widget of the host window; a popup open from the
+// widget closes first.
 template <class Base>
 class QtWindow : public Base, public WidgetHolder {
   public:
@@ -70,9 +71,13 @@ class QtWindow : public Base, public WidgetHolder {
 
     bool visible() const override { return !w_->isHidden(); }
     void setVisible(bool visible) override {
-        if (!visible && focusHome && focusHome != w_) {
+        if (!visible) {
+            // A list or calendar opened from the widget closes with it; the focus they held
+            // would otherwise stay in a closed popup.
+            QWidget* popup = QApplication::activePopupWidget();
+            if (popup && owns(popup)) popup->close();
             QWidget* focus = QApplication::focusWidget();
-            if (focus && (focus == w_ || w_->isAncestorOf(focus))) focusHome->setFocus();
+            if (focusHome && focusHome != w_ && focus && owns(focus)) focusHome->setFocus();
         }
         w_->setVisible(visible);
     }
@@ -147,6 +152,13 @@ class QtWindow : public Base, public WidgetHolder {
     }
 
   protected:
+    // True for the widget, its children and the popups opened from them (windows of their own,
+    // which isAncestorOf does not reach).
+    bool owns(const QWidget* other) const {
+        for (; other; other = other->parentWidget())
+            if (other == w_) return true;
+        return false;
+    }
     void changed() {
         applyGeometry();
         if (moved) moved();

@@ -3,6 +3,7 @@
 // A screenshot goes to $ZLV_SHOT_DIR/editor_apply_options.png when it is set.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -118,4 +119,26 @@ TEST(ApplyOptions, OneOptionPerRowByClickAndBySpace) {
                   std::string::npos)
             << out;
     }
+}
+
+// A press on a check box makes its cell the active one without the view moving its current
+// cell; the open editor of another row closed all the same, else it stayed over a row that was
+// no longer the active one.
+TEST(ApplyOptions, ClickOnAnOptionClosesTheEditorOfAnotherRow) {
+    CopyAcrossHarness h;
+    h.widget.control().setCopyTemplateXML("");
+    h.init("COPYACROSS", {Def{.caId = "W",
+                              .caName = "Weight",
+                              .dataType = "number",
+                              .defaultValue = "5.00",
+                              .allowedDecimalPlaces = "2"},
+                          Def{.caId = "B", .caName = "Beta", .defaultValue = "y"}});
+    h.doubleClickCell(0, "Value");
+    ASSERT_TRUE(h.widget.textBox()->isVisible());
+    h.clickCell(1, "ApplyToAll");
+    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
+    const auto active = h.widget.control().platform().grid().activeCell();
+    ASSERT_TRUE(active.has_value());
+    EXPECT_EQ(active->row->index(), 1);
+    EXPECT_EQ(h.widget.gridView()->currentIndex().row(), 1);
 }

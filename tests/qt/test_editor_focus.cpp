@@ -125,6 +125,16 @@ const HideCase kHides[] = {
          QApplication::sendEvent(viewport, &wheel);
      }},
     {"window resized", 2, [](HostWindow& w) { w.window.resize(640, 280); }},
+    // The calendar closes with its editor; the focus it held does not stay in it.
+    {"window resized with the calendar open", 2,
+     [](HostWindow& w) {
+         QTest::keyClick(w.h.widget.dateEdit(), Qt::Key_F4);
+         QApplication::processEvents();
+         ASSERT_TRUE(w.h.widget.dateEdit()->calendarWidget()->isVisible());
+         w.window.resize(640, 280);
+         QApplication::processEvents();
+         EXPECT_FALSE(w.h.widget.dateEdit()->calendarWidget()->isVisible());
+     }},
 };
 
 }  // namespace
@@ -157,4 +167,20 @@ TEST(EditorFocus, ArrowKeyAfterAPickMovesInTheGrid) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(w.h.widget.gridView()->currentIndex().row(), 2);
     EXPECT_EQ(w.first->text(), "host's own field");
+}
+
+// A push button passes the focus along the focus chain on an arrow key; the "Select" button
+// keeps it, instead of handing it to the host's field.
+TEST(EditorFocus, ArrowKeysOnTheSelectButtonKeepTheFocusInTheControl) {
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+        SCOPED_TRACE(key);
+        HostWindow w;
+        w.h.doubleClickCell(3, "Value");
+        QPushButton* button = w.h.widget.selectButton();
+        ASSERT_TRUE(button->hasFocus());
+        QTest::keyClick(button, key);
+        QTest::keyClick(button, key, Qt::AltModifier);
+        EXPECT_TRUE(button->hasFocus());
+        EXPECT_FALSE(w.first->hasFocus());
+    }
 }
