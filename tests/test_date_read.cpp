@@ -186,6 +186,13 @@ TEST(ReadDate, TextsThatDoNotMatchOrAreInvalidGiveNothing) {
     expectReads({
         {"", "yyyy-MM-dd", std::nullopt},
         {"2007-05-04x", "yyyy-MM-dd", std::nullopt},
+        // Every number field needs a digit.
+        {"x", "yyyy", std::nullopt},
+        {"", "yy", std::nullopt},
+        {":30", "hh:mm", std::nullopt},
+        {"09:", "hh:mm", std::nullopt},
+        {"09:30:", "hh:mm:ss", std::nullopt},
+        {"2007-05-:", "yyyy-MM-dd", std::nullopt},
         {"2007-05-", "yyyy-MM-dd", std::nullopt},
         {"2007--04", "yyyy-MM-dd", std::nullopt},
         {"-2007-05-04", "yyyy-MM-dd", std::nullopt},
@@ -299,6 +306,9 @@ TEST(InterpretDateTimeText, ReadsLooselyTypedDatesAndTimes) {
         {"abc", std::nullopt},
         {"09", std::nullopt},
         {"09:", std::nullopt},
+        {":30", std::nullopt},
+        {"-05-14", std::nullopt},
+        {"2007--14", std::nullopt},
         {"09:30:", std::nullopt},
         {"09:30:00.", std::nullopt},
         {"09:30x", std::nullopt},
