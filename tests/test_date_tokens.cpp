@@ -118,6 +118,10 @@ TEST(DateTokens, OnlyTheFirstBytesOfALongPatternCount) {
     EXPECT_EQ(renderDate(dt, prefix + "yyMMdd"), prefix + "0705");
     EXPECT_TRUE(readDate(prefix + "2007", prefix + "yyyy-garbage").has_value());
     EXPECT_EQ(&tokensOf(prefix + "yyyy"), &tokensOf(prefix + "yyyyMM"));
+    // A letter run across the cut counts only its letters before it.
+    const std::string upToLast(kMaxPatternLength - 1, '-');
+    EXPECT_EQ(renderDate(dt, upToLast + "yy"), upToLast + "y");
+    EXPECT_EQ(renderDate(dt, upToLast + "MM"), upToLast + "5");
 }
 
 // A rendering longer than the space kept on the stack.
