@@ -62,4 +62,35 @@ TEST(RenderDate, WritesEveryToken) {
     for (const auto& c : cases) EXPECT_EQ(renderDate(dt, c.pattern), c.expected) << c.pattern;
 }
 
+// Fields outside their range are written as numbers, with a sign and without a name.
+TEST(RenderDate, WritesFieldsOutOfTheirRangeAsNumbers) {
+    const DateTime large = at(12345, 13, 100, 24, 1000, 60, 1500);
+    const DateTime negative = at(-1, 0, -3, -1, -5, -12, -7);
+    const struct {
+        DateTime dt;
+        std::string pattern, expected;
+    } cases[] = {
+        {large, "yyyy", "12345"},
+        {large, "yy", "45"},
+        {large, "MMMM MMM MM M", "13 13 13 13"},
+        {large, "dd d", "100 100"},
+        {large, "dddd", ""},
+        {large, "HH:mm:ss", "24:1000:60"},
+        {large, "h AM/PM", "12 PM"},
+        {large, "SSS S", "999 9"},
+        {at(10000, 1, 1), "yyyy", "10000"},
+        {at(2007, 1000, 99), "M d dd", "1000 99 99"},
+        {at(2007, 1, 1, 0, 100, 1000), "m:ss", "100:1000"},
+        {negative, "yyyy", "-0001"},
+        {negative, "yy", "99"},
+        {negative, "MMMM MM M", "0 00 0"},
+        {negative, "dd d ddd", "-03 -3 "},
+        {negative, "HH:mm:ss", "-01:-05:-12"},
+        {negative, "h:m:s", "-1:-5:-12"},
+        {negative, "h a/p", "11 a"},
+        {negative, "SSS", "000"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(renderDate(c.dt, c.pattern), c.expected) << c.pattern;
+}
+
 }  // namespace
