@@ -139,7 +139,8 @@ QVariant RowSetModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            if (isCheckColumn(column)) return {};
+            // A hidden column's cells stay silent: assistive tools read the display text.
+            if (isCheckColumn(column) || (view_ && view_->isColumnHidden(column))) return {};
             return QString::fromStdString(cellTextOrEmpty(row.value(column)));
         case Qt::CheckStateRole:
             return isCheckColumn(column) ? checkState(row, column) : QVariant();
