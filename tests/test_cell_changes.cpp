@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/tapped_platform.hpp"
 #include "support/test_support.hpp"
 
 namespace {
@@ -178,28 +179,9 @@ TEST(GridDeleteKey, StopsTheGridFromDeletingRowsAndChangesNothingElse) {
 
 namespace {
 
-// A headless platform whose notifications a test can also raise itself, as the grid would,
-// with values that no gesture produces.
-struct TappedPlatform final : zelvane::Platform {
-    explicit TappedPlatform(zelvane::headless::HeadlessPlatform& p) : inner(p) {}
-    zelvane::Grid& grid() override { return inner.grid(); }
-    zelvane::WindowControl& text1() override { return inner.text1(); }
-    zelvane::WindowControl& cmdPicker() override { return inner.cmdPicker(); }
-    zelvane::WindowControl& picture1() override { return inner.picture1(); }
-    zelvane::DateTimePicker& dateTimePicker() override { return inner.dateTimePicker(); }
-    zelvane::ComboBox& comboBox() override { return inner.comboBox(); }
-    zelvane::HostContainer& host() override { return inner.host(); }
-    void attach(zelvane::ControlEvents* e) override {
-        events = e;
-        inner.attach(e);
-    }
-    zelvane::headless::HeadlessPlatform& inner;
-    zelvane::ControlEvents* events = nullptr;
-};
-
 struct Tapped : ::testing::Test {
     zelvane::headless::HeadlessPlatform headless{zlvtest::resourceDir()};
-    TappedPlatform tap{headless};
+    zlvtest::TappedPlatform tap{headless};
     zelvane::ZlvCustomAttr control{tap};
     void SetUp() override {
         control.setMode("CREATE");
