@@ -5,9 +5,11 @@
 
 #include <array>
 #include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "support/tapped_platform.hpp"
 #include "support/test_support.hpp"
 
 namespace {
@@ -286,6 +288,86 @@ TEST(Placement, EditorsShowTheCellsValue) {
         EXPECT_EQ(editor.text(), c.shown);
         EXPECT_TRUE(editor.visible());
         EXPECT_EQ(h.platform.focused(), &h.platform.picture1());
+    }
+}
+
+// A cell of one pixel in either direction is still shown, so the frame covers it; a cell wider
+// than the 16-bit range in twips is not.
+TEST(Placement, CellSizesAtTheEndsOfWhatIsShown) {
+    const struct {
+        int valueWidth, windowHeight;  // grid width units, twips
+        bool shown;
+        Box frame;
+    } cases[] = {
+        {15, 4000, true, {2220, 300, 15, 320}},
+        {3000, 21 * 15, true, {2220, 300, 3000, 15 + 50}},
+        {32760, 4000, true, {2220, 300, 32760, 320}},
+        {32775, 4000, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.valueWidth) + " " + std::to_string(c.windowHeight));
+        Harness h;
+        h.init("CREATE", kRows);
+        h.platform.resize(60000, c.windowHeight);
+        h.platform.grid().column("Value").width = c.valueWidth;
+        ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+        EXPECT_EQ(h.platform.picture1().visible(), c.shown);
+        if (c.shown) {
+            EXPECT_EQ(boxOf(h.platform.picture1()), c.frame);
+        }
+        EXPECT_TRUE(h.platform.messages().empty());
+    }
+}
+
+// The grid's placement answer as it may come: only mode 1 moves the frame, a frame argument
+// that holds no control changes nothing, and an unknown control type only hides the text box.
+struct PlacementAnswer : ::testing::Test {
+    zelvane::headless::HeadlessPlatform headless{zlvtest::resourceDir()};
+    zlvtest::TappedPlatform tap{headless};
+    zelvane::ZlvCustomAttr control{tap};
+    void SetUp() override {
+        control.setMode("CREATE");
+        control.setAttributeXML(zlvtest::definitionsXml(kRows));
+        control.Intialize();
+        ASSERT_NE(tap.events, nullptr);
+        ASSERT_TRUE(headless.clickCell(1, "Value"));  // the picker row, nothing requested
+    }
+    WindowControl& frame() { return headless.picture1(); }
+};
+
+TEST_F(PlacementAnswer, OnlyModeOneMovesTheFrame) {
+    const Box before = boxOf(frame());
+    for (const std::int32_t mode : {0, 2, -1}) {
+        tap.events->EditorPlacement(mode, &frame(), std::string("TextBox"));
+        EXPECT_FALSE(frame().visible());
+        EXPECT_EQ(boxOf(frame()), before);
+        EXPECT_EQ(headless.text1().text(), "Blue");  // the editor still shows the active cell
+    }
+    tap.events->EditorPlacement(1, &frame(), std::string("TextBox"));
+    EXPECT_TRUE(frame().visible());
+    EXPECT_EQ(boxOf(frame()), (Box{2220, 570, 3000, 320}));
+}
+
+TEST_F(PlacementAnswer, AFrameThatHoldsNoControlChangesNothing) {
+    const bool textShown = headless.text1().visible();
+    tap.events->EditorPlacement(1, static_cast<WindowControl*>(nullptr), std::string("TextBox"));
+    EXPECT_FALSE(frame().visible());
+    EXPECT_EQ(headless.text1().visible(), textShown);
+    EXPECT_EQ(headless.text1().text(), "");
+    // Without a frame nothing is placed, but the text box is hidden all the same.
+    tap.events->EditorPlacement(1, std::nullopt, std::string("TextBox"));
+    EXPECT_FALSE(frame().visible() || headless.text1().visible());
+}
+
+TEST_F(PlacementAnswer, AnUnknownControlTypeOnlyHidesTheTextBox) {
+    for (const std::optional<std::string>& type :
+         {std::optional<std::string>("Label"), std::optional<std::string>("textbox"),
+          std::optional<std::string>()}) {
+        tap.events->EditorPlacement(1, &frame(), type);
+        EXPECT_TRUE(frame().visible());
+        EXPECT_FALSE(headless.text1().visible() || headless.cmdPicker().visible() ||
+                     headless.comboBox().visible() || headless.dateTimePicker().visible());
+        tap.events->EditorDismiss();
     }
 }
 

@@ -270,4 +270,27 @@ TEST_F(TappedEntry, OnlyTheDeleteKeyEmptiesTheValue) {
     EXPECT_EQ(values(), "/ /");
 }
 
+TEST_F(TappedEntry, ADropDownChoiceOutsideTheListWritesNothing) {
+    ASSERT_TRUE(headless.startEditing(0, "Value"));
+    headless.comboBox().setEntries({{"9", "nine"}, {"8", "eight"}});
+    for (const int index : {2, 3, -1, -2}) {
+        tap.events->ComboChosen(index);
+        EXPECT_EQ(values(), "a/1 b/2");
+    }
+    tap.events->ComboChosen(1);
+    EXPECT_EQ(values(), "eight/8 /");
+    EXPECT_TRUE(control.IsDataChanged());
+}
+
+// A date cell without any value takes the picked date but does not count it as a change.
+TEST(PickingADate, ACellWithoutAnyValueIsNoChange) {
+    Harness h;
+    h.init("CREATE", {entry("D", "Date", "", "", "", "dateOnly")});
+    h.platform.grid().GetRowSet()->row(0)->setValue("Value", zelvane::CellValue{});
+    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+    ASSERT_TRUE(h.platform.pickDate({2007, 5, 14, 9, 5, 0, 0}));
+    EXPECT_EQ(h.cell(0, "Value"), "14/05/2007");
+    EXPECT_FALSE(h.control.IsDataChanged());
+}
+
 }  // namespace
