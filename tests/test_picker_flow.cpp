@@ -86,4 +86,92 @@ TEST(SetCellValue, WritesANewIdAndClearsTheChainBelowTheActiveRow) {
     }
 }
 
+// The dependent pick trims the parent row's valueId too, whichever way it got there.
+TEST(SelectButton, DependentPickReadsTheRowAboveAsItIsNow) {
+    Harness h;
+    h.init("CREATE",
+           {picker("P", "Country", "FR, France", "Cascade"),
+            picker("D", "City", "PAR, Paris", "", "P"), picker("Q", "Town", "", "", "D")});
+    std::vector<std::vector<CellValue>> received;
+    h.control.onPickerButtonClicked([&received](zelvane::KeyedCollection& coll) {
+        received.emplace_back();
+        for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
+    });
+    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+    h.control.setCellValue("  DE\t  ", "Germany", true);  // only blanks are trimmed
+    ASSERT_TRUE(h.platform.startEditing(1, "Value"));
+    ASSERT_TRUE(h.platform.pressSelect());
+    ASSERT_TRUE(h.platform.startEditing(2, "Value"));
+    ASSERT_TRUE(h.platform.pressSelect());
+    using Items = std::vector<CellValue>;
+    EXPECT_EQ(received, (std::vector<Items>{{"Dependent", "P", "DE\t", "City", "Country"},
+                                            {"Dependent", "D", "", "Town", "City"}}));
+}
+
+TEST(SelectButton, WithoutAHandlerNothingHappens) {
+    Harness h;
+    h.init("CREATE", {picker("P", "Country", "FR, France", "Standard")});
+    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+    EXPECT_TRUE(h.platform.pressSelect());
+    EXPECT_EQ(h.shownValues(), "France/FR");
+    EXPECT_TRUE(h.platform.cmdPicker().visible());
+    EXPECT_FALSE(h.control.IsDataChanged());
+}
+
+// The answer for the same id writes nothing, not even a new display text, and leaves the
+// change flag as the host or an earlier edit left it; every answer closes the pick.
+TEST(SetCellValue, TheSameIdLeavesTheRowAndTheFlag) {
+    for (const bool flag : {false, true}) {
+        SCOPED_TRACE(flag);
+        Harness h;
+        h.init("CREATE", kChain);
+        h.control.setIsDataChanged(flag);
+        ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+        h.control.setCellValue("FR", "Frankreich", true);
+        EXPECT_EQ(h.shownValues(), kLoaded);
+        EXPECT_EQ(h.control.IsDataChanged(), flag);
+        EXPECT_FALSE(h.platform.cmdPicker().visible() || h.platform.picture1().visible());
+        h.control.setCellValue("XX", "Nowhere", false);
+        EXPECT_EQ(h.shownValues(), kLoaded);
+        EXPECT_EQ(h.control.IsDataChanged(), flag);
+    }
+}
+
+TEST(SetCellValue, EachAnswerIsAppliedToTheLastPlacedCell) {
+    Harness h;
+    h.init("CREATE", kChain);
+    ASSERT_TRUE(h.platform.startEditing(3, "Value"));
+    h.control.setCellValue("O2", "Bob", true);
+    h.control.setCellValue("O3", "Cy", true);
+    EXPECT_EQ(h.shownValues(), "France/FR Paris/PAR Main/S1 Cy/O3");
+    ASSERT_TRUE(h.platform.startEditing(1, "Value"));
+    h.control.setCellValue("LYO", "Lyon", true);  // D1 has an event: D2 is cleared
+    EXPECT_EQ(h.shownValues(), "France/FR Lyon/LYO / Cy/O3");
+    h.control.setCellValue("", "", true);
+    EXPECT_EQ(h.shownValues(), "France/FR / / Cy/O3");
+}
+
+TEST(SetCellValue, BeforeAnyPlacementOnlyClosesThePick) {
+    Harness h;
+    h.init("CREATE", kChain);
+    ASSERT_TRUE(h.platform.clickCell(0, "Value"));
+    h.control.setCellValue("DE", "Germany", true);
+    EXPECT_EQ(h.shownValues(), kLoaded);
+    EXPECT_FALSE(h.control.IsDataChanged());
+    EXPECT_FALSE(h.platform.cmdPicker().visible() || h.platform.picture1().visible());
+}
+
+// A row that has left the grid cannot take the answer: the call fails and nothing is written.
+TEST(SetCellValue, AnEditedRowThatWasRemovedFailsTheCall) {
+    Harness h;
+    h.init("CREATE", kChain);
+    ASSERT_TRUE(h.platform.startEditing(3, "Value"));
+    ASSERT_TRUE(h.platform.clickRowSelector(3));
+    ASSERT_TRUE(h.control.Remove());
+    ASSERT_TRUE(h.platform.clickCell(0, "Attribute"));
+    EXPECT_THROW(h.control.setCellValue("O2", "Bob", true), zelvane::ZlvError);
+    EXPECT_EQ(h.shownValues(), "France/FR Paris/PAR Main/S1");
+    EXPECT_FALSE(h.control.IsDataChanged());
+}
+
 }  // namespace
