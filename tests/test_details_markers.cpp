@@ -136,6 +136,7 @@ TEST(RequiredMarkers, StarIconFileChecks) {
         {"image ending at the file's end", icon(1, 1, 10, 22), ""},
         {"image starting at the file's start", icon(1, 1, 32, 0), ""},
         {"several entries", icon(1, 3, 4, 28), ""},
+        {"directory and entry alone, image over them", icon(1, 1, 22, 0, 0), ""},
         {"width 0 means 256", icon(1, 1, 10, 22, 10, 0), "", 256},
         {"image size 0", icon(1, 1, 0, 22), truncated},
         {"image one byte past the end", icon(1, 1, 11, 22), truncated},
