@@ -31,6 +31,26 @@ TEST(ValueRules, DecimalPlacesAgainstTheAllowedNumber) {
         {"2.5", "5", "\r\nThe value for Weight requires 2.5 decimal places."},
         {"2.5", "5.25", ""},
         {"-1", "5", "\r\nThe value for Weight requires -1 decimal place."},
+        // The places text read as its leading number, rounded ties to even.
+        {"0.5", "12.5", integer},
+        {"1.5", "5.55", ""},
+        {"1.5", "5", "\r\nThe value for Weight requires 1.5 decimal places."},
+        {"2x", "5.5", "\r\nThe value for Weight must have 2x decimal places."},
+        // Two places: exactly two digits after one point.
+        {"2", "5.50", ""},
+        {"2", "-0.25", ""},
+        {"2", "5", "\r\nThe value for Weight requires 2 decimal places."},
+        {"2", "5.", "\r\nThe value for Weight requires 2 decimal places."},
+        {"2", "5.555", "\r\nThe value for Weight requires 2 decimal places."},
+        {"3", "1.25", "\r\nThe value for Weight must have 3 decimal places."},
+        // Every character after the last point counts, blanks and exponents too.
+        {"2", " 5.25 ", "\r\nThe value for Weight requires 2 decimal places."},
+        {"2", "1.2e3", "\r\nThe value for Weight requires 2 decimal places."},
+        // Not numeric: reported as such unless there is more than one point.
+        {"2", "abc", numeric},
+        {"2", "a.b", numeric},
+        {"2", "a.b.c",
+         "\r\nOnly 1 decimal point is allowed. The value for Weight requires 2 decimal places."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("allowed '" + c.allowed + "', value '" + c.value + "'");
