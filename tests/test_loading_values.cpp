@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/test_support.hpp"
@@ -104,6 +105,120 @@ TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
         h.control.SetData(values);
         EXPECT_EQ(h.platform.messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(h.shownValues(), "One/1 Two/2 Three/3 d/ Four/4");
+    }
+}
+
+}  // namespace
+
+namespace {
+
+void setCell(Harness& h, int row, const std::string& key, zelvane::CellValue v) {
+    h.platform.grid().GetRowSet()->row(row)->setValue(key, std::move(v));
+}
+
+// The clearing walk after a drop-down or picker gets a value: it follows each row naming the
+// row before it, skips rows naming another row without ending, and ends at a row with an
+// empty parent; an unset parent neither matches nor ends it. No Event, no clearing.
+TEST(LoadingValues, ClearingWalkOverTheRowsBelow) {
+    const struct {
+        std::string what;
+        std::vector<Def> defs;
+        int unsetParentRow;  // -1 for none
+        std::string expected;
+    } cases[] = {
+        {"a row naming another row does not end the walk",
+         {Def{.caId = "P", .controlType = "Picker", .event = "E"},
+          Def{.caId = "C1", .defaultValue = "c1", .parentId = "P"},
+          Def{.caId = "Q", .defaultValue = "q", .parentId = "Z"},
+          Def{.caId = "C2", .defaultValue = "c2", .parentId = "Q"},
+          Def{.caId = "R", .defaultValue = "r"},
+          Def{.caId = "C3", .defaultValue = "c3", .parentId = "R"}},
+         -1,
+         "Nine/9 / q/ / r/ c3/"},
+        {"an unset parent neither matches nor ends the walk",
+         {Def{.caId = "P", .controlType = "ComboBox", .event = "E"},
+          Def{.caId = "X", .defaultValue = "x"},
+          Def{.caId = "C", .defaultValue = "c", .parentId = "X"}},
+         1,
+         "Nine/9 x/ /"},
+        {"an empty parent ends the walk at once",
+         {Def{.caId = "P", .controlType = "ComboBox", .event = "E"},
+          Def{.caId = "X", .defaultValue = "x"},
+          Def{.caId = "C", .defaultValue = "c", .parentId = "X"}},
+         -1,
+         "Nine/9 x/ c/"},
+        {"no Event, no clearing",
+         {Def{.caId = "P", .controlType = "ComboBox"},
+          Def{.caId = "C", .defaultValue = "c", .parentId = "P"}},
+         -1,
+         "Nine/9 c/"},
+        {"a text row clears nothing",
+         {Def{.caId = "P", .event = "E"}, Def{.caId = "C", .defaultValue = "c", .parentId = "P"}},
+         -1,
+         "9, Nine/ c/"},
+        {"a date row clears nothing",
+         {Def{.caId = "P", .controlType = "Date", .event = "E", .dateType = "dateOnly"},
+          Def{.caId = "C", .defaultValue = "c", .parentId = "P"}},
+         -1,
+         "9, Nine/ c/"},
+        {"the last row has nothing below",
+         {Def{.caId = "C", .defaultValue = "c", .parentId = "P"},
+          Def{.caId = "P", .controlType = "Picker", .event = "E"}},
+         -1,
+         "c/ Nine/9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Harness h;
+        h.init("RETRIEVAL", c.defs);
+        if (c.unsetParentRow >= 0) setCell(h, c.unsetParentRow, "ParentAttributeID", {});
+        std::string values = zlvtest::valuesXml({{"P", "9, Nine"}});
+        h.control.SetData(values);
+        EXPECT_EQ(h.shownValues(), c.expected);
+        EXPECT_TRUE(h.platform.messages().empty());
+    }
+}
+
+// SetData writes values only: the text passed, IsDataChanged and the collections stay; a
+// document without values, or no document at all, changes nothing.
+TEST(LoadingValues, WritesValuesOnly) {
+    for (const bool changed : {false, true}) {
+        Harness h;
+        h.init("CREATE", {Def{.caId = "A", .defaultValue = "a"}, Def{.caId = "B"}});
+        h.control.setIsDataChanged(changed);
+        for (std::string values : {std::string(""), std::string("not xml"), std::string("<cas/>"),
+                                   std::string("<x><ca id='A' value='q'/></x>"),
+                                   std::string("<cas><ca id='A'/><ca value='q'/></cas>")}) {
+            const std::string sent = values;
+            h.control.SetData(values);
+            EXPECT_EQ(values, sent);
+            EXPECT_EQ(h.shownValues(), "a/ /") << sent;
+        }
+        std::string values = zlvtest::valuesXml({{"B", "b"}});
+        h.control.SetData(values);
+        EXPECT_EQ(h.shownValues(), "a/ b/");
+        EXPECT_EQ(h.control.IsDataChanged(), changed);
+        // Required at load is unchanged, so CREATE writes no mandatory.
+        EXPECT_EQ(h.control.GetData(), R"(<updateCAs objectId="A" defaultValue="a"/>)"
+                                       R"(<updateCAs objectId="B" defaultValue="b"/>)");
+        EXPECT_TRUE(h.platform.messages().empty());
+    }
+}
+
+// A row whose ControlType or AttributeID is unset fails the call: the rows before it keep
+// what they were given, the rows after it get nothing.
+TEST(LoadingValues, UnsetCellsFailAtTheirRow) {
+    for (const std::string key : {"ControlType", "AttributeID"}) {
+        SCOPED_TRACE(key);
+        Harness h;
+        h.init("RETRIEVAL", {Def{.caId = "A"}, Def{.caId = "B"}, Def{.caId = "C"}});
+        setCell(h, 1, key, {});
+        std::string values = zlvtest::valuesXml({{"A", "a"}, {"B", "b"}, {"C", "c"}});
+        h.control.SetData(values);
+        EXPECT_EQ(h.platform.messages(),
+                  std::vector<std::string>{" Set Data Invalid use of Null: the cell '" + key +
+                                           "' of row 1 holds no value"});
+        EXPECT_EQ(h.shownValues(), "a/ / /");
     }
 }
 

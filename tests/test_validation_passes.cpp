@@ -6,6 +6,7 @@
 
 #include <string>
 #include <vector>
+#include <zelvane/error.hpp>
 
 #include "support/test_support.hpp"
 
@@ -207,6 +208,130 @@ TEST(ValidationPasses, ProblemsPerRowClearedByNextPassAndIntialize) {
     EXPECT_EQ(problems(h).size(), 1u);
     h.control.Intialize();
     EXPECT_TRUE(problems(h).empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The apply-option check of validateRetrieval in copy-across mode: which cell values count
+// as an option not chosen. Only a Boolean false and the texts that read as false do; a text
+// that reads as no Boolean and an unset cell do not.
+TEST(ValidationPasses, ApplyOptionCellsThatCountAsNotChosen) {
+    const CellValue unset;
+    const struct {
+        std::string what;
+        CellValue all, emptyOnly;
+        bool asked;
+    } cases[] = {
+        {"both Boolean false", false, false, true},
+        {"ApplyToAll true", true, false, false},
+        {"ApplyToEmptyOnly true", false, true, false},
+        {"texts 0 and false", std::string("0"), std::string("false"), true},
+        {"false in capitals and mixed case", std::string("FALSE"), std::string("fAlSe"), true},
+        {"text true in capitals", std::string("TRUE"), false, false},
+        {"a non-zero number", false, std::string("2"), false},
+        {"a text that is no Boolean", std::string("yes"), false, false},
+        {"the empty text", false, std::string(""), false},
+        {"an unset ApplyToAll", unset, false, false},
+        {"an unset ApplyToEmptyOnly", false, unset, false},
+        {"both unset", unset, unset, false},
+    };
+    const std::string ask = "\r\nSelect an Apply option for Tag.";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const bool withValue : {true, false}) {
+            zlvtest::Harness h;
+            load(h, "COPYACROSS", {{.name = "Tag", .value = std::string(withValue ? "v" : "")}});
+            setCell(h, 0, "ApplyToAll", c.all);
+            setCell(h, 0, "ApplyToEmptyOnly", c.emptyOnly);
+            // ApplyToNone plays no part.
+            setCell(h, 0, "ApplyToNone", true);
+            expectPass(h, false, c.asked ? ask : "");
+            // validateCreate never asks for an option.
+            expectPass(h, true, "");
+        }
+    }
+    // The check belongs to COPYACROSS exactly.
+    for (const std::string mode : {"RETRIEVAL", "copyacross", "CLONE"}) {
+        zlvtest::Harness h;
+        load(h, mode, {{.name = "Tag", .value = std::string("v"), .noApplyOption = true}});
+        setCell(h, 0, "ApplyToAll", false);
+        setCell(h, 0, "ApplyToEmptyOnly", false);
+        expectPass(h, false, "");
+    }
+}
+
+TEST(ValidationPasses, RequiredValuesAndTheRetrievalSwitch) {
+    const struct {
+        std::string what;
+        CellValue required, value;
+        bool reported;
+    } cases[] = {
+        {"text true", std::string("true"), std::string(""), true},
+        {"true in capitals", std::string("TRUE"), std::string(""), true},
+        {"Boolean true", true, std::string(""), true},
+        {"an unset value", std::string("True"), CellValue(), true},
+        {"text 1 is not true", std::string("1"), std::string(""), false},
+        {"text false", std::string("false"), std::string(""), false},
+        {"Boolean false", false, std::string(""), false},
+        {"unset Required", CellValue(), std::string(""), false},
+        {"a value of blanks is a value", std::string("true"), std::string(" "), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        zlvtest::Harness h;
+        load(h, "RETRIEVAL", {{.name = "Note"}});
+        setCell(h, 0, "Required", c.required);
+        setCell(h, 0, "Value", c.value);
+        expectPass(h, false, c.reported ? "Please specify the valid default value for Note." : "");
+        expectPass(h, true, "");
+    }
+    // With the retrieval switch off validateRetrieval checks nothing and keeps the text.
+    zlvtest::Harness off;
+    load(off, "RETRIEVAL", {{.name = "Note", .required = std::string("true")}});
+    off.platform.grid().setRetrievalSwitch(false);
+    std::string kept = "kept";
+    EXPECT_TRUE(off.control.validateRetrieval(kept));
+    EXPECT_EQ(kept, "kept");
+    off.platform.grid().setRetrievalSwitch(true);
+    expectPass(off, false, "Please specify the valid default value for Note.");
+    // Without rows both passes find nothing; validateRetrieval still empties the text.
+    zlvtest::Harness empty;
+    empty.init("RETRIEVAL", {});
+    expectPass(empty, true, "");
+    expectPass(empty, false, "");
+    EXPECT_TRUE(empty.control.Validate());
+}
+
+// A blank value is checked by its data type; a number row gets its value written back
+// unchanged.
+TEST(ValidationPasses, BlankValuesAreChecked) {
+    zlvtest::Harness h;
+    load(h, "RETRIEVAL",
+         {{.name = "Qty", .dataType = "number", .value = std::string(" "), .maxVal = "5"},
+          {.name = "Code", .value = std::string("  "), .minLength = "3"}});
+    expectPass(h, false,
+               "\r\nEnter numeric value for Qty.\r\nThe value for Code must be a minimum of 3 "
+               "characters in length.");
+    EXPECT_EQ(h.cell(0, "Value"), " ");
+    EXPECT_EQ(h.cell(1, "Value"), "  ");
+}
+
+// A bound that does not convert ends the pass; the messages of earlier rows stay.
+TEST(ValidationPasses, ABoundThatDoesNotConvertEndsThePass) {
+    for (const bool create : {true, false}) {
+        zlvtest::Harness h;
+        load(h, "RETRIEVAL",
+             {{.name = "Code", .value = std::string("abcd"), .maxLength = "3"},
+              {.name = "Qty", .dataType = "number", .value = std::string("1"), .minVal = "x"},
+              {.name = "Tag", .value = std::string("/")}});
+        std::string strErr;
+        EXPECT_THROW(
+            create ? h.control.validateCreate(strErr) : h.control.validateRetrieval(strErr),
+            zelvane::ZlvError);
+        EXPECT_EQ(strErr, kCodeTooLongFirst);
+    }
 }
 
 }  // namespace

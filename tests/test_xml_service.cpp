@@ -1,8 +1,12 @@
-// The XML document service: plain paths select what XPath selects.
+// The XML document service: plain paths select what XPath selects; the text size limit.
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <vector>
+#include <zelvane/error.hpp>
 
+#include "support/test_support.hpp"
 #include "xml/xml_document.hpp"
 
 using zelvane::xml::XmlDocument;
@@ -39,4 +43,49 @@ TEST(XmlService, PlainPathsSelectWhatXPathSelects) {
                 EXPECT_EQ(plain.item(i).outerXml(), general.item(i).outerXml()) << path;
         }
     }
+}
+
+// Texts up to the 64 MiB limit are read; one byte more is refused before parsing, by every
+// kind of load and through SetData.
+TEST(XmlService, TextsUpToTheSizeLimit) {
+    const std::string open = "<cas><ca id=\"A\" value=\"v\"/><x>";
+    const std::string close = "</x></cas>";
+    std::string text = open;
+    text.append(zelvane::xml::kMaxXmlText - open.size() - close.size(), 'z');
+    text += close;
+    ASSERT_EQ(text.size(), zelvane::xml::kMaxXmlText);
+    {
+        XmlDocument doc;
+        EXPECT_TRUE(doc.loadXml(text));
+        EXPECT_EQ(doc.selectNodes("/cas/ca").size(), 1u);
+        XmlDocument inPlace;
+        EXPECT_TRUE(inPlace.loadXmlInPlace(text));
+        EXPECT_EQ(inPlace.selectNodes("/cas/ca").size(), 1u);
+    }
+    const std::string refusal =
+        "The XML text is 67108865 bytes long; the control reads at most 67108864 bytes (64 MiB)";
+    std::string longer = text;
+    longer.insert(open.size(), "z");
+    ASSERT_EQ(longer.size(), zelvane::xml::kMaxXmlText + 1);
+    {
+        XmlDocument doc;
+        try {
+            doc.loadXml(longer);
+            ADD_FAILURE() << "loadXml read a text beyond the limit";
+        } catch (const zelvane::ZlvError& e) {
+            EXPECT_EQ(std::string(e.what()), refusal);
+        }
+        XmlDocument inPlace;
+        EXPECT_THROW(inPlace.loadXmlInPlace(longer), zelvane::ZlvError);
+    }
+    // Through the control: the value at the limit is loaded, the longer text is reported.
+    zlvtest::Harness h;
+    h.init("RETRIEVAL", {zlvtest::Def{.caId = "A", .defaultValue = "old"}});
+    h.control.SetData(text);
+    EXPECT_EQ(h.cell(0, "Value"), "v");
+    EXPECT_TRUE(h.platform.messages().empty());
+    h.init("RETRIEVAL", {zlvtest::Def{.caId = "A", .defaultValue = "old"}});
+    h.control.SetData(longer);
+    EXPECT_EQ(h.cell(0, "Value"), "old");
+    EXPECT_EQ(h.platform.messages(), std::vector<std::string>{" Set Data " + refusal});
 }
