@@ -326,6 +326,10 @@ TEST(RowCells, DetachedRowReadsByPositionOnly) {
     EXPECT_EQ(gone->value(0), CellValue("changed, longer than before"));
     EXPECT_EQ(gone->activation(1), 2);
     EXPECT_EQ(gone->activation(2), 0);
+    // A batch into a row that no set owns tells nobody and still writes every cell.
+    gone->setTexts({1, 0}, {"b", "a"});
+    EXPECT_EQ(gone->value(0), CellValue("a"));
+    EXPECT_EQ(gone->value(1), CellValue("b"));
     EXPECT_THROW((void)gone->value("Key0"), ZlvError);
     EXPECT_THROW((void)gone->value(ColumnKey{"Key0", 0}), ZlvError);
     EXPECT_THROW(gone->setText("Key0", "x"), ZlvError);
