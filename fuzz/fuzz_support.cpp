@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "gesture_session.hpp"
 #include "xml/xml_document.hpp"
 
 namespace zlvfuzz {
@@ -73,18 +74,7 @@ std::string Control::cell(int row, std::string_view key) {
     return zelvane::cellTextOrEmpty(platform.grid().GetRowSet()->row(row)->value(key));
 }
 
-std::vector<std::string> Control::snapshot() {
-    std::vector<std::string> shown;
-    auto rows = platform.grid().GetRowSet();
-    for (int r = 0; r < rowCount(); ++r) {
-        std::string line;
-        for (int c = 0; c < rows->columnCount(); ++c)
-            line += zelvane::cellTextOrEmpty(rows->row(r)->value(c)) + "|";
-        shown.push_back(line);
-    }
-    shown.push_back(control.GetData());
-    return shown;
-}
+std::vector<std::string> Control::snapshot() { return zlvgesture::shownState(platform, control); }
 
 void checkMessages(const Control& c, const std::vector<std::string_view>& labels) {
     // How the standard library's own exceptions describe themselves: one of them behind a label

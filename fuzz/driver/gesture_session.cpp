@@ -94,10 +94,11 @@ int Session::rowCount() {
     return rows ? rows->recordCount() : 0;
 }
 
-std::vector<std::string> Session::snapshot() {
+std::vector<std::string> shownState(zelvane::headless::HeadlessPlatform& platform,
+                                    zelvane::ZlvCustomAttr& control) {
     std::vector<std::string> shown;
     auto rows = platform.grid().GetRowSet();
-    for (int r = 0; r < rowCount(); ++r) {
+    for (int r = 0; rows && r < rows->recordCount(); ++r) {
         std::string line;
         for (int c = 0; c < rows->columnCount(); ++c)
             line += zelvane::cellTextOrEmpty(rows->row(r)->value(c)) + "|";
@@ -106,6 +107,8 @@ std::vector<std::string> Session::snapshot() {
     shown.push_back(control.GetData());
     return shown;
 }
+
+std::vector<std::string> Session::snapshot() { return shownState(platform, control); }
 
 template <class Call>
 std::string Session::refusable(const std::string& what, Call call) {

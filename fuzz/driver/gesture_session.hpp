@@ -17,6 +17,11 @@
 
 namespace zlvgesture {
 
+// Every cell of every row as text ("|" after each), then the GetData text: what a call that
+// was refused must leave as it was. GetData may show its own message.
+std::vector<std::string> shownState(zelvane::headless::HeadlessPlatform& platform,
+                                    zelvane::ZlvCustomAttr& control);
+
 // Where a session takes its decisions from.
 class Choices {
   public:
