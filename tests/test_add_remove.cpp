@@ -219,3 +219,40 @@ TEST(AddAttribute, LoadedRemovedAndBrokenDefinitions) {
 }
 
 }  // namespace
+
+namespace {
+
+// The grid's active cell is the user's place: removing other rows keeps it on its row,
+// removing its row leaves none, and a removal without an active row is an ordinary one.
+TEST(RemoveAttributes, TheActiveCellFollowsItsRow) {
+    Harness h;
+    std::vector<Def> numbers;
+    for (int i = 0; i < 5; ++i) numbers.push_back({.caId = "N" + std::to_string(i)});
+    h.init("RETRIEVAL", numbers);
+    zelvane::Grid& grid = h.platform.grid();
+    grid.setActiveCell({grid.RowByIndex(2), 0});
+    ASSERT_TRUE(grid.activeCell());
+    EXPECT_EQ(grid.activeCell()->column, 0);
+
+    ASSERT_TRUE(h.platform.clickCell(3, "Value"));
+    const zelvane::RowPtr active = grid.activeRow();
+    ASSERT_EQ(active, grid.RowByIndex(3));
+    grid.selectRow(grid.RowByIndex(1));
+    ASSERT_TRUE(h.control.Remove());
+    ASSERT_TRUE(grid.activeCell());
+    EXPECT_EQ(grid.activeCell()->row, active);
+    EXPECT_EQ(active->index(), 2);
+
+    grid.selectRow(active);
+    ASSERT_TRUE(h.control.Remove());
+    EXPECT_FALSE(grid.activeCell());
+    EXPECT_EQ(grid.activeRow(), nullptr);
+
+    grid.selectRow(grid.RowByIndex(0));
+    ASSERT_TRUE(h.control.Remove());
+    EXPECT_EQ(h.rowCount(), 2);
+    EXPECT_EQ(ids(h), (std::vector<std::string>{"N2", "N4"}));
+    EXPECT_TRUE(h.platform.messages().empty());
+}
+
+}  // namespace

@@ -60,3 +60,23 @@ TEST(HeadlessGestures, AnUnsetValueCannotBeReadAsText) {
 }
 
 }  // namespace
+
+namespace {
+
+// Scrolled down, the rows above the first visible one have no place on screen; the first
+// visible row sits right under the header.
+TEST(HeadlessGestures, RowsAboveTheTopAreNotShown) {
+    Harness h;
+    h.init("RETRIEVAL", numberRows(30));
+    h.platform.scrollTo(5);
+    ASSERT_EQ(h.platform.topRow(), 5);
+    for (int row : {0, 4}) EXPECT_FALSE(h.platform.cellRect(row, "Value")) << row;
+    const auto top = h.platform.cellRect(5, "Value");
+    ASSERT_TRUE(top);
+    EXPECT_EQ(top->top, 20);
+    const auto next = h.platform.cellRect(6, "Value");
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->top, 38);
+}
+
+}  // namespace

@@ -334,6 +334,13 @@ TEST(RowCells, DetachedRowReadsByPositionOnly) {
     EXPECT_THROW((void)gone->value(ColumnKey{"Key0", 0}), ZlvError);
     EXPECT_THROW(gone->setText("Key0", "x"), ZlvError);
     EXPECT_EQ(kept->index(), 0);
+    // A removed row that never held a text takes its first batch the same way.
+    RowPtr blank = rows.appendRow(16);
+    rows.removeRows({blank});
+    blank->setTexts({2, 0}, {"c", "a"});
+    EXPECT_EQ(blank->value(0), CellValue("a"));
+    EXPECT_EQ(blank->value(2), CellValue("c"));
+    EXPECT_TRUE(zelvane::isUnset(blank->value(1)));
 }
 
 TEST(RowCells, ActivationFallsBackToTheColumn) {

@@ -89,3 +89,23 @@ TEST(XmlService, TextsUpToTheSizeLimit) {
     EXPECT_EQ(h.cell(0, "Value"), "old");
     EXPECT_EQ(h.platform.messages(), std::vector<std::string>{" Set Data " + refusal});
 }
+
+// Attribute names are matched whole: a name that is the start of another, or continues it,
+// is a different attribute for every way of reading one.
+TEST(XmlService, AttributeNamesMatchWhole) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadXml(R"(<r><ca i="short" idx="long" id="exact" v="1" value="2"/></r>)"));
+    const auto node = doc.selectNodes("/r/ca").item(0);
+    EXPECT_EQ(node.attribute("id"), "exact");
+    EXPECT_EQ(node.attributeView("id"), "exact");
+    EXPECT_EQ(node.attribute("value"), "2");
+    EXPECT_EQ(node.attribute("va"), "");
+    EXPECT_EQ(node.attribute("valuex"), "");
+    const std::string_view names[] = {"id", "value", "i", "idxy"};
+    std::string_view found[4];
+    node.attributeViews(names, found);
+    EXPECT_EQ(found[0], "exact");
+    EXPECT_EQ(found[1], "2");
+    EXPECT_EQ(found[2], "short");
+    EXPECT_EQ(found[3], "");
+}
