@@ -1,5 +1,6 @@
 #include "changes/add_attribute.hpp"
 
+#include <zelvane/attribute_kinds.hpp>
 #include <zelvane/error.hpp>
 
 #include "model/columns.hpp"
@@ -38,11 +39,13 @@ constexpr Copied kLimitColumns[] = {
 };
 
 // True when the attribute was loaded at initialisation.
-bool isLoadedCA(const ControlState& s, const std::string& id) { return s.loadedCAs.contains(id); }
+bool isLoadedCA(const ControlModel& m, const std::string& id) {
+    return m.loadedCAColl.contains(id);
+}
 
 // True when the attribute was loaded and has been removed since.
-bool isRemovedCA(const ControlState& s, const std::string& id) {
-    return s.removedCAColl.Contains(id);
+bool isRemovedCA(const ControlModel& m, const std::string& id) {
+    return m.removedCAColl.Contains(id);
 }
 
 xml::XmlNode definitionOf(const xml::XmlDocument& doc) {
@@ -58,14 +61,14 @@ void copyAttributes(Row& row, const xml::XmlNode& definition, const Copied (&col
 
 // Writes the row's columns in their fixed order. A loaded attribute coming back is no longer
 // removed and counts as loaded; any other is marked as added.
-void writeRow(ControlState& s, Row& row, const xml::XmlNode& definition, const std::string& id,
-              bool loaded) {
+void writeRow(KeyedCollection& removedCAColl, Row& row, const xml::XmlNode& definition,
+              const std::string& id, bool loaded) {
     copyAttributes(row, definition, kLeadingColumns);
     row.setValue(col::Required, std::string("false"));
     copyAttributes(row, definition, kLimitColumns);
     if (loaded) {
         row.setValue(col::Added, std::string());
-        s.removedCAColl.Remove(id);
+        removedCAColl.Remove(id);
     } else {
         row.setValue(col::Added, std::string("Added"));
     }
@@ -73,27 +76,25 @@ void writeRow(ControlState& s, Row& row, const xml::XmlNode& definition, const s
     row.setValue(col::valueId, std::string());
 }
 
-constexpr int kMaxRows = 32767;
-
 }  // namespace
 
-void Add(ControlState& s, const std::string& strXML) {
+void Add(ControlModel& model, Grid& grid, const std::string& strXML) {
     xml::XmlDocument doc;
     doc.loadXml(strXML);
     const xml::XmlNode definition = definitionOf(doc);
     const std::string id = definition.attribute("caId");
-    const bool loaded = isLoadedCA(s, id);
-    const bool removed = isRemovedCA(s, id);
+    const bool loaded = isLoadedCA(model, id);
+    const bool removed = isRemovedCA(model, id);
     if (loaded && !removed) return;
-    std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
+    std::shared_ptr<RowSet> rows = grid.GetRowSet();
     if (!rows) throw ZlvError("Add: there are no rows to add to: call Intialize first");
     // Row counts are signed 16-bit: a 32768th row would overflow them.
     if (rows->recordCount() >= kMaxRows)
         throw ZlvError("Overflow: the grid already holds " + std::to_string(kMaxRows) +
                        " rows, the most it can hold");
-    writeRow(s, *rows->appendRow(), definition, id, loaded);
-    s.grid.BindRowSet(rows);
-    s.rowSet = rows;
+    writeRow(model.removedCAColl, *rows->appendRow(), definition, id, loaded);
+    grid.BindRowSet(rows);
+    model.rowSet = rows;
 }
 
 }  // namespace zelvane

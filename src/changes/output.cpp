@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 #include <vector>
+#include <zelvane/attribute_kinds.hpp>
 
 #include "model/columns.hpp"
 #include "model/date_text.hpp"
@@ -20,16 +21,14 @@ constexpr const char* kRemovalClose = "</objectId></removeCAs>";
 
 // The value a row hands out: the value id of a drop-down or picker, the stored form of a
 // date (written into scratch), the text of anything else; "" for a row without a value.
-std::string_view outputValue(const ControlState& s, const Row& row, std::string_view controlType,
+std::string_view outputValue(const ControlModel& m, const Row& row, std::string_view controlType,
                              std::string& scratch) {
     if (row.kind(col::Value) == CellKind::Unset) return "";
-    if (controlType == "Picker" || controlType == "ComboBox") return row.textAt(col::valueId);
+    if (control_type::holdsIdAndText(controlType)) return row.textAt(col::valueId);
     const std::string_view value = row.textView(col::Value);
-    if (controlType != "Date") return value;
+    if (controlType != control_type::kDate) return value;
     const std::string_view dateType = row.textAt(col::dateType);
-    scratch = storedDateText(
-        value, displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat),
-        dateType);
+    scratch = storedDateText(value, m.patterns.forDateType(dateType), dateType);
     return scratch;
 }
 
@@ -99,11 +98,11 @@ xml::XmlNode addMemberEntry(EntryWriter& out, std::string_view name, const Entry
 
 // A loaded row updates its attribute, with its Required text only when that changed since
 // initialisation (ignoring case).
-void addLoadedCreateEntry(const ControlState& s, EntryWriter& out, const Row& row,
+void addLoadedCreateEntry(const ControlModel& m, EntryWriter& out, const Row& row,
                           const Entry& entry) {
     xml::XmlNode node = addMemberEntry(out, "updateCAs", entry);
     const std::string required = row.text(col::Required);
-    const std::string requiredAtLoad = cellText(s.loadedCAs.requiredAtLoad(entry.id));
+    const std::string requiredAtLoad = cellText(m.requiredAtLoadColl.requiredAtLoad(entry.id));
     if (!text::equalsIgnoringCase(required, requiredAtLoad))
         node.appendAttribute("mandatory", required);
 }
@@ -120,56 +119,56 @@ void addAddedCreateEntry(EntryWriter& out, const Row& row, const Entry& entry) {
     addMemberEntry(out, mandatory ? "manMembers" : "members", entry);
 }
 
-void addCreateEntry(const ControlState& s, EntryWriter& out, const Row& row, const Entry& entry) {
+void addCreateEntry(const ControlModel& m, EntryWriter& out, const Row& row, const Entry& entry) {
     if (row.text(col::Added).empty())
-        addLoadedCreateEntry(s, out, row, entry);
+        addLoadedCreateEntry(m, out, row, entry);
     else
         addAddedCreateEntry(out, row, entry);
 }
 
-void addValueEntry(const ControlState& s, EntryWriter& out, const Row& row, const Entry& entry) {
+void addValueEntry(const ControlModel& m, EntryWriter& out, const Row& row, const Entry& entry) {
     out.add("ca", {entry.id, entry.value});
-    if (!s.modeIs("COPYACROSS")) return;
+    if (!m.modeIs("COPYACROSS")) return;
     out.add("caOptions", {entry.id, applyOptionText(row.value(col::ApplyToAll)),
                           applyOptionText(row.value(col::ApplyToEmptyOnly)),
                           applyOptionText(row.value(col::ApplyToNone))});
 }
 
 // Entries a row adds: its own, and in copy-across mode one more for its apply options.
-std::size_t entriesPerRow(const ControlState& s) { return s.modeIs("COPYACROSS") ? 2 : 1; }
+std::size_t entriesPerRow(const ControlModel& m) { return m.modeIs("COPYACROSS") ? 2 : 1; }
 
 // Adds the row's entries under cas, shaped by the mode.
-void addRowEntries(const ControlState& s, EntryWriter& out, const Row& row) {
+void addRowEntries(const ControlModel& m, EntryWriter& out, const Row& row) {
     const std::string_view id = row.textAt(col::AttributeID);
     std::string scratch;
-    const Entry entry{id, outputValue(s, row, row.textAt(col::ControlType), scratch)};
-    if (s.modeIs("CLONE"))
+    const Entry entry{id, outputValue(m, row, row.textAt(col::ControlType), scratch)};
+    if (m.modeIs("CLONE"))
         addMemberEntry(out, "updateCAs", entry);
-    else if (s.modeIs("CREATE"))
-        addCreateEntry(s, out, row, entry);
+    else if (m.modeIs("CREATE"))
+        addCreateEntry(m, out, row, entry);
     else
-        addValueEntry(s, out, row, entry);
+        addValueEntry(m, out, row, entry);
 }
 
 // The entries side by side without an enclosing element, then one removal record per
 // attribute removed since initialisation, in the order of removal. The entries are counted
 // as a node list would count them, failing beyond 32767.
-std::string joinedEntries(const ControlState& s, const EntryWriter& out, std::size_t entries) {
+std::string joinedEntries(const ControlModel& m, const EntryWriter& out, std::size_t entries) {
     xml::checkNodeCount(entries);
     std::string result;
     out.cas().appendChildrenXml(result);
-    for (std::size_t i = 1; i <= s.removedCAColl.Count(); ++i)
-        result += kRemovalOpen + cellText(s.removedCAColl.Item(i)) + kRemovalClose;
+    for (std::size_t i = 1; i <= m.removedCAColl.Count(); ++i)
+        result += kRemovalOpen + cellText(m.removedCAColl.Item(i)) + kRemovalClose;
     return result;
 }
 
 // One entity-type update holding the entries in row order.
-std::string cloneDocument(const ControlState& s, const EntryWriter& out) {
+std::string cloneDocument(const std::string& entityTypeId, const EntryWriter& out) {
     const xml::XmlNodeList entries = out.cas().childNodes();
     const std::int16_t count = entries.length();
     xml::XmlDocument clone;
     xml::XmlNode root = clone.createElement("updateEntityType");
-    root.setAttribute("objectId", s.entityTypeId);
+    root.setAttribute("objectId", entityTypeId);
     for (std::int16_t i = 0; i < count; ++i)
         clone.appendCopy(root, entries.item(static_cast<std::size_t>(i)));
     return clone.xml();
@@ -177,20 +176,16 @@ std::string cloneDocument(const ControlState& s, const EntryWriter& out) {
 
 }  // namespace
 
-std::string GetData(ControlState& s) {
-    try {
-        EntryWriter out;
-        std::size_t rows = 0;
-        s.forEachRow([&](const RowPtr& row) {
-            addRowEntries(s, out, *row);
-            ++rows;
-        });
-        return s.modeIs("CLONE") ? cloneDocument(s, out)
-                                 : joinedEntries(s, out, rows * entriesPerRow(s));
-    } catch (const std::exception& e) {
-        s.report(" Get Data ", e);
-        return "";
-    }
+std::string GetData(const ControlModel& model, const RowSet* gridRows,
+                    const std::string& entityTypeId) {
+    EntryWriter out;
+    std::size_t rows = 0;
+    forEachRow(gridRows, [&](const RowPtr& row) {
+        addRowEntries(model, out, *row);
+        ++rows;
+    });
+    return model.modeIs("CLONE") ? cloneDocument(entityTypeId, out)
+                                 : joinedEntries(model, out, rows * entriesPerRow(model));
 }
 
 }  // namespace zelvane

@@ -19,15 +19,15 @@ std::optional<std::string_view> textOf(const Row& row, std::string_view key) {
 }
 
 // The first selected row must not depend on another attribute.
-bool firstHasParent(ControlState& s) {
+bool firstHasParent(const Grid& grid) {
     const std::optional<std::string_view> parent =
-        textOf(*s.grid.selectedRow(0), col::ParentAttributeID);
+        textOf(*grid.selectedRow(0), col::ParentAttributeID);
     return parent && !parent->empty();
 }
 
 // The row after the last selected one must not depend on it.
-bool lastHasDependant(ControlState& s, int count) {
-    const RowPtr last = s.grid.selectedRow(count - 1);
+bool lastHasDependant(const Grid& grid, int count) {
+    const RowPtr last = grid.selectedRow(count - 1);
     if (!last->hasNextSibling()) return false;
     const std::optional<std::string_view> parent =
         textOf(*last->nextSibling(), col::ParentAttributeID);
@@ -37,34 +37,34 @@ bool lastHasDependant(ControlState& s, int count) {
 
 // Remembers the loaded rows among the selected ones, so that the output can report their
 // removal; rows added since initialisation leave no trace.
-void recordRemovals(ControlState& s, int count) {
+void recordRemovals(KeyedCollection& removedCAColl, const Grid& grid, int count) {
     for (int i = 0; i < count; ++i) {
-        const RowPtr row = s.grid.selectedRow(i);
+        const RowPtr row = grid.selectedRow(i);
         const std::optional<std::string_view> added = textOf(*row, col::Added);
         if (!added || !text::trimBlanks(*added).empty()) continue;
         const std::string id = row->text(col::AttributeID);
-        s.removedCAColl.Add(id, id);
+        removedCAColl.Add(id, id);
     }
 }
 
 }  // namespace
 
-bool Remove(ControlState& s) {
-    const int count = s.grid.selectedCount();
+bool Remove(ControlModel& model, Grid& grid, HostContainer& host) {
+    const int count = grid.selectedCount();
     if (count <= 0) return false;
-    if (firstHasParent(s)) {
-        s.host.messageBox(kHasParent);
+    if (firstHasParent(grid)) {
+        host.messageBox(kHasParent);
         return false;
     }
-    if (lastHasDependant(s, count)) {
-        s.host.messageBox(kHasDependants);
+    if (lastHasDependant(grid, count)) {
+        host.messageBox(kHasDependants);
         return false;
     }
-    recordRemovals(s, count);
-    s.grid.setRowDeletion(kAllowRowDeletion);
-    s.grid.DeleteSelectedRows();
-    s.rowSet = s.grid.GetRowSet();
-    s.grid.BindRowSet(s.rowSet);
+    recordRemovals(model.removedCAColl, grid, count);
+    grid.setRowDeletion(kAllowRowDeletion);
+    grid.DeleteSelectedRows();
+    model.rowSet = grid.GetRowSet();
+    grid.BindRowSet(model.rowSet);
     return true;
 }
 

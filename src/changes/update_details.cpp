@@ -6,8 +6,8 @@
 namespace zelvane {
 namespace {
 
-std::string starIconPath(const ControlState& s) {
-    return s.host.componentFolder() + "/Images/AppImages/star.ico";
+std::string starIconPath(const HostContainer& host) {
+    return host.componentFolder() + "/Images/AppImages/star.ico";
 }
 
 bool attributeIdIs(const Row& row, const std::string& id) {
@@ -17,31 +17,31 @@ bool attributeIdIs(const Row& row, const std::string& id) {
 
 }  // namespace
 
-void updateData(ControlState& s) {
-    std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
+void updateData(ControlModel& model, Grid& grid, HostContainer& host) {
+    std::shared_ptr<RowSet> rows = grid.GetRowSet();
     if (!rows) rows = std::make_shared<RowSet>(std::vector<Column>{});
-    s.grid.BindRowSet(rows);
-    s.rowSet = rows;
-    if (!(s.modeIs("COPYACROSS") || s.modeIs("RETRIEVAL") || s.modeIs("CLONE"))) return;
-    Appearance& a = s.grid.overrideAppearance('A');
+    grid.BindRowSet(rows);
+    model.rowSet = rows;
+    if (!(model.modeIs("COPYACROSS") || model.modeIs("RETRIEVAL") || model.modeIs("CLONE"))) return;
+    Appearance& a = grid.overrideAppearance('A');
     a.backColor2 = kButtonFaceColor;
     a.backColor = kButtonFaceColor;
     a.gradientStyle = 3;
-    markRequiredRows(s);
+    markRequiredRows(model.requiredColl, grid, host);
 }
 
-void markRequiredRows(ControlState& s) {
-    const std::string iconPath = starIconPath(s);
-    for (int index : s.requiredRows) {
-        const RowPtr row = s.grid.RowByIndex(static_cast<std::int16_t>(index));
-        s.grid.setRowPicture(row, s.host.loadPicture(iconPath));
+void markRequiredRows(const std::vector<int>& requiredColl, Grid& grid, HostContainer& host) {
+    const std::string iconPath = starIconPath(host);
+    for (int index : requiredColl) {
+        const RowPtr row = grid.RowByIndex(static_cast<std::int16_t>(index));
+        grid.setRowPicture(row, host.loadPicture(iconPath));
     }
 }
 
-std::unique_ptr<KeyedCollection> getCADetails(ControlState& s, const std::string& strCAId) {
+std::unique_ptr<KeyedCollection> getCADetails(Grid& grid, const std::string& strCAId) {
     auto details = std::make_unique<KeyedCollection>();
-    RowPtr row = s.grid.FirstRow();
-    std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
+    RowPtr row = grid.FirstRow();
+    std::shared_ptr<RowSet> rows = grid.GetRowSet();
     if (!rows || rows->recordCount() < 1) return nullptr;
     while (!attributeIdIs(*row, strCAId)) {
         if (!row->hasNextSibling()) return details;

@@ -6,8 +6,8 @@
 #include "changes/update_details.hpp"
 #include "control/control_state.hpp"
 #include "control/events_adapter.hpp"
+#include "control/initialise.hpp"
 #include "editing/picker_flow.hpp"
-#include "model/initialisation.hpp"
 #include "model/loading_values.hpp"
 #include "validation/passes.hpp"
 
@@ -15,15 +15,15 @@ namespace zelvane {
 namespace {
 
 // Design-time settings of the child controls.
-void setUpChildControls(ControlState& s) {
-    s.picture1.setVisible(false);
-    s.text1.setContainer(&s.picture1);
-    s.text1.move(0, 0, s.text1.width(), s.text1.height());
-    s.cmdPicker.setText("Select");
-    s.cmdPicker.setVisible(false);
-    s.dateTimePicker.setDisplayFormat("yyyy-MM-dd hh:mm");
-    s.dateTimePicker.setVisible(false);
-    s.comboBox.setVisible(false);
+void setUpChildControls(EditSession& e) {
+    e.picture1.setVisible(false);
+    e.text1.setContainer(&e.picture1);
+    e.text1.move(0, 0, e.text1.width(), e.text1.height());
+    e.cmdPicker.setText("Select");
+    e.cmdPicker.setVisible(false);
+    e.dateTimePicker.setDisplayFormat("yyyy-MM-dd hh:mm");
+    e.dateTimePicker.setVisible(false);
+    e.comboBox.setVisible(false);
 }
 
 // Tells the platform when a validation pass ends, however it ends.
@@ -41,31 +41,31 @@ struct PassFinished {
 }  // namespace
 
 ZlvCustomAttr::ZlvCustomAttr(Platform& platform) : d(std::make_unique<ControlState>(platform)) {
-    setUpChildControls(*d);
+    setUpChildControls(d->session);
     d->events = std::make_unique<EventsAdapter>(*d);
     platform.attach(d->events.get());
-    onResize(*d);
+    onResize(d->grid, d->host);
 }
 
 ZlvCustomAttr::~ZlvCustomAttr() { d->platform.attach(nullptr); }
 
-bool ZlvCustomAttr::IsDataChanged() const { return d->isDataChanged; }
-void ZlvCustomAttr::setIsDataChanged(bool vData) { d->isDataChanged = vData; }
+bool ZlvCustomAttr::IsDataChanged() const { return d->session.isDataChanged; }
+void ZlvCustomAttr::setIsDataChanged(bool vData) { d->session.isDataChanged = vData; }
 const std::string& ZlvCustomAttr::EntityTypeId() const { return d->entityTypeId; }
 void ZlvCustomAttr::setEntityTypeId(const std::string& vNewValue) { d->entityTypeId = vNewValue; }
-const std::string& ZlvCustomAttr::mode() const { return d->mode; }
-void ZlvCustomAttr::setMode(const std::string& vNewValue) { d->mode = vNewValue; }
-const std::string& ZlvCustomAttr::DateTimeFormat() const { return d->dateTimeFormat; }
+const std::string& ZlvCustomAttr::mode() const { return d->model.mode; }
+void ZlvCustomAttr::setMode(const std::string& vNewValue) { d->model.mode = vNewValue; }
+const std::string& ZlvCustomAttr::DateTimeFormat() const { return d->model.patterns.dateTime; }
 void ZlvCustomAttr::setDateTimeFormat(const std::string& vNewValue) {
-    d->dateTimeFormat = vNewValue;
+    d->model.patterns.dateTime = vNewValue;
 }
-const std::string& ZlvCustomAttr::DateOnlyFormat() const { return d->dateOnlyFormat; }
+const std::string& ZlvCustomAttr::DateOnlyFormat() const { return d->model.patterns.dateOnly; }
 void ZlvCustomAttr::setDateOnlyFormat(const std::string& vNewValue) {
-    d->dateOnlyFormat = vNewValue;
+    d->model.patterns.dateOnly = vNewValue;
 }
-const std::string& ZlvCustomAttr::TimeOnlyFormat() const { return d->timeOnlyFormat; }
+const std::string& ZlvCustomAttr::TimeOnlyFormat() const { return d->model.patterns.timeOnly; }
 void ZlvCustomAttr::setTimeOnlyFormat(const std::string& vNewValue) {
-    d->timeOnlyFormat = vNewValue;
+    d->model.patterns.timeOnly = vNewValue;
 }
 const std::string& ZlvCustomAttr::AttributeXML() const { return d->attributeXml; }
 void ZlvCustomAttr::setAttributeXML(const std::string& vNewValue) { d->attributeXml = vNewValue; }
@@ -77,32 +77,48 @@ void ZlvCustomAttr::setCopyTemplateXML(const std::string& vNewValue) {
 }
 
 void ZlvCustomAttr::Intialize() { zelvane::Intialize(*d); }
-void ZlvCustomAttr::SetData(std::string& strAttrvalues) { zelvane::SetData(*d, strAttrvalues); }
-std::string ZlvCustomAttr::GetData() { return zelvane::GetData(*d); }
-bool ZlvCustomAttr::Validate() { return zelvane::Validate(*d); }
-void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
-    zelvane::setCellValue(*d, ValueId, Value, IsValuePresent);
+void ZlvCustomAttr::SetData(std::string& strAttrvalues) {
+    runReported(d->host, " Set Data ", [&] {
+        const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+        zelvane::SetData(d->model, rows.get(), strAttrvalues);
+    });
 }
-bool ZlvCustomAttr::Remove() { return zelvane::Remove(*d); }
-void ZlvCustomAttr::Add(std::string strXML) { zelvane::Add(*d, strXML); }
+std::string ZlvCustomAttr::GetData() {
+    std::string data;
+    runReported(d->host, " Get Data ", [&] {
+        const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+        data = zelvane::GetData(d->model, rows.get(), d->entityTypeId);
+    });
+    return data;
+}
+bool ZlvCustomAttr::Validate() { return zelvane::Validate(); }
+void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
+    zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent);
+}
+bool ZlvCustomAttr::Remove() { return zelvane::Remove(d->model, d->grid, d->host); }
+void ZlvCustomAttr::Add(std::string strXML) { zelvane::Add(d->model, d->grid, strXML); }
 bool ZlvCustomAttr::validateRetrieval(std::string& strErr) {
     const PassFinished told{d->platform};
-    return zelvane::validateRetrieval(*d, strErr);
+    // With the grid's retrieval switch off nothing is checked and the last problems stay.
+    if (!d->grid.retrievalSwitch()) return true;
+    const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+    return zelvane::validateRetrieval(d->model.mode, rows.get(), strErr, d->validationProblems);
 }
-void ZlvCustomAttr::updateData() { zelvane::updateData(*d); }
+void ZlvCustomAttr::updateData() { zelvane::updateData(d->model, d->grid, d->host); }
 bool ZlvCustomAttr::validateCreate(std::string& strErr) {
     const PassFinished told{d->platform};
-    return zelvane::validateCreate(*d, strErr);
+    const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+    return zelvane::validateCreate(rows.get(), strErr, d->validationProblems);
 }
 std::unique_ptr<KeyedCollection> ZlvCustomAttr::getCADetails(std::string strCAId) {
-    return zelvane::getCADetails(*d, strCAId);
+    return zelvane::getCADetails(d->grid, strCAId);
 }
 
 void ZlvCustomAttr::onPickerButtonClicked(PickerButtonClickedHandler handler) {
-    d->pickerButtonClicked = std::move(handler);
+    d->session.pickerButtonClicked = std::move(handler);
 }
 void ZlvCustomAttr::setValueListProvider(ValueListProvider provider) {
-    d->valueListProvider = std::move(provider);
+    d->session.valueListProvider = std::move(provider);
 }
 const std::vector<RowProblems>& ZlvCustomAttr::lastValidationProblems() const {
     return d->validationProblems;

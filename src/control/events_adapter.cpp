@@ -8,36 +8,44 @@
 
 namespace zelvane {
 
-void EventsAdapter::CellActivating(const CellRef& cell) { onCellActivating(s_, cell); }
-void EventsAdapter::EditRequest() { onEditRequest(s_); }
+void EventsAdapter::CellActivating(const CellRef& cell) {
+    if (!isCopyTemplateCell(s_.model.mode, s_.grid, cell)) return;
+    runReported(s_.host, " IntializewithCopyTemplate ",
+                [&] { IntializewithCopyTemplate(s_.copyTemplateXml, s_.grid, cell); });
+}
+void EventsAdapter::EditRequest() { onEditRequest(s_.session, s_.grid); }
 void EventsAdapter::EditorPlacement(std::int32_t mode, std::optional<WindowControl*> frame,
                                     const std::optional<std::string>& controlType) {
-    onEditorPlacement(s_, mode, frame, controlType);
+    onEditorPlacement(s_.session, s_.grid, s_.host, s_.model.patterns, mode, frame, controlType);
 }
-void EventsAdapter::EditorDismiss() { onEditorDismiss(s_); }
+void EventsAdapter::EditorDismiss() { onEditorDismiss(s_.session); }
 void EventsAdapter::BeforeCellUpdate(const CellRef& cell, const CellValue& proposed, bool& cancel) {
-    onBeforeCellUpdate(s_, cell, proposed, cancel);
+    onBeforeCellUpdate(s_.session, cell, proposed, cancel);
 }
 void EventsAdapter::BeforeRowsDeleted(const std::vector<RowPtr>& rows, bool& displayPrompt,
                                       bool& cancel) {
-    onBeforeRowsDeleted(s_, rows, displayPrompt, cancel);
+    onBeforeRowsDeleted(rows, displayPrompt, cancel);
 }
 void EventsAdapter::GridKeyDown(std::int16_t& keyCode, int shift) {
-    onGridKeyDown(s_, keyCode, shift);
+    onGridKeyDown(s_.grid, keyCode, shift);
 }
 void EventsAdapter::GridMouse(int button, int shift, float x, float y) {
-    onGridMouse(s_, button, shift, x, y);
+    onGridMouse(s_.session, button, shift, x, y);
 }
-void EventsAdapter::GridClick() { onGridClick(s_); }
+void EventsAdapter::GridClick() { onGridClick(s_.session, s_.grid, s_.model.mode); }
 void EventsAdapter::Text1_KeyUp(std::int16_t& keyCode, int shift) {
-    onText1KeyUp(s_, keyCode, shift);
+    onText1KeyUp(s_.session, s_.grid, keyCode, shift);
 }
-void EventsAdapter::Text1_LostFocus() { onText1LostFocus(s_); }
-void EventsAdapter::CmdPicker_Click() { onCmdPickerClick(s_); }
-void EventsAdapter::DateChosen(const DateTime& value) { onDateChosen(s_, value); }
-void EventsAdapter::ComboChosen(int index) { onComboChosen(s_, index); }
-void EventsAdapter::Resize() { onResize(s_); }
+void EventsAdapter::Text1_LostFocus() { onText1LostFocus(s_.session); }
+void EventsAdapter::CmdPicker_Click() { onCmdPickerClick(s_.session, s_.grid); }
+void EventsAdapter::DateChosen(const DateTime& value) {
+    onDateChosen(s_.session, s_.grid, s_.model.patterns, value);
+}
+void EventsAdapter::ComboChosen(int index) { onComboChosen(s_.session, index); }
+void EventsAdapter::Resize() { onResize(s_.grid, s_.host); }
 
-void onResize(ControlState& s) { s.grid.move(0, 0, s.host.scaleWidth(), s.host.scaleHeight()); }
+void onResize(Grid& grid, const HostContainer& host) {
+    grid.move(0, 0, host.scaleWidth(), host.scaleHeight());
+}
 
 }  // namespace zelvane

@@ -32,6 +32,6 @@ class EventsAdapter final : public ControlEvents {
 };
 
 // Keeps the grid filling the control: left 0, top 0, the control's inner width and height.
-void onResize(ControlState& s);
+void onResize(Grid& grid, const HostContainer& host);
 
 }  // namespace zelvane

@@ -1,38 +1,38 @@
 #include "editing/cell_changes.hpp"
 
-#include "editing/editing_rows.hpp"
 #include "model/columns.hpp"
+#include "model/dependant_chain.hpp"
 #include "text/unicode.hpp"
 
 namespace zelvane {
 namespace {
 
 // A row selector click selects the active row and the dependant chain below it.
-void selectWithDependants(ControlState& s) {
-    const RowPtr row = s.grid.activeRow();
+void selectWithDependants(Grid& grid) {
+    const RowPtr row = grid.activeRow();
     if (!row) return;
-    s.grid.selectRow(row);
+    grid.selectRow(row);
     if (!hasDependants(*row)) return;
-    for (const RowPtr& dependant : dependantChainOf(row)) s.grid.selectRow(dependant);
+    for (const RowPtr& dependant : dependantChainOf(row)) grid.selectRow(dependant);
 }
 
 // A cell click copies the clicked cell's text, as a "1" or "0" flag, into the Required cell
 // of the active row's dependants.
-void copyRequiredToDependants(ControlState& s) {
-    const auto cell = s.grid.activeCell();
-    const RowPtr row = s.grid.activeRow();
+void copyRequiredToDependants(Grid& grid) {
+    const auto cell = grid.activeCell();
+    const RowPtr row = grid.activeRow();
     if (!cell || !row) return;
-    const std::string flag = s.grid.cellText(*cell) == "1" ? "1" : "0";
+    const std::string flag = grid.cellText(*cell) == "1" ? "1" : "0";
     if (!hasDependants(*row)) return;
     for (const RowPtr& dependant : dependantChainOf(row)) dependant->setValue(col::Required, flag);
 }
 
 // Choosing one apply option of a row clears the other two; the chosen cell is the grid's.
-void keepApplyOptionsExclusive(ControlState& s) {
-    const auto cell = s.grid.activeCell();
-    const RowPtr row = s.grid.activeRow();
+void keepApplyOptionsExclusive(Grid& grid) {
+    const auto cell = grid.activeCell();
+    const RowPtr row = grid.activeRow();
     if (!cell || !row) return;
-    const std::string key = text::upperCase(s.grid.column(cell->column).key);
+    const std::string key = text::upperCase(grid.column(cell->column).key);
     const auto clear = [&row](std::string_view a, std::string_view b) {
         row->setValue(a, std::string("0"));
         row->setValue(b, std::string("0"));
@@ -47,35 +47,35 @@ void keepApplyOptionsExclusive(ControlState& s) {
 
 }  // namespace
 
-void onGridMouse(ControlState& s, int, int, float x, float y) {
-    s.lastPointerX = x;
-    s.lastPointerY = y;
+void onGridMouse(EditSession& e, int, int, float x, float y) {
+    e.lastPointerX = x;
+    e.lastPointerY = y;
 }
 
-void onGridClick(ControlState& s) {
-    const auto element = s.grid.ElementAtPoint(s.lastPointerX, s.lastPointerY, true);
+void onGridClick(const EditSession& e, Grid& grid, std::string_view mode) {
+    const auto element = grid.ElementAtPoint(e.lastPointerX, e.lastPointerY, true);
     if (!element) return;
-    if (!s.modeIs("COPYACROSS")) {
+    if (mode != "COPYACROSS") {
         if (element->kind == kRowSelectorElement)
-            selectWithDependants(s);
-        else if (element->kind == kCellElement && !s.modeIs("CLONE"))
-            copyRequiredToDependants(s);
+            selectWithDependants(grid);
+        else if (element->kind == kCellElement && mode != "CLONE")
+            copyRequiredToDependants(grid);
         return;
     }
-    if (element->kind == kCellElement) keepApplyOptionsExclusive(s);
+    if (element->kind == kCellElement) keepApplyOptionsExclusive(grid);
 }
 
-void onBeforeCellUpdate(ControlState& s, const CellRef& cell, const CellValue& proposed, bool&) {
+void onBeforeCellUpdate(EditSession& e, const CellRef& cell, const CellValue& proposed, bool&) {
     if (!cell.row) return;
-    if (!sameValue(proposed, cell.row->value(cell.column))) s.isDataChanged = true;
+    if (!sameValue(proposed, cell.row->value(cell.column))) e.isDataChanged = true;
 }
 
-void onBeforeRowsDeleted(ControlState&, const std::vector<RowPtr>&, bool& displayPrompt, bool&) {
+void onBeforeRowsDeleted(const std::vector<RowPtr>&, bool& displayPrompt, bool&) {
     displayPrompt = false;
 }
 
-void onGridKeyDown(ControlState& s, std::int16_t& keyCode, int) {
-    if (keyCode == kDeleteKey) s.grid.setRowDeletion(kStopRowDeletion);
+void onGridKeyDown(Grid& grid, std::int16_t& keyCode, int) {
+    if (keyCode == kDeleteKey) grid.setRowDeletion(kStopRowDeletion);
 }
 
 }  // namespace zelvane

@@ -2,18 +2,20 @@
 // Reactions to clicks, value changes and deletions in the grid.
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
-#include "control/control_state.hpp"
+#include "editing/edit_session.hpp"
 
 namespace zelvane {
 
-void onGridMouse(ControlState& s, int button, int shift, float x, float y);
-void onGridClick(ControlState& s);
-void onBeforeCellUpdate(ControlState& s, const CellRef& cell, const CellValue& proposed,
+void onGridMouse(EditSession& e, int button, int shift, float x, float y);
+// A click where the pointer last was: row selectors select dependant chains, cell clicks copy
+// the Required flag to dependants, or in COPYACROSS keep the apply options exclusive.
+void onGridClick(const EditSession& e, Grid& grid, std::string_view mode);
+void onBeforeCellUpdate(EditSession& e, const CellRef& cell, const CellValue& proposed,
                         bool& cancel);
-void onBeforeRowsDeleted(ControlState& s, const std::vector<RowPtr>& rows, bool& displayPrompt,
-                         bool& cancel);
-void onGridKeyDown(ControlState& s, std::int16_t& keyCode, int shift);
+void onBeforeRowsDeleted(const std::vector<RowPtr>& rows, bool& displayPrompt, bool& cancel);
+void onGridKeyDown(Grid& grid, std::int16_t& keyCode, int shift);
 
 }  // namespace zelvane

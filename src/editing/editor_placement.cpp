@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <zelvane/attribute_kinds.hpp>
 
 #include "editing/editing_rows.hpp"
 #include "model/columns.hpp"
@@ -11,18 +12,15 @@
 namespace zelvane {
 namespace {
 
-constexpr int kInPlaceStyle = 8;
 constexpr std::int32_t kPlaceFrame = 1;
 constexpr int kTextBoxMargin = 500;  // the text box is this much narrower than the frame
 constexpr int kPickerButtonWidth = 600;
 constexpr int kDatePickerOffset = -10;
 constexpr int kFrameHeightExtra = 50;  // added after converting from pixels
 
-constexpr std::array<const char*, 4> kControlTypes = {"ComboBox", "Date", "Picker", "TextBox"};
-
 // The text of the active cell's value; "" without an active cell or for an unset cell.
-std::string activeCellText(const ControlState& s) {
-    const auto cell = s.grid.activeCell();
+std::string activeCellText(const Grid& grid) {
+    const auto cell = grid.activeCell();
     return cell ? cellTextOf(*cell) : std::string();
 }
 
@@ -69,18 +67,18 @@ bool moveInScaleUnits(WindowControl& frame, const Grid& grid, const HostContaine
     return true;
 }
 
-void placeOrThrow(ControlState& s, WindowControl* frame, Grid* grid) {
+void placeOrThrow(EditSession& e, const HostContainer& host, WindowControl* frame, Grid* grid) {
     if (grid == nullptr || frame == nullptr) return;
     const auto cell = grid->activeCell();
     if (!cell) return;
-    s.editCell = *cell;
+    e.editCell = *cell;
     grid->scrollCellIntoView(*cell);
     const auto rect = grid->cellElementRect(*cell);
     if (!rect) return;
-    const bool pixels = s.host.parentIsMdiForm() || s.host.scaleMode() == ScaleMode::Pixels;
+    const bool pixels = host.parentIsMdiForm() || host.scaleMode() == ScaleMode::Pixels;
     if (!rectIsShown(*rect)) return;
-    const bool moved = pixels ? moveInPixels(*frame, *grid, *rect)
-                              : moveInScaleUnits(*frame, *grid, s.host, *rect);
+    const bool moved =
+        pixels ? moveInPixels(*frame, *grid, *rect) : moveInScaleUnits(*frame, *grid, host, *rect);
     if (!moved) return;
     frame->setVisible(true);
     frame->bringToFront();
@@ -96,11 +94,11 @@ std::optional<DateTime> readCellDate(const std::string& text, const std::string&
 }
 
 // The text box at the frame's left edge, 500 units narrower than the frame.
-void showTextBox(ControlState& s, WindowControl& frame, bool locked) {
-    s.text1.setWidth(nonNegative(frame.width() - kTextBoxMargin));
-    s.text1.setVisible(true);
-    s.text1.setLocked(locked);
-    s.text1.setText(activeCellText(s));
+void showTextBox(EditSession& e, const Grid& grid, WindowControl& frame, bool locked) {
+    e.text1.setWidth(nonNegative(frame.width() - kTextBoxMargin));
+    e.text1.setVisible(true);
+    e.text1.setLocked(locked);
+    e.text1.setText(activeCellText(grid));
 }
 
 // The valueId of the row a dependant drop-down depends on: the row just above it.
@@ -111,97 +109,101 @@ std::string parentValueIdOf(const RowPtr& row) {
 }
 
 // The drop-down's choices from the host's value-list provider; none without one.
-void fillDropDown(ControlState& s) {
-    if (!s.valueListProvider) {
-        s.comboBox.setEntries({});
+void fillDropDown(EditSession& e, const Grid& grid) {
+    if (!e.valueListProvider) {
+        e.comboBox.setEntries({});
         return;
     }
-    const RowPtr row = s.grid.activeRow();
+    const RowPtr row = grid.activeRow();
     const std::string listId = row ? row->textOrEmpty(col::ValueListID) : std::string();
-    s.comboBox.setEntries(s.valueListProvider(listId, parentValueIdOf(row)));
+    e.comboBox.setEntries(e.valueListProvider(listId, parentValueIdOf(row)));
 }
 
-void showDropDown(ControlState& s, WindowControl& frame) {
-    s.comboBox.setContainer(&frame);
-    s.comboBox.move(0, 0, frame.width(), frame.height());
-    fillDropDown(s);
-    s.comboBox.setText(activeCellText(s));
-    s.comboBox.setVisible(true);
+void showDropDown(EditSession& e, const Grid& grid, WindowControl& frame) {
+    e.comboBox.setContainer(&frame);
+    e.comboBox.move(0, 0, frame.width(), frame.height());
+    fillDropDown(e, grid);
+    e.comboBox.setText(activeCellText(grid));
+    e.comboBox.setVisible(true);
 }
 
-void showDatePicker(ControlState& s, WindowControl& frame) {
-    s.dateTimePicker.setContainer(&frame);
-    s.dateTimePicker.move(kDatePickerOffset, kDatePickerOffset, frame.width(), frame.height());
-    const std::string& pattern = displayPatternOf(s, s.grid.activeRow());
-    const std::string value = activeCellText(s);
+void showDatePicker(EditSession& e, const Grid& grid, const DisplayPatterns& patterns,
+                    WindowControl& frame) {
+    e.dateTimePicker.setContainer(&frame);
+    e.dateTimePicker.move(kDatePickerOffset, kDatePickerOffset, frame.width(), frame.height());
+    const std::string& pattern = displayPatternOf(patterns, grid.activeRow());
+    const std::string value = activeCellText(grid);
     if (!value.empty()) {
-        if (auto dt = readCellDate(value, pattern)) s.dateTimePicker.setValue(*dt);
+        if (auto dt = readCellDate(value, pattern)) e.dateTimePicker.setValue(*dt);
     }
-    s.dateTimePicker.setDisplayFormat(pattern);
-    s.dateTimePicker.setVisible(true);
+    e.dateTimePicker.setDisplayFormat(pattern);
+    e.dateTimePicker.setVisible(true);
 }
 
-void showPickerButton(ControlState& s, WindowControl& frame) {
-    s.cmdPicker.setContainer(&frame);
-    s.cmdPicker.move(frame.width() - kPickerButtonWidth, 0, kPickerButtonWidth, frame.height());
-    s.cmdPicker.setVisible(true);
-    showTextBox(s, frame, true);
+void showPickerButton(EditSession& e, const Grid& grid, WindowControl& frame) {
+    e.cmdPicker.setContainer(&frame);
+    e.cmdPicker.move(frame.width() - kPickerButtonWidth, 0, kPickerButtonWidth, frame.height());
+    e.cmdPicker.setVisible(true);
+    showTextBox(e, grid, frame, true);
 }
 
-void showEditorFor(ControlState& s, WindowControl& frame, const std::string& controlType) {
-    if (controlType == "ComboBox")
-        showDropDown(s, frame);
-    else if (controlType == "Date")
-        showDatePicker(s, frame);
-    else if (controlType == "Picker")
-        showPickerButton(s, frame);
-    else if (controlType == "TextBox")
-        showTextBox(s, frame, false);
+void showEditorFor(EditSession& e, const Grid& grid, const DisplayPatterns& patterns,
+                   WindowControl& frame, const std::string& controlType) {
+    if (controlType == control_type::kComboBox)
+        showDropDown(e, grid, frame);
+    else if (controlType == control_type::kDate)
+        showDatePicker(e, grid, patterns, frame);
+    else if (controlType == control_type::kPicker)
+        showPickerButton(e, grid, frame);
+    else if (controlType == control_type::kTextBox)
+        showTextBox(e, grid, frame, false);
 }
 
 }  // namespace
 
-void onEditRequest(ControlState& s) {
-    const auto cell = s.grid.activeCell();
-    const RowPtr row = s.grid.activeRow();
+void onEditRequest(EditSession& e, Grid& grid) {
+    const auto cell = grid.activeCell();
+    const RowPtr row = grid.activeRow();
     if (!cell || !row) return;
-    if (s.grid.column(cell->column).style != kInPlaceStyle) return;
+    if (grid.column(cell->column).style != kInPlaceEditStyle) return;
     const std::string controlType = row->textOrEmpty("controlType");
-    for (const char* literal : kControlTypes) {
+    for (std::string_view literal : control_type::kWithEditor) {
         if (controlType == literal) {
-            s.grid.RequestEditor(kPlaceFrame, &s.picture1, literal);
+            grid.RequestEditor(kPlaceFrame, &e.picture1, std::string(literal));
             return;
         }
     }
 }
 
-void onEditorPlacement(ControlState& s, std::int32_t mode, std::optional<WindowControl*> frame,
+void onEditorPlacement(EditSession& e, Grid& grid, const HostContainer& host,
+                       const DisplayPatterns& patterns, std::int32_t mode,
+                       std::optional<WindowControl*> frame,
                        const std::optional<std::string>& controlType) {
     WindowControl* target = nullptr;
     if (frame) {
         if (*frame == nullptr) return;
         target = *frame;
     }
-    if (mode == kPlaceFrame) placeEditorFrame(s, target, &s.grid);
+    if (mode == kPlaceFrame) placeEditorFrame(e, host, target, &grid);
     const std::string type = controlType.value_or(std::string());
-    s.text1.setVisible(false);
+    e.text1.setVisible(false);
     // Without a frame the editors have nowhere to sit.
-    if (target != nullptr) showEditorFor(s, *target, type);
+    if (target != nullptr) showEditorFor(e, grid, patterns, *target, type);
 }
 
-void placeEditorFrame(ControlState& s, WindowControl* frame, Grid* grid) {
+void placeEditorFrame(EditSession& e, const HostContainer& host, WindowControl* frame, Grid* grid) {
     try {
-        placeOrThrow(s, frame, grid);
+        placeOrThrow(e, host, frame, grid);
     } catch (...) {
         // The frame stays where the failure left it.
     }
 }
 
-void onEditorDismiss(ControlState& s) {
-    s.comboBox.setVisible(false);
-    s.dateTimePicker.setVisible(false);
-    s.cmdPicker.setVisible(false);
-    hideControl(&s.picture1);
+void onEditorDismiss(EditSession& e) {
+    e.comboBox.setVisible(false);
+    e.dateTimePicker.setVisible(false);
+    e.cmdPicker.setVisible(false);
+    hideControl(&e.picture1);
 }
 
 void hideControl(WindowControl* control) {

@@ -1,8 +1,8 @@
 #include "editing/picker_flow.hpp"
 
-#include "editing/editing_rows.hpp"
 #include "editing/editor_placement.hpp"
 #include "model/columns.hpp"
+#include "model/dependant_chain.hpp"
 #include "text/unicode.hpp"
 
 namespace zelvane {
@@ -39,35 +39,35 @@ bool changesValueId(const Row& row, const std::string& valueId) {
 
 // Writes the host's choice into the edit cell's row and clears the active row's dependants.
 // Everything that can fail is read before the first write.
-void applyChoice(ControlState& s, const CellRef& editCell, const std::string& valueId,
-                 const std::string& value) {
+void applyChoice(EditSession& e, const Grid& grid, const CellRef& editCell,
+                 const std::string& valueId, const std::string& value) {
     if (!changesValueId(*editCell.row, valueId)) return;
-    const std::vector<RowPtr> dependants = dependantsToClear(s.grid.activeRow());
+    const std::vector<RowPtr> dependants = dependantsToClear(grid.activeRow());
     editCell.row->setValue(editCell.column, value);
     editCell.row->setValue(col::valueId, valueId);
-    s.isDataChanged = true;
+    e.isDataChanged = true;
     clearValuesAndIds(dependants);
 }
 
 }  // namespace
 
-void onCmdPickerClick(ControlState& s) {
-    const RowPtr row = s.grid.activeRow();
+void onCmdPickerClick(const EditSession& e, const Grid& grid) {
+    const RowPtr row = grid.activeRow();
     if (!row) return;
     KeyedCollection coll;
     if (text::equalsIgnoringCase(row->textOrEmpty("event"), "Standard"))
         describeStandardPick(coll, *row);
     else
         describeDependentPick(coll, row);
-    if (s.pickerButtonClicked) s.pickerButtonClicked(coll);
+    if (e.pickerButtonClicked) e.pickerButtonClicked(coll);
 }
 
-void setCellValue(ControlState& s, const std::string& ValueId, const std::string& Value,
-                  bool IsValuePresent) {
-    if (IsValuePresent && s.editCell && s.editCell->row)
-        applyChoice(s, *s.editCell, ValueId, Value);
-    s.cmdPicker.setVisible(false);
-    hideControl(&s.picture1);
+void setCellValue(EditSession& e, const Grid& grid, const std::string& ValueId,
+                  const std::string& Value, bool IsValuePresent) {
+    if (IsValuePresent && e.editCell && e.editCell->row)
+        applyChoice(e, grid, *e.editCell, ValueId, Value);
+    e.cmdPicker.setVisible(false);
+    hideControl(&e.picture1);
 }
 
 }  // namespace zelvane

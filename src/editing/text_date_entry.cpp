@@ -5,6 +5,7 @@
 #include "editing/editing_rows.hpp"
 #include "editing/editor_placement.hpp"
 #include "model/columns.hpp"
+#include "model/dependant_chain.hpp"
 #include "text/date_pattern.hpp"
 #include "text/number_text.hpp"
 #include "text/unicode.hpp"
@@ -14,8 +15,8 @@ namespace {
 
 // The text box's text as the edit cell's row keeps it: a number row's numeric text is
 // rewritten to the row's allowed decimal places, anything else stays as typed.
-std::string enteredText(const ControlState& s, const Row& row) {
-    std::string typed = s.text1.text();
+std::string enteredText(const WindowControl& text1, const Row& row) {
+    std::string typed = text1.text();
     if (!text::equalsIgnoringCase(row.textOrEmpty(col::dataType), "number") ||
         !text::isNumeric(typed))
         return typed;
@@ -43,56 +44,57 @@ EditTarget editTargetOf(const CellRef& cell) {
 
 }  // namespace
 
-void onText1KeyUp(ControlState& s, std::int16_t& keyCode, int) {
-    if (keyCode != kDeleteKey || !s.editCell || !s.editCell->row) return;
-    const EditTarget target = editTargetOf(*s.editCell);
-    const std::vector<RowPtr> dependants = dependantsToClear(s.grid.activeRow());
-    s.text1.setText(std::string());
+void onText1KeyUp(EditSession& e, const Grid& grid, std::int16_t& keyCode, int) {
+    if (keyCode != kDeleteKey || !e.editCell || !e.editCell->row) return;
+    const EditTarget target = editTargetOf(*e.editCell);
+    const std::vector<RowPtr> dependants = dependantsToClear(grid.activeRow());
+    e.text1.setText(std::string());
     target.row.setValue(target.valueColumn, std::string());
     target.row.setValue(target.idColumn, std::string());
     clearValuesAndIds(dependants);
-    s.cmdPicker.setVisible(false);
-    hideControl(&s.picture1);
+    e.cmdPicker.setVisible(false);
+    hideControl(&e.picture1);
 }
 
-void onText1LostFocus(ControlState& s) {
+void onText1LostFocus(EditSession& e) {
     // A row that has left the grid (Remove, or a new Intialize) takes the entry nowhere.
-    if (!s.editCell || !s.editCell->row || !s.editCell->row->attached()) return;
-    const CellRef cell = *s.editCell;
-    const std::string text = enteredText(s, *cell.row);
-    s.text1.setText(text);
+    if (!e.editCell || !e.editCell->row || !e.editCell->row->attached()) return;
+    const CellRef cell = *e.editCell;
+    const std::string text = enteredText(e.text1, *cell.row);
+    e.text1.setText(text);
     cell.row->setValue(cell.column, text);
-    hideControl(&s.picture1);
+    hideControl(&e.picture1);
 }
 
-void onDateChosen(ControlState& s, const DateTime& value) {
-    if (!s.editCell || !s.editCell->row) return;
-    const CellRef cell = *s.editCell;
-    const std::string text = text::renderDate(value, displayPatternOf(s, s.grid.activeRow()));
-    if (differsFrom(cell.row->value(cell.column), text)) s.isDataChanged = true;
+void onDateChosen(EditSession& e, const Grid& grid, const DisplayPatterns& patterns,
+                  const DateTime& value) {
+    if (!e.editCell || !e.editCell->row) return;
+    const CellRef cell = *e.editCell;
+    const std::string text = text::renderDate(value, displayPatternOf(patterns, grid.activeRow()));
+    if (differsFrom(cell.row->value(cell.column), text)) e.isDataChanged = true;
     cell.row->setValue(cell.column, text);
-    s.dateTimePicker.setVisible(false);
-    hideControl(&s.picture1);
+    e.dateTimePicker.setVisible(false);
+    hideControl(&e.picture1);
 }
 
-void onComboChosen(ControlState& s, int index) {
-    if (!s.editCell || !s.editCell->row) return;
-    const auto& entries = s.comboBox.entries();
+void onComboChosen(EditSession& e, int index) {
+    if (!e.editCell || !e.editCell->row) return;
+    const auto& entries = e.comboBox.entries();
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) return;
     const ListEntry entry = entries[static_cast<std::size_t>(index)];
-    const EditTarget target = editTargetOf(*s.editCell);
+    const EditTarget target = editTargetOf(*e.editCell);
     const std::optional<std::string_view> currentId = target.row.textCell(target.idColumn);
     const bool changed = !currentId || *currentId != entry.id;
     const std::vector<RowPtr> dependants =
-        changed ? dependantsToClear(s.editCell->row) : std::vector<RowPtr>();
+        changed ? dependantsToClear(e.editCell->row) : std::vector<RowPtr>();
     target.row.setValue(target.valueColumn, entry.text);
     target.row.setValue(target.idColumn, entry.id);
     if (changed) {
-        s.isDataChanged = true;
+        e.isDataChanged = true;
         clearValuesAndIds(dependants);
     }
-    s.comboBox.setVisible(false);
-    hideControl(&s.picture1);
+    e.comboBox.setVisible(false);
+    hideControl(&e.picture1);
 }
 
 }  // namespace zelvane

@@ -1,7 +1,7 @@
 #include "model/copy_across.hpp"
 
 #include <cstdint>
-#include <exception>
+#include <zelvane/attribute_kinds.hpp>
 #include <zelvane/error.hpp>
 
 #include "text/number_text.hpp"
@@ -13,8 +13,6 @@ namespace {
 
 constexpr const char* kOptionsPath = "/copyAcrossSpaceTemplates/options";
 constexpr int kAttributeIdPosition = 1;
-constexpr int kUsable = 0;
-constexpr int kDisabled = 2;
 
 // The three apply options of one attribute as the options document allows them.
 struct AllowedOptions {
@@ -29,9 +27,7 @@ AllowedOptions readOptions(const xml::XmlNode& node) {
             node.attribute("applyToEmpty"), node.attribute("applyToNone")};
 }
 
-std::string columnKeyOf(ControlState& s, const CellRef& cell) {
-    return s.grid.column(cell.column).key;
-}
+std::string columnKeyOf(Grid& grid, const CellRef& cell) { return grid.column(cell.column).key; }
 
 // The row's AttributeID (its cell at position 1) compared exactly; an unset cell matches no
 // id.
@@ -49,37 +45,34 @@ const std::string* flagFor(const std::string& key, const AllowedOptions& options
 }
 
 // Applies the first options element for the row's attribute that governs the cell's column.
-void applyFirstMatch(ControlState& s, const CellRef& cell, const xml::XmlNodeList& nodes) {
+void applyFirstMatch(Grid& grid, const CellRef& cell, const xml::XmlNodeList& nodes) {
     if (!cell.row) throw ZlvError("Object variable not set: the cell belongs to no row");
     const std::int16_t count = nodes.length();
     for (std::int16_t i = 0; i < count; ++i) {
         const AllowedOptions options = readOptions(nodes.item(static_cast<std::size_t>(i)));
         if (!rowIdIs(*cell.row, options.objectId)) continue;
-        const std::string* flag = flagFor(columnKeyOf(s, cell), options);
+        const std::string* flag = flagFor(columnKeyOf(grid, cell), options);
         if (flag == nullptr) continue;
-        cell.row->setActivation(cell.column, text::textToBoolean(*flag) ? kUsable : kDisabled);
+        cell.row->setActivation(
+            cell.column, text::textToBoolean(*flag) ? kActivationUsable : kActivationDisabled);
         return;
     }
 }
 
 }  // namespace
 
-void onCellActivating(ControlState& s, const CellRef& cell) {
-    if (!s.modeIs("COPYACROSS")) return;
-    const std::string key = text::upperCase(columnKeyOf(s, cell));
-    if (key == "APPLYTOALL" || key == "APPLYTOEMPTYONLY" || key == "APPLYTONONE")
-        IntializewithCopyTemplate(s, cell);
+bool isCopyTemplateCell(std::string_view mode, Grid& grid, const CellRef& cell) {
+    if (mode != "COPYACROSS") return false;
+    const std::string key = text::upperCase(columnKeyOf(grid, cell));
+    return key == "APPLYTOALL" || key == "APPLYTOEMPTYONLY" || key == "APPLYTONONE";
 }
 
-void IntializewithCopyTemplate(ControlState& s, const CellRef& cell) {
-    try {
-        xml::XmlDocument doc;
-        if (text::trimBlanks(s.copyTemplateXml).empty()) return;
-        doc.loadXml(s.copyTemplateXml);
-        applyFirstMatch(s, cell, doc.selectNodes(kOptionsPath));
-    } catch (const std::exception& e) {
-        s.report(" IntializewithCopyTemplate ", e);
-    }
+void IntializewithCopyTemplate(const std::string& copyTemplateXml, Grid& grid,
+                               const CellRef& cell) {
+    xml::XmlDocument doc;
+    if (text::trimBlanks(copyTemplateXml).empty()) return;
+    doc.loadXml(copyTemplateXml);
+    applyFirstMatch(grid, cell, doc.selectNodes(kOptionsPath));
 }
 
 }  // namespace zelvane

@@ -1,14 +1,17 @@
 #pragma once
 // Enabling the copy-across apply options of a row from the host's options document.
 
-#include "control/control_state.hpp"
+#include <string>
+#include <string_view>
+#include <zelvane/contracts/grid.hpp>
 
 namespace zelvane {
 
-// The grid's CellActivating notification: in COPYACROSS mode, apply-option cells are enabled
-// or disabled from CopyTemplateXML.
-void onCellActivating(ControlState& s, const CellRef& cell);
-// Looks the cell's attribute up in CopyTemplateXML; reports " IntializewithCopyTemplate ".
-void IntializewithCopyTemplate(ControlState& s, const CellRef& cell);
+// True for an apply-option cell in COPYACROSS mode: the cells the grid's CellActivating
+// notification has enabled or disabled from CopyTemplateXML.
+bool isCopyTemplateCell(std::string_view mode, Grid& grid, const CellRef& cell);
+// Looks the cell's attribute up in the options document and enables or disables the cell.
+// A blank document changes nothing. Throws when the document or a grid call fails.
+void IntializewithCopyTemplate(const std::string& copyTemplateXml, Grid& grid, const CellRef& cell);
 
 }  // namespace zelvane

@@ -5,12 +5,13 @@
 #include <optional>
 #include <string_view>
 #include <vector>
+#include <zelvane/attribute_kinds.hpp>
 #include <zelvane/error.hpp>
 
-#include "editing/dependant_chain.hpp"
 #include "model/case_index.hpp"
 #include "model/columns.hpp"
 #include "model/date_text.hpp"
+#include "model/dependant_chain.hpp"
 #include "text/unicode.hpp"
 #include "xml/xml_document.hpp"
 
@@ -70,20 +71,13 @@ class ValueIndex {
     }
 
   private:
-    static constexpr std::size_t kMaxEntries = 32767;
+    static constexpr std::size_t kMaxEntries = kMaxRows;
 
     xml::XmlDocument doc_;
     std::vector<Entry> entries_;
     case_index::Slots slots_;
     std::size_t used_ = 0;
 };
-
-// A parent row that took a new value empties its dependants; an unset or empty Event means
-// the row has none.
-bool hasDependants(const Row& row) {
-    const std::optional<std::string_view> event = row.textCell(col::Event);
-    return event && !event->empty();
-}
 
 // True when the row took a value and starts clearing its dependants.
 bool loadPickerValue(Row& row, std::string_view newValue) {
@@ -95,11 +89,10 @@ bool loadPickerValue(Row& row, std::string_view newValue) {
     return hasDependants(row);
 }
 
-void loadDateValue(const ControlState& s, Row& row, std::string_view newValue) {
+void loadDateValue(const DisplayPatterns& patterns, Row& row, std::string_view newValue) {
     const std::string_view dateType = row.textAt(col::dateType);
     if (newValue.empty()) return;
-    const std::string& pattern =
-        displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat);
+    const std::string& pattern = patterns.forDateType(dateType);
     row.setText(col::Value, formatDateText(newValue, pattern));
 }
 
@@ -128,16 +121,16 @@ struct BlockValues {
 // Writes the row's value from the document in the display form of its control type. True
 // when the row starts clearing its dependants. known is the row's value when looked up
 // already.
-bool loadRow(const ControlState& s, Row& row, const ValueIndex& values,
+bool loadRow(const DisplayPatterns& patterns, Row& row, const ValueIndex& values,
              const std::optional<std::string_view>& known) {
     const std::string_view controlType = row.textAt(col::ControlType);
-    const bool picker = controlType == "Picker" || controlType == "ComboBox";
-    const bool date = controlType == "Date";
+    const bool picker = control_type::holdsIdAndText(controlType);
+    const bool date = controlType == control_type::kDate;
     const std::string_view id = row.textAt(col::AttributeID);
     const std::string_view newValue = known ? *known : values.valueOf(id);
     if (picker) return loadPickerValue(row, newValue);
     if (date) {
-        loadDateValue(s, row, newValue);
+        loadDateValue(patterns, row, newValue);
     } else if (!newValue.empty()) {
         row.setText(col::Value, newValue);
     }
@@ -146,27 +139,23 @@ bool loadRow(const ControlState& s, Row& row, const ValueIndex& values,
 
 }  // namespace
 
-void SetData(ControlState& s, const std::string& strAttrvalues) {
-    try {
-        const ValueIndex values(strAttrvalues);
-        // Dependants emptied by a parent's clearing are visited in their own turn afterwards and
-        // take back a value the document holds for them; one sweep does every parent's clearing.
-        DependantSweep clearing(clearValueAndId);
-        const bool ownRows = s.rowSet != nullptr && s.grid.GetRowSet() == s.rowSet;
-        BlockValues block;
-        int next = 0;
-        s.forEachRow([&](const RowPtr& row) {
-            const std::size_t at = static_cast<std::size_t>(next) % case_index::kFindBlock;
-            if (ownRows && at == 0) block.lookUp(*s.rowSet, next, values);
-            ++next;
-            clearing.visit(row);
-            std::optional<std::string_view> known;
-            if (ownRows && at < block.known) known = block.values[at];
-            if (loadRow(s, *row, values, known)) clearing.startWalk(row);
-        });
-    } catch (const std::exception& e) {
-        s.report(" Set Data ", e);
-    }
+void SetData(const ControlModel& model, const RowSet* gridRows, const std::string& strAttrvalues) {
+    const ValueIndex values(strAttrvalues);
+    // Dependants emptied by a parent's clearing are visited in their own turn afterwards and
+    // take back a value the document holds for them; one sweep does every parent's clearing.
+    DependantSweep clearing(clearValueAndId);
+    const bool ownRows = model.rowSet != nullptr && gridRows == model.rowSet.get();
+    BlockValues block;
+    int next = 0;
+    forEachRow(gridRows, [&](const RowPtr& row) {
+        const std::size_t at = static_cast<std::size_t>(next) % case_index::kFindBlock;
+        if (ownRows && at == 0) block.lookUp(*model.rowSet, next, values);
+        ++next;
+        clearing.visit(row);
+        std::optional<std::string_view> known;
+        if (ownRows && at < block.known) known = block.values[at];
+        if (loadRow(model.patterns, *row, values, known)) clearing.startWalk(row);
+    });
 }
 
 }  // namespace zelvane

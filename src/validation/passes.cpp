@@ -7,6 +7,7 @@
 #include <zelvane/error.hpp>
 
 #include "model/columns.hpp"
+#include "model/control_model.hpp"
 #include "text/number_text.hpp"
 #include "text/unicode.hpp"
 #include "validation/messages.hpp"
@@ -93,8 +94,8 @@ bool equalsFalse(const CellValue& v) {
 
 // In copy-across mode a row must have ApplyToAll or ApplyToEmptyOnly chosen; ApplyToNone
 // alone does not count.
-void checkApplyOptions(const ControlState& s, const Row& row, const RowTexts& t, Pass& pass) {
-    if (!s.modeIs("COPYACROSS")) return;
+void checkApplyOptions(bool copyAcross, const Row& row, const RowTexts& t, Pass& pass) {
+    if (!copyAcross) return;
     if (equalsFalse(row.value(col::ApplyToAll)) && equalsFalse(row.value(col::ApplyToEmptyOnly)))
         appendMessage("Select an Apply option for " + std::string(t.name) + ".", pass.hasError,
                       pass.strErr, &pass.rowMessages);
@@ -111,40 +112,40 @@ void checkRequiredValue(const Row& row, const RowTexts& t, Pass& pass) {
 }
 
 // Keeps the messages the row just got for the host, then starts afresh for the next row.
-void recordRowProblems(ControlState& s, const Row& row, Pass& pass) {
+void recordRowProblems(std::vector<RowProblems>& problems, const Row& row, Pass& pass) {
     if (pass.rowMessages.empty()) return;
-    RowProblems problems;
-    problems.attributeId = row.textOrEmpty(col::AttributeID);
-    problems.rowIndex = row.index();
-    problems.messages = std::move(pass.rowMessages);
+    RowProblems found;
+    found.attributeId = row.textOrEmpty(col::AttributeID);
+    found.rowIndex = row.index();
+    found.messages = std::move(pass.rowMessages);
     pass.rowMessages.clear();
-    s.validationProblems.push_back(std::move(problems));
+    problems.push_back(std::move(found));
 }
 
 // Visits every row in grid order, each one completely before the next. When a check fails
 // the row's messages so far are still recorded before the failure goes on to the caller.
 template <class CheckRow>
-void walkRows(ControlState& s, Pass& pass, CheckRow checkRow) {
-    s.forEachRow([&](const RowPtr& row) {
+void walkRows(RowSet* rows, std::vector<RowProblems>& problems, Pass& pass, CheckRow checkRow) {
+    forEachRow(rows, [&](const RowPtr& row) {
         try {
             checkRow(*row);
         } catch (...) {
-            recordRowProblems(s, *row, pass);
+            recordRowProblems(problems, *row, pass);
             throw;
         }
-        recordRowProblems(s, *row, pass);
+        recordRowProblems(problems, *row, pass);
     });
 }
 
 }  // namespace
 
-bool Validate(ControlState&) { return true; }
+bool Validate() { return true; }
 
-bool validateCreate(ControlState& s, std::string& strErr) {
+bool validateCreate(RowSet* rows, std::string& strErr, std::vector<RowProblems>& problems) {
     strErr.clear();
-    s.validationProblems.clear();
+    problems.clear();
     Pass pass(strErr);
-    walkRows(s, pass, [&](Row& row) {
+    walkRows(rows, problems, pass, [&](Row& row) {
         const RowTexts t = readRowTexts(row);
         // An empty value is never checked here, not even for a required row.
         if (!t.value.empty()) checkValueByType(row, t, pass);
@@ -152,18 +153,19 @@ bool validateCreate(ControlState& s, std::string& strErr) {
     return !pass.hasError;
 }
 
-bool validateRetrieval(ControlState& s, std::string& strErr) {
-    if (!s.grid.retrievalSwitch()) return true;
+bool validateRetrieval(std::string_view mode, RowSet* rows, std::string& strErr,
+                       std::vector<RowProblems>& problems) {
     strErr.clear();
-    s.validationProblems.clear();
+    problems.clear();
+    const bool copyAcross = mode == "COPYACROSS";
     Pass pass(strErr);
-    walkRows(s, pass, [&](Row& row) {
+    walkRows(rows, problems, pass, [&](Row& row) {
         const RowTexts t = readRowTexts(row);
         if (t.value.empty()) {
-            checkApplyOptions(s, row, t, pass);
+            checkApplyOptions(copyAcross, row, t, pass);
             checkRequiredValue(row, t, pass);
         } else if (t.kind != ValueKind::Other) {
-            checkApplyOptions(s, row, t, pass);
+            checkApplyOptions(copyAcross, row, t, pass);
             checkValueByType(row, t, pass);
         }
     });

@@ -2,13 +2,19 @@
 // The validation passes over all rows.
 
 #include <string>
-
-#include "control/control_state.hpp"
+#include <string_view>
+#include <vector>
+#include <zelvane/custom_attr.hpp>
+#include <zelvane/row_set.hpp>
 
 namespace zelvane {
 
-bool Validate(ControlState& s);
-bool validateCreate(ControlState& s, std::string& strErr);
-bool validateRetrieval(ControlState& s, std::string& strErr);
+bool Validate();
+// Checks every non-empty value of the rows by its data type. strErr receives the messages
+// joined by "\r\n", problems the messages per row; true when there are none.
+bool validateCreate(RowSet* rows, std::string& strErr, std::vector<RowProblems>& problems);
+// Checks values, required rows and, in COPYACROSS mode, apply options, as validateCreate.
+bool validateRetrieval(std::string_view mode, RowSet* rows, std::string& strErr,
+                       std::vector<RowProblems>& problems);
 
 }  // namespace zelvane

@@ -1,4 +1,4 @@
-#include "editing/dependant_chain.hpp"
+#include "model/dependant_chain.hpp"
 
 #include "model/columns.hpp"
 
@@ -46,6 +46,23 @@ void DependantSweep::startWalk(const RowPtr& row) {
 void clearValueAndId(Row& row) {
     row.setValue(col::Value, std::string());
     row.setValue(col::valueId, std::string());
+}
+
+bool hasDependants(const Row& row) { return !row.textOrEmpty(col::Event).empty(); }
+
+std::vector<RowPtr> dependantChainOf(const RowPtr& start) {
+    std::vector<RowPtr> rows;
+    walkDependantChain(start, [&rows](Row& row) { rows.push_back(row.owner()->row(row.index())); });
+    return rows;
+}
+
+std::vector<RowPtr> dependantsToClear(const RowPtr& start) {
+    if (!start || !hasDependants(*start)) return {};
+    return dependantChainOf(start);
+}
+
+void clearValuesAndIds(const std::vector<RowPtr>& rows) {
+    for (const RowPtr& row : rows) clearValueAndId(*row);
 }
 
 }  // namespace zelvane

@@ -3,6 +3,7 @@
 // just before it as its parent.
 
 #include <functional>
+#include <vector>
 #include <zelvane/row_set.hpp>
 
 namespace zelvane {
@@ -16,6 +17,20 @@ void walkDependantChain(const RowPtr& start, const std::function<void(Row&)>& ac
 
 // The action that empties a dependant's Value and valueId.
 void clearValueAndId(Row& row);
+
+// True when the row's Event holds a non-empty text (an unset Event counts as empty), which
+// marks a row that other attributes may depend on.
+bool hasDependants(const Row& row);
+
+// The rows the dependant chain walk acts on from the start row, in grid order. Collected
+// before anything is written so that a failing walk leaves no row half changed.
+std::vector<RowPtr> dependantChainOf(const RowPtr& start);
+
+// As dependantChainOf, but empty when the start row is null or has no Event.
+std::vector<RowPtr> dependantsToClear(const RowPtr& start);
+
+// Empties Value and valueId of every row.
+void clearValuesAndIds(const std::vector<RowPtr>& rows);
 
 // The effect of walks started from many rows of one forward pass over the grid, in linear
 // time: a row is acted on when a walk started at an earlier row still reaches it (no row in
