@@ -4,15 +4,13 @@
 #include <charconv>
 #include <cstring>
 #include <unordered_map>
+#include <zelvane/attribute_kinds.hpp>
 #include <zelvane/error.hpp>
 
 #include "xml/xml_document.hpp"
 
 namespace zelvane {
 namespace {
-
-// Rows a grid holds at most: row indexes are 16-bit.
-constexpr int kMaxRows = 32767;
 
 int intAttribute(const xml::XmlNode& node, std::string_view name, int fallback) {
     const std::string text = node.attribute(name);

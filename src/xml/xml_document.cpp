@@ -7,6 +7,7 @@
 #include <optional>
 #include <pugixml.hpp>
 #include <sstream>
+#include <zelvane/attribute_kinds.hpp>
 #include <zelvane/error.hpp>
 
 namespace zelvane::xml {
@@ -171,8 +172,9 @@ XmlNodeList XmlNode::childNodes() const {
 // XmlNodeList
 
 void checkNodeCount(std::size_t count) {
-    if (count > 32767)
-        throw ZlvError("Overflow: the node count " + std::to_string(count) + " exceeds 32767");
+    if (count > static_cast<std::size_t>(kMaxRows))
+        throw ZlvError("Overflow: the node count " + std::to_string(count) + " exceeds " +
+                       std::to_string(kMaxRows));
 }
 
 std::int16_t XmlNodeList::length() const {
