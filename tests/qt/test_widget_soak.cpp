@@ -22,6 +22,7 @@
 #include <random>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
+#include "qt_support.hpp"
 #include "support/test_support.hpp"
 #include "xml/xml_document.hpp"
 
@@ -188,7 +189,8 @@ class Soak {
             if (!view->isColumnHidden(c)) shown.push_back(c);
         if (rows == 0 || shown.empty()) return "no cell to click";
         // Value cells half of the time: that is where the editors open.
-        const int value = widget_->control().platform().grid().GetRowSet()->findColumn("Value");
+        const int value = qttest::modelOf(view).viewColumn(
+            widget_->control().platform().grid().GetRowSet()->findColumn("Value"));
         const int column = below(2) == 0 ? value : shown[below(int(shown.size()))];
         const QModelIndex index = view->model()->index(below(rows), column);
         const QRect r = view->visualRect(index);
@@ -293,7 +295,7 @@ class Soak {
         if (!active || !active->row || active->row->index() < 0) return {};
         QTableView* view = widget_->gridView();
         const QRect r =
-            view->visualRect(view->model()->index(active->row->index(), active->column));
+            view->visualRect(qttest::modelOf(view).cellIndex(*active->row, active->column));
         return QRect(view->viewport()->mapTo(widget_, r.topLeft()), r.size()) &
                seenRect(view->viewport());
     }
