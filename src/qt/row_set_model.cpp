@@ -159,6 +159,9 @@ void RowSetModel::resetToRowSet() {
     const int count = set ? set->columnCount() : 0;
     requiredColumn_ = col::kRequiredPos < count ? col::kRequiredPos : -1;
     valueColumn_ = col::kValuePos < count ? col::kValuePos : -1;
+    // By position: a row that left the row set (still shown while its removal is announced)
+    // no longer knows its column keys.
+    controlTypeColumn_ = set ? set->findColumn(col::ControlType) : -1;
     marks_.clear();
     icons_.clear();
     rememberSelection();
@@ -277,7 +280,7 @@ bool RowSetModel::isSelected(const Row& row) const {
 }
 
 bool RowSetModel::isReadOnly(const Row& row) const {
-    return !isEditorType(row.textView(col::ControlType));
+    return controlTypeColumn_ < 0 || !isEditorType(row.textView(controlTypeColumn_));
 }
 
 // Marked rows take a red tint of the base colour, selected rows the highlight colour, value

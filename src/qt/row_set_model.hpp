@@ -116,6 +116,7 @@ class RowSetModel final : public QAbstractTableModel {
     std::vector<int> viewColumns_;
     int requiredColumn_ = -1;
     int valueColumn_ = -1;
+    int controlTypeColumn_ = -1;
     std::unordered_map<const Row*, QString> marks_;
     // The grid's selected rows, looked up again when the selection changes (or its size does).
     mutable std::unordered_set<const Row*> selected_;

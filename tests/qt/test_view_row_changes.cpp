@@ -188,11 +188,26 @@ TEST(ViewRowChanges, DeletingTheCurrentRowLeavesNoCurrentCell) {
     for (int r : {0, 1, 4, 8, 9, 10, 29}) grid.selectRow(rows->row(r));
     QSignalSpy resets(h.model(), &QAbstractItemModel::modelReset);
     QSignalSpy removed(h.model(), &QAbstractItemModel::rowsRemoved);
+    // Until their removal is announced whole, the rows going can be read as before.
+    std::vector<std::string> going;
+    QObject::connect(h.model(), &QAbstractItemModel::rowsAboutToBeRemoved,
+                     [&](const QModelIndex&, int first, int last) {
+                         for (int r = first; r <= last; ++r) {
+                             going.push_back(h.attributeAt(r));
+                             for (int role : {Qt::BackgroundRole, Qt::AccessibleDescriptionRole,
+                                              Qt::ToolTipRole, Qt::DecorationRole})
+                                 (void)h.model()->data(h.index(r, "Value"), role);
+                             (void)h.model()->headerData(r, Qt::Vertical, Qt::DecorationRole);
+                         }
+                     });
 
     grid.DeleteSelectedRows();
     QApplication::processEvents();
     EXPECT_EQ(resets.count(), 0);
     EXPECT_EQ(rangesOf(removed), (Ranges{{0, 1}, {2, 2}, {5, 7}, {23, 23}}));
+    EXPECT_EQ(going,
+              (std::vector<std::string>{"Attribute 0", "Attribute 1", "Attribute 4", "Attribute 8",
+                                        "Attribute 9", "Attribute 10", "Attribute 29"}));
     EXPECT_FALSE(h.view()->currentIndex().isValid());
     EXPECT_EQ(h.activeAttribute(), "");
     EXPECT_FALSE(h.widget.editorFrame()->isVisible());
