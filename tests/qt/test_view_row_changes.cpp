@@ -1,6 +1,7 @@
 // Rows joining and leaving the grid: Add and Remove announce the rows they insert and remove
 // instead of resetting the view, so that what the user looks at (the rows at the top of the
 // view, the current cell) stays where it was; a new row set is one reset.
+// Screenshots go to $ZLV_SHOT_DIR/rows_*.png when it is set.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
@@ -130,6 +131,8 @@ TEST(ViewRowChanges, AddInsertsOneRowAndTheViewStays) {
         EXPECT_EQ(removed.count(), 0);
         EXPECT_EQ(rangesOf(inserted), (Ranges{{kRows, kRows}}));
         EXPECT_EQ(h.attributeAt(kRows), "Added one");
+        if (scrolling == QAbstractItemView::ScrollPerItem)
+            qttest::shoot(&h.widget, "rows_after_add");
         EXPECT_EQ(h.topAttribute(), "Attribute 12");
         EXPECT_EQ(h.currentAttribute(), "Attribute 14");
         EXPECT_EQ(h.activeAttribute(), "Attribute 14");
@@ -153,6 +156,8 @@ TEST(ViewRowChanges, RemoveAboveTheTopKeepsTheRowsOnScreen) {
         h.clickCell(15, "Value");
         ASSERT_EQ(h.topAttribute(), "Attribute 12");
         ASSERT_EQ(h.currentAttribute(), "Attribute 15");
+        if (scrolling == QAbstractItemView::ScrollPerItem)
+            qttest::shoot(&h.widget, "rows_before_remove");
         QSignalSpy resets(h.model(), &QAbstractItemModel::modelReset);
         QSignalSpy removed(h.model(), &QAbstractItemModel::rowsRemoved);
 
@@ -167,6 +172,8 @@ TEST(ViewRowChanges, RemoveAboveTheTopKeepsTheRowsOnScreen) {
         EXPECT_EQ(h.activeAttribute(), "Attribute 15");
         EXPECT_TRUE(
             h.view()->viewport()->rect().contains(h.view()->visualRect(h.view()->currentIndex())));
+        if (scrolling == QAbstractItemView::ScrollPerItem)
+            qttest::shoot(&h.widget, "rows_after_remove");
         h.expectModelMatchesRows();
         // The removed rows are recorded as the control's removals.
         const std::string out = h.widget.GetData();
