@@ -142,9 +142,14 @@ int RowSetModel::columnCount(const QModelIndex& parent) const {
 
 // Binding
 
-void RowSetModel::resetToRowSet() {
+void RowSetModel::resetToRowSet(bool sameRowSet) {
     beginResetModel();
     const std::shared_ptr<RowSet> set = grid_.GetRowSet();
+    // While the rows shown so far are held, the marked ones can still be asked for their set.
+    if (sameRowSet)
+        std::erase_if(marks_, [&](const auto& mark) { return mark.first->owner() != set.get(); });
+    else
+        marks_.clear();
     bound_ = set;
     shown_.clear();
     pending_ = nullptr;
@@ -162,7 +167,6 @@ void RowSetModel::resetToRowSet() {
     // By position: a row that left the row set (still shown while its removal is announced)
     // no longer knows its column keys.
     controlTypeColumn_ = set ? set->findColumn(col::ControlType) : -1;
-    marks_.clear();
     icons_.clear();
     rememberSelection();
     endResetModel();
@@ -219,11 +223,21 @@ void RowSetModel::syncColumns() {
 
 // Removed rows are detached from the row set: each run of them leaves the model with one
 // removal, first to last. While that goes on, the model's rows are the rows kept so far
-// (shown_) followed by the rows not yet looked at (old, from pendingFrom_).
+// (shown_) followed by the rows not yet looked at (old, from pendingFrom_). A view updates
+// its rows for every removal, so rows removed in more runs than kMaxRemovalRuns are shown
+// with one reset instead.
 bool RowSetModel::syncRows() {
     const std::shared_ptr<const RowSet> set = bound_.lock();
     if (!set || set != grid_.GetRowSet()) {
         resetToRowSet();
+        return true;
+    }
+    int runs = 0;
+    for (std::size_t i = 0; i < shown_.size(); ++i)
+        if (shown_[i]->owner() != set.get() && (i == 0 || shown_[i - 1]->owner() == set.get()))
+            ++runs;
+    if (runs > kMaxRemovalRuns) {
+        resetToRowSet(true);
         return true;
     }
     std::vector<RowPtr> old = std::move(shown_);
@@ -254,7 +268,7 @@ bool RowSetModel::syncRows() {
     for (std::size_t r = 0; inOrder && r < shown_.size(); ++r)
         inOrder = shown_[r] == set->row(static_cast<int>(r));
     if (!inOrder) {
-        resetToRowSet();
+        resetToRowSet(true);
         return true;
     }
     if (removed) rememberSelection();

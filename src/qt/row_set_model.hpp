@@ -46,7 +46,8 @@ class RowSetModel final : public QAbstractTableModel {
     bool rebind();
     // Announces the rows appended to and removed from the bound row set since the model last
     // looked: each run of adjacent removed rows as one removal, the appended rows as one
-    // insertion. Linear in the number of rows. Rows that moved otherwise reset the model.
+    // insertion. Linear in the number of rows. Rows removed in very many runs, or rows that
+    // moved otherwise, reset the model instead.
     // True when rows left the model (a reset included).
     bool syncRows();
     // Announces the columns whose hidden flag changed since the model last looked.
@@ -85,7 +86,8 @@ class RowSetModel final : public QAbstractTableModel {
     const RowSet* rows() const { return grid_.rowSet(); }
     const Row* shownRow(int row) const;
     const Row* rowOf(const QModelIndex& index) const;
-    void resetToRowSet();
+    // sameRowSet keeps the marks of the rows still in the row set.
+    void resetToRowSet(bool sameRowSet = false);
     std::vector<int> wantedColumns() const;
     void indexColumns();
     void rememberSelection() const;
@@ -101,6 +103,8 @@ class RowSetModel final : public QAbstractTableModel {
     // True for a row whose value has no in-place editor (its ControlType names none).
     bool isReadOnly(const Row& row) const;
     QPalette palette() const;
+
+    static constexpr int kMaxRemovalRuns = 32;
 
     GridView& grid_;
     QPointer<QTableView> view_;
