@@ -347,8 +347,8 @@ TEST(ViewMarks, SizeHintFitsTheColumnsAndRowsWhateverTheCurrentSize) {
 }
 
 // What a screen reader finds in the table: the cells' texts, and for a required or marked row
-// what it needs to know. The table interface counts every column of the model; the cells of
-// hidden columns report themselves invisible, with neither a name nor a description.
+// what it needs to know. The table interface counts every column of the model, which holds the
+// shown columns only: no cell reports itself invisible, and any that did would be silent.
 TEST(ViewMarks, AssistiveToolsReadShownCellsRequiredAndMarks) {
     WidgetHarness h;
     h.init("RETRIEVAL", markDefs());
