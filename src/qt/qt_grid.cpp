@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <cmath>
 
@@ -88,7 +89,7 @@ void QtGrid::applyAppearance() {
 // at the top. The view moves its current cell off a removed row by itself; it is put back on
 // the grid's active cell (or nowhere, when the active row went).
 void QtGrid::syncRowsInPlace(bool rebind) {
-    announcing_ = true;
+    const QScopedValueRollback<bool> announcing(announcing_, true);
     QHeaderView* rowsHeader = view_->verticalHeader();
     const int top = view_->rowAt(0);
     RowPtr anchor;
@@ -119,7 +120,6 @@ void QtGrid::syncRowsInPlace(bool rebind) {
         if (view_->currentIndex() != current)
             view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     }
-    announcing_ = false;
 }
 
 // A bind dismisses the placed editors: a new row set is laid out afresh, and the control binds
