@@ -44,13 +44,12 @@ QSize CustomAttrWidget::sizeHint() const {
     const QHeaderView* selectors = view->verticalHeader();
     int width =
         std::max(selectors->sizeHint().width(), selectors->minimumWidth()) + 2 * view->frameWidth();
-    int last = -1;
-    for (int c = 0; c < view->model()->columnCount(); ++c) {
-        if (view->isColumnHidden(c)) continue;
-        if (last >= 0) width += view->columnWidth(last);
-        last = c;
-    }
-    if (last >= 0 && rowSet) width += twipsToPixels(view, rowSet->column(last).width);
+    // The model has only the shown columns.
+    const RowSetModel* model = platform_->qtGrid().model();
+    const int last = model->columnCount() - 1;
+    for (int c = 0; c < last; ++c) width += view->columnWidth(c);
+    if (last >= 0 && rowSet)
+        width += twipsToPixels(view, rowSet->column(model->position(last)).width);
     const int rows = std::clamp(view->model()->rowCount(), 4, 10);
     // A longer list scrolls: its scroll bar takes room beside the columns.
     if (view->model()->rowCount() > rows)

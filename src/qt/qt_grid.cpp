@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QPalette>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <cmath>
 
 namespace zelvane::qt {
@@ -32,14 +34,16 @@ QtGrid::QtGrid(QTableView* view, QWidget* controlWidget)
 }
 
 void QtGrid::scrollCellIntoView(const CellRef& cell) {
-    if (!cell.row || cell.row->index() < 0) return;
-    view_->scrollTo(model_->index(cell.row->index(), cell.column));
+    if (!cell.row) return;
+    const QModelIndex index = model_->cellIndex(*cell.row, cell.column);
+    if (index.isValid()) view_->scrollTo(index);
 }
 
 std::optional<PixelRect> QtGrid::cellElementRect(const CellRef& cell) {
-    if (!cell.row || cell.row->index() < 0 || view_->isColumnHidden(cell.column))
-        return std::nullopt;
-    const QRect r = view_->visualRect(model_->index(cell.row->index(), cell.column));
+    if (!cell.row) return std::nullopt;
+    const QModelIndex index = model_->cellIndex(*cell.row, cell.column);
+    if (!index.isValid()) return std::nullopt;
+    const QRect r = view_->visualRect(index);
     if (!r.isValid()) return std::nullopt;
     const QPoint origin = view_->viewport()->geometry().topLeft();
     return PixelRect{r.left() + origin.x(), r.top() + origin.y(), r.width(), r.height()};
@@ -50,14 +54,14 @@ std::optional<GridElement> QtGrid::ElementAtPoint(float x, float y, bool) {
     const QRect header = view_->verticalHeader()->geometry();
     const QRect viewport = view_->viewport()->geometry();
     if (header.contains(p)) {
-        const int row = view_->verticalHeader()->logicalIndexAt(p.y() - header.top());
-        if (row < 0 || !rowSet() || row >= rowSet()->recordCount()) return std::nullopt;
-        return GridElement{kRowSelectorElement, rowSet()->row(row), -1};
+        RowPtr row = model_->rowAt(view_->verticalHeader()->logicalIndexAt(p.y() - header.top()));
+        if (!row) return std::nullopt;
+        return GridElement{kRowSelectorElement, std::move(row), -1};
     }
     if (viewport.contains(p)) {
-        const QModelIndex index = view_->indexAt(p - viewport.topLeft());
-        if (!index.isValid()) return std::nullopt;
-        return GridElement{kCellElement, rowSet()->row(index.row()), index.column()};
+        CellRef cell = model_->cellAt(view_->indexAt(p - viewport.topLeft()));
+        if (!cell.row) return std::nullopt;
+        return GridElement{kCellElement, std::move(cell.row), cell.column};
     }
     if (view_->horizontalHeader()->geometry().contains(p))
         return GridElement{kHeaderElement, nullptr, -1};
@@ -66,12 +70,11 @@ std::optional<GridElement> QtGrid::ElementAtPoint(float x, float y, bool) {
 
 void QtGrid::syncColumns() {
     if (!rowSet()) return;
-    for (int c = 0; c < rowSet()->columnCount(); ++c) {
-        const Column& column = rowSet()->column(c);
-        view_->setColumnHidden(c, column.hidden);
-        view_->setColumnWidth(c, twipsToPixels(view_, column.width));
-    }
-    emit model_->headerDataChanged(Qt::Horizontal, 0, rowSet()->columnCount() - 1);
+    model_->syncColumns();
+    const int shown = model_->columnCount();
+    for (int c = 0; c < shown; ++c)
+        view_->setColumnWidth(c, twipsToPixels(view_, rowSet()->column(model_->position(c)).width));
+    if (shown > 0) emit model_->headerDataChanged(Qt::Horizontal, 0, shown - 1);
 }
 
 void QtGrid::applyAppearance() {
@@ -81,10 +84,48 @@ void QtGrid::applyAppearance() {
     view_->setPalette(palette);
 }
 
-// The model is reset and the view lays its rows out again, which can move them from under the
-// placed editors (rows appended to a view scrolled to its end shift it), so they are dismissed.
+// The view keeps its scroll position in rows (or pixels), so rows removed above its top would
+// scroll the rows below up under it: the first row from the top down that stays is put back
+// at the top. The view moves its current cell off a removed row by itself; it is put back on
+// the grid's active cell (or nowhere, when the active row went).
+void QtGrid::syncRowsInPlace(bool rebind) {
+    const QScopedValueRollback<bool> announcing(announcing_, true);
+    QHeaderView* rowsHeader = view_->verticalHeader();
+    const int top = view_->rowAt(0);
+    RowPtr anchor;
+    int anchorRow = -1;
+    int within = 0;
+    for (int r = top; r >= 0 && r < model_->rowCount(); ++r) {
+        RowPtr row = model_->rowAt(r);
+        if (row->owner() != rowSet()) continue;
+        anchor = std::move(row);
+        anchorRow = r;
+        if (r == top) within = rowsHeader->offset() - rowsHeader->sectionPosition(top);
+        break;
+    }
+    const bool rowsLeft = rebind ? model_->rebind() : model_->syncRows();
+    if (anchor && anchor->owner() == rowSet() && anchor->index() != anchorRow) {
+        // The scroll range follows the new row count only once the view lays its items out.
+        view_->doItemsLayout();
+        const int at = anchor->index();
+        view_->verticalScrollBar()->setValue(view_->verticalScrollMode() ==
+                                                     QAbstractItemView::ScrollPerItem
+                                                 ? at
+                                                 : rowsHeader->sectionPosition(at) + within);
+    }
+    if (rowsLeft) {
+        const auto active = activeCell();
+        const QModelIndex current =
+            active ? model_->cellIndex(*active->row, active->column) : QModelIndex();
+        if (view_->currentIndex() != current)
+            view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    }
+}
+
+// A bind dismisses the placed editors: a new row set is laid out afresh, and the control binds
+// again after every Add and Remove, whose rows can move the edit cell.
 void QtGrid::rowSetBound() {
-    model_->rebind();
+    syncRowsInPlace(true);
     syncColumns();
     applyAppearance();
     if (events()) events()->EditorDismiss();
@@ -92,13 +133,20 @@ void QtGrid::rowSetBound() {
 
 // The rows after the deleted ones move up under the placed editors, so they are dismissed.
 void QtGrid::rowsRemoved() {
-    model_->rebind();
+    syncRowsInPlace(false);
     syncColumns();
     if (events()) events()->EditorDismiss();
 }
 
-void QtGrid::cellChanged(const Row& row, int column) { model_->cellChanged(row.index(), column); }
+// A row appended to the row set shows with the first change of one of its cells.
+void QtGrid::cellChanged(const Row& row, int column) {
+    if (row.index() >= model_->rowCount()) syncRowsInPlace(false);
+    model_->cellChanged(row, column);
+}
 
-void QtGrid::rowPictureChanged(const Row& row) { model_->rowPictureChanged(row.index()); }
+void QtGrid::rowPictureChanged(const Row& row) {
+    if (row.index() >= model_->rowCount()) syncRowsInPlace(false);
+    model_->rowPictureChanged(row);
+}
 
 }  // namespace zelvane::qt

@@ -22,8 +22,11 @@ class QtGrid final : public QtWindow<GridView> {
 
     QTableView* view() const { return view_; }
     RowSetModel* model() const { return model_; }
-    // Applies hidden flags, widths and captions of the columns to the view.
+    // Shows the columns whose hidden flag is off, with their widths and captions.
     void syncColumns();
+    // True while the model announces rows that left or joined the row set: the view's current
+    // cell moving then is no move of the user's.
+    bool announcingRows() const { return announcing_; }
 
   protected:
     void rowSetBound() override;
@@ -33,9 +36,13 @@ class QtGrid final : public QtWindow<GridView> {
 
   private:
     void applyAppearance();
+    // Announces the row set's row changes, keeping the row at the top of the view at its top
+    // and the view's current cell on the grid's active cell.
+    void syncRowsInPlace(bool rebind);
 
     QTableView* view_;
     RowSetModel* model_;
+    bool announcing_ = false;
 };
 
 }  // namespace zelvane::qt

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "grid/picture_file.hpp"
+#include "model/columns.hpp"
 #include "qt/qt_date_format.hpp"
 
 namespace zelvane::qt {
@@ -211,8 +212,8 @@ QRect QtPlatform::editCellArea() const {
     QWidget* viewport = table_->viewport();
     const QRect shown(viewport->mapTo(control_, QPoint(0, 0)), viewport->size());
     const auto cell = grid_->activeCell();
-    if (!cell || !cell->row || cell->row->index() < 0) return shown;
-    const QRect r = table_->visualRect(grid_->model()->index(cell->row->index(), cell->column));
+    if (!cell || !cell->row) return shown;
+    const QRect r = table_->visualRect(grid_->model()->cellIndex(*cell->row, cell->column));
     if (!r.isValid()) return shown;
     return QRect(viewport->mapTo(control_, r.topLeft()), r.size()).intersected(shown);
 }
@@ -240,14 +241,14 @@ void QtPlatform::fitButtonCaption() {
 void QtPlatform::describeEditors() {
     const RowPtr row = grid_->activeRow();
     if (!row) return;
-    const QString name = QString::fromStdString(row->textOrEmpty("Attribute"));
+    const QString name = QString::fromStdString(row->textOrEmpty(col::Attribute));
     edit_->setAccessibleName(name.isEmpty() ? QString("Attribute value") : name);
     date_->setAccessibleName(name);
     combo_->setAccessibleName(name);
     button_->setAccessibleName("Select " + name);
     frame_->setAccessibleName(name + " editor");
     QStringList about;
-    if (QString::fromStdString(row->textOrEmpty("Required")).toUpper() == "TRUE")
+    if (QString::fromStdString(row->textOrEmpty(col::Required)).toUpper() == "TRUE")
         about << "Required";
     const QString problems = grid_->model()->problemsOf(row->index());
     if (!problems.isEmpty()) about << problems;
@@ -276,8 +277,10 @@ void QtPlatform::connectInput() {
             [this](const QModelIndex& i) { requestEdit(i); });
     connect(table_->verticalHeader(), &QHeaderView::sectionClicked, this,
             [this](int row) { rowSelectorClicked(row); });
+    // The current cell that the view moves off a removed row is no move of the user's.
     connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
+                if (grid_->announcingRows()) return;
                 raise([](ControlEvents& e) { e.EditorDismiss(); });
                 activate(current);
             });
@@ -309,9 +312,8 @@ void QtPlatform::connectInput() {
 // The control hears CellActivating before the cell becomes active, and may disable it there:
 // a disabled cell does not become the active cell (the active cell stays where it was).
 bool QtPlatform::activate(const QModelIndex& index, bool force) {
-    if (!index.isValid() || !grid_->rowSet() || index.row() >= grid_->rowSet()->recordCount())
-        return false;
-    const CellRef cell{grid_->rowSet()->row(index.row()), index.column()};
+    const CellRef cell = grid_->model()->cellAt(index);
+    if (!cell.row || cell.row->owner() != grid_->rowSet() || cell.column < 0) return false;
     const auto active = grid_->activeCell();
     if (!force && active && active->row == cell.row && active->column == cell.column) return true;
     raise([&](ControlEvents& e) { e.CellActivating(cell); });
@@ -320,8 +322,9 @@ bool QtPlatform::activate(const QModelIndex& index, bool force) {
     return true;
 }
 
-bool QtPlatform::isValueColumn(int column) const {
-    return grid_->rowSet() && grid_->rowSet()->column(column).style == 8;
+bool QtPlatform::isValueColumn(int viewColumn) const {
+    const int position = grid_->model()->position(viewColumn);
+    return grid_->rowSet() && position >= 0 && grid_->rowSet()->column(position).style == 8;
 }
 
 void QtPlatform::requestEdit(const QModelIndex& index) {
@@ -343,23 +346,24 @@ void QtPlatform::requestEdit(const QModelIndex& index) {
 }
 
 void QtPlatform::rowSelectorClicked(int row) {
-    if (!grid_->rowSet() || row < 0 || row >= grid_->rowSet()->recordCount()) return;
+    const RowPtr clicked = grid_->model()->rowAt(row);
+    if (!clicked) return;
     if (!(pressModifiers_ & Qt::ControlModifier)) grid_->clearSelection();
-    grid_->setActiveRow(grid_->rowSet()->row(row));
+    grid_->setActiveRow(clicked);
     raise([](ControlEvents& e) { e.GridClick(); });
     grid_->model()->selectionChanged();
 }
 
 void QtPlatform::moveToEditableRow(int step) {
-    const RowSet* rows = grid_->rowSet();
+    const RowSetModel* model = grid_->model();
     const QModelIndex current = table_->currentIndex();
-    if (!rows || !current.isValid()) return;
-    const int valueColumn = rows->findColumn("Value");
-    for (int r = current.row() + step; r >= 0 && r < rows->recordCount(); r += step) {
-        const std::string type = cellTextOrEmpty(rows->row(r)->value("ControlType"));
+    if (!current.isValid()) return;
+    for (int r = current.row() + step; r >= 0 && r < model->rowCount(); r += step) {
+        const RowPtr row = model->rowAt(r);
+        const std::string_view type = row->textView(col::ControlType);
         for (const char* t : kEditorTypes) {
             if (type != t) continue;
-            const QModelIndex next = grid_->model()->index(r, valueColumn);
+            const QModelIndex next = model->cellIndex(*row, col::kValuePos);
             table_->setCurrentIndex(next);
             requestEdit(next);
             return;
@@ -436,6 +440,7 @@ bool QtPlatform::toggleCheckCell(const QModelIndex& index) {
     const QPoint centre = table_->viewport()->mapTo(table_, r.center());
     raise([&](ControlEvents& e) { e.GridMouse(0, 0, float(centre.x()), float(centre.y())); });
     raise([](ControlEvents& e) { e.GridClick(); });
+    grid_->model()->selectionChanged();
     return true;
 }
 

@@ -161,7 +161,7 @@ class QtPlatform final : public QObject, public Platform {
     void requestEdit(const QModelIndex& index);
     void rowSelectorClicked(int row);
     void moveToEditableRow(int step);
-    bool isValueColumn(int column) const;
+    bool isValueColumn(int viewColumn) const;
 
     QWidget* control_;
     QtHost host_;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
+#include <stdexcept>
 
 namespace qttest {
 
@@ -27,7 +28,18 @@ void WidgetHarness::init(const std::string& mode, const std::vector<zlvtest::Def
 }
 
 int WidgetHarness::column(const std::string& key) {
-    return widget.control().platform().grid().GetRowSet()->findColumn(key);
+    return modelOf(widget.gridView())
+        .viewColumn(widget.control().platform().grid().GetRowSet()->findColumn(key));
+}
+
+QModelIndex WidgetHarness::index(int row, const std::string& key) {
+    return widget.gridView()->model()->index(row, column(key));
+}
+
+zelvane::qt::RowSetModel& modelOf(QTableView* view) {
+    auto* model = qobject_cast<zelvane::qt::RowSetModel*>(view->model());
+    if (model == nullptr) throw std::logic_error("the grid view shows no row set model");
+    return *model;
 }
 
 zelvane::CellValue WidgetHarness::value(int row, const std::string& key) {

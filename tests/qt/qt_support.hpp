@@ -7,6 +7,7 @@
 #include <vector>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
+#include "qt/row_set_model.hpp"
 #include "support/test_support.hpp"
 
 namespace qttest {
@@ -15,7 +16,10 @@ struct WidgetHarness {
     WidgetHarness();
     // Sets the mode and definitions and calls Intialize (patterns as the headless harness).
     void init(const std::string& mode, const std::vector<zlvtest::Def>& defs);
+    // The view column that shows the column of that key; -1 when the column is hidden.
     int column(const std::string& key);
+    // The model index of a cell; invalid when its column is hidden.
+    QModelIndex index(int row, const std::string& key);
     std::string cell(int row, const std::string& key);
     zelvane::CellValue value(int row, const std::string& key);
     // Centre of a cell in the view's viewport, after scrolling it into view.
@@ -29,6 +33,9 @@ struct WidgetHarness {
 }  // namespace qttest
 
 namespace qttest {
+
+// The model behind a grid view.
+zelvane::qt::RowSetModel& modelOf(QTableView* view);
 
 // The rectangle of w in the coordinates of ancestor.
 QRect rectIn(const QWidget* w, const QWidget* ancestor);

@@ -16,6 +16,7 @@
 #include <zelvane/qt/custom_attr_widget.hpp>
 
 #include "demo_window.hpp"
+#include "qt/row_set_model.hpp"
 
 namespace {
 
@@ -88,7 +89,9 @@ struct DemoHarness {
     // Opens the row's value editor and presses its "Select" button.
     void pressSelect(const std::string& attribute) {
         QTableView* view = window.attributes().gridView();
-        const int column = control().platform().grid().GetRowSet()->findColumn("Value");
+        const int column =
+            qobject_cast<zelvane::qt::RowSetModel*>(view->model())
+                ->viewColumn(control().platform().grid().GetRowSet()->findColumn("Value"));
         const QModelIndex index = view->model()->index(indexOf(attribute), column);
         view->scrollTo(index);
         const QPoint p = view->visualRect(index).center();

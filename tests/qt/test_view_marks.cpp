@@ -284,8 +284,9 @@ TEST(ViewMarks, LastShownColumnFillsTheViewAndTheOthersKeepTheirWidths) {
         h.init(mode, markDefs());
         QTableView* view = h.widget.gridView();
         const auto rows = h.widget.control().platform().grid().GetRowSet();
+        const auto& model = qttest::modelOf(view);
         std::vector<int> shown;
-        for (int c = 0; c < rows->columnCount(); ++c)
+        for (int c = 0; c < model.columnCount(); ++c)
             if (!view->isColumnHidden(c)) shown.push_back(c);
         ASSERT_GE(shown.size(), 2u);
         for (int width : {700, 1000, 620}) {
@@ -298,9 +299,9 @@ TEST(ViewMarks, LastShownColumnFillsTheViewAndTheOthersKeepTheirWidths) {
                       view->viewport()->width());
             for (int c : shown) {
                 if (c == last) continue;
-                EXPECT_EQ(view->columnWidth(c),
-                          zelvane::qt::twipsToPixels(view, rows->column(c).width))
-                    << rows->column(c).key;
+                const zelvane::Column& column = rows->column(model.position(c));
+                EXPECT_EQ(view->columnWidth(c), zelvane::qt::twipsToPixels(view, column.width))
+                    << column.key;
             }
             if (width == 1000) qttest::shoot(&h.widget, QString("view_stretched_%1").arg(mode));
         }
@@ -334,19 +335,20 @@ TEST(ViewMarks, SizeHintFitsTheColumnsAndRowsWhateverTheCurrentSize) {
             EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
             EXPECT_EQ(view->verticalScrollBar()->isVisible(), defs.size() > 10);
             const auto rows = h.widget.control().platform().grid().GetRowSet();
-            for (int c = 0; c < rows->columnCount(); ++c) {
+            const auto& model = qttest::modelOf(view);
+            for (int c = 0; c < model.columnCount(); ++c) {
                 if (view->isColumnHidden(c)) continue;
-                EXPECT_GE(view->columnWidth(c),
-                          zelvane::qt::twipsToPixels(view, rows->column(c).width))
-                    << rows->column(c).key;
+                const zelvane::Column& column = rows->column(model.position(c));
+                EXPECT_GE(view->columnWidth(c), zelvane::qt::twipsToPixels(view, column.width))
+                    << column.key;
             }
         }
     }
 }
 
 // What a screen reader finds in the table: the cells' texts, and for a required or marked row
-// what it needs to know. The table interface counts every column of the model; the cells of
-// hidden columns report themselves invisible, with neither a name nor a description.
+// what it needs to know. The table interface counts every column of the model, which holds the
+// shown columns only: no cell reports itself invisible, and any that did would be silent.
 TEST(ViewMarks, AssistiveToolsReadShownCellsRequiredAndMarks) {
     WidgetHarness h;
     h.init("RETRIEVAL", markDefs());

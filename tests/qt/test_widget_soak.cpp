@@ -22,6 +22,7 @@
 #include <random>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
+#include "qt_support.hpp"
 #include "support/test_support.hpp"
 #include "xml/xml_document.hpp"
 
@@ -63,6 +64,8 @@ const Key kKeys[] = {
 
 const char* const kTexts[] = {"5", "12.5", "-0", "abc", "", "Crème & <brûlée>", " 7 ", "1, Red"};
 const char* const kIds[] = {"FR", "ID2", "", "S-17", "<&>"};
+// Sample attributes without parent or dependants, which Remove takes alone.
+const char* const kLoadedIds[] = {"CA_COLOR", "CA_WEIGHT", "CA_NOTE", "CA_SUPPLIER", "CA_LABEL"};
 
 bool isLibraryFailure(const std::string& message) {
     for (const char* bad : {"basic_string", "vector", "std::", "bad_", "map::at", "stoi", "stod",
@@ -73,8 +76,10 @@ bool isLibraryFailure(const std::string& message) {
 
 class Soak {
   public:
-    Soak(const std::string& mode, std::uint32_t seed)
-        : rng_(seed),
+    // rowChanges: the host also adds attributes and removes the selected ones.
+    Soak(const std::string& mode, std::uint32_t seed, bool rowChanges = false)
+        : rowChanges_(rowChanges),
+          rng_(seed),
           widget_(new CustomAttrWidget(QString::fromStdString(zlvtest::resourceDir()))) {
         window_.resize(820, 640);
         field_->setParent(&window_);
@@ -115,9 +120,11 @@ class Soak {
     std::string step() {
         QWidget* before = QApplication::focusWidget();
         focusWasOnGrid_ = before == widget_->gridView();
-        const int kind = below(20);
+        const int kind = below(rowChanges_ ? 24 : 20);
         std::string done;
-        if (kind < 3) {
+        if (kind >= 20) {
+            done = kind < 22 ? hostAdd() : hostRemove();
+        } else if (kind < 3) {
             done = clickCell(false);
         } else if (kind < 5) {
             done = clickCell(true);
@@ -165,7 +172,8 @@ class Soak {
 
     // What is wrong after the last step, or "" when every invariant holds.
     std::string brokenInvariant() {
-        for (std::string problem : {editorProblem(), focusProblem(), outputProblem()})
+        for (std::string problem :
+             {editorProblem(), focusProblem(), modelProblem(), outputProblem()})
             if (!problem.empty()) return problem;
         return {};
     }
@@ -188,7 +196,8 @@ class Soak {
             if (!view->isColumnHidden(c)) shown.push_back(c);
         if (rows == 0 || shown.empty()) return "no cell to click";
         // Value cells half of the time: that is where the editors open.
-        const int value = widget_->control().platform().grid().GetRowSet()->findColumn("Value");
+        const int value = qttest::modelOf(view).viewColumn(
+            widget_->control().platform().grid().GetRowSet()->findColumn("Value"));
         const int column = below(2) == 0 ? value : shown[below(int(shown.size()))];
         const QModelIndex index = view->model()->index(below(rows), column);
         const QRect r = view->visualRect(index);
@@ -265,6 +274,38 @@ class Soak {
         return std::string("click on the ") + e->metaObject()->className();
     }
 
+    // A new attribute, or one of the sample's loaded ones (taken back when it was removed).
+    std::string hostAdd() {
+        const std::string id = below(3) == 0 ? kLoadedIds[below(int(std::size(kLoadedIds)))]
+                                             : "H" + std::to_string(added_++);
+        widget_->Add(zlvtest::defXml(zlvtest::Def{.caId = id, .caName = "Added " + id}));
+        return "host adds " + id;
+    }
+
+    // Selects rows by their selectors (or not) and removes them; the refusals' messages are
+    // the answer the control gives.
+    std::string hostRemove() {
+        QHeaderView* header = widget_->gridView()->verticalHeader();
+        for (int clicks = below(4); clicks > 0 && header->height() > 0; --clicks) {
+            const QPoint p(header->width() / 2, below(header->height()));
+            QTest::mouseClick(header->viewport(), Qt::LeftButton,
+                              below(2) == 0 ? Qt::ControlModifier : Qt::NoModifier, p);
+        }
+        const int selected = widget_->control().platform().grid().selectedCount();
+        bool removed = false;
+        try {
+            removed = widget_->Remove();
+        } catch (const std::exception& e) {
+            return std::string("Remove failed: ") + e.what();
+        }
+        for (; seenMessages_ < messages_.size(); ++seenMessages_) {
+            const std::string& m = messages_[seenMessages_];
+            if (!m.starts_with("Please select valid Attribute")) return "Remove said: " + m;
+        }
+        return "host removes " + std::to_string(selected) +
+               " selected rows: " + (removed ? "removed" : "refused");
+    }
+
     std::string hostAnswer() {
         const std::string id = kIds[below(int(std::size(kIds)))];
         const std::string value = kTexts[below(int(std::size(kTexts)))];
@@ -293,7 +334,7 @@ class Soak {
         if (!active || !active->row || active->row->index() < 0) return {};
         QTableView* view = widget_->gridView();
         const QRect r =
-            view->visualRect(view->model()->index(active->row->index(), active->column));
+            view->visualRect(qttest::modelOf(view).cellIndex(*active->row, active->column));
         return QRect(view->viewport()->mapTo(widget_, r.topLeft()), r.size()) &
                seenRect(view->viewport());
     }
@@ -340,6 +381,20 @@ class Soak {
                (focus ? focus->metaObject()->className() : "no widget");
     }
 
+    // The view's model shows the row set's rows, in its order.
+    std::string modelProblem() {
+        const auto rows = widget_->control().platform().grid().GetRowSet();
+        const zelvane::qt::RowSetModel& model = qttest::modelOf(widget_->gridView());
+        const int count = rows ? rows->recordCount() : 0;
+        if (model.rowCount() != count)
+            return "the view shows " + std::to_string(model.rowCount()) + " rows of " +
+                   std::to_string(count);
+        for (int r = 0; r < count; ++r)
+            if (model.rowAt(r) != rows->row(r))
+                return "the view shows another row at " + std::to_string(r);
+        return {};
+    }
+
     std::string outputProblem() {
         for (; seenMessages_ < messages_.size(); ++seenMessages_)
             if (isLibraryFailure(messages_[seenMessages_]))
@@ -359,6 +414,8 @@ class Soak {
         return {};
     }
 
+    const bool rowChanges_;
+    int added_ = 0;
     std::mt19937 rng_;
     QWidget window_;
     QLineEdit* field_ = new QLineEdit("host's own field");
@@ -402,3 +459,34 @@ TEST(WidgetSoak, RandomGesturesKeepEditorsFocusAndOutputSound) {
 }
 
 }  // namespace
+
+// The same with the host adding attributes and removing the selected ones between gestures:
+// the view keeps showing the row set's rows, and the editors stay over their cell.
+TEST(WidgetSoak, RandomGesturesWithRowsAddedAndRemoved) {
+    const struct {
+        const char* mode;
+        std::uint32_t seed;
+    } sessions[] = {{"RETRIEVAL", 21}, {"COPYACROSS", 22}, {"CREATE", 23}, {"CLONE", 24}};
+    constexpr int kSteps = 600;
+    for (const auto& s : sessions) {
+        Soak soak(s.mode, s.seed, true);
+        std::deque<std::string> recent;
+        int removals = 0;
+        for (int step = 0; step < kSteps; ++step) {
+            recent.push_back(soak.step());
+            if (recent.back().ends_with(": removed")) ++removals;
+            if (recent.size() > 12) recent.pop_front();
+            const std::string broken = soak.brokenInvariant();
+            if (broken.empty()) continue;
+            std::string trail;
+            for (const std::string& r : recent) trail += "\n  " + r;
+            FAIL() << s.mode << " seed " << s.seed << " step " << step << ": " << broken
+                   << "\nlast steps:" << trail;
+        }
+        // In copy-across mode a row selector click selects nothing, so nothing is removed.
+        if (std::string(s.mode) != "COPYACROSS") {
+            EXPECT_GT(removals, 5) << s.mode;
+        }
+        std::cout << s.mode << ": " << removals << " removals\n";
+    }
+}

@@ -37,8 +37,7 @@ TEST(WidgetView, ModelPassesTheItemModelTesterThroughRebinds) {
     std::string values = zlvtest::valuesXml({{"N", "4.00"}});
     h.widget.SetData(values);
     EXPECT_EQ(h.widget.gridView()->model()->rowCount(), 4);
-    EXPECT_EQ(h.widget.gridView()->model()->data(h.widget.gridView()->model()->index(2, 8)),
-              QVariant("4.00"));
+    EXPECT_EQ(h.widget.gridView()->model()->data(h.index(2, "Value")), QVariant("4.00"));
 }
 
 // Rows a validation pass found wrong are marked, with the message as tooltip, until their
@@ -51,7 +50,7 @@ TEST(WidgetView, ValidationMarksRowsUntilTheirValueChanges) {
     EXPECT_FALSE(h.widget.rowIsMarked(1));
     EXPECT_TRUE(h.widget.rowIsMarked(2));  // required number without a value
     auto* model = h.widget.gridView()->model();
-    EXPECT_EQ(model->data(model->index(2, 8), Qt::ToolTipRole).toString(),
+    EXPECT_EQ(model->data(h.index(2, "Value"), Qt::ToolTipRole).toString(),
               "Please specify a valid default value for Number.");
     h.widget.control().platform().grid().GetRowSet()->row(2)->setValue("Value",
                                                                        std::string("1.00"));
