@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTimer>
+#include <zelvane/attribute_kinds.hpp>
 
 #include "grid/picture_file.hpp"
 #include "model/columns.hpp"
@@ -17,9 +18,6 @@
 
 namespace zelvane::qt {
 namespace {
-
-const char* const kEditorTypes[] = {"ComboBox", "Date", "Picker", "TextBox"};
-constexpr int kDisabledCell = 2;
 
 int buttonCode(Qt::MouseButton b) {
     return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0;
@@ -317,14 +315,16 @@ bool QtPlatform::activate(const QModelIndex& index, bool force) {
     const auto active = grid_->activeCell();
     if (!force && active && active->row == cell.row && active->column == cell.column) return true;
     raise([&](ControlEvents& e) { e.CellActivating(cell); });
-    if (cell.row->index() < 0 || cell.row->activation(cell.column) == kDisabledCell) return false;
+    if (cell.row->index() < 0 || cell.row->activation(cell.column) == kActivationDisabled)
+        return false;
     grid_->setActiveCell(cell);
     return true;
 }
 
 bool QtPlatform::isValueColumn(int viewColumn) const {
     const int position = grid_->model()->position(viewColumn);
-    return grid_->rowSet() && position >= 0 && grid_->rowSet()->column(position).style == 8;
+    return grid_->rowSet() && position >= 0 &&
+           grid_->rowSet()->column(position).style == kInPlaceEditStyle;
 }
 
 void QtPlatform::requestEdit(const QModelIndex& index) {
@@ -361,13 +361,11 @@ void QtPlatform::moveToEditableRow(int step) {
     for (int r = current.row() + step; r >= 0 && r < model->rowCount(); r += step) {
         const RowPtr row = model->rowAt(r);
         const std::string_view type = row->textView(col::ControlType);
-        for (const char* t : kEditorTypes) {
-            if (type != t) continue;
-            const QModelIndex next = model->cellIndex(*row, col::kValuePos);
-            table_->setCurrentIndex(next);
-            requestEdit(next);
-            return;
-        }
+        if (!control_type::hasEditor(type)) continue;
+        const QModelIndex next = model->cellIndex(*row, col::kValuePos);
+        table_->setCurrentIndex(next);
+        requestEdit(next);
+        return;
     }
 }
 

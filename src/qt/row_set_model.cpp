@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <zelvane/attribute_kinds.hpp>
 #include <zelvane/contracts/host_container.hpp>
 
 #include "model/columns.hpp"
@@ -51,10 +52,6 @@ QColor readableTint(const QColor& base, const QColor& text, const QColor& tint, 
         if (contrastRatio(c, text) >= 4.5) return c;
     }
     return base;
-}
-
-bool isEditorType(std::string_view type) {
-    return type == "ComboBox" || type == "Date" || type == "Picker" || type == "TextBox";
 }
 
 }  // namespace
@@ -294,7 +291,7 @@ bool RowSetModel::isSelected(const Row& row) const {
 }
 
 bool RowSetModel::isReadOnly(const Row& row) const {
-    return controlTypeColumn_ < 0 || !isEditorType(row.textView(controlTypeColumn_));
+    return controlTypeColumn_ < 0 || !control_type::hasEditor(row.textView(controlTypeColumn_));
 }
 
 // Marked rows take a red tint of the base colour, selected rows the highlight colour, value
@@ -421,7 +418,7 @@ Qt::ItemFlags RowSetModel::flags(const QModelIndex& index) const {
     const Row* row = rowOf(index);
     const int position = this->position(index.column());
     if (!row || position < 0) return Qt::NoItemFlags;
-    if (row->activation(position) == 2) return Qt::ItemIsSelectable;
+    if (row->activation(position) == kActivationDisabled) return Qt::ItemIsSelectable;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (isCheckPosition(position)) f |= Qt::ItemIsUserCheckable;
     return f;
@@ -431,7 +428,7 @@ bool RowSetModel::setData(const QModelIndex& index, const QVariant& value, int r
     const CellRef cell = cellAt(index);
     if (role != Qt::CheckStateRole || !cell.row || !isCheckPosition(cell.column)) return false;
     // A disabled cell (an apply option the copy template forbids) keeps its value.
-    if (cell.row->activation(cell.column) == 2) return false;
+    if (cell.row->activation(cell.column) == kActivationDisabled) return false;
     const bool checked = value.toInt() == Qt::Checked;
     CellValue proposed = rows()->column(cell.column).kind == ColumnKind::Boolean
                              ? CellValue(checked)
