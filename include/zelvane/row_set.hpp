@@ -10,6 +10,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+#include <zelvane/case_ignoring.hpp>
 #include <zelvane/cell_value.hpp>
 
 namespace zelvane {
@@ -18,14 +19,6 @@ struct Picture;
 class Row;
 class RowSet;
 using RowPtr = std::shared_ptr<Row>;
-
-// Hash for looking up std::string keys with a std::string_view, without a copy.
-struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view key) const noexcept {
-        return std::hash<std::string_view>{}(key);
-    }
-};
 
 // Kind of values a column holds: text cells, or Boolean check cells.
 enum class ColumnKind { Text, Boolean };
@@ -57,12 +50,12 @@ class RowSetObserver {
 };
 
 // A column key with a small number (below kColumnKeySlots) that its user gives each key it
-// looks up often. A row set finds the column by name (ignoring case) the first time a slot is
-// used and remembers its position, so later lookups cost an array read. The user keeps one
-// number per name.
+// looks up often. A row set resolves a slot to its column once, by name (ignoring case), the
+// first time the slot is used, so that every later lookup is an array read. The user keeps
+// one number per name; a key whose slot is out of range is looked up by name every time.
 struct ColumnKey {
     std::string_view name;
-    int slot = 0;
+    int slot = -1;
     constexpr operator std::string_view() const { return name; }
 };
 inline constexpr int kColumnKeySlots = 32;
@@ -227,26 +220,22 @@ class RowSet {
 
   private:
     friend class Row;
-    int lookUpColumn(std::string_view key) const;
     int resolveSlot(ColumnKey key) const;
+
+    // The columns under one key compared ignoring case: the first of them, and whether later
+    // ones differ from it only in case (then an exact spelling picks among them).
+    struct KeyColumns {
+        int first = -1;
+        bool twins = false;
+    };
 
     std::vector<Column> columns_;
     std::vector<RowPtr> rows_;
-    // Key spelling -> position: the column keys, and other spellings once seen.
-    mutable std::unordered_map<std::string, int, KeyHash, std::equal_to<>> keyIndex_;
-    // Recent lookups by where the key text lies, so that the control's own key constants
-    // skip hashing: an open-addressing table by address, a hit confirmed by the spelling,
-    // emptied when three quarters full.
-    struct RecentKey {
-        const char* data = nullptr;
-        std::string key;
-        int position = -1;  // -1 marks a free slot
-    };
-    mutable std::array<RecentKey, 64> recentKeys_;
-    // Position by ColumnKey slot; kUnresolved until first looked up.
+    // Every column key, compared ignoring case.
+    CaseIgnoringMap<KeyColumns> keyIndex_;
+    // Position by ColumnKey slot; kUnresolved until first used, -1 for a key the set lacks.
     static constexpr int kUnresolved = -2;
     mutable std::array<int, kColumnKeySlots> slotPositions_;
-    mutable std::size_t recentCount_ = 0;
     RowSetObserver* observer_ = nullptr;
 };
 

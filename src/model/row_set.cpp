@@ -5,7 +5,6 @@
 #include <zelvane/error.hpp>
 #include <zelvane/row_set.hpp>
 
-#include "text/unicode.hpp"
 
 namespace zelvane {
 
@@ -259,8 +258,12 @@ void Row::setPicture(std::shared_ptr<const Picture> picture) {
 
 RowSet::RowSet(std::vector<Column> columns) : columns_(std::move(columns)) {
     slotPositions_.fill(kUnresolved);
-    for (int i = columnCount() - 1; i >= 0; --i)
-        keyIndex_[columns_[static_cast<std::size_t>(i)].key] = i;
+    keyIndex_.reserve(columns_.size());
+    for (int i = 0; i < columnCount(); ++i) {
+        const auto [at, fresh] =
+            keyIndex_.try_emplace(columns_[static_cast<std::size_t>(i)].key, KeyColumns{i});
+        if (!fresh) at->second.twins = true;
+    }
 }
 
 RowSet::~RowSet() {
@@ -268,34 +271,13 @@ RowSet::~RowSet() {
 }
 
 int RowSet::findColumn(std::string_view key) const {
-    const std::size_t mask = recentKeys_.size() - 1;
-    const std::size_t home =
-        (reinterpret_cast<std::uintptr_t>(key.data()) * 0x9E3779B97F4A7C15ull) >> 58;
-    std::size_t slot = home & mask;
-    for (; recentKeys_[slot].position >= 0; slot = (slot + 1) & mask) {
-        const RecentKey& recent = recentKeys_[slot];
-        if (recent.data == key.data() && recent.key == key) return recent.position;
-    }
-    const int position = lookUpColumn(key);
-    if (position < 0) return position;
-    if ((recentCount_ + 1) * 4 > recentKeys_.size() * 3) {
-        recentKeys_.fill(RecentKey());
-        recentCount_ = 0;
-        slot = home & mask;
-    }
-    recentKeys_[slot] = {key.data(), std::string(key), position};
-    ++recentCount_;
-    return position;
-}
-
-int RowSet::lookUpColumn(std::string_view key) const {
-    auto known = keyIndex_.find(key);
-    if (known != keyIndex_.end()) return known->second;
-    int found = -1;
-    for (int i = 0; i < columnCount() && found < 0; ++i)
-        if (text::equalsIgnoringCase(columns_[static_cast<std::size_t>(i)].key, key)) found = i;
-    if (found >= 0 && keyIndex_.size() < 256) keyIndex_.emplace(std::string(key), found);
-    return found;
+    const auto found = keyIndex_.find(key);
+    if (found == keyIndex_.end()) return -1;
+    const KeyColumns& columns = found->second;
+    if (columns.twins)
+        for (int i = columns.first; i < columnCount(); ++i)
+            if (columns_[static_cast<std::size_t>(i)].key == key) return i;
+    return columns.first;
 }
 
 int RowSet::resolveSlot(ColumnKey key) const {
