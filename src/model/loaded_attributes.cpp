@@ -1,43 +1,31 @@
 #include "model/loaded_attributes.hpp"
 
-#include <zelvane/error.hpp>
+#include "model/key_errors.hpp"
 
 namespace zelvane {
 
 void LoadedAttributes::add(std::string_view id, CellValue requiredAtLoad) {
-    if (entries_.size() >= 0xFFFFFFFEu)
+    if (requiredAtLoad_.size() >= 0xFFFFFFFEu)
         throw ZlvError("Out of memory: too many attributes were loaded");
-    entries_.push_back({std::string(id), std::move(requiredAtLoad)});
-    const bool added =
-        case_index::insert(slots_, used_, entries_.size() - 1,
-                           [&](std::size_t i) -> std::string_view { return entries_[i].id; });
-    if (added) return;
-    entries_.pop_back();
-    throw case_index::duplicateKeyError(id);
+    const auto [at, fresh] = requiredAtLoad_.try_emplace(std::string(id));
+    if (!fresh) throw duplicateKeyError(id);
+    at->second = std::move(requiredAtLoad);
 }
 
-std::size_t LoadedAttributes::positionOf(std::string_view id) const {
-    return case_index::find(slots_, id,
-                            [&](std::size_t i) -> std::string_view { return entries_[i].id; });
-}
-
-void LoadedAttributes::reserve(std::size_t count) {
-    entries_.reserve(count);
-    while (slots_.size() < 2 * count) case_index::grow(slots_);
-}
+void LoadedAttributes::reserve(std::size_t count) { requiredAtLoad_.reserve(count); }
 
 bool LoadedAttributes::contains(std::string_view id) const noexcept {
     try {
-        return positionOf(id) != std::string_view::npos;
+        return requiredAtLoad_.find(id) != requiredAtLoad_.end();
     } catch (...) {
         return false;
     }
 }
 
 const CellValue& LoadedAttributes::requiredAtLoad(std::string_view id) const {
-    const std::size_t p = positionOf(id);
-    if (p == std::string_view::npos) throw case_index::missingKeyError(id);
-    return entries_[p].required;
+    const auto found = requiredAtLoad_.find(id);
+    if (found == requiredAtLoad_.end()) throw missingKeyError(id);
+    return found->second;
 }
 
 }  // namespace zelvane

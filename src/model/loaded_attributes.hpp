@@ -5,10 +5,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <zelvane/case_ignoring.hpp>
 #include <zelvane/cell_value.hpp>
-
-#include "model/case_index.hpp"
 
 namespace zelvane {
 
@@ -20,20 +18,12 @@ class LoadedAttributes {
     bool contains(std::string_view id) const noexcept;
     // The Required cell at load. Throws ZlvError when no attribute has the id.
     const CellValue& requiredAtLoad(std::string_view id) const;
-    std::size_t size() const { return entries_.size(); }
+    std::size_t size() const { return requiredAtLoad_.size(); }
     // Makes room for a number of attributes, so that adding them moves nothing.
     void reserve(std::size_t count);
 
   private:
-    struct Entry {
-        std::string id;
-        CellValue required;
-    };
-    std::size_t positionOf(std::string_view id) const;
-
-    std::vector<Entry> entries_;
-    case_index::Slots slots_;
-    std::size_t used_ = 0;
+    CaseIgnoringMap<CellValue> requiredAtLoad_;
 };
 
 }  // namespace zelvane

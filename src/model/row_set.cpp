@@ -5,7 +5,6 @@
 #include <zelvane/error.hpp>
 #include <zelvane/row_set.hpp>
 
-
 namespace zelvane {
 
 // Row
