@@ -12,6 +12,7 @@
 #include <vector>
 #include <zelvane/case_ignoring.hpp>
 #include <zelvane/cell_value.hpp>
+#include <zelvane/text_block.hpp>
 
 namespace zelvane {
 
@@ -60,16 +61,10 @@ struct ColumnKey {
 };
 inline constexpr int kColumnKeySlots = 32;
 
-// What a cell holds.
-enum class CellKind : std::uint8_t { Unset, Text, Boolean };
-
 // One attribute row. A row removed from its row set is detached: its index reads -1, it has
 // no siblings, its cells can still be read and written by position, and a cell addressed by
-// key throws ZlvError (the row no longer knows its columns).
-//
-// A row keeps its cells and their texts in one block: the cells first, each an offset and a
-// size in the text part after them. A shorter text overwrites the old one in place, a longer
-// one is appended, and the texts are compacted once more than half of them are stale.
+// key throws ZlvError (the row no longer knows its columns). The cells and their texts are
+// kept in one TextBlock.
 class Row {
   public:
     // A row of unset cells with room for textCapacity text bytes before its block grows.
@@ -138,46 +133,28 @@ class Row {
 
   private:
     friend class RowSet;
-    // A text cell is an offset and a size in text_; unset and Boolean cells use size markers.
-    struct Cell {
-        std::uint32_t offset = 0;
-        std::uint32_t size = kUnsetCell;
-    };
-    static constexpr std::uint32_t kUnsetCell = 0xFFFFFFFFu;
-    static constexpr std::uint32_t kTrueCell = 0xFFFFFFFEu;
-    static constexpr std::uint32_t kFalseCell = 0xFFFFFFFDu;
-    static constexpr std::uint32_t kLargestText = 0xFFFFFFF0u;
-
     int positionOf(std::string_view key) const;
     int positionOf(ColumnKey key) const;
-    const Cell& cellAt(int position) const {
+    // The cell at a position, which must lie inside the row; throws ZlvError otherwise.
+    std::size_t cellAt(int position) const {
         if (position < 0 || position >= columns_) throwNoColumn(position);
-        return cells()[static_cast<std::size_t>(position)];
+        return static_cast<std::size_t>(position);
     }
     [[noreturn]] static void throwNoColumn(int position);
     // The text of a cell that holds a value; key names the cell in the error for an unset one.
     std::string_view textOfSetCell(int position, std::string_view key) const {
-        if (cellAt(position).size == kUnsetCell) throwUnsetCell(key);
-        return textView(position);
+        const std::size_t cell = cellAt(position);
+        if (texts_.kind(cell) == CellKind::Unset) throwUnsetCell(key);
+        return texts_.textOrEmpty(cell);
     }
     [[noreturn]] void throwUnsetCell(std::string_view key) const;
-    Cell* cells() const { return reinterpret_cast<Cell*>(block_.get()); }
-    char* chars() const { return reinterpret_cast<char*>(block_.get()) + cellBytes(); }
-    std::size_t cellBytes() const { return static_cast<std::size_t>(columns_) * sizeof(Cell); }
-    bool holds(std::string_view text) const;
-    bool loadFreshTexts(const int* positions, const std::string_view* texts, std::size_t count);
-    void moveTo(std::size_t capacity, bool packed);
-    void storeText(int position, std::string_view text);
-    void storeMarker(int position, std::uint32_t marker);
+    [[noreturn]] void throwTooLong() const;
     void notify(int position);
 
     RowSet* owner_;
     int index_ = -1;
     int columns_;
-    std::uint32_t textSize_ = 0;      // text bytes in use, stale ones included
-    std::uint32_t textCapacity_ = 0;  // text bytes the block has room for
-    std::uint32_t stale_ = 0;         // text bytes no cell refers to
-    std::unique_ptr<std::byte[]> block_;
+    TextBlock texts_;
     std::unique_ptr<std::int8_t[]> activation_;  // null until set; -1 = the column's setting
     std::shared_ptr<const Picture> picture_;
 };
@@ -246,25 +223,14 @@ inline int Row::positionOf(ColumnKey key) const {
     return owner_->columnIndex(key);
 }
 
-inline CellKind Row::kind(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size == kUnsetCell) return CellKind::Unset;
-    if (c.size == kTrueCell || c.size == kFalseCell) return CellKind::Boolean;
-    return CellKind::Text;
-}
+inline CellKind Row::kind(int position) const { return texts_.kind(cellAt(position)); }
 
 inline std::optional<std::string_view> Row::textCell(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size > kLargestText) return std::nullopt;
-    return std::string_view(chars() + c.offset, c.size);
+    return texts_.text(cellAt(position));
 }
 
 inline std::string_view Row::textView(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size == kUnsetCell) return {};
-    if (c.size == kTrueCell) return "True";
-    if (c.size == kFalseCell) return "False";
-    return std::string_view(chars() + c.offset, c.size);
+    return texts_.textOrEmpty(cellAt(position));
 }
 
 }  // namespace zelvane
