@@ -25,17 +25,17 @@ void expectCells(const TextBlock& block, const std::vector<Expected>& expected) 
         SCOPED_TRACE("cell " + std::to_string(i));
         if (const auto* t = std::get_if<std::string>(&expected[i])) {
             EXPECT_EQ(block.kind(i), CellKind::Text);
-            EXPECT_EQ(block.text(i), std::optional<std::string_view>(*t));
+            EXPECT_EQ(block.textOrNull(i), std::optional<std::string_view>(*t));
             EXPECT_EQ(block.textOrEmpty(i), *t);
             EXPECT_FALSE(block.boolean(i));
         } else if (const auto* b = std::get_if<bool>(&expected[i])) {
             EXPECT_EQ(block.kind(i), CellKind::Boolean);
-            EXPECT_EQ(block.text(i), std::nullopt);
+            EXPECT_EQ(block.textOrNull(i), std::nullopt);
             EXPECT_EQ(block.textOrEmpty(i), *b ? "True" : "False");
             EXPECT_EQ(block.boolean(i), *b);
         } else {
             EXPECT_EQ(block.kind(i), CellKind::Unset);
-            EXPECT_EQ(block.text(i), std::nullopt);
+            EXPECT_EQ(block.textOrNull(i), std::nullopt);
             EXPECT_EQ(block.textOrEmpty(i), "");
             EXPECT_FALSE(block.boolean(i));
         }
@@ -46,7 +46,7 @@ void expectCells(const TextBlock& block, const std::vector<Expected>& expected) 
 std::size_t liveBytes(const TextBlock& block) {
     std::size_t live = 0;
     for (std::size_t i = 0; i < block.cellCount(); ++i)
-        if (const auto t = block.text(i)) live += t->size();
+        if (const auto t = block.textOrNull(i)) live += t->size();
     return live;
 }
 
@@ -143,17 +143,17 @@ TEST(TextBlock, WritesFromViewsOfItsOwnTexts) {
     TextBlock block(4);
     block.setText(0, "0123456789");
     block.setText(1, "abc");
-    EXPECT_TRUE(block.holds(*block.text(0)));
+    EXPECT_TRUE(block.holds(*block.textOrNull(0)));
     EXPECT_FALSE(block.holds(""));
     EXPECT_FALSE(block.holds(std::string("0123456789")));
-    block.setText(0, *block.text(0));
-    block.setText(0, block.text(0)->substr(3, 4));
+    block.setText(0, *block.textOrNull(0));
+    block.setText(0, block.textOrNull(0)->substr(3, 4));
     EXPECT_EQ(block.textOrEmpty(0), "3456");
-    block.setText(1, *block.text(0));  // longer than cell 1 and beyond the room: appended
+    block.setText(1, *block.textOrNull(0));  // longer than cell 1 and beyond the room: appended
     EXPECT_EQ(block.textOrEmpty(1), "3456");
     for (int i = 0; i < 12; ++i) block.setText(2, std::string(block.textOrEmpty(2)) + "xyzxyzxyz");
-    block.setText(3, *block.text(2));
-    block.setText(2, block.text(2)->substr(1));
+    block.setText(3, *block.textOrNull(2));
+    block.setText(2, block.textOrNull(2)->substr(1));
     EXPECT_EQ(block.textOrEmpty(3).size(), 108u);
     EXPECT_EQ(block.textOrEmpty(2), block.textOrEmpty(3).substr(1));
 }
@@ -195,7 +195,8 @@ TEST(TextBlock, BatchFromViewsOfItsOwnTexts) {
     block.setText(1, "second");
     const std::string big(300, 'w');
     const int cells[] = {2, 0, 1, 3};
-    const std::string_view texts[] = {*block.text(1), *block.text(1), *block.text(0), big};
+    const std::string_view texts[] = {*block.textOrNull(1), *block.textOrNull(1),
+                                      *block.textOrNull(0), big};
     block.setTexts(cells, texts, 4);
     expectCells(block, {std::string("second"), std::string("first"), std::string("second"), big});
 }
@@ -272,7 +273,8 @@ TEST(TextBlock, GeneratedWritesMatchAPlainVector) {
             ASSERT_EQ(block.textBytes() - block.staleBytes(), liveBytes(block)) << "step " << step;
             for (std::size_t i = 0; i < kCells; ++i) {
                 const auto* t = std::get_if<std::string>(&expected[i]);
-                ASSERT_EQ(block.text(i), t ? std::optional<std::string_view>(*t) : std::nullopt)
+                ASSERT_EQ(block.textOrNull(i),
+                          t ? std::optional<std::string_view>(*t) : std::nullopt)
                     << "step " << step << " cell " << i;
             }
         }

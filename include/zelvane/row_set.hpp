@@ -57,7 +57,6 @@ class RowSetObserver {
 struct ColumnKey {
     std::string_view name;
     int slot = -1;
-    constexpr operator std::string_view() const { return name; }
 };
 inline constexpr int kColumnKeySlots = 32;
 
@@ -75,32 +74,33 @@ class Row {
     CellValue value(std::string_view key) const;
     CellValue value(ColumnKey key) const { return value(positionOf(key)); }
     CellValue value(int position) const;
-    // What the cell holds. Throws ZlvError for an unknown position.
+    // What the cell holds. Throws ZlvError for an unknown key or position.
     CellKind kind(int position) const;
     CellKind kind(std::string_view key) const;
     CellKind kind(ColumnKey key) const { return kind(positionOf(key)); }
-    // The cell's text when it holds one; a view valid until the row next changes.
-    std::optional<std::string_view> textCell(int position) const;
-    std::optional<std::string_view> textCell(std::string_view key) const;
-    std::optional<std::string_view> textCell(ColumnKey key) const {
-        return textCell(positionOf(key));
-    }
-    // The cell as text without a copy: "" when unset, "True" or "False" for a Boolean. Valid
-    // until the row next changes. Throws ZlvError for an unknown position.
-    std::string_view textView(int position) const;
-    std::string_view textView(std::string_view key) const;
-    std::string_view textView(ColumnKey key) const { return textView(positionOf(key)); }
-    // The cell as text. Throws ZlvError for an unknown column or an unset cell.
-    std::string text(std::string_view key) const;
-    std::string text(ColumnKey key) const { return std::string(textAt(key)); }
-    // As text, without a copy; valid until the row next changes.
-    std::string_view textAt(std::string_view key) const;
-    std::string_view textAt(ColumnKey key) const {
+
+    // The cell as text, in three readers that differ only in how an unset cell reads. Each
+    // gives a view valid until the row next changes, and throws ZlvError for an unknown key
+    // or position.
+    //
+    // textOrThrow: a text as it stands, a Boolean as "True" or "False"; an unset cell throws
+    // ZlvError ("Invalid use of Null: ...", naming the key as the caller spelled it).
+    std::string_view textOrThrow(std::string_view key) const;
+    std::string_view textOrThrow(ColumnKey key) const {
         return textOfSetCell(positionOf(key), key.name);
     }
-    // The cell as text, an unset cell reading "". Throws ZlvError for an unknown column.
-    std::string textOrEmpty(std::string_view key) const;
-    std::string textOrEmpty(ColumnKey key) const { return std::string(textView(key)); }
+    // textOrEmpty: as textOrThrow, but an unset cell reads "".
+    std::string_view textOrEmpty(int position) const;
+    std::string_view textOrEmpty(std::string_view key) const;
+    std::string_view textOrEmpty(ColumnKey key) const { return textOrEmpty(positionOf(key)); }
+    // textOrNull: the text of a text cell; nullopt for an unset cell, and for a Boolean one,
+    // which holds no text. Tells an unset cell from an empty text.
+    std::optional<std::string_view> textOrNull(int position) const;
+    std::optional<std::string_view> textOrNull(std::string_view key) const;
+    std::optional<std::string_view> textOrNull(ColumnKey key) const {
+        return textOrNull(positionOf(key));
+    }
+
     // Replaces the cell value. Throws ZlvError for an unknown column.
     void setValue(std::string_view key, CellValue v);
     void setValue(ColumnKey key, CellValue v) { setValue(positionOf(key), std::move(v)); }
@@ -225,11 +225,11 @@ inline int Row::positionOf(ColumnKey key) const {
 
 inline CellKind Row::kind(int position) const { return texts_.kind(cellAt(position)); }
 
-inline std::optional<std::string_view> Row::textCell(int position) const {
-    return texts_.text(cellAt(position));
+inline std::optional<std::string_view> Row::textOrNull(int position) const {
+    return texts_.textOrNull(cellAt(position));
 }
 
-inline std::string_view Row::textView(int position) const {
+inline std::string_view Row::textOrEmpty(int position) const {
     return texts_.textOrEmpty(cellAt(position));
 }
 

@@ -45,7 +45,7 @@ class TextBlock {
     }
     // The text of a text cell, nullopt for an unset or Boolean cell. A view valid until the
     // block next changes.
-    std::optional<std::string_view> text(std::size_t cell) const {
+    std::optional<std::string_view> textOrNull(std::size_t cell) const {
         const Cell& c = cellAt(cell);
         if (c.size > kLargestText) return std::nullopt;
         return std::string_view(chars() + c.offset, c.size);

@@ -23,10 +23,10 @@ constexpr const char* kRemovalClose = "</objectId></removeCAs>";
 std::string_view outputValue(const ControlState& s, const Row& row, std::string_view controlType,
                              std::string& scratch) {
     if (row.kind(col::Value) == CellKind::Unset) return "";
-    if (controlType == "Picker" || controlType == "ComboBox") return row.textAt(col::valueId);
-    const std::string_view value = row.textView(col::Value);
+    if (controlType == "Picker" || controlType == "ComboBox") return row.textOrThrow(col::valueId);
+    const std::string_view value = row.textOrEmpty(col::Value);
     if (controlType != "Date") return value;
-    const std::string_view dateType = row.textAt(col::dateType);
+    const std::string_view dateType = row.textOrThrow(col::dateType);
     scratch = storedDateText(
         value, displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat),
         dateType);
@@ -102,7 +102,7 @@ xml::XmlNode addMemberEntry(EntryWriter& out, std::string_view name, const Entry
 void addLoadedCreateEntry(const ControlState& s, EntryWriter& out, const Row& row,
                           const Entry& entry) {
     xml::XmlNode node = addMemberEntry(out, "updateCAs", entry);
-    const std::string required = row.text(col::Required);
+    const std::string required(row.textOrThrow(col::Required));
     const std::string requiredAtLoad = cellText(s.loadedCAs.requiredAtLoad(entry.id));
     if (!text::equalsIgnoringCase(required, requiredAtLoad))
         node.appendAttribute("mandatory", required);
@@ -111,8 +111,8 @@ void addLoadedCreateEntry(const ControlState& s, EntryWriter& out, const Row& ro
 // An added row with a parent updates its attribute with its Required text; one without a
 // parent becomes a member, a mandatory one when it is required.
 void addAddedCreateEntry(EntryWriter& out, const Row& row, const Entry& entry) {
-    const std::string required = row.text(col::Required);
-    if (!row.text(col::ParentAttributeID).empty()) {
+    const std::string required(row.textOrThrow(col::Required));
+    if (!row.textOrThrow(col::ParentAttributeID).empty()) {
         addMemberEntry(out, "updateCAs", entry).appendAttribute("mandatory", required);
         return;
     }
@@ -121,7 +121,7 @@ void addAddedCreateEntry(EntryWriter& out, const Row& row, const Entry& entry) {
 }
 
 void addCreateEntry(const ControlState& s, EntryWriter& out, const Row& row, const Entry& entry) {
-    if (row.text(col::Added).empty())
+    if (row.textOrThrow(col::Added).empty())
         addLoadedCreateEntry(s, out, row, entry);
     else
         addAddedCreateEntry(out, row, entry);
@@ -140,9 +140,9 @@ std::size_t entriesPerRow(const ControlState& s) { return s.modeIs("COPYACROSS")
 
 // Adds the row's entries under cas, shaped by the mode.
 void addRowEntries(const ControlState& s, EntryWriter& out, const Row& row) {
-    const std::string_view id = row.textAt(col::AttributeID);
+    const std::string_view id = row.textOrThrow(col::AttributeID);
     std::string scratch;
-    const Entry entry{id, outputValue(s, row, row.textAt(col::ControlType), scratch)};
+    const Entry entry{id, outputValue(s, row, row.textOrThrow(col::ControlType), scratch)};
     if (s.modeIs("CLONE"))
         addMemberEntry(out, "updateCAs", entry);
     else if (s.modeIs("CREATE"))

@@ -24,7 +24,7 @@ void clearValuesAndIds(const std::vector<RowPtr>& rows) {
 }
 
 const std::string& displayPatternOf(const ControlState& s, const RowPtr& row) {
-    const std::string dateType = row ? row->textOrEmpty(col::dateType) : std::string();
+    const std::string dateType = row ? std::string(row->textOrEmpty(col::dateType)) : std::string();
     return displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat);
 }
 

@@ -107,7 +107,7 @@ void showTextBox(ControlState& s, WindowControl& frame, bool locked) {
 std::string parentValueIdOf(const RowPtr& row) {
     if (!row || row->textOrEmpty(col::ParentAttributeID).empty()) return {};
     const RowPtr parent = row->previousSibling();
-    return parent ? parent->textOrEmpty(col::valueId) : std::string();
+    return parent ? std::string(parent->textOrEmpty(col::valueId)) : std::string();
 }
 
 // The drop-down's choices from the host's value-list provider; none without one.
@@ -117,7 +117,8 @@ void fillDropDown(ControlState& s) {
         return;
     }
     const RowPtr row = s.grid.activeRow();
-    const std::string listId = row ? row->textOrEmpty(col::ValueListID) : std::string();
+    const std::string listId =
+        row ? std::string(row->textOrEmpty(col::ValueListID)) : std::string();
     s.comboBox.setEntries(s.valueListProvider(listId, parentValueIdOf(row)));
 }
 
@@ -166,7 +167,7 @@ void onEditRequest(ControlState& s) {
     const RowPtr row = s.grid.activeRow();
     if (!cell || !row) return;
     if (s.grid.column(cell->column).style != kInPlaceStyle) return;
-    const std::string controlType = row->textOrEmpty("controlType");
+    const std::string controlType(row->textOrEmpty("controlType"));
     for (const char* literal : kControlTypes) {
         if (controlType == literal) {
             s.grid.RequestEditor(kPlaceFrame, &s.picture1, literal);

@@ -70,29 +70,29 @@ void setGridColours(ControlState& s) {
 // Splits id-and-text values, renders stored dates, and blanks the control type of text
 // boxes that hold no number (they get no in-place editor).
 void normaliseValue(ControlState& s, Row& row) {
-    const std::string_view controlType = row.textAt(col::ControlType);
+    const std::string_view controlType = row.textOrThrow(col::ControlType);
     if (controlType == "Picker" || controlType == "ComboBox") {
         std::string id, display;
-        splitIdAndText(row.textAt(col::Value), id, display);
+        splitIdAndText(row.textOrThrow(col::Value), id, display);
         row.setText(col::Value, display);
         row.setText(col::valueId, id);
     } else if (controlType == "Date") {
-        const std::string& pattern = displayPatternFor(row.textAt(col::dateType), s.dateOnlyFormat,
-                                                       s.timeOnlyFormat, s.dateTimeFormat);
-        row.setText(col::Value, formatDateText(row.textAt(col::Value), pattern));
+        const std::string& pattern = displayPatternFor(
+            row.textOrThrow(col::dateType), s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat);
+        row.setText(col::Value, formatDateText(row.textOrThrow(col::Value), pattern));
     } else if (controlType == "TextBox") {
         // A number text box keeps its control type as it is.
-        if (!text::equalsIgnoringCase(row.textAt(col::dataType), "Number"))
+        if (!text::equalsIgnoringCase(row.textOrThrow(col::dataType), "Number"))
             row.setText(col::ControlType, "");
     }
 }
 
 void rememberAtLoad(ControlState& s, const Row& row) {
     if ((s.modeIs("COPYACROSS") || s.modeIs("RETRIEVAL")) &&
-        text::equalsIgnoringCase(row.textAt(col::Required), "true")) {
+        text::equalsIgnoringCase(row.textOrThrow(col::Required), "true")) {
         s.requiredRows.push_back(row.index());
     }
-    const std::string_view id = row.textAt(col::AttributeID);
+    const std::string_view id = row.textOrThrow(col::AttributeID);
     s.loadedCAs.add(id, row.value(col::Required));
 }
 

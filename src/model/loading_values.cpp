@@ -81,7 +81,7 @@ class ValueIndex {
 // A parent row that took a new value empties its dependants; an unset or empty Event means
 // the row has none.
 bool hasDependants(const Row& row) {
-    const std::optional<std::string_view> event = row.textCell(col::Event);
+    const std::optional<std::string_view> event = row.textOrNull(col::Event);
     return event && !event->empty();
 }
 
@@ -96,7 +96,7 @@ bool loadPickerValue(Row& row, std::string_view newValue) {
 }
 
 void loadDateValue(const ControlState& s, Row& row, std::string_view newValue) {
-    const std::string_view dateType = row.textAt(col::dateType);
+    const std::string_view dateType = row.textOrThrow(col::dateType);
     if (newValue.empty()) return;
     const std::string& pattern =
         displayPatternFor(dateType, s.dateOnlyFormat, s.timeOnlyFormat, s.dateTimeFormat);
@@ -117,7 +117,7 @@ struct BlockValues {
              known < case_index::kFindBlock && first + static_cast<int>(known) < rows.recordCount();
              ++known) {
             const std::optional<std::string_view> id =
-                rows.row(first + static_cast<int>(known))->textCell(col::AttributeID);
+                rows.row(first + static_cast<int>(known))->textOrNull(col::AttributeID);
             if (!id) break;
             ids[known] = *id;
         }
@@ -130,10 +130,10 @@ struct BlockValues {
 // already.
 bool loadRow(const ControlState& s, Row& row, const ValueIndex& values,
              const std::optional<std::string_view>& known) {
-    const std::string_view controlType = row.textAt(col::ControlType);
+    const std::string_view controlType = row.textOrThrow(col::ControlType);
     const bool picker = controlType == "Picker" || controlType == "ComboBox";
     const bool date = controlType == "Date";
-    const std::string_view id = row.textAt(col::AttributeID);
+    const std::string_view id = row.textOrThrow(col::AttributeID);
     const std::string_view newValue = known ? *known : values.valueOf(id);
     if (picker) return loadPickerValue(row, newValue);
     if (date) {

@@ -44,25 +44,21 @@ CellValue Row::value(int position) const {
 
 CellKind Row::kind(std::string_view key) const { return kind(positionOf(key)); }
 
-std::optional<std::string_view> Row::textCell(std::string_view key) const {
-    return textCell(positionOf(key));
+std::optional<std::string_view> Row::textOrNull(std::string_view key) const {
+    return textOrNull(positionOf(key));
 }
 
-std::string_view Row::textView(std::string_view key) const { return textView(positionOf(key)); }
+std::string_view Row::textOrEmpty(std::string_view key) const {
+    return textOrEmpty(positionOf(key));
+}
 
-std::string Row::text(std::string_view key) const { return std::string(textAt(key)); }
-
-std::string_view Row::textAt(std::string_view key) const {
+std::string_view Row::textOrThrow(std::string_view key) const {
     return textOfSetCell(positionOf(key), key);
 }
 
 void Row::throwUnsetCell(std::string_view key) const {
     throw ZlvError("Invalid use of Null: the cell '" + std::string(key) + "' of row " +
                    std::to_string(index_) + " holds no value");
-}
-
-std::string Row::textOrEmpty(std::string_view key) const {
-    return std::string(textView(positionOf(key)));
 }
 
 void Row::setValue(std::string_view key, CellValue v) { setValue(positionOf(key), std::move(v)); }

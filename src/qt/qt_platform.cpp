@@ -240,14 +240,14 @@ void QtPlatform::fitButtonCaption() {
 void QtPlatform::describeEditors() {
     const RowPtr row = grid_->activeRow();
     if (!row) return;
-    const QString name = QString::fromStdString(row->textOrEmpty("Attribute"));
+    const QString name = QString::fromStdString(std::string(row->textOrEmpty("Attribute")));
     edit_->setAccessibleName(name.isEmpty() ? QString("Attribute value") : name);
     date_->setAccessibleName(name);
     combo_->setAccessibleName(name);
     button_->setAccessibleName("Select " + name);
     frame_->setAccessibleName(name + " editor");
     QStringList about;
-    if (QString::fromStdString(row->textOrEmpty("Required")).toUpper() == "TRUE")
+    if (QString::fromStdString(std::string(row->textOrEmpty("Required"))).toUpper() == "TRUE")
         about << "Required";
     const QString problems = grid_->model()->problemsOf(row->index());
     if (!problems.isEmpty()) about << problems;
