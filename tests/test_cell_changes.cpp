@@ -63,7 +63,7 @@ std::string selectedIds(Harness& h) {
     std::string ids;
     auto& grid = h.platform.grid();
     for (int i = 0; i < grid.selectedCount(); ++i)
-        ids += (i ? " " : "") + grid.selectedRow(i)->textOrEmpty("AttributeID");
+        ids += (i ? " " : "") + std::string(grid.selectedRow(i)->textOrEmpty("AttributeID"));
     return ids;
 }
 

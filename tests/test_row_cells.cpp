@@ -59,28 +59,28 @@ void expectCell(const Row& row, int position, const CellValue& expected) {
     const auto* text = std::get_if<std::string>(&expected);
     const std::optional<std::string_view> cell =
         text ? std::optional<std::string_view>(*text) : std::nullopt;
-    EXPECT_EQ(row.textCell(position), cell);
-    EXPECT_EQ(row.textCell(key), cell);
-    EXPECT_EQ(row.textCell(slotted), cell);
+    EXPECT_EQ(row.textOrNull(position), cell);
+    EXPECT_EQ(row.textOrNull(key), cell);
+    EXPECT_EQ(row.textOrNull(slotted), cell);
     const std::string asText = zelvane::cellTextOrEmpty(expected);
-    EXPECT_EQ(row.textView(position), asText);
-    EXPECT_EQ(row.textView(key), asText);
-    EXPECT_EQ(row.textView(slotted), asText);
+    EXPECT_EQ(row.textOrEmpty(position), asText);
+    EXPECT_EQ(row.textOrEmpty(key), asText);
+    EXPECT_EQ(row.textOrEmpty(slotted), asText);
     EXPECT_EQ(row.textOrEmpty(key), asText);
     EXPECT_EQ(row.textOrEmpty(slotted), asText);
     EXPECT_EQ(zelvane::cellTextOrEmpty(row.value(position)), asText);
     if (kind == CellKind::Unset) {
         EXPECT_THROW((void)zelvane::cellText(row.value(position)), ZlvError);
-        EXPECT_THROW((void)row.text(key), ZlvError);
-        EXPECT_THROW((void)row.text(slotted), ZlvError);
-        EXPECT_THROW((void)row.textAt(key), ZlvError);
-        EXPECT_THROW((void)row.textAt(slotted), ZlvError);
+        EXPECT_THROW((void)row.textOrThrow(key), ZlvError);
+        EXPECT_THROW((void)row.textOrThrow(slotted), ZlvError);
+        EXPECT_THROW((void)row.textOrThrow(key), ZlvError);
+        EXPECT_THROW((void)row.textOrThrow(slotted), ZlvError);
     } else {
         EXPECT_EQ(zelvane::cellText(row.value(position)), asText);
-        EXPECT_EQ(row.text(key), asText);
-        EXPECT_EQ(row.text(slotted), asText);
-        EXPECT_EQ(row.textAt(key), asText);
-        EXPECT_EQ(row.textAt(slotted), asText);
+        EXPECT_EQ(row.textOrThrow(key), asText);
+        EXPECT_EQ(row.textOrThrow(slotted), asText);
+        EXPECT_EQ(row.textOrThrow(key), asText);
+        EXPECT_EQ(row.textOrThrow(slotted), asText);
     }
 }
 
@@ -110,8 +110,8 @@ TEST(RowCells, EmptyTextIsNotUnset) {
     row.setValue(4, CellValue());
     expectRow(*rows.row(0),
               {CellValue(), std::string(), std::string(), std::string(), CellValue(), CellValue()});
-    EXPECT_EQ(row.textCell(0), std::nullopt);
-    EXPECT_EQ(row.textCell(1), std::optional<std::string_view>(""));
+    EXPECT_EQ(row.textOrNull(0), std::nullopt);
+    EXPECT_EQ(row.textOrNull(1), std::optional<std::string_view>(""));
 }
 
 TEST(RowCells, BooleansReadAsTrueAndFalseButAreNoTextCell) {
@@ -124,10 +124,10 @@ TEST(RowCells, BooleansReadAsTrueAndFalseButAreNoTextCell) {
     row.setBoolean(2, false);
     row.setText(3, "x");
     expectRow(row, {false, true, false, std::string("x"), CellValue(), CellValue()});
-    EXPECT_EQ(row.textView(0), "False");
-    EXPECT_EQ(row.textView(1), "True");
-    EXPECT_EQ(row.text("key1"), "True");
-    EXPECT_EQ(row.textCell(1), std::nullopt);
+    EXPECT_EQ(row.textOrEmpty(0), "False");
+    EXPECT_EQ(row.textOrEmpty(1), "True");
+    EXPECT_EQ(row.textOrThrow("key1"), "True");
+    EXPECT_EQ(row.textOrNull(1), std::nullopt);
 }
 
 // A shorter text overwrites in place, a longer one is appended: either way the neighbours
@@ -183,10 +183,10 @@ TEST(RowCells, CompactionKeepsEveryLiveText) {
         grown += static_cast<char>('a' + i % 26);
         row.setText(1, grown);
         row.setText(2, std::to_string(i));
-        ASSERT_EQ(row.textView(1), grown);
-        ASSERT_EQ(row.textView(2), std::to_string(i));
-        ASSERT_EQ(row.textView(3), "three");
-        ASSERT_EQ(row.textView(5), "five");
+        ASSERT_EQ(row.textOrEmpty(1), grown);
+        ASSERT_EQ(row.textOrEmpty(2), std::to_string(i));
+        ASSERT_EQ(row.textOrEmpty(3), "three");
+        ASSERT_EQ(row.textOrEmpty(5), "five");
     }
     expectRow(row, {std::string(), grown, std::string("399"), std::string("three"), true,
                     std::string("five")});
@@ -199,21 +199,21 @@ TEST(RowCells, WritesFromViewsOfTheSameRow) {
     Row& row = *rows.appendRow();
     row.setText(0, "0123456789");
     row.setText(1, "abc");
-    row.setText(0, row.textView(0));
-    row.setText(0, row.textView(0).substr(3, 4));  // "3456", in place over itself
-    EXPECT_EQ(row.textView(0), "3456");
-    row.setText(0, *row.textCell(0));
-    EXPECT_EQ(row.textView(0), "3456");
+    row.setText(0, row.textOrEmpty(0));
+    row.setText(0, row.textOrEmpty(0).substr(3, 4));  // "3456", in place over itself
+    EXPECT_EQ(row.textOrEmpty(0), "3456");
+    row.setText(0, *row.textOrNull(0));
+    EXPECT_EQ(row.textOrEmpty(0), "3456");
     // Longer than cell 1 and beyond the block's room: the view's bytes move away.
-    row.setText(1, row.textView(0));
-    EXPECT_EQ(row.textView(1), "3456");
-    for (int i = 0; i < 12; ++i) row.setText(2, std::string(row.textView(2)) + "xyzxyzxyz");
-    row.setText(3, row.textView(2));
-    row.setText(2, row.textView(2).substr(1));
-    EXPECT_EQ(row.textView(3).size(), 108u);
-    EXPECT_EQ(row.textView(2), row.textView(3).substr(1));
-    row.setValue(4, CellValue(std::string(row.textView(3))));
-    EXPECT_EQ(row.textView(4), row.textView(3));
+    row.setText(1, row.textOrEmpty(0));
+    EXPECT_EQ(row.textOrEmpty(1), "3456");
+    for (int i = 0; i < 12; ++i) row.setText(2, std::string(row.textOrEmpty(2)) + "xyzxyzxyz");
+    row.setText(3, row.textOrEmpty(2));
+    row.setText(2, row.textOrEmpty(2).substr(1));
+    EXPECT_EQ(row.textOrEmpty(3).size(), 108u);
+    EXPECT_EQ(row.textOrEmpty(2), row.textOrEmpty(3).substr(1));
+    row.setValue(4, CellValue(std::string(row.textOrEmpty(3))));
+    EXPECT_EQ(row.textOrEmpty(4), row.textOrEmpty(3));
 }
 
 TEST(RowCells, SetTextsFromViewsOfTheSameRow) {
@@ -221,7 +221,7 @@ TEST(RowCells, SetTextsFromViewsOfTheSameRow) {
     Row& row = *rows.appendRow(4);
     row.setText(0, "first");
     row.setText(1, "second");
-    const std::string_view first = row.textView(0), second = row.textView(1);
+    const std::string_view first = row.textOrEmpty(0), second = row.textOrEmpty(1);
     row.setTexts({2, 0, 1, 3}, {second, second, first, std::string(300, 'w')});
     expectRow(row, {std::string("second"), std::string("first"), std::string("second"),
                     std::string(300, 'w'), CellValue(), CellValue()});
@@ -276,8 +276,8 @@ TEST(RowCells, BadPositionsAndKeysThrow) {
         SCOPED_TRACE(bad);
         EXPECT_THROW((void)row.value(bad), ZlvError);
         EXPECT_THROW((void)row.kind(bad), ZlvError);
-        EXPECT_THROW((void)row.textCell(bad), ZlvError);
-        EXPECT_THROW((void)row.textView(bad), ZlvError);
+        EXPECT_THROW((void)row.textOrNull(bad), ZlvError);
+        EXPECT_THROW((void)row.textOrEmpty(bad), ZlvError);
         EXPECT_THROW(row.setText(bad, "x"), ZlvError);
         EXPECT_THROW(row.setBoolean(bad, true), ZlvError);
         EXPECT_THROW(row.setValue(bad, CellValue()), ZlvError);
@@ -300,7 +300,7 @@ TEST(RowCells, UnsetCellErrorNamesTheKey) {
     rows.appendRow();
     Row& row = *rows.appendRow();
     try {
-        (void)row.text("KEY2");
+        (void)row.textOrThrow("KEY2");
         FAIL() << "no error";
     } catch (const ZlvError& e) {
         EXPECT_EQ(std::string(e.what()),
@@ -321,7 +321,7 @@ TEST(RowCells, DetachedRowReadsByPositionOnly) {
     EXPECT_FALSE(gone->attached());
     EXPECT_EQ(gone->nextSibling(), nullptr);
     EXPECT_EQ(gone->previousSibling(), nullptr);
-    EXPECT_EQ(gone->textView(0), "value");
+    EXPECT_EQ(gone->textOrEmpty(0), "value");
     gone->setText(0, "changed, longer than before");
     EXPECT_EQ(gone->value(0), CellValue("changed, longer than before"));
     EXPECT_EQ(gone->activation(1), 2);
@@ -416,7 +416,7 @@ TEST(RowCells, GeneratedWritesMatchAPlainVector) {
         Row& row = *rows.appendRow(static_cast<std::size_t>(below(3) * below(40)));
         std::vector<CellValue> expected(kColumns);
         const auto ownView = [&](int from) -> std::string_view {
-            const std::string_view all = row.textView(from);
+            const std::string_view all = row.textOrEmpty(from);
             const auto start = all.empty() ? 0 : static_cast<std::size_t>(below(int(all.size())));
             return all.substr(start, static_cast<std::size_t>(below(int(all.size()) + 1)));
         };

@@ -237,8 +237,8 @@ struct TappedEntry : ::testing::Test {
         auto rows = headless.grid().GetRowSet();
         std::string all;
         for (int r = 0; r < rows->recordCount(); ++r)
-            all += (r ? " " : "") + rows->row(r)->textOrEmpty("Value") + "/" +
-                   rows->row(r)->textOrEmpty("valueId");
+            all += (r ? " " : "") + std::string(rows->row(r)->textOrEmpty("Value")) + "/" +
+                   std::string(rows->row(r)->textOrEmpty("valueId"));
         return all;
     }
 };

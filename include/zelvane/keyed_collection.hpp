@@ -2,11 +2,11 @@
 // An insertion-ordered collection of cell values with optional text keys.
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+#include <zelvane/case_ignoring.hpp>
 #include <zelvane/cell_value.hpp>
 
 namespace zelvane {
@@ -43,14 +43,10 @@ class KeyedCollection {
         std::optional<std::string> key;
     };
     std::size_t positionOf(std::string_view key) const;  // 0-based; npos when absent
-    bool index(std::size_t position);                    // false when another entry holds its key
-    void reindex();
 
     std::vector<Entry> entries_;
-    // Open-addressing index over the keys compared ignoring case; a slot holds an entry's
-    // position and a tag of its key's hash.
-    std::vector<std::uint64_t> slots_;
-    std::size_t keyed_ = 0;
+    // The 0-based position of each keyed entry, by its key compared ignoring case.
+    CaseIgnoringMap<std::size_t> positions_;
 };
 
 }  // namespace zelvane

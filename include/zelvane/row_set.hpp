@@ -10,7 +10,9 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+#include <zelvane/case_ignoring.hpp>
 #include <zelvane/cell_value.hpp>
+#include <zelvane/text_block.hpp>
 
 namespace zelvane {
 
@@ -18,14 +20,6 @@ struct Picture;
 class Row;
 class RowSet;
 using RowPtr = std::shared_ptr<Row>;
-
-// Hash for looking up std::string keys with a std::string_view, without a copy.
-struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view key) const noexcept {
-        return std::hash<std::string_view>{}(key);
-    }
-};
 
 // Kind of values a column holds: text cells, or Boolean check cells.
 enum class ColumnKind { Text, Boolean };
@@ -57,26 +51,19 @@ class RowSetObserver {
 };
 
 // A column key with a small number (below kColumnKeySlots) that its user gives each key it
-// looks up often. A row set finds the column by name (ignoring case) the first time a slot is
-// used and remembers its position, so later lookups cost an array read. The user keeps one
-// number per name.
+// looks up often. A row set resolves a slot to its column once, by name (ignoring case), the
+// first time the slot is used, so that every later lookup is an array read. The user keeps
+// one number per name; a key whose slot is out of range is looked up by name every time.
 struct ColumnKey {
     std::string_view name;
-    int slot = 0;
-    constexpr operator std::string_view() const { return name; }
+    int slot = -1;
 };
 inline constexpr int kColumnKeySlots = 32;
 
-// What a cell holds.
-enum class CellKind : std::uint8_t { Unset, Text, Boolean };
-
 // One attribute row. A row removed from its row set is detached: its index reads -1, it has
 // no siblings, its cells can still be read and written by position, and a cell addressed by
-// key throws ZlvError (the row no longer knows its columns).
-//
-// A row keeps its cells and their texts in one block: the cells first, each an offset and a
-// size in the text part after them. A shorter text overwrites the old one in place, a longer
-// one is appended, and the texts are compacted once more than half of them are stale.
+// key throws ZlvError (the row no longer knows its columns). The cells and their texts are
+// kept in one TextBlock.
 class Row {
   public:
     // A row of unset cells with room for textCapacity text bytes before its block grows.
@@ -87,32 +74,33 @@ class Row {
     CellValue value(std::string_view key) const;
     CellValue value(ColumnKey key) const { return value(positionOf(key)); }
     CellValue value(int position) const;
-    // What the cell holds. Throws ZlvError for an unknown position.
+    // What the cell holds. Throws ZlvError for an unknown key or position.
     CellKind kind(int position) const;
     CellKind kind(std::string_view key) const;
     CellKind kind(ColumnKey key) const { return kind(positionOf(key)); }
-    // The cell's text when it holds one; a view valid until the row next changes.
-    std::optional<std::string_view> textCell(int position) const;
-    std::optional<std::string_view> textCell(std::string_view key) const;
-    std::optional<std::string_view> textCell(ColumnKey key) const {
-        return textCell(positionOf(key));
-    }
-    // The cell as text without a copy: "" when unset, "True" or "False" for a Boolean. Valid
-    // until the row next changes. Throws ZlvError for an unknown position.
-    std::string_view textView(int position) const;
-    std::string_view textView(std::string_view key) const;
-    std::string_view textView(ColumnKey key) const { return textView(positionOf(key)); }
-    // The cell as text. Throws ZlvError for an unknown column or an unset cell.
-    std::string text(std::string_view key) const;
-    std::string text(ColumnKey key) const { return std::string(textAt(key)); }
-    // As text, without a copy; valid until the row next changes.
-    std::string_view textAt(std::string_view key) const;
-    std::string_view textAt(ColumnKey key) const {
+
+    // The cell as text, in three readers that differ only in how an unset cell reads. Each
+    // gives a view valid until the row next changes, and throws ZlvError for an unknown key
+    // or position.
+    //
+    // textOrThrow: a text as it stands, a Boolean as "True" or "False"; an unset cell throws
+    // ZlvError ("Invalid use of Null: ...", naming the key as the caller spelled it).
+    std::string_view textOrThrow(std::string_view key) const;
+    std::string_view textOrThrow(ColumnKey key) const {
         return textOfSetCell(positionOf(key), key.name);
     }
-    // The cell as text, an unset cell reading "". Throws ZlvError for an unknown column.
-    std::string textOrEmpty(std::string_view key) const;
-    std::string textOrEmpty(ColumnKey key) const { return std::string(textView(key)); }
+    // textOrEmpty: as textOrThrow, but an unset cell reads "".
+    std::string_view textOrEmpty(int position) const;
+    std::string_view textOrEmpty(std::string_view key) const;
+    std::string_view textOrEmpty(ColumnKey key) const { return textOrEmpty(positionOf(key)); }
+    // textOrNull: the text of a text cell; nullopt for an unset cell, and for a Boolean one,
+    // which holds no text. Tells an unset cell from an empty text.
+    std::optional<std::string_view> textOrNull(int position) const;
+    std::optional<std::string_view> textOrNull(std::string_view key) const;
+    std::optional<std::string_view> textOrNull(ColumnKey key) const {
+        return textOrNull(positionOf(key));
+    }
+
     // Replaces the cell value. Throws ZlvError for an unknown column.
     void setValue(std::string_view key, CellValue v);
     void setValue(ColumnKey key, CellValue v) { setValue(positionOf(key), std::move(v)); }
@@ -145,46 +133,28 @@ class Row {
 
   private:
     friend class RowSet;
-    // A text cell is an offset and a size in text_; unset and Boolean cells use size markers.
-    struct Cell {
-        std::uint32_t offset = 0;
-        std::uint32_t size = kUnsetCell;
-    };
-    static constexpr std::uint32_t kUnsetCell = 0xFFFFFFFFu;
-    static constexpr std::uint32_t kTrueCell = 0xFFFFFFFEu;
-    static constexpr std::uint32_t kFalseCell = 0xFFFFFFFDu;
-    static constexpr std::uint32_t kLargestText = 0xFFFFFFF0u;
-
     int positionOf(std::string_view key) const;
     int positionOf(ColumnKey key) const;
-    const Cell& cellAt(int position) const {
+    // The cell at a position, which must lie inside the row; throws ZlvError otherwise.
+    std::size_t cellAt(int position) const {
         if (position < 0 || position >= columns_) throwNoColumn(position);
-        return cells()[static_cast<std::size_t>(position)];
+        return static_cast<std::size_t>(position);
     }
     [[noreturn]] static void throwNoColumn(int position);
     // The text of a cell that holds a value; key names the cell in the error for an unset one.
     std::string_view textOfSetCell(int position, std::string_view key) const {
-        if (cellAt(position).size == kUnsetCell) throwUnsetCell(key);
-        return textView(position);
+        const std::size_t cell = cellAt(position);
+        if (texts_.kind(cell) == CellKind::Unset) throwUnsetCell(key);
+        return texts_.textOrEmpty(cell);
     }
     [[noreturn]] void throwUnsetCell(std::string_view key) const;
-    Cell* cells() const { return reinterpret_cast<Cell*>(block_.get()); }
-    char* chars() const { return reinterpret_cast<char*>(block_.get()) + cellBytes(); }
-    std::size_t cellBytes() const { return static_cast<std::size_t>(columns_) * sizeof(Cell); }
-    bool holds(std::string_view text) const;
-    bool loadFreshTexts(const int* positions, const std::string_view* texts, std::size_t count);
-    void moveTo(std::size_t capacity, bool packed);
-    void storeText(int position, std::string_view text);
-    void storeMarker(int position, std::uint32_t marker);
+    [[noreturn]] void throwTooLong() const;
     void notify(int position);
 
     RowSet* owner_;
     int index_ = -1;
     int columns_;
-    std::uint32_t textSize_ = 0;      // text bytes in use, stale ones included
-    std::uint32_t textCapacity_ = 0;  // text bytes the block has room for
-    std::uint32_t stale_ = 0;         // text bytes no cell refers to
-    std::unique_ptr<std::byte[]> block_;
+    TextBlock texts_;
     std::unique_ptr<std::int8_t[]> activation_;  // null until set; -1 = the column's setting
     std::shared_ptr<const Picture> picture_;
 };
@@ -227,26 +197,22 @@ class RowSet {
 
   private:
     friend class Row;
-    int lookUpColumn(std::string_view key) const;
     int resolveSlot(ColumnKey key) const;
+
+    // The columns under one key compared ignoring case: the first of them, and whether later
+    // ones differ from it only in case (then an exact spelling picks among them).
+    struct KeyColumns {
+        int first = -1;
+        bool twins = false;
+    };
 
     std::vector<Column> columns_;
     std::vector<RowPtr> rows_;
-    // Key spelling -> position: the column keys, and other spellings once seen.
-    mutable std::unordered_map<std::string, int, KeyHash, std::equal_to<>> keyIndex_;
-    // Recent lookups by where the key text lies, so that the control's own key constants
-    // skip hashing: an open-addressing table by address, a hit confirmed by the spelling,
-    // emptied when three quarters full.
-    struct RecentKey {
-        const char* data = nullptr;
-        std::string key;
-        int position = -1;  // -1 marks a free slot
-    };
-    mutable std::array<RecentKey, 64> recentKeys_;
-    // Position by ColumnKey slot; kUnresolved until first looked up.
+    // Every column key, compared ignoring case.
+    CaseIgnoringMap<KeyColumns> keyIndex_;
+    // Position by ColumnKey slot; kUnresolved until first used, -1 for a key the set lacks.
     static constexpr int kUnresolved = -2;
     mutable std::array<int, kColumnKeySlots> slotPositions_;
-    mutable std::size_t recentCount_ = 0;
     RowSetObserver* observer_ = nullptr;
 };
 
@@ -257,25 +223,14 @@ inline int Row::positionOf(ColumnKey key) const {
     return owner_->columnIndex(key);
 }
 
-inline CellKind Row::kind(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size == kUnsetCell) return CellKind::Unset;
-    if (c.size == kTrueCell || c.size == kFalseCell) return CellKind::Boolean;
-    return CellKind::Text;
+inline CellKind Row::kind(int position) const { return texts_.kind(cellAt(position)); }
+
+inline std::optional<std::string_view> Row::textOrNull(int position) const {
+    return texts_.textOrNull(cellAt(position));
 }
 
-inline std::optional<std::string_view> Row::textCell(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size > kLargestText) return std::nullopt;
-    return std::string_view(chars() + c.offset, c.size);
-}
-
-inline std::string_view Row::textView(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size == kUnsetCell) return {};
-    if (c.size == kTrueCell) return "True";
-    if (c.size == kFalseCell) return "False";
-    return std::string_view(chars() + c.offset, c.size);
+inline std::string_view Row::textOrEmpty(int position) const {
+    return texts_.textOrEmpty(cellAt(position));
 }
 
 }  // namespace zelvane

@@ -11,7 +11,7 @@ namespace {
 
 // A column and the definition attribute whose text it takes unchanged.
 struct Copied {
-    std::string_view column;
+    ColumnKey column;
     const char* attribute;
 };
 

@@ -14,8 +14,8 @@ constexpr const char* kHasDependants =
     "associated with it.";
 
 // A cell's text, or null for an unset cell: an unset cell equals nothing, not even "".
-std::optional<std::string_view> textOf(const Row& row, std::string_view key) {
-    return row.textCell(key);
+std::optional<std::string_view> textOf(const Row& row, ColumnKey key) {
+    return row.textOrNull(key);
 }
 
 // The first selected row must not depend on another attribute.
@@ -31,7 +31,7 @@ bool lastHasDependant(const Grid& grid, int count) {
     if (!last->hasNextSibling()) return false;
     const std::optional<std::string_view> parent =
         textOf(*last->nextSibling(), col::ParentAttributeID);
-    const std::optional<std::string_view> id = textOf(*last, "AttributeId");
+    const std::optional<std::string_view> id = textOf(*last, ColumnKey{"AttributeId"});
     return parent && id && *parent == *id;
 }
 
@@ -42,7 +42,7 @@ void recordRemovals(KeyedCollection& removedCAColl, const Grid& grid, int count)
         const RowPtr row = grid.selectedRow(i);
         const std::optional<std::string_view> added = textOf(*row, col::Added);
         if (!added || !text::trimBlanks(*added).empty()) continue;
-        const std::string id = row->text(col::AttributeID);
+        const std::string id(row->textOrThrow(col::AttributeID));
         removedCAColl.Add(id, id);
     }
 }

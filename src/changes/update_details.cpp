@@ -11,7 +11,7 @@ std::string starIconPath(const HostContainer& host) {
 }
 
 bool attributeIdIs(const Row& row, const std::string& id) {
-    const std::optional<std::string_view> text = row.textCell(col::AttributeID);
+    const std::optional<std::string_view> text = row.textOrNull(col::AttributeID);
     return text && *text == id;
 }
 

@@ -33,15 +33,15 @@ void keepApplyOptionsExclusive(Grid& grid) {
     const RowPtr row = grid.activeRow();
     if (!cell || !row) return;
     const std::string key = text::upperCase(grid.column(cell->column).key);
-    const auto clear = [&row](std::string_view a, std::string_view b) {
+    const auto clear = [&row](ColumnKey a, ColumnKey b) {
         row->setValue(a, std::string("0"));
         row->setValue(b, std::string("0"));
     };
-    if (key == text::upperCase(col::ApplyToAll))
+    if (key == text::upperCase(col::ApplyToAll.name))
         clear(col::ApplyToEmptyOnly, col::ApplyToNone);
-    else if (key == text::upperCase(col::ApplyToEmptyOnly))
+    else if (key == text::upperCase(col::ApplyToEmptyOnly.name))
         clear(col::ApplyToAll, col::ApplyToNone);
-    else if (key == text::upperCase(col::ApplyToNone))
+    else if (key == text::upperCase(col::ApplyToNone.name))
         clear(col::ApplyToAll, col::ApplyToEmptyOnly);
 }
 

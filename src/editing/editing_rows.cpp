@@ -5,7 +5,7 @@
 namespace zelvane {
 
 const std::string& displayPatternOf(const DisplayPatterns& patterns, const RowPtr& row) {
-    const std::string dateType = row ? row->textOrEmpty(col::dateType) : std::string();
+    const std::string_view dateType = row ? row->textOrEmpty(col::dateType) : std::string_view();
     return patterns.forDateType(dateType);
 }
 

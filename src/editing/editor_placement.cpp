@@ -105,7 +105,7 @@ void showTextBox(EditSession& e, const Grid& grid, WindowControl& frame, bool lo
 std::string parentValueIdOf(const RowPtr& row) {
     if (!row || row->textOrEmpty(col::ParentAttributeID).empty()) return {};
     const RowPtr parent = row->previousSibling();
-    return parent ? parent->textOrEmpty(col::valueId) : std::string();
+    return parent ? std::string(parent->textOrEmpty(col::valueId)) : std::string();
 }
 
 // The drop-down's choices from the host's value-list provider; none without one.
@@ -115,7 +115,8 @@ void fillDropDown(EditSession& e, const Grid& grid) {
         return;
     }
     const RowPtr row = grid.activeRow();
-    const std::string listId = row ? row->textOrEmpty(col::ValueListID) : std::string();
+    const std::string listId =
+        row ? std::string(row->textOrEmpty(col::ValueListID)) : std::string();
     e.comboBox.setEntries(e.valueListProvider(listId, parentValueIdOf(row)));
 }
 
@@ -166,7 +167,7 @@ void onEditRequest(EditSession& e, Grid& grid) {
     const RowPtr row = grid.activeRow();
     if (!cell || !row) return;
     if (grid.column(cell->column).style != kInPlaceEditStyle) return;
-    const std::string controlType = row->textOrEmpty("controlType");
+    const std::string_view controlType = row->textOrEmpty("controlType");
     for (std::string_view literal : control_type::kWithEditor) {
         if (controlType == literal) {
             grid.RequestEditor(kPlaceFrame, &e.picture1, std::string(literal));

@@ -9,7 +9,7 @@ namespace zelvane {
 namespace {
 
 // A row's cell as text with the blanks at both ends removed; "" for a missing row.
-std::string trimmedText(const RowPtr& row, std::string_view key) {
+std::string trimmedText(const RowPtr& row, ColumnKey key) {
     return row ? text::trimBlanks(row->textOrEmpty(key)) : std::string();
 }
 
@@ -33,7 +33,7 @@ void describeDependentPick(KeyedCollection& coll, const RowPtr& row) {
 // Whether the host's answer changes the row's chosen value. An unset valueId holds no choice
 // yet, so every answer changes it.
 bool changesValueId(const Row& row, const std::string& valueId) {
-    const std::optional<std::string_view> current = row.textCell(col::valueId);
+    const std::optional<std::string_view> current = row.textOrNull(col::valueId);
     return !current || *current != valueId;
 }
 

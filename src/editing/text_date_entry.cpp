@@ -83,7 +83,7 @@ void onComboChosen(EditSession& e, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) return;
     const ListEntry entry = entries[static_cast<std::size_t>(index)];
     const EditTarget target = editTargetOf(*e.editCell);
-    const std::optional<std::string_view> currentId = target.row.textCell(target.idColumn);
+    const std::optional<std::string_view> currentId = target.row.textOrNull(target.idColumn);
     const bool changed = !currentId || *currentId != entry.id;
     const std::vector<RowPtr> dependants =
         changed ? dependantsToClear(e.editCell->row) : std::vector<RowPtr>();

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
-#include <zelvane/error.hpp>
 
+#include "model/key_errors.hpp"
 #include "text/unicode.hpp"
 
 namespace zelvane::case_index {
@@ -95,15 +95,8 @@ void findBlock(const Slots& slots, const std::string_view* keys, std::size_t cou
     }
 }
 
-// The errors of a keyed lookup: a second key equal ignoring case, and a key nobody holds.
-inline ZlvError duplicateKeyError(std::string_view key) {
-    return ZlvError("This key is already associated with an element of this collection: '" +
-                    std::string(key) + "'");
-}
-inline ZlvError missingKeyError(std::string_view key) {
-    return ZlvError("Invalid procedure call or argument: no item with the key '" +
-                    std::string(key) + "'");
-}
+using zelvane::duplicateKeyError;
+using zelvane::missingKeyError;
 
 // Doubles the slots, re-placing the held ones by their tags.
 inline void grow(Slots& slots) {

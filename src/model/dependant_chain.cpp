@@ -5,13 +5,13 @@
 namespace zelvane {
 namespace {
 
-bool parentIs(const Row& row, const std::string& id) {
-    const std::optional<std::string_view> text = row.textCell(col::ParentAttributeID);
+bool parentIs(const Row& row, std::string_view id) {
+    const std::optional<std::string_view> text = row.textOrNull(col::ParentAttributeID);
     return text && *text == id;
 }
 
 bool parentIsEmptyText(const Row& row) {
-    const std::optional<std::string_view> text = row.textCell(col::ParentAttributeID);
+    const std::optional<std::string_view> text = row.textOrNull(col::ParentAttributeID);
     return text && text->empty();
 }
 
@@ -19,10 +19,10 @@ bool parentIsEmptyText(const Row& row) {
 
 void walkDependantChain(const RowPtr& start, const std::function<void(Row&)>& action) {
     RowPtr current = start;
-    std::string rememberedId = start->text(col::AttributeID);
+    std::string rememberedId(start->textOrThrow(col::AttributeID));
     for (;;) {
         if (parentIs(*current, rememberedId)) action(*current);
-        rememberedId = current->text(col::AttributeID);
+        rememberedId = current->textOrThrow(col::AttributeID);
         if (!current->hasNextSibling()) return;
         current = current->nextSibling();
         if (parentIsEmptyText(*current)) return;
@@ -35,11 +35,11 @@ void DependantSweep::visit(const RowPtr& row) {
         reaching_ = false;
         return;
     }
-    if (parentIs(*row, row->previousSibling()->text(col::AttributeID))) action_(*row);
+    if (parentIs(*row, row->previousSibling()->textOrThrow(col::AttributeID))) action_(*row);
 }
 
 void DependantSweep::startWalk(const RowPtr& row) {
-    if (parentIs(*row, row->text(col::AttributeID))) action_(*row);
+    if (parentIs(*row, row->textOrThrow(col::AttributeID))) action_(*row);
     reaching_ = true;
 }
 

@@ -1,21 +1,25 @@
-#include <algorithm>
 #include <zelvane/error.hpp>
 #include <zelvane/keyed_collection.hpp>
 
-#include "model/case_index.hpp"
+#include "model/key_errors.hpp"
 
 namespace zelvane {
 
 void KeyedCollection::Add(CellValue item, std::optional<std::string> key) {
     if (entries_.size() >= 0xFFFFFFFEu)
         throw ZlvError("Out of memory: the collection holds too many items");
-    const bool keyed = key.has_value();
-    entries_.push_back({std::move(item), std::move(key)});
-    if (keyed && !index(entries_.size() - 1)) {
-        const std::string duplicate = std::move(*entries_.back().key);
-        entries_.pop_back();
-        throw case_index::duplicateKeyError(duplicate);
+    if (key) {
+        const auto [at, fresh] = positions_.try_emplace(*key, entries_.size());
+        if (!fresh) throw duplicateKeyError(*key);
+        try {
+            entries_.push_back({std::move(item), std::move(key)});
+        } catch (...) {
+            positions_.erase(at);
+            throw;
+        }
+        return;
     }
+    entries_.push_back({std::move(item), std::nullopt});
 }
 
 const CellValue& KeyedCollection::Item(std::size_t position) const {
@@ -28,7 +32,7 @@ const CellValue& KeyedCollection::Item(std::size_t position) const {
 
 const CellValue& KeyedCollection::Item(std::string_view key) const {
     std::size_t p = positionOf(key);
-    if (p == std::string::npos) throw case_index::missingKeyError(key);
+    if (p == std::string::npos) throw missingKeyError(key);
     return entries_[p].item;
 }
 
@@ -45,28 +49,20 @@ const std::optional<std::string>& KeyedCollection::KeyAt(std::size_t position) c
     return entries_[position - 1].key;
 }
 
+// The entries after the removed one move up by one, and so do their positions.
 void KeyedCollection::Remove(std::string_view key) {
-    std::size_t p = positionOf(key);
-    if (p == std::string::npos) throw case_index::missingKeyError(key);
+    const auto found = positions_.find(key);
+    if (found == positions_.end()) throw missingKeyError(key);
+    const std::size_t p = found->second;
+    positions_.erase(found);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(p));
-    reindex();
+    for (auto& [k, position] : positions_)
+        if (position > p) --position;
 }
 
 std::size_t KeyedCollection::positionOf(std::string_view key) const {
-    return case_index::find(slots_, key,
-                            [&](std::size_t i) -> std::string_view { return *entries_[i].key; });
-}
-
-bool KeyedCollection::index(std::size_t position) {
-    return case_index::insert(slots_, keyed_, position,
-                              [&](std::size_t i) -> std::string_view { return *entries_[i].key; });
-}
-
-void KeyedCollection::reindex() {
-    std::fill(slots_.begin(), slots_.end(), 0);
-    keyed_ = 0;
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (entries_[i].key) index(i);
+    const auto found = positions_.find(key);
+    return found == positions_.end() ? std::string::npos : found->second;
 }
 
 }  // namespace zelvane

@@ -90,7 +90,7 @@ bool loadPickerValue(Row& row, std::string_view newValue) {
 }
 
 void loadDateValue(const DisplayPatterns& patterns, Row& row, std::string_view newValue) {
-    const std::string_view dateType = row.textAt(col::dateType);
+    const std::string_view dateType = row.textOrThrow(col::dateType);
     if (newValue.empty()) return;
     const std::string& pattern = patterns.forDateType(dateType);
     row.setText(col::Value, formatDateText(newValue, pattern));
@@ -110,7 +110,7 @@ struct BlockValues {
              known < case_index::kFindBlock && first + static_cast<int>(known) < rows.recordCount();
              ++known) {
             const std::optional<std::string_view> id =
-                rows.row(first + static_cast<int>(known))->textCell(col::AttributeID);
+                rows.row(first + static_cast<int>(known))->textOrNull(col::AttributeID);
             if (!id) break;
             ids[known] = *id;
         }
@@ -123,10 +123,10 @@ struct BlockValues {
 // already.
 bool loadRow(const DisplayPatterns& patterns, Row& row, const ValueIndex& values,
              const std::optional<std::string_view>& known) {
-    const std::string_view controlType = row.textAt(col::ControlType);
+    const std::string_view controlType = row.textOrThrow(col::ControlType);
     const bool picker = control_type::holdsIdAndText(controlType);
     const bool date = controlType == control_type::kDate;
-    const std::string_view id = row.textAt(col::AttributeID);
+    const std::string_view id = row.textOrThrow(col::AttributeID);
     const std::string_view newValue = known ? *known : values.valueOf(id);
     if (picker) return loadPickerValue(row, newValue);
     if (date) {

@@ -5,8 +5,6 @@
 #include <zelvane/error.hpp>
 #include <zelvane/row_set.hpp>
 
-#include "text/unicode.hpp"
-
 namespace zelvane {
 
 // Row
@@ -18,12 +16,7 @@ std::string noColumn(int position) { return "No column at position " + std::to_s
 }  // namespace
 
 Row::Row(RowSet* owner, std::size_t columns, std::size_t textCapacity)
-    : owner_(owner),
-      columns_(static_cast<int>(columns)),
-      textCapacity_(static_cast<std::uint32_t>(std::min<std::size_t>(textCapacity, kLargestText))),
-      block_(std::make_unique_for_overwrite<std::byte[]>(columns * sizeof(Cell) + textCapacity_)) {
-    std::uninitialized_default_construct_n(cells(), columns);
-}
+    : owner_(owner), columns_(static_cast<int>(columns)), texts_(columns, textCapacity) {}
 
 int Row::positionOf(std::string_view key) const {
     if (owner_ == nullptr)
@@ -37,23 +30,29 @@ void Row::throwNoColumn(int position) { throw ZlvError(noColumn(position)); }
 CellValue Row::value(std::string_view key) const { return value(positionOf(key)); }
 
 CellValue Row::value(int position) const {
-    const Cell& c = cellAt(position);
-    if (c.size == kUnsetCell) return CellValue();
-    if (c.size == kTrueCell || c.size == kFalseCell) return CellValue(c.size == kTrueCell);
-    return CellValue(std::string(chars() + c.offset, c.size));
+    const std::size_t cell = cellAt(position);
+    switch (texts_.kind(cell)) {
+        case CellKind::Unset:
+            return CellValue();
+        case CellKind::Boolean:
+            return CellValue(texts_.boolean(cell));
+        case CellKind::Text:
+            break;
+    }
+    return CellValue(std::string(texts_.textOrEmpty(cell)));
 }
 
 CellKind Row::kind(std::string_view key) const { return kind(positionOf(key)); }
 
-std::optional<std::string_view> Row::textCell(std::string_view key) const {
-    return textCell(positionOf(key));
+std::optional<std::string_view> Row::textOrNull(std::string_view key) const {
+    return textOrNull(positionOf(key));
 }
 
-std::string_view Row::textView(std::string_view key) const { return textView(positionOf(key)); }
+std::string_view Row::textOrEmpty(std::string_view key) const {
+    return textOrEmpty(positionOf(key));
+}
 
-std::string Row::text(std::string_view key) const { return std::string(textAt(key)); }
-
-std::string_view Row::textAt(std::string_view key) const {
+std::string_view Row::textOrThrow(std::string_view key) const {
     return textOfSetCell(positionOf(key), key);
 }
 
@@ -62,163 +61,50 @@ void Row::throwUnsetCell(std::string_view key) const {
                    std::to_string(index_) + " holds no value");
 }
 
-std::string Row::textOrEmpty(std::string_view key) const {
-    return std::string(textView(positionOf(key)));
-}
-
 void Row::setValue(std::string_view key, CellValue v) { setValue(positionOf(key), std::move(v)); }
 
 void Row::setValue(int position, CellValue v) {
     if (const auto* t = std::get_if<std::string>(&v)) return setText(position, *t);
     if (const auto* b = std::get_if<bool>(&v)) return setBoolean(position, *b);
-    (void)cellAt(position);
-    storeMarker(position, kUnsetCell);
+    texts_.setUnset(cellAt(position));
     notify(position);
 }
 
 void Row::setBoolean(int position, bool value) {
-    (void)cellAt(position);
-    storeMarker(position, value ? kTrueCell : kFalseCell);
+    texts_.setBoolean(cellAt(position), value);
     notify(position);
 }
 
+void Row::throwTooLong() const {
+    throw ZlvError("The texts of row " + std::to_string(index_) + " are too long");
+}
+
 void Row::setText(int position, std::string_view text) {
-    (void)cellAt(position);
-    if (text.size() > kLargestText)
+    const std::size_t cell = cellAt(position);
+    if (text.size() > TextBlock::kLargestText)
         throw ZlvError("The text of the cell at position " + std::to_string(position) +
                        " is too long");
-    // A view into this row's own texts is copied before the block may move.
-    if (holds(text)) {
-        const std::string copy(text);
-        storeText(position, copy);
-    } else {
-        storeText(position, text);
+    try {
+        texts_.setText(cell, text);
+    } catch (const TextBlock::Full&) {
+        throwTooLong();
     }
     notify(position);
 }
 
 void Row::setText(std::string_view key, std::string_view text) { setText(positionOf(key), text); }
 
+// Every position is checked before any cell is written.
 void Row::setTexts(const std::vector<int>& positions, const std::vector<std::string_view>& texts) {
     const std::size_t count = std::min(positions.size(), texts.size());
-    if (textSize_ == 0 && loadFreshTexts(positions.data(), texts.data(), count)) return;
-    std::size_t total = textSize_;
-    bool aliased = false;
-    for (std::size_t i = 0; i < count; ++i) {
-        (void)cellAt(positions[i]);
-        total += texts[i].size();
-        aliased = aliased || (textSize_ != 0 && holds(texts[i]));
-    }
-    if (aliased || total > kLargestText) {
-        // Views into this row go stale as soon as the first write moves the block.
-        const std::vector<std::string> copies(texts.begin(), texts.begin() + count);
-        for (std::size_t i = 0; i < count; ++i) setText(positions[i], copies[i]);
-        return;
-    }
-    if (total > textCapacity_)
-        moveTo(std::min<std::size_t>(total + total / 4, kLargestText), false);
-    for (std::size_t i = 0; i < count; ++i) {
-        Cell& c = cells()[static_cast<std::size_t>(positions[i])];
-        if (c.size <= kLargestText) stale_ += c.size;
-        c.offset = textSize_;
-        c.size = static_cast<std::uint32_t>(texts[i].size());
-        texts[i].copy(chars() + textSize_, texts[i].size());
-        textSize_ += c.size;
+    for (std::size_t i = 0; i < count; ++i) (void)cellAt(positions[i]);
+    try {
+        texts_.setTexts(positions.data(), texts.data(), count);
+    } catch (const TextBlock::Full&) {
+        throwTooLong();
     }
     if (owner_ && owner_->observer_)
         for (std::size_t i = 0; i < count; ++i) notify(positions[i]);
-}
-
-// The common case of a row just built: no texts yet, so none can alias the new ones, and
-// room for them all. Writes the texts one after the other; false (nothing written) otherwise.
-bool Row::loadFreshTexts(const int* positions, const std::string_view* texts, std::size_t count) {
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (positions[i] < 0 || positions[i] >= columns_) return false;
-        total += texts[i].size();
-    }
-    if (total > textCapacity_) return false;
-    Cell* const cell = cells();
-    char* const to = chars();
-    std::uint32_t size = 0;
-    std::uint32_t stale = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Cell old = cell[positions[i]];
-        if (old.size <= kLargestText) stale += old.size;
-        const auto length = static_cast<std::uint32_t>(texts[i].size());
-        cell[positions[i]] = {size, length};
-        if (length != 0) std::memcpy(to + size, texts[i].data(), length);
-        size += length;
-    }
-    textSize_ = size;
-    stale_ += stale;
-    if (owner_ && owner_->observer_)
-        for (std::size_t i = 0; i < count; ++i) notify(positions[i]);
-    return true;
-}
-
-bool Row::holds(std::string_view text) const {
-    const char* base = chars();
-    return !text.empty() && text.data() >= base && text.data() < base + textSize_;
-}
-
-// Moves cells and texts into a new block with room for capacity text bytes; packed keeps
-// only the texts cells refer to, in column order.
-void Row::moveTo(std::size_t capacity, bool packed) {
-    auto block = std::make_unique_for_overwrite<std::byte[]>(cellBytes() + capacity);
-    std::memcpy(block.get(), block_.get(), cellBytes());
-    char* to = reinterpret_cast<char*>(block.get()) + cellBytes();
-    std::uint32_t size = 0;
-    if (packed) {
-        Cell* moved = reinterpret_cast<Cell*>(block.get());
-        for (int i = 0; i < columns_; ++i) {
-            Cell& c = moved[i];
-            if (c.size > kLargestText) continue;
-            std::memcpy(to + size, chars() + c.offset, c.size);
-            c.offset = size;
-            size += c.size;
-        }
-        stale_ = 0;
-    } else {
-        std::memcpy(to, chars(), textSize_);
-        size = textSize_;
-    }
-    block_ = std::move(block);
-    textSize_ = size;
-    textCapacity_ = static_cast<std::uint32_t>(capacity);
-}
-
-void Row::storeText(int position, std::string_view text) {
-    Cell& c = cells()[static_cast<std::size_t>(position)];
-    const auto size = static_cast<std::uint32_t>(text.size());
-    if (c.size <= kLargestText && size <= c.size) {
-        text.copy(chars() + c.offset, size);
-        stale_ += c.size - size;
-        c.size = size;
-        return;
-    }
-    if (c.size <= kLargestText) stale_ += c.size;
-    c.size = kUnsetCell;
-    const std::size_t needed = static_cast<std::size_t>(textSize_) + size;
-    if (needed > textCapacity_) {
-        const bool pack = stale_ > 64 && stale_ > textSize_ / 2;
-        const std::size_t live = textSize_ - (pack ? stale_ : 0);
-        if (live + size > kLargestText)
-            throw ZlvError("The texts of row " + std::to_string(index_) + " are too long");
-        const std::size_t grown = live + size + (live + size) / 2;
-        moveTo(std::min<std::size_t>(grown, kLargestText), pack);
-    }
-    Cell& moved = cells()[static_cast<std::size_t>(position)];
-    moved.offset = textSize_;
-    moved.size = size;
-    text.copy(chars() + textSize_, size);
-    textSize_ += size;
-}
-
-void Row::storeMarker(int position, std::uint32_t marker) {
-    Cell& c = cells()[static_cast<std::size_t>(position)];
-    if (c.size <= kLargestText) stale_ += c.size;
-    c.size = marker;
 }
 
 void Row::notify(int position) {
@@ -259,8 +145,12 @@ void Row::setPicture(std::shared_ptr<const Picture> picture) {
 
 RowSet::RowSet(std::vector<Column> columns) : columns_(std::move(columns)) {
     slotPositions_.fill(kUnresolved);
-    for (int i = columnCount() - 1; i >= 0; --i)
-        keyIndex_[columns_[static_cast<std::size_t>(i)].key] = i;
+    keyIndex_.reserve(columns_.size());
+    for (int i = 0; i < columnCount(); ++i) {
+        const auto [at, fresh] =
+            keyIndex_.try_emplace(columns_[static_cast<std::size_t>(i)].key, KeyColumns{i});
+        if (!fresh) at->second.twins = true;
+    }
 }
 
 RowSet::~RowSet() {
@@ -268,34 +158,13 @@ RowSet::~RowSet() {
 }
 
 int RowSet::findColumn(std::string_view key) const {
-    const std::size_t mask = recentKeys_.size() - 1;
-    const std::size_t home =
-        (reinterpret_cast<std::uintptr_t>(key.data()) * 0x9E3779B97F4A7C15ull) >> 58;
-    std::size_t slot = home & mask;
-    for (; recentKeys_[slot].position >= 0; slot = (slot + 1) & mask) {
-        const RecentKey& recent = recentKeys_[slot];
-        if (recent.data == key.data() && recent.key == key) return recent.position;
-    }
-    const int position = lookUpColumn(key);
-    if (position < 0) return position;
-    if ((recentCount_ + 1) * 4 > recentKeys_.size() * 3) {
-        recentKeys_.fill(RecentKey());
-        recentCount_ = 0;
-        slot = home & mask;
-    }
-    recentKeys_[slot] = {key.data(), std::string(key), position};
-    ++recentCount_;
-    return position;
-}
-
-int RowSet::lookUpColumn(std::string_view key) const {
-    auto known = keyIndex_.find(key);
-    if (known != keyIndex_.end()) return known->second;
-    int found = -1;
-    for (int i = 0; i < columnCount() && found < 0; ++i)
-        if (text::equalsIgnoringCase(columns_[static_cast<std::size_t>(i)].key, key)) found = i;
-    if (found >= 0 && keyIndex_.size() < 256) keyIndex_.emplace(std::string(key), found);
-    return found;
+    const auto found = keyIndex_.find(key);
+    if (found == keyIndex_.end()) return -1;
+    const KeyColumns& columns = found->second;
+    if (columns.twins)
+        for (int i = columns.first; i < columnCount(); ++i)
+            if (columns_[static_cast<std::size_t>(i)].key == key) return i;
+    return columns.first;
 }
 
 int RowSet::resolveSlot(ColumnKey key) const {

@@ -15,6 +15,7 @@
 #include "grid/picture_file.hpp"
 #include "model/columns.hpp"
 #include "qt/qt_date_format.hpp"
+#include "text/unicode.hpp"
 
 namespace zelvane::qt {
 namespace {
@@ -239,15 +240,16 @@ void QtPlatform::fitButtonCaption() {
 void QtPlatform::describeEditors() {
     const RowPtr row = grid_->activeRow();
     if (!row) return;
-    const QString name = QString::fromStdString(row->textOrEmpty(col::Attribute));
+    const std::string_view attribute = row->textOrEmpty(col::Attribute);
+    const QString name =
+        QString::fromUtf8(attribute.data(), static_cast<qsizetype>(attribute.size()));
     edit_->setAccessibleName(name.isEmpty() ? QString("Attribute value") : name);
     date_->setAccessibleName(name);
     combo_->setAccessibleName(name);
     button_->setAccessibleName("Select " + name);
     frame_->setAccessibleName(name + " editor");
     QStringList about;
-    if (QString::fromStdString(row->textOrEmpty(col::Required)).toUpper() == "TRUE")
-        about << "Required";
+    if (text::equalsIgnoringCase(row->textOrEmpty(col::Required), "true")) about << "Required";
     const QString problems = grid_->model()->problemsOf(row->index());
     if (!problems.isEmpty()) about << problems;
     for (QWidget* w : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(date_),
@@ -360,7 +362,7 @@ void QtPlatform::moveToEditableRow(int step) {
     if (!current.isValid()) return;
     for (int r = current.row() + step; r >= 0 && r < model->rowCount(); r += step) {
         const RowPtr row = model->rowAt(r);
-        const std::string_view type = row->textView(col::ControlType);
+        const std::string_view type = row->textOrEmpty(col::ControlType);
         if (!control_type::hasEditor(type)) continue;
         const QModelIndex next = model->cellIndex(*row, col::kValuePos);
         table_->setCurrentIndex(next);

@@ -163,7 +163,7 @@ void RowSetModel::resetToRowSet(bool sameRowSet) {
     valueColumn_ = col::kValuePos < count ? col::kValuePos : -1;
     // By position: a row that left the row set (still shown while its removal is announced)
     // no longer knows its column keys.
-    controlTypeColumn_ = set ? set->findColumn(col::ControlType) : -1;
+    controlTypeColumn_ = set ? set->findColumn(col::ControlType.name) : -1;
     icons_.clear();
     rememberSelection();
     endResetModel();
@@ -291,7 +291,7 @@ bool RowSetModel::isSelected(const Row& row) const {
 }
 
 bool RowSetModel::isReadOnly(const Row& row) const {
-    return controlTypeColumn_ < 0 || !control_type::hasEditor(row.textView(controlTypeColumn_));
+    return controlTypeColumn_ < 0 || !control_type::hasEditor(row.textOrEmpty(controlTypeColumn_));
 }
 
 // Marked rows take a red tint of the base colour, selected rows the highlight colour, value
@@ -320,7 +320,7 @@ QVariant RowSetModel::toolTip(const Row& row, int viewColumn, int position) cons
     auto it = marks_.find(&row);
     if (it != marks_.end()) return it->second;
     if (isCheckPosition(position) || !view_) return {};
-    const std::string_view text = row.textView(position);
+    const std::string_view text = row.textOrEmpty(position);
     if (text.empty()) return {};
     const QString shown = toQString(text);
     const int room = view_->columnWidth(viewColumn) - 8;
@@ -330,7 +330,7 @@ QVariant RowSetModel::toolTip(const Row& row, int viewColumn, int position) cons
 
 QVariant RowSetModel::accessibleDescription(const Row& row, int position) const {
     QStringList about;
-    if (requiredColumn_ >= 0 && textMeansChecked(row.textView(requiredColumn_)))
+    if (requiredColumn_ >= 0 && textMeansChecked(row.textOrEmpty(requiredColumn_)))
         about << "Required";
     if (position == valueColumn_ && valueColumn_ >= 0 && isReadOnly(row)) about << "Read-only";
     auto it = marks_.find(&row);
@@ -348,7 +348,7 @@ bool RowSetModel::isCheckColumn(int viewColumn) const {
 }
 
 QVariant RowSetModel::checkState(const Row& row, int position) const {
-    return textMeansChecked(row.textView(position)) ? Qt::Checked : Qt::Unchecked;
+    return textMeansChecked(row.textOrEmpty(position)) ? Qt::Checked : Qt::Unchecked;
 }
 
 QVariant RowSetModel::data(const QModelIndex& index, int role) const {
@@ -359,7 +359,7 @@ QVariant RowSetModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::EditRole:
             if (isCheckPosition(position)) return {};
-            return toQString(row->textView(position));
+            return toQString(row->textOrEmpty(position));
         case Qt::CheckStateRole:
             return isCheckPosition(position) ? checkState(*row, position) : QVariant();
         case Qt::ToolTipRole:
@@ -368,7 +368,7 @@ QVariant RowSetModel::data(const QModelIndex& index, int role) const {
             if (isCheckPosition(position))
                 return checkState(*row, position).toInt() == Qt::Checked ? "Checked"
                                                                          : "Not checked";
-            return toQString(row->textView(position));
+            return toQString(row->textOrEmpty(position));
         case Qt::AccessibleDescriptionRole:
             return accessibleDescription(*row, position);
         case Qt::ForegroundRole:

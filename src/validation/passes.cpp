@@ -44,23 +44,23 @@ ValueKind kindOf(std::string_view dataType) {
 
 RowTexts readRowTexts(const Row& row) {
     RowTexts t;
-    t.value = row.textView(col::Value);
-    t.kind = kindOf(row.textView(col::dataType));
-    t.name = row.textView(col::Attribute);
+    t.value = row.textOrEmpty(col::Value);
+    t.kind = kindOf(row.textOrEmpty(col::dataType));
+    t.name = row.textOrEmpty(col::Attribute);
     return t;
 }
 
 // The number rule, then the value text goes back into the cell unchanged.
 void checkNumberRow(Row& row, const RowTexts& t, Pass& pass) {
-    checkNumberValue(row.textView(col::allowedDecimalPlaces), t.name, t.value,
-                     row.textView(col::maxVal), row.textView(col::minVal), pass.hasError,
+    checkNumberValue(row.textOrEmpty(col::allowedDecimalPlaces), t.name, t.value,
+                     row.textOrEmpty(col::maxVal), row.textOrEmpty(col::minVal), pass.hasError,
                      pass.strErr, &pass.rowMessages);
     row.setText(col::Value, t.value);
 }
 
 void checkStringRow(const Row& row, const RowTexts& t, Pass& pass) {
-    checkStringValue(row.textView(col::minLength), row.textView(col::maxLength), t.value, t.name,
-                     pass.hasError, pass.strErr, &pass.rowMessages);
+    checkStringValue(row.textOrEmpty(col::minLength), row.textOrEmpty(col::maxLength), t.value,
+                     t.name, pass.hasError, pass.strErr, &pass.rowMessages);
 }
 
 // The value rules of the row's data type; other data types have none.
@@ -104,7 +104,7 @@ void checkApplyOptions(bool copyAcross, const Row& row, const RowTexts& t, Pass&
 // A required row (Required reads "true" ignoring case; unset is not required) must have a
 // value.
 void checkRequiredValue(const Row& row, const RowTexts& t, Pass& pass) {
-    if (!text::equalsIgnoringCase(row.textView(col::Required), "true")) return;
+    if (!text::equalsIgnoringCase(row.textOrEmpty(col::Required), "true")) return;
     const std::string name(t.name);
     addFirstOrAppended("Please specify the valid default value for " + name + ".",
                        "Please specify a valid default value for " + name + ".", pass.hasError,

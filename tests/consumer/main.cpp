@@ -12,7 +12,7 @@ int main() {
         R"(dataType="string" defaultValue="x" mandatory="true"/></entityTypes>)");
     control.Intialize();
     auto row = platform.grid().FirstRow();
-    const bool ok = platform.messages().empty() && row && row->text("Value") == "x" &&
+    const bool ok = platform.messages().empty() && row && row->textOrThrow("Value") == "x" &&
                     row->picture() != nullptr;
     std::cout << (ok ? "consumer ok" : "consumer FAILED") << '\n';
     return ok ? 0 : 1;

@@ -62,7 +62,7 @@ struct RowsHarness : WidgetHarness {
     }
     std::string activeAttribute() {
         const auto active = widget.control().platform().grid().activeCell();
-        return active ? active->row->textOrEmpty("Attribute") : std::string();
+        return active ? std::string(active->row->textOrEmpty("Attribute")) : std::string();
     }
     // Scrolls with the scroll bar until the row is the top one.
     void scrollToTop(int row) {
