@@ -80,3 +80,24 @@ TEST(HeadlessGestures, RowsAboveTheTopAreNotShown) {
 }
 
 }  // namespace
+
+namespace {
+
+// Scrolling stops with the last row at the top, however far the host asks; a grid of one row
+// keeps it at the top.
+TEST(HeadlessGestures, ScrollingStopsAtTheLastRow) {
+    for (int rows : {1, 6}) {
+        SCOPED_TRACE(rows);
+        Harness h;
+        h.init("RETRIEVAL", numberRows(rows));
+        h.platform.scrollTo(rows + 3);
+        EXPECT_EQ(h.platform.topRow(), rows - 1);
+        const auto last = h.platform.cellRect(rows - 1, "Value");
+        ASSERT_TRUE(last);
+        EXPECT_EQ(last->top, 20);
+        h.platform.scrollTo(-4);
+        EXPECT_EQ(h.platform.topRow(), 0);
+    }
+}
+
+}  // namespace

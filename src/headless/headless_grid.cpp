@@ -22,11 +22,6 @@ int HeadlessGrid::pixelHeight() const {
     return static_cast<int>(height() / host_.pixelsToScaleX(1.0));
 }
 
-int HeadlessGrid::visibleRowCount() const {
-    const long long below = static_cast<long long>(pixelHeight()) - kHeaderHeight;
-    return clampToInt(std::max(0LL, (below + kRowHeight - 1) / kRowHeight));
-}
-
 void HeadlessGrid::setTopRow(int row) {
     const int count = rowSet() ? rowSet()->recordCount() : 0;
     topRow_ = std::clamp(row, 0, std::max(0, count - 1));

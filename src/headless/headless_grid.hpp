@@ -22,7 +22,6 @@ class HeadlessGrid final : public HeadlessWindow<GridView> {
     void setTopRow(int row);
     int pixelWidth() const;
     int pixelHeight() const;
-    int visibleRowCount() const;
     // Left pixel edge (after horizontal scrolling) and pixel width of a column, when shown.
     std::optional<std::pair<int, int>> columnSpan(int column) const;
 
