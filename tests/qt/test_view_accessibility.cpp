@@ -89,7 +89,13 @@ QString headerOf(QAccessibleTableInterface* table, int column) {
     QAccessibleInterface* cell = table->cellAt(0, column);
     if (!cell || !cell->tableCellInterface()) return "<no cell>";
     const auto headers = cell->tableCellInterface()->columnHeaderCells();
-    return headers.size() == 1 ? headers.front()->text(QAccessible::Name) : "<no header>";
+    const QString caption =
+        headers.size() == 1 ? headers.front()->text(QAccessible::Name) : "<no header>";
+    // Qt Widgets makes a new, unregistered header interface for each call: the caller owns it
+    // and hands it to the accessibility cache to be deleted.
+    for (QAccessibleInterface* header : headers)
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(header));
+    return caption;
 }
 
 }  // namespace
