@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <deque>
+#include <functional>
 #include <iostream>
 #include <random>
 #include <zelvane/qt/custom_attr_widget.hpp>
@@ -427,6 +428,23 @@ class Soak {
     bool outside_ = false;
 };
 
+// Runs the session's steps, checking the invariants after each; seen gets each step's
+// description. The first broken invariant with the steps before it, or "" when none broke.
+std::string runSteps(Soak& soak, int steps, const std::function<void(const std::string&)>& seen) {
+    std::deque<std::string> recent;
+    for (int step = 0; step < steps; ++step) {
+        recent.push_back(soak.step());
+        seen(recent.back());
+        if (recent.size() > 12) recent.pop_front();
+        const std::string broken = soak.brokenInvariant();
+        if (broken.empty()) continue;
+        std::string trail;
+        for (const std::string& r : recent) trail += "\n  " + r;
+        return "step " + std::to_string(step) + ": " + broken + "\nlast steps:" + trail;
+    }
+    return "";
+}
+
 TEST(WidgetSoak, RandomGesturesKeepEditorsFocusAndOutputSound) {
     const struct {
         const char* mode;
@@ -437,17 +455,8 @@ TEST(WidgetSoak, RandomGesturesKeepEditorsFocusAndOutputSound) {
     int editing = 0, popups = 0;
     for (const auto& s : sessions) {
         Soak soak(s.mode, s.seed);
-        std::deque<std::string> recent;
-        for (int step = 0; step < kSteps; ++step) {
-            recent.push_back(soak.step());
-            if (recent.size() > 12) recent.pop_front();
-            const std::string broken = soak.brokenInvariant();
-            if (broken.empty()) continue;
-            std::string trail;
-            for (const std::string& r : recent) trail += "\n  " + r;
-            FAIL() << s.mode << " seed " << s.seed << " step " << step << ": " << broken
-                   << "\nlast steps:" << trail;
-        }
+        const std::string broken = runSteps(soak, kSteps, [](const std::string&) {});
+        if (!broken.empty()) FAIL() << s.mode << " seed " << s.seed << " " << broken;
         editing += soak.editing;
         popups += soak.popups;
     }
@@ -470,19 +479,11 @@ TEST(WidgetSoak, RandomGesturesWithRowsAddedAndRemoved) {
     constexpr int kSteps = 600;
     for (const auto& s : sessions) {
         Soak soak(s.mode, s.seed, true);
-        std::deque<std::string> recent;
         int removals = 0;
-        for (int step = 0; step < kSteps; ++step) {
-            recent.push_back(soak.step());
-            if (recent.back().ends_with(": removed")) ++removals;
-            if (recent.size() > 12) recent.pop_front();
-            const std::string broken = soak.brokenInvariant();
-            if (broken.empty()) continue;
-            std::string trail;
-            for (const std::string& r : recent) trail += "\n  " + r;
-            FAIL() << s.mode << " seed " << s.seed << " step " << step << ": " << broken
-                   << "\nlast steps:" << trail;
-        }
+        const std::string broken = runSteps(soak, kSteps, [&](const std::string& step) {
+            if (step.ends_with(": removed")) ++removals;
+        });
+        if (!broken.empty()) FAIL() << s.mode << " seed " << s.seed << " " << broken;
         // In copy-across mode a row selector click selects nothing, so nothing is removed.
         if (std::string(s.mode) != "COPYACROSS") {
             EXPECT_GT(removals, 5) << s.mode;
