@@ -3,7 +3,6 @@
 // cell; checked against a plain vector of cell values over generated write sequences.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -56,12 +55,6 @@ void expectCell(const Row& row, int position, const CellValue& expected) {
     EXPECT_EQ(row.kind(position), kind);
     EXPECT_EQ(row.kind(key), kind);
     EXPECT_EQ(row.kind(slotted), kind);
-    const auto* text = std::get_if<std::string>(&expected);
-    const std::optional<std::string_view> cell =
-        text ? std::optional<std::string_view>(*text) : std::nullopt;
-    EXPECT_EQ(row.textOrNull(position), cell);
-    EXPECT_EQ(row.textOrNull(key), cell);
-    EXPECT_EQ(row.textOrNull(slotted), cell);
     const std::string asText = zelvane::cellTextOrEmpty(expected);
     EXPECT_EQ(row.textOrEmpty(position), asText);
     EXPECT_EQ(row.textOrEmpty(key), asText);
@@ -97,8 +90,8 @@ TEST(RowCells, NewRowHoldsOnlyUnsetCells) {
     }
 }
 
-// An empty text is a text: it reads as "" everywhere an unset cell does, but textCell,
-// kind, value and text() tell them apart.
+// An empty text is a text: it reads as "" where an unset cell does, but kind, value and
+// textOrThrow tell them apart.
 TEST(RowCells, EmptyTextIsNotUnset) {
     RowSet rows(someColumns());
     Row& row = *rows.appendRow();
@@ -110,8 +103,10 @@ TEST(RowCells, EmptyTextIsNotUnset) {
     row.setValue(4, CellValue());
     expectRow(*rows.row(0),
               {CellValue(), std::string(), std::string(), std::string(), CellValue(), CellValue()});
-    EXPECT_EQ(row.textOrNull(0), std::nullopt);
-    EXPECT_EQ(row.textOrNull(1), std::optional<std::string_view>(""));
+    EXPECT_EQ(row.kind(0), CellKind::Unset);
+    EXPECT_EQ(row.kind(1), CellKind::Text);
+    EXPECT_THROW((void)row.textOrThrow("key0"), ZlvError);
+    EXPECT_EQ(row.textOrThrow("key1"), "");
 }
 
 TEST(RowCells, BooleansReadAsTrueAndFalseButAreNoTextCell) {
@@ -127,7 +122,7 @@ TEST(RowCells, BooleansReadAsTrueAndFalseButAreNoTextCell) {
     EXPECT_EQ(row.textOrEmpty(0), "False");
     EXPECT_EQ(row.textOrEmpty(1), "True");
     EXPECT_EQ(row.textOrThrow("key1"), "True");
-    EXPECT_EQ(row.textOrNull(1), std::nullopt);
+    EXPECT_EQ(row.kind(1), CellKind::Boolean);
 }
 
 // A shorter text overwrites in place, a longer one is appended: either way the neighbours
@@ -202,7 +197,7 @@ TEST(RowCells, WritesFromViewsOfTheSameRow) {
     row.setText(0, row.textOrEmpty(0));
     row.setText(0, row.textOrEmpty(0).substr(3, 4));  // "3456", in place over itself
     EXPECT_EQ(row.textOrEmpty(0), "3456");
-    row.setText(0, *row.textOrNull(0));
+    row.setText(0, row.textOrThrow("key0"));
     EXPECT_EQ(row.textOrEmpty(0), "3456");
     // Longer than cell 1 and beyond the block's room: the view's bytes move away.
     row.setText(1, row.textOrEmpty(0));
@@ -276,7 +271,6 @@ TEST(RowCells, BadPositionsAndKeysThrow) {
         SCOPED_TRACE(bad);
         EXPECT_THROW((void)row.value(bad), ZlvError);
         EXPECT_THROW((void)row.kind(bad), ZlvError);
-        EXPECT_THROW((void)row.textOrNull(bad), ZlvError);
         EXPECT_THROW((void)row.textOrEmpty(bad), ZlvError);
         EXPECT_THROW(row.setText(bad, "x"), ZlvError);
         EXPECT_THROW(row.setBoolean(bad, true), ZlvError);

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -79,27 +78,21 @@ class Row {
     CellKind kind(std::string_view key) const;
     CellKind kind(ColumnKey key) const { return kind(positionOf(key)); }
 
-    // The cell as text, in three readers that differ only in how an unset cell reads. Each
-    // gives a view valid until the row next changes, and throws ZlvError for an unknown key
-    // or position.
+    // The cell as text, in two readers that differ only in how an unset cell reads: a text as
+    // it stands, a Boolean as "True" or "False". Each gives a view valid until the row next
+    // changes, and throws ZlvError for an unknown key or position. To tell an unset cell or a
+    // Boolean from a text, read kind() first.
     //
-    // textOrThrow: a text as it stands, a Boolean as "True" or "False"; an unset cell throws
-    // ZlvError ("Invalid use of Null: ...", naming the key as the caller spelled it).
+    // textOrThrow: an unset cell throws ZlvError ("Invalid use of Null: ...", naming the key as
+    // the caller spelled it).
     std::string_view textOrThrow(std::string_view key) const;
     std::string_view textOrThrow(ColumnKey key) const {
         return textOfSetCell(positionOf(key), key.name);
     }
-    // textOrEmpty: as textOrThrow, but an unset cell reads "".
+    // textOrEmpty: an unset cell reads "".
     std::string_view textOrEmpty(int position) const;
     std::string_view textOrEmpty(std::string_view key) const;
     std::string_view textOrEmpty(ColumnKey key) const { return textOrEmpty(positionOf(key)); }
-    // textOrNull: the text of a text cell; nullopt for an unset cell, and for a Boolean one,
-    // which holds no text. Tells an unset cell from an empty text.
-    std::optional<std::string_view> textOrNull(int position) const;
-    std::optional<std::string_view> textOrNull(std::string_view key) const;
-    std::optional<std::string_view> textOrNull(ColumnKey key) const {
-        return textOrNull(positionOf(key));
-    }
 
     // Replaces the cell value. Throws ZlvError for an unknown column.
     void setValue(std::string_view key, CellValue v);
@@ -224,10 +217,6 @@ inline int Row::positionOf(ColumnKey key) const {
 }
 
 inline CellKind Row::kind(int position) const { return texts_.kind(cellAt(position)); }
-
-inline std::optional<std::string_view> Row::textOrNull(int position) const {
-    return texts_.textOrNull(cellAt(position));
-}
 
 inline std::string_view Row::textOrEmpty(int position) const {
     return texts_.textOrEmpty(cellAt(position));

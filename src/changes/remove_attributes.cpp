@@ -15,7 +15,8 @@ constexpr const char* kHasDependants =
 
 // A cell's text, or null for an unset cell: an unset cell equals nothing, not even "".
 std::optional<std::string_view> textOf(const Row& row, ColumnKey key) {
-    return row.textOrNull(key);
+    if (row.kind(key) != CellKind::Text) return std::nullopt;
+    return row.textOrEmpty(key);
 }
 
 // The first selected row must not depend on another attribute.

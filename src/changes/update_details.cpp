@@ -11,8 +11,7 @@ std::string starIconPath(const HostContainer& host) {
 }
 
 bool attributeIdIs(const Row& row, const std::string& id) {
-    const std::optional<std::string_view> text = row.textOrNull(col::AttributeID);
-    return text && *text == id;
+    return row.kind(col::AttributeID) == CellKind::Text && row.textOrEmpty(col::AttributeID) == id;
 }
 
 }  // namespace

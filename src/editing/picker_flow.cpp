@@ -33,8 +33,7 @@ void describeDependentPick(KeyedCollection& coll, const RowPtr& row) {
 // Whether the host's answer changes the row's chosen value. An unset valueId holds no choice
 // yet, so every answer changes it.
 bool changesValueId(const Row& row, const std::string& valueId) {
-    const std::optional<std::string_view> current = row.textOrNull(col::valueId);
-    return !current || *current != valueId;
+    return row.kind(col::valueId) != CellKind::Text || row.textOrEmpty(col::valueId) != valueId;
 }
 
 // Writes the host's choice into the edit cell's row and clears the active row's dependants.

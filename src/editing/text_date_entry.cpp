@@ -83,8 +83,9 @@ void onComboChosen(EditSession& e, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) return;
     const ListEntry entry = entries[static_cast<std::size_t>(index)];
     const EditTarget target = editTargetOf(*e.editCell);
-    const std::optional<std::string_view> currentId = target.row.textOrNull(target.idColumn);
-    const bool changed = !currentId || *currentId != entry.id;
+    // An unset id holds no choice yet, so every entry changes it.
+    const bool changed = target.row.kind(target.idColumn) != CellKind::Text ||
+                         target.row.textOrEmpty(target.idColumn) != entry.id;
     const std::vector<RowPtr> dependants =
         changed ? dependantsToClear(e.editCell->row) : std::vector<RowPtr>();
     target.row.setValue(target.valueColumn, entry.text);

@@ -32,8 +32,8 @@ std::string columnKeyOf(Grid& grid, const CellRef& cell) { return grid.column(ce
 // The row's AttributeID (its cell at position 1) compared exactly; an unset cell matches no
 // id.
 bool rowIdIs(const Row& row, const std::string& objectId) {
-    const std::optional<std::string_view> id = row.textOrNull(kAttributeIdPosition);
-    return id && *id == objectId;
+    return row.kind(kAttributeIdPosition) == CellKind::Text &&
+           row.textOrEmpty(kAttributeIdPosition) == objectId;
 }
 
 // The flag that governs a column, by exact key; null for a column that is no apply option.

@@ -5,15 +5,14 @@
 namespace zelvane {
 namespace {
 
+// An unset ParentAttributeID names no parent, not even the empty id.
 bool parentIs(const Row& row, std::string_view id) {
-    const std::optional<std::string_view> text = row.textOrNull(col::ParentAttributeID);
-    return text && *text == id;
+    return row.kind(col::ParentAttributeID) == CellKind::Text &&
+           row.textOrEmpty(col::ParentAttributeID) == id;
 }
 
-bool parentIsEmptyText(const Row& row) {
-    const std::optional<std::string_view> text = row.textOrNull(col::ParentAttributeID);
-    return text && text->empty();
-}
+// A row whose ParentAttributeID is the empty text depends on nothing: a chain ends before it.
+bool endsChain(const Row& row) { return parentIs(row, ""); }
 
 }  // namespace
 
@@ -25,13 +24,13 @@ void walkDependantChain(const RowPtr& start, const std::function<void(Row&)>& ac
         rememberedId = current->textOrThrow(col::AttributeID);
         if (!current->hasNextSibling()) return;
         current = current->nextSibling();
-        if (parentIsEmptyText(*current)) return;
+        if (endsChain(*current)) return;
     }
 }
 
 void DependantSweep::visit(const RowPtr& row) {
     if (!reaching_) return;
-    if (parentIsEmptyText(*row)) {
+    if (endsChain(*row)) {
         reaching_ = false;
         return;
     }

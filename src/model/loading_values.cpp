@@ -106,13 +106,13 @@ struct BlockValues {
     void lookUp(const RowSet& rows, int first, const ValueIndex& index) {
         std::string_view ids[case_index::kFindBlock];
         known = 0;
+        const int idColumn = rows.columnIndex(col::AttributeID);
         for (;
              known < case_index::kFindBlock && first + static_cast<int>(known) < rows.recordCount();
              ++known) {
-            const std::optional<std::string_view> id =
-                rows.row(first + static_cast<int>(known))->textOrNull(col::AttributeID);
-            if (!id) break;
-            ids[known] = *id;
+            const Row& row = *rows.row(first + static_cast<int>(known));
+            if (row.kind(idColumn) != CellKind::Text) break;
+            ids[known] = row.textOrEmpty(idColumn);
         }
         index.valuesOf(ids, known, values);
     }

@@ -44,10 +44,6 @@ CellValue Row::value(int position) const {
 
 CellKind Row::kind(std::string_view key) const { return kind(positionOf(key)); }
 
-std::optional<std::string_view> Row::textOrNull(std::string_view key) const {
-    return textOrNull(positionOf(key));
-}
-
 std::string_view Row::textOrEmpty(std::string_view key) const {
     return textOrEmpty(positionOf(key));
 }
