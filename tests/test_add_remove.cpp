@@ -146,6 +146,24 @@ TEST(RemoveAttributes, RefusalsLeaveEverythingAsItWas) {
     }
 }
 
+// A cell the host left unset holds no id, not even the empty one: an empty AttributeID has no
+// dependant below it whose ParentAttributeID is unset, and a row whose Added cell is unset is
+// neither loaded nor added, so its removal leaves no record.
+TEST(RemoveAttributes, UnsetCellsMatchNoId) {
+    Harness h;
+    h.init("RETRIEVAL", {Def{.caId = ""}, Def{.caId = "B"}, Def{.caId = "C"}});
+    setCell(h, 1, "ParentAttributeID", zelvane::CellValue());
+    select(h, {0});
+    EXPECT_TRUE(h.control.Remove());
+    EXPECT_TRUE(h.platform.messages().empty());
+    setCell(h, 0, "Added", zelvane::CellValue());
+    select(h, {0});
+    EXPECT_TRUE(h.control.Remove());
+    EXPECT_EQ(ids(h), std::vector<std::string>{"C"});
+    EXPECT_EQ(h.control.GetData(),
+              R"(<ca id="C" value=""/><removeCAs><objectId></objectId></removeCAs>)");
+}
+
 // Which removed rows are recorded: loaded ones (Added empty or blanks), not added ones; an
 // attribute removed, added back and removed again is recorded once.
 TEST(RemoveAttributes, RecordsLoadedRowsOnly) {

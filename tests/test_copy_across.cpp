@@ -120,6 +120,18 @@ TEST(CopyAcross, RowsWithoutAMatchingElementKeepTheirOptions) {
     EXPECT_TRUE(h.platform.messages().empty());
 }
 
+// An element without objectId names the empty id: it governs a row whose AttributeID is the
+// empty text, never one whose AttributeID the host left unset.
+TEST(CopyAcross, AnUnsetIdMatchesNoElement) {
+    Harness h;
+    initAllOptionsShown(h, "COPYACROSS", {Def{.caId = "X"}, Def{.caId = ""}});
+    h.platform.grid().GetRowSet()->row(0)->setValue("AttributeID", zelvane::CellValue());
+    h.control.setCopyTemplateXML(optionsXml(R"(<options applyToAll="false"/>)"));
+    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
+    EXPECT_FALSE(h.platform.toggleCheck(1, "ApplyToAll"));
+    EXPECT_TRUE(h.platform.messages().empty());
+}
+
 // Only the exact column keys name an option; another spelling of a key reaches the options
 // document but takes no flag from it.
 TEST(CopyAcross, ColumnKeyInAnotherCaseTakesNoFlag) {

@@ -58,6 +58,18 @@ TEST(Details, FirstRowWithTheExactId) {
     }
 }
 
+// A row whose AttributeID the host left unset is not the row of the empty id.
+TEST(Details, AnUnsetIdIsNoId) {
+    Harness h;
+    h.init("RETRIEVAL",
+           {Def{.caId = "X", .defaultValue = "unset"}, Def{.caId = "", .defaultValue = "empty"}});
+    h.platform.grid().GetRowSet()->row(0)->setValue("AttributeID", zelvane::CellValue());
+    auto details = h.control.getCADetails("");
+    ASSERT_NE(details, nullptr);
+    ASSERT_EQ(details->Count(), 3u);
+    EXPECT_EQ(details->Item("Value"), zelvane::CellValue("empty"));
+}
+
 TEST(RequiredMarkers, StarsPerMode) {
     const struct {
         std::string mode;

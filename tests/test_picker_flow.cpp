@@ -137,6 +137,18 @@ TEST(SetCellValue, TheSameIdLeavesTheRowAndTheFlag) {
     }
 }
 
+// A row whose valueId the host left unset holds no choice: even an answer with the empty id
+// is written and flags a change.
+TEST(SetCellValue, AnyAnswerChangesAnUnsetId) {
+    Harness h;
+    h.init("CREATE", {picker("P", "Country", "FR, France")});
+    h.platform.grid().GetRowSet()->row(0)->setValue("valueId", CellValue());
+    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+    h.control.setCellValue("", "None", true);
+    EXPECT_EQ(h.shownValues(), "None/");
+    EXPECT_TRUE(h.control.IsDataChanged());
+}
+
 TEST(SetCellValue, EachAnswerIsAppliedToTheLastPlacedCell) {
     Harness h;
     h.init("CREATE", kChain);

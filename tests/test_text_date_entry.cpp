@@ -283,6 +283,21 @@ TEST_F(TappedEntry, ADropDownChoiceOutsideTheListWritesNothing) {
 }
 
 // A date cell without any value takes the picked date but does not count it as a change.
+// A row whose valueId the host left unset holds no choice: even the entry with the empty id
+// is a change.
+TEST(DropDownChoice, AnyEntryChangesAnUnsetId) {
+    Harness h;
+    h.init("CREATE", {entry("C", "ComboBox", "FR, France", "", "", "countries")});
+    h.control.setValueListProvider([](const std::string&, const std::string&) {
+        return std::vector<ListEntry>{{"", "None"}};
+    });
+    h.platform.grid().GetRowSet()->row(0)->setValue("valueId", zelvane::CellValue());
+    ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+    ASSERT_TRUE(h.platform.chooseInDropDown(0));
+    EXPECT_EQ(h.shownValues(), "None/");
+    EXPECT_TRUE(h.control.IsDataChanged());
+}
+
 TEST(PickingADate, ACellWithoutAnyValueIsNoChange) {
     Harness h;
     h.init("CREATE", {entry("D", "Date", "", "", "", "dateOnly")});

@@ -97,8 +97,8 @@ void loadDateValue(const DisplayPatterns& patterns, Row& row, std::string_view n
 }
 
 // The values of a block of rows, looked up together while the rows are at hand: values[i]
-// is the value of the row at first + i, for the first `known` rows of the block, up to the
-// first row whose id is unset (loading that row fails in its turn).
+// is the value of the row at first + i, for the first `known` rows of the block (fewer at the
+// end of the row set). An unset id is looked up as ""; loading that row fails on its id.
 struct BlockValues {
     std::string_view values[case_index::kFindBlock];
     std::size_t known = 0;
@@ -110,9 +110,7 @@ struct BlockValues {
         for (;
              known < case_index::kFindBlock && first + static_cast<int>(known) < rows.recordCount();
              ++known) {
-            const Row& row = *rows.row(first + static_cast<int>(known));
-            if (row.kind(idColumn) != CellKind::Text) break;
-            ids[known] = row.textOrEmpty(idColumn);
+            ids[known] = rows.row(first + static_cast<int>(known))->textOrEmpty(idColumn);
         }
         index.valuesOf(ids, known, values);
     }
