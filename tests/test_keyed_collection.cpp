@@ -344,4 +344,35 @@ TEST(LoadedAttributes, IdsCompareIgnoringCaseAndRepeatsAreRefused) {
         EXPECT_EQ(loaded.requiredAtLoad("CA-" + std::to_string(i)), CellValue(i % 2 == 0));
 }
 
+// Generated ids, many of them equal ignoring case, some added after a reserve and some
+// beyond it: the table answers as a plain map keyed by the upper-cased id does.
+TEST(LoadedAttributes, GeneratedIdsMatchAPlainMap) {
+    for (unsigned seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        zelvane::LoadedAttributes loaded;
+        std::unordered_map<std::string, CellValue> reference;
+        if (seed % 2 == 0) loaded.reserve(random() % 100);
+        const int count = static_cast<int>(random() % 400);
+        for (int i = 0; i < count; ++i) {
+            const std::string id = generatedKey(random);
+            const CellValue required = i % 3 == 0 ? CellValue() : CellValue(std::to_string(i));
+            if (reference.emplace(upper(id), required).second)
+                ASSERT_NO_THROW(loaded.add(id, required)) << id;
+            else
+                ASSERT_THROW(loaded.add(id, required), ZlvError) << id;
+        }
+        ASSERT_EQ(loaded.size(), reference.size());
+        for (int i = 0; i < 300; ++i) {
+            const std::string probe = generatedKey(random);
+            const auto it = reference.find(upper(probe));
+            ASSERT_EQ(loaded.contains(probe), it != reference.end()) << probe;
+            if (it == reference.end())
+                EXPECT_THROW((void)loaded.requiredAtLoad(probe), ZlvError) << probe;
+            else
+                EXPECT_EQ(loaded.requiredAtLoad(probe), it->second) << probe;
+        }
+    }
+}
+
 }  // namespace

@@ -1,38 +1,45 @@
 #include "model/loaded_attributes.hpp"
 
+#include <zelvane/error.hpp>
+
 #include "model/key_errors.hpp"
 
 namespace zelvane {
 
-LoadedAttributes::Store& LoadedAttributes::store() {
-    if (!store_) store_ = std::make_unique<Store>();
-    return *store_;
-}
-
 void LoadedAttributes::add(std::string_view id, CellValue requiredAtLoad) {
-    if (size() >= 0xFFFFFFFEu) throw ZlvError("Out of memory: too many attributes were loaded");
-    Store& s = store();
-    const auto [at, fresh] = s.byId.try_emplace(std::pmr::string(id, &s.pool));
-    if (!fresh) throw duplicateKeyError(id);
-    at->second = std::move(requiredAtLoad);
+    if (entries_.size() >= 0xFFFFFFFEu)
+        throw ZlvError("Out of memory: too many attributes were loaded");
+    entries_.push_back({std::string(id), std::move(requiredAtLoad)});
+    const bool added =
+        case_index::insert(slots_, used_, entries_.size() - 1,
+                           [&](std::size_t i) -> std::string_view { return entries_[i].id; });
+    if (added) return;
+    entries_.pop_back();
+    throw duplicateKeyError(id);
 }
 
-void LoadedAttributes::reserve(std::size_t count) { store().byId.reserve(count); }
+std::size_t LoadedAttributes::positionOf(std::string_view id) const {
+    return case_index::find(slots_, id,
+                            [&](std::size_t i) -> std::string_view { return entries_[i].id; });
+}
+
+void LoadedAttributes::reserve(std::size_t count) {
+    entries_.reserve(count);
+    while (slots_.size() < 2 * count) case_index::grow(slots_);
+}
 
 bool LoadedAttributes::contains(std::string_view id) const noexcept {
     try {
-        return store_ && store_->byId.find(id) != store_->byId.end();
+        return positionOf(id) != std::string_view::npos;
     } catch (...) {
         return false;
     }
 }
 
 const CellValue& LoadedAttributes::requiredAtLoad(std::string_view id) const {
-    if (store_) {
-        const auto found = store_->byId.find(id);
-        if (found != store_->byId.end()) return found->second;
-    }
-    throw missingKeyError(id);
+    const std::size_t p = positionOf(id);
+    if (p == std::string_view::npos) throw missingKeyError(id);
+    return entries_[p].required;
 }
 
 }  // namespace zelvane
