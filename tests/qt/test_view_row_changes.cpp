@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 #include <utility>
 
 #include "qt_support.hpp"
@@ -41,14 +42,26 @@ Ranges rangesOf(const QSignalSpy& spy) {
     return ranges;
 }
 
-// A short widget on many rows, with the model's signals counted.
+// The model's reset and row signals, caught from construction on.
+struct RowSignals {
+    explicit RowSignals(QAbstractItemModel* model)
+        : resets(model, &QAbstractItemModel::modelReset),
+          inserted(model, &QAbstractItemModel::rowsInserted),
+          removed(model, &QAbstractItemModel::rowsRemoved) {}
+    QSignalSpy resets, inserted, removed;
+};
+
+// A short widget on many rows, its model checked by Qt's model tester from then on.
 struct RowsHarness : WidgetHarness {
     explicit RowsHarness(QAbstractItemView::ScrollMode scrolling, int rows = kRows) {
         widget.resize(520, 260);
         view()->setVerticalScrollMode(scrolling);
         init("RETRIEVAL", manyDefs(rows));
         QApplication::setActiveWindow(&widget);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     }
+    std::unique_ptr<QAbstractItemModelTester> tester;
     QTableView* view() { return widget.gridView(); }
     QAbstractItemModel* model() { return widget.gridView()->model(); }
     // The attribute shown in a model row, as the view shows it.
@@ -114,22 +127,18 @@ TEST(ViewRowChanges, AddInsertsOneRowAndTheViewStays) {
     for (auto scrolling : kScrollModes) {
         SCOPED_TRACE(scrolling);
         RowsHarness h(scrolling);
-        QAbstractItemModelTester tester(h.model(),
-                                        QAbstractItemModelTester::FailureReportingMode::Fatal);
         h.scrollToTop(12);
         h.clickCell(14, "Value");
         ASSERT_EQ(h.currentAttribute(), "Attribute 14");
         ASSERT_EQ(h.activeAttribute(), "Attribute 14");
         ASSERT_EQ(h.topAttribute(), "Attribute 12");
-        QSignalSpy resets(h.model(), &QAbstractItemModel::modelReset);
-        QSignalSpy inserted(h.model(), &QAbstractItemModel::rowsInserted);
-        QSignalSpy removed(h.model(), &QAbstractItemModel::rowsRemoved);
+        RowSignals seen(h.model());
 
         h.widget.Add(zlvtest::defXml(Def{.caId = "NEW", .caName = "Added one"}));
         QApplication::processEvents();
-        EXPECT_EQ(resets.count(), 0);
-        EXPECT_EQ(removed.count(), 0);
-        EXPECT_EQ(rangesOf(inserted), (Ranges{{kRows, kRows}}));
+        EXPECT_EQ(seen.resets.count(), 0);
+        EXPECT_EQ(seen.removed.count(), 0);
+        EXPECT_EQ(rangesOf(seen.inserted), (Ranges{{kRows, kRows}}));
         EXPECT_EQ(h.attributeAt(kRows), "Added one");
         if (scrolling == QAbstractItemView::ScrollPerItem)
             qttest::shoot(&h.widget, "rows_after_add");
@@ -146,8 +155,6 @@ TEST(ViewRowChanges, RemoveAboveTheTopKeepsTheRowsOnScreen) {
     for (auto scrolling : kScrollModes) {
         SCOPED_TRACE(scrolling);
         RowsHarness h(scrolling);
-        QAbstractItemModelTester tester(h.model(),
-                                        QAbstractItemModelTester::FailureReportingMode::Fatal);
         h.clickRowSelector(2);
         h.clickRowSelector(3, Qt::ControlModifier);
         h.clickRowSelector(6, Qt::ControlModifier);
@@ -158,14 +165,13 @@ TEST(ViewRowChanges, RemoveAboveTheTopKeepsTheRowsOnScreen) {
         ASSERT_EQ(h.currentAttribute(), "Attribute 15");
         if (scrolling == QAbstractItemView::ScrollPerItem)
             qttest::shoot(&h.widget, "rows_before_remove");
-        QSignalSpy resets(h.model(), &QAbstractItemModel::modelReset);
-        QSignalSpy removed(h.model(), &QAbstractItemModel::rowsRemoved);
+        RowSignals seen(h.model());
 
         EXPECT_TRUE(h.widget.Remove());
         QApplication::processEvents();
-        EXPECT_EQ(resets.count(), 0);
+        EXPECT_EQ(seen.resets.count(), 0);
         // Each run in the rows of the model at the time: rows 2-3, then the former row 6.
-        EXPECT_EQ(rangesOf(removed), (Ranges{{2, 3}, {4, 4}}));
+        EXPECT_EQ(rangesOf(seen.removed), (Ranges{{2, 3}, {4, 4}}));
         EXPECT_EQ(h.model()->rowCount(), kRows - 3);
         EXPECT_EQ(h.topAttribute(), "Attribute 12");
         EXPECT_EQ(h.currentAttribute(), "Attribute 15");
@@ -186,15 +192,12 @@ TEST(ViewRowChanges, RemoveAboveTheTopKeepsTheRowsOnScreen) {
 // active one.
 TEST(ViewRowChanges, DeletingTheCurrentRowLeavesNoCurrentCell) {
     RowsHarness h(QAbstractItemView::ScrollPerItem);
-    QAbstractItemModelTester tester(h.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     h.clickCell(4, "Value");
     ASSERT_EQ(h.currentAttribute(), "Attribute 4");
     auto& grid = h.widget.control().platform().grid();
     const auto rows = grid.GetRowSet();
     for (int r : {0, 1, 4, 8, 9, 10, 29}) grid.selectRow(rows->row(r));
-    QSignalSpy resets(h.model(), &QAbstractItemModel::modelReset);
-    QSignalSpy removed(h.model(), &QAbstractItemModel::rowsRemoved);
+    RowSignals seen(h.model());
     // Until their removal is announced whole, the rows going can be read as before.
     std::vector<std::string> going;
     QObject::connect(h.model(), &QAbstractItemModel::rowsAboutToBeRemoved,
@@ -210,8 +213,8 @@ TEST(ViewRowChanges, DeletingTheCurrentRowLeavesNoCurrentCell) {
 
     grid.DeleteSelectedRows();
     QApplication::processEvents();
-    EXPECT_EQ(resets.count(), 0);
-    EXPECT_EQ(rangesOf(removed), (Ranges{{0, 1}, {2, 2}, {5, 7}, {23, 23}}));
+    EXPECT_EQ(seen.resets.count(), 0);
+    EXPECT_EQ(rangesOf(seen.removed), (Ranges{{0, 1}, {2, 2}, {5, 7}, {23, 23}}));
     EXPECT_EQ(going,
               (std::vector<std::string>{"Attribute 0", "Attribute 1", "Attribute 4", "Attribute 8",
                                         "Attribute 9", "Attribute 10", "Attribute 29"}));
@@ -253,8 +256,6 @@ TEST(ViewRowChanges, MarksStayWithTheirRows) {
 // stay on them.
 TEST(ViewRowChanges, ManyScatteredRowsLeaveWithOneReset) {
     RowsHarness h(QAbstractItemView::ScrollPerItem, 100);
-    QAbstractItemModelTester tester(h.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     auto& grid = h.widget.control().platform().grid();
     grid.GetRowSet()->row(75)->setValue("Value", std::string("not a number"));
     std::string errors;
@@ -268,12 +269,11 @@ TEST(ViewRowChanges, ManyScatteredRowsLeaveWithOneReset) {
         if ((r < 50 && r % 2 == 0) || (r >= 55 && r % 2 == 1 && r != 75))
             grid.selectRow(rows->row(r));
     ASSERT_EQ(grid.selectedCount(), 47);
-    QSignalSpy resets(h.model(), &QAbstractItemModel::modelReset);
-    QSignalSpy removed(h.model(), &QAbstractItemModel::rowsRemoved);
+    RowSignals seen(h.model());
     grid.DeleteSelectedRows();
     QApplication::processEvents();
-    EXPECT_EQ(removed.count(), 0);
-    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(seen.removed.count(), 0);
+    EXPECT_EQ(seen.resets.count(), 1);
     EXPECT_EQ(h.topAttribute(), "Attribute 50");
     EXPECT_EQ(h.currentAttribute(), "Attribute 52");
     EXPECT_EQ(h.activeAttribute(), "Attribute 52");
