@@ -79,7 +79,7 @@ void DateEditor::chooseDay(QDate day) {
 
 // F4 and Alt+Down open the calendar. The first key, click or wheel turn that edits a date the
 // editor does not show starts from the current date and time.
-bool DateEditor::input(QObject*, QEvent& event) {
+bool DateEditor::input(QEvent& event) {
     if (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::Wheel) {
         picker_.startFromNow();
         return false;

@@ -49,7 +49,7 @@ class DateEditor final : public EditorAdapter {
     void write() override;
     // The user picked day in the calendar: the time shown stays.
     void chooseDay(QDate day);
-    bool input(QObject* watched, QEvent& event) override;
+    bool input(QEvent& event) override;
     bool owns(const QObject* watched) const override {
         return watched == date_ || (text_ && watched == text_);
     }

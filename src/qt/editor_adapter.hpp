@@ -49,7 +49,7 @@ class EditorAdapter {
 
     // An event of one of the editor's widgets that the editor handles before the key policy;
     // true when it used the event up.
-    virtual bool input(QObject* /*watched*/, QEvent& /*event*/) { return false; }
+    virtual bool input(QEvent& /*event*/) { return false; }
     // True for the editor's widgets whose input the editor reads.
     virtual bool owns(const QObject* watched) const { return watched == widget(); }
     // True while a popup of the editor (its list or calendar) is open.

@@ -16,8 +16,6 @@ struct EndEdit {
     // past the last or before the first), stays on the grid, leaves the control for the host's
     // next or previous widget, or stays where the user put it.
     enum Then { Next, Previous, Stay, LeaveForward, LeaveBackward, Elsewhere } then;
-
-    friend bool operator==(const EndEdit&, const EndEdit&) = default;
 };
 
 // Enter writes and stays, Escape abandons, Tab and Shift+Tab write and move to the next or

@@ -405,7 +405,7 @@ bool QtPlatform::editorEvent(EditorAdapter& editor, QObject* watched, QEvent* ev
         default:
             break;
     }
-    if (editor.input(watched, *event)) return true;
+    if (editor.input(*event)) return true;
     if (!own || event->type() != QEvent::KeyPress) return false;
     const auto end = endEditForKey(*static_cast<QKeyEvent*>(event));
     if (end) endEdit(editor, *end);

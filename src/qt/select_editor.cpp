@@ -7,7 +7,7 @@ namespace zelvane::qt {
 // Enter presses the button. A push button hands the focus along the focus chain on an arrow
 // key, out of the control into the host's window; on the "Select" button the arrows do
 // nothing.
-bool SelectEditor::input(QObject*, QEvent& event) {
+bool SelectEditor::input(QEvent& event) {
     if (event.type() != QEvent::KeyPress) return false;
     switch (static_cast<const QKeyEvent&>(event).key()) {
         case Qt::Key_Return:

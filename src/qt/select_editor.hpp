@@ -15,7 +15,7 @@ class SelectEditor final : public EditorAdapter {
     QWidget* widget() const override { return button_; }
     bool userChanged() const override { return false; }
     void write() override {}
-    bool input(QObject* watched, QEvent& event) override;
+    bool input(QEvent& event) override;
 
   private:
     QPushButton* button_;

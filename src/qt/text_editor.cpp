@@ -10,7 +10,7 @@ void TextEditor::write() {
 
 // Releasing Delete in the text box is the control's key-up (it may remove the attribute); the
 // focus then goes back to the grid.
-bool TextEditor::input(QObject*, QEvent& event) {
+bool TextEditor::input(QEvent& event) {
     if (event.type() != QEvent::KeyRelease) return false;
     const auto& key = static_cast<const QKeyEvent&>(event);
     if (key.key() != Qt::Key_Delete) return false;

@@ -14,7 +14,7 @@ class TextEditor final : public EditorAdapter {
     QWidget* widget() const override { return edit_; }
     bool userChanged() const override { return edit_->isModified(); }
     void write() override;
-    bool input(QObject* watched, QEvent& event) override;
+    bool input(QEvent& event) override;
 
   private:
     QLineEdit* edit_;
