@@ -285,9 +285,6 @@ bool QtPlatform::moveToEditableRow(int step, bool edit) {
         if (!control_type::hasEditor(type)) continue;
         const QModelIndex next = model->cellIndex(*row, col::kValuePos);
         if (!next.isValid()) return false;
-        // On the grid Tab passes over the cells the copy template disables, as the view's own
-        // cell-by-cell Tab does.
-        if (!edit && !(model->flags(next) & Qt::ItemIsEnabled)) continue;
         table_->setCurrentIndex(next);
         if (edit) requestEdit(next);
         return true;
