@@ -1,6 +1,7 @@
 // The control in a host form between two of the host's fields: Tab and Shift+Tab walk the value
 // cells and leave the control past either end, Ctrl+Tab and Ctrl+Shift+Tab leave at once, and
-// the keyboard never stays trapped in the grid.
+// the keyboard never stays trapped in the grid; a click on the host's field keeps the focus
+// there.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -182,6 +183,46 @@ TEST(FocusChain, CtrlTabLeavesFromTheMiddleOfAnEdit) {
         }
         f.press(c.key, c.modifiers);
         EXPECT_EQ(f.focus(), c.forward ? f.after : f.before) << nameOf(f.focus());
+        EXPECT_FALSE(f.editorOpen());
+        EXPECT_EQ(f.h.cell(c.row, "Value"), c.written);
+    }
+}
+
+// A click on the host's field ends the edit as any click elsewhere does, writing the entry, and
+// the focus stays on the field the user clicked.
+TEST(FocusChain, AClickOnTheHostsFieldWritesTheEntryAndKeepsTheFocusThere) {
+    const LeaveCase cases[] = {
+        {"text box",
+         kWeight,
+         [](HostForm& f) { QTest::keyClicks(f.h.widget.textBox(), "8"); },
+         Qt::Key_unknown,
+         {},
+         true,
+         "8.00"},
+        {"drop-down",
+         kColour,
+         [](HostForm& f) { QTest::keyClick(f.h.widget.dropDown(), Qt::Key_Up); },
+         Qt::Key_unknown,
+         {},
+         true,
+         "Green"},
+        {"date",
+         kStart,
+         [](HostForm& f) { QTest::keyClick(f.h.widget.dateEdit(), Qt::Key_Down); },
+         Qt::Key_unknown,
+         {},
+         true,
+         "14/03/2024"},
+    };
+    for (const LeaveCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        HostForm f;
+        f.h.doubleClickCell(c.row, "Value");
+        ASSERT_TRUE(f.editorOpen());
+        c.edit(f);
+        QTest::mouseClick(f.after, Qt::LeftButton);
+        QTest::qWait(10);
+        EXPECT_EQ(f.focus(), f.after) << nameOf(f.focus());
         EXPECT_FALSE(f.editorOpen());
         EXPECT_EQ(f.h.cell(c.row, "Value"), c.written);
     }
