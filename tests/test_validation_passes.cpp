@@ -318,19 +318,37 @@ TEST(ValidationPasses, BlankValuesAreChecked) {
     EXPECT_EQ(h.cell(1, "Value"), "  ");
 }
 
-// A bound that does not convert ends the pass; the messages of earlier rows stay.
+// A bound that does not convert ends the pass; the messages found before it stay, in the
+// error text and per row, the failing row's own included.
 TEST(ValidationPasses, ABoundThatDoesNotConvertEndsThePass) {
-    for (const bool create : {true, false}) {
+    const std::vector<R> threeRows = {
+        {.name = "Code", .value = std::string("abcd"), .maxLength = "3"},
+        {.name = "Qty", .dataType = "number", .value = std::string("1"), .minVal = "x"},
+        {.name = "Tag", .value = std::string("/")}};
+    R qtyNoOption = threeRows[1];
+    qtyNoOption.noApplyOption = true;
+    const std::string noOption = "Select an Apply option for Qty.";
+    const struct {
+        std::string mode;
+        bool create;
+        std::vector<R> rows;
+        std::string strErr;
+        std::vector<std::string> problems;
+    } cases[] = {
+        {"RETRIEVAL", true, threeRows, kCodeTooLongFirst, {"ca0|0|" + kCodeTooLongFirst}},
+        {"RETRIEVAL", false, threeRows, kCodeTooLongFirst, {"ca0|0|" + kCodeTooLongFirst}},
+        {"COPYACROSS", false, {qtyNoOption}, "\r\n" + noOption, {"ca0|0|" + noOption}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode + (c.create ? " create" : " retrieval"));
         zlvtest::Harness h;
-        load(h, "RETRIEVAL",
-             {{.name = "Code", .value = std::string("abcd"), .maxLength = "3"},
-              {.name = "Qty", .dataType = "number", .value = std::string("1"), .minVal = "x"},
-              {.name = "Tag", .value = std::string("/")}});
+        load(h, c.mode, c.rows);
         std::string strErr;
         EXPECT_THROW(
-            create ? h.control.validateCreate(strErr) : h.control.validateRetrieval(strErr),
+            c.create ? h.control.validateCreate(strErr) : h.control.validateRetrieval(strErr),
             zelvane::ZlvError);
-        EXPECT_EQ(strErr, kCodeTooLongFirst);
+        EXPECT_EQ(strErr, c.strErr);
+        EXPECT_EQ(problems(h), c.problems);
     }
 }
 

@@ -54,11 +54,10 @@ TEST(ValueRules, DecimalPlacesAgainstTheAllowedNumber) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("allowed '" + c.allowed + "', value '" + c.value + "'");
-        bool hasError = false;
-        std::string strErr;
-        zelvane::checkDecimalPlaces(c.allowed, "Weight", c.value, hasError, strErr);
-        EXPECT_EQ(strErr, c.expected);
-        EXPECT_EQ(hasError, !c.expected.empty());
+        zelvane::Report report;
+        zelvane::checkDecimalPlaces(c.allowed, "Weight", c.value, report);
+        EXPECT_EQ(report.strErr, c.expected);
+        EXPECT_EQ(report.hasError, !c.expected.empty());
     }
 }
 
@@ -73,10 +72,9 @@ TEST(ValueRules, LengthsCountCharactersNotBytes) {
         {"\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80", ""},
     };
     for (const auto& c : cases) {
-        bool hasError = false;
-        std::string strErr;
-        zelvane::checkStringValue("3", "5", c.value, "Weight", hasError, strErr);
-        EXPECT_EQ(strErr, c.expected) << c.value;
+        zelvane::Report report;
+        zelvane::checkStringValue("3", "5", c.value, "Weight", report);
+        EXPECT_EQ(report.strErr, c.expected) << c.value;
     }
 }
 
@@ -97,13 +95,13 @@ struct RuleCase {
     std::string expected;           // the text after "X" when hadError, else the whole text
 };
 
-void runRule(const RuleCase& c, bool& hasError, std::string& strErr) {
-    hasError = c.hadError;
-    strErr = c.hadError ? "X" : "";
+void runRule(const RuleCase& c, zelvane::Report& report) {
+    report.hasError = c.hadError;
+    report.strErr = c.hadError ? "X" : "";
     if (c.number)
-        zelvane::checkNumberValue(c.places, "W", c.value, c.high, c.low, hasError, strErr);
+        zelvane::checkNumberValue(c.places, "W", c.value, c.high, c.low, report);
     else
-        zelvane::checkStringValue(c.low, c.high, c.value, "W", hasError, strErr);
+        zelvane::checkStringValue(c.low, c.high, c.value, "W", report);
 }
 
 TEST(ValueRules, RangeAndLengthMessagesInBothForms) {
@@ -172,11 +170,10 @@ TEST(ValueRules, RangeAndLengthMessagesInBothForms) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        bool hasError = false;
-        std::string strErr;
-        runRule(c, hasError, strErr);
-        EXPECT_EQ(strErr, (c.hadError ? "X" : "") + c.expected);
-        EXPECT_EQ(hasError, c.hadError || !c.expected.empty());
+        zelvane::Report report;
+        runRule(c, report);
+        EXPECT_EQ(report.strErr, (c.hadError ? "X" : "") + c.expected);
+        EXPECT_EQ(report.hasError, c.hadError || !c.expected.empty());
     }
 }
 
@@ -188,12 +185,12 @@ TEST(ValueRules, ForbiddenCharactersOneByOne) {
         SCOPED_TRACE(value);
         EXPECT_EQ(zelvane::isFreeOfForbiddenChars(value), !isForbidden);
         for (bool number : {false, true}) {
-            bool hasError = false;
-            std::string strErr;
+            zelvane::Report report;
             if (number)
-                zelvane::checkNumberValue("", "W", std::string("1") + ch, "", "", hasError, strErr);
+                zelvane::checkNumberValue("", "W", std::string("1") + ch, "", "", report);
             else
-                zelvane::checkStringValue("", "", value, "W", hasError, strErr);
+                zelvane::checkStringValue("", "", value, "W", report);
+            const std::string& strErr = report.strErr;
             const bool endsWithC = strErr.size() >= kForbidden.size() &&
                                    strErr.compare(strErr.size() - kForbidden.size(),
                                                   kForbidden.size(), kForbidden) == 0;
@@ -223,21 +220,21 @@ TEST(ValueRules, BoundsThatDoNotConvertFailKeepingTheText) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        bool hasError = true;
-        std::string strErr = "X";
+        zelvane::Report report;
+        report.hasError = true;
+        report.strErr = "X";
         if (c.number)
-            EXPECT_THROW(zelvane::checkNumberValue("", "W", "5/", c.high, c.low, hasError, strErr),
+            EXPECT_THROW(zelvane::checkNumberValue("", "W", "5/", c.high, c.low, report),
                          zelvane::ZlvError);
         else
-            EXPECT_THROW(zelvane::checkStringValue(c.low, c.high, "a/b", "W", hasError, strErr),
+            EXPECT_THROW(zelvane::checkStringValue(c.low, c.high, "a/b", "W", report),
                          zelvane::ZlvError);
-        EXPECT_EQ(strErr, "X");
+        EXPECT_EQ(report.strErr, "X");
     }
     // The 16-bit ends themselves convert.
-    bool hasError = false;
-    std::string strErr;
-    zelvane::checkStringValue("-32768", "32767", "ab", "W", hasError, strErr);
-    EXPECT_EQ(strErr, "");
+    zelvane::Report report;
+    zelvane::checkStringValue("-32768", "32767", "ab", "W", report);
+    EXPECT_EQ(report.strErr, "");
 }
 
 }  // namespace

@@ -128,23 +128,23 @@ void addCreateEntry(const ControlModel& m, EntryWriter& out, const Row& row, con
 
 void addValueEntry(const ControlModel& m, EntryWriter& out, const Row& row, const Entry& entry) {
     out.add("ca", {entry.id, entry.value});
-    if (!m.modeIs("COPYACROSS")) return;
+    if (m.mode != Mode::CopyAcross) return;
     out.add("caOptions", {entry.id, applyOptionText(row.value(col::ApplyToAll)),
                           applyOptionText(row.value(col::ApplyToEmptyOnly)),
                           applyOptionText(row.value(col::ApplyToNone))});
 }
 
 // Entries a row adds: its own, and in copy-across mode one more for its apply options.
-std::size_t entriesPerRow(const ControlModel& m) { return m.modeIs("COPYACROSS") ? 2 : 1; }
+std::size_t entriesPerRow(const ControlModel& m) { return m.mode == Mode::CopyAcross ? 2 : 1; }
 
 // Adds the row's entries under cas, shaped by the mode.
 void addRowEntries(const ControlModel& m, EntryWriter& out, const Row& row) {
     const std::string_view id = row.textOrThrow(col::AttributeID);
     std::string scratch;
     const Entry entry{id, outputValue(m, row, row.textOrThrow(col::ControlType), scratch)};
-    if (m.modeIs("CLONE"))
+    if (m.mode == Mode::Clone)
         addMemberEntry(out, "updateCAs", entry);
-    else if (m.modeIs("CREATE"))
+    else if (m.mode == Mode::Create)
         addCreateEntry(m, out, row, entry);
     else
         addValueEntry(m, out, row, entry);
@@ -184,8 +184,8 @@ std::string GetData(const ControlModel& model, const RowSet* gridRows,
         addRowEntries(model, out, *row);
         ++rows;
     });
-    return model.modeIs("CLONE") ? cloneDocument(entityTypeId, out)
-                                 : joinedEntries(model, out, rows * entriesPerRow(model));
+    return model.mode == Mode::Clone ? cloneDocument(entityTypeId, out)
+                                     : joinedEntries(model, out, rows * entriesPerRow(model));
 }
 
 }  // namespace zelvane

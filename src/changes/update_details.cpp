@@ -21,7 +21,8 @@ void updateData(ControlModel& model, Grid& grid, HostContainer& host) {
     if (!rows) rows = std::make_shared<RowSet>(std::vector<Column>{});
     grid.BindRowSet(rows);
     model.rowSet = rows;
-    if (!(model.modeIs("COPYACROSS") || model.modeIs("RETRIEVAL") || model.modeIs("CLONE"))) return;
+    const Mode m = model.mode;
+    if (!(m == Mode::CopyAcross || m == Mode::Retrieval || m == Mode::Clone)) return;
     Appearance& a = grid.overrideAppearance('A');
     a.backColor2 = kButtonFaceColor;
     a.backColor = kButtonFaceColor;

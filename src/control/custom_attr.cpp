@@ -38,6 +38,19 @@ struct PassFinished {
     }
 };
 
+// Hands a pass's findings over when the pass ends, however it ends: the error text to the
+// host's strErr and the messages per row to lastValidationProblems. A pass that fails midway
+// hands over what it found up to there.
+struct HandOver {
+    Report& report;
+    std::string& strErr;
+    std::vector<RowProblems>& problems;
+    ~HandOver() {
+        strErr = std::move(report.strErr);
+        problems = std::move(report.rows);
+    }
+};
+
 }  // namespace
 
 ZlvCustomAttr::ZlvCustomAttr(Platform& platform) : d(std::make_unique<ControlState>(platform)) {
@@ -53,8 +66,8 @@ bool ZlvCustomAttr::IsDataChanged() const { return d->session.isDataChanged; }
 void ZlvCustomAttr::setIsDataChanged(bool vData) { d->session.isDataChanged = vData; }
 const std::string& ZlvCustomAttr::EntityTypeId() const { return d->entityTypeId; }
 void ZlvCustomAttr::setEntityTypeId(const std::string& vNewValue) { d->entityTypeId = vNewValue; }
-const std::string& ZlvCustomAttr::mode() const { return d->model.mode; }
-void ZlvCustomAttr::setMode(const std::string& vNewValue) { d->model.mode = vNewValue; }
+const std::string& ZlvCustomAttr::mode() const { return d->model.modeText; }
+void ZlvCustomAttr::setMode(const std::string& vNewValue) { d->model.setMode(vNewValue); }
 const std::string& ZlvCustomAttr::DateTimeFormat() const { return d->model.patterns.dateTime; }
 void ZlvCustomAttr::setDateTimeFormat(const std::string& vNewValue) {
     d->model.patterns.dateTime = vNewValue;
@@ -102,13 +115,17 @@ bool ZlvCustomAttr::validateRetrieval(std::string& strErr) {
     // With the grid's retrieval switch off nothing is checked and the last problems stay.
     if (!d->grid.retrievalSwitch()) return true;
     const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
-    return zelvane::validateRetrieval(d->model.mode, rows.get(), strErr, d->validationProblems);
+    Report report;
+    const HandOver handOver{report, strErr, d->validationProblems};
+    return zelvane::validateRetrieval(d->model.mode, rows.get(), report);
 }
 void ZlvCustomAttr::updateData() { zelvane::updateData(d->model, d->grid, d->host); }
 bool ZlvCustomAttr::validateCreate(std::string& strErr) {
     const PassFinished told{d->platform};
     const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
-    return zelvane::validateCreate(rows.get(), strErr, d->validationProblems);
+    Report report;
+    const HandOver handOver{report, strErr, d->validationProblems};
+    return zelvane::validateCreate(rows.get(), report);
 }
 std::unique_ptr<KeyedCollection> ZlvCustomAttr::getCADetails(std::string strCAId) {
     return zelvane::getCADetails(d->grid, strCAId);

@@ -52,13 +52,13 @@ void onGridMouse(EditSession& e, int, int, float x, float y) {
     e.lastPointerY = y;
 }
 
-void onGridClick(const EditSession& e, Grid& grid, std::string_view mode) {
+void onGridClick(const EditSession& e, Grid& grid, Mode mode) {
     const auto element = grid.ElementAtPoint(e.lastPointerX, e.lastPointerY, true);
     if (!element) return;
-    if (mode != "COPYACROSS") {
+    if (mode != Mode::CopyAcross) {
         if (element->kind == kRowSelectorElement)
             selectWithDependants(grid);
-        else if (element->kind == kCellElement && mode != "CLONE")
+        else if (element->kind == kCellElement && mode != Mode::Clone)
             copyRequiredToDependants(grid);
         return;
     }

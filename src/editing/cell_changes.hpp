@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "editing/edit_session.hpp"
+#include "model/mode.hpp"
 
 namespace zelvane {
 
 void onGridMouse(EditSession& e, int button, int shift, float x, float y);
 // A click where the pointer last was: row selectors select dependant chains, cell clicks copy
 // the Required flag to dependants, or in COPYACROSS keep the apply options exclusive.
-void onGridClick(const EditSession& e, Grid& grid, std::string_view mode);
+void onGridClick(const EditSession& e, Grid& grid, Mode mode);
 void onBeforeCellUpdate(EditSession& e, const CellRef& cell, const CellValue& proposed,
                         bool& cancel);
 void onBeforeRowsDeleted(const std::vector<RowPtr>& rows, bool& displayPrompt, bool& cancel);

@@ -5,12 +5,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 #include <zelvane/keyed_collection.hpp>
 #include <zelvane/row_set.hpp>
 
 #include "model/date_text.hpp"
 #include "model/loaded_attributes.hpp"
+#include "model/mode.hpp"
 
 namespace zelvane {
 
@@ -28,8 +30,9 @@ struct DisplayPatterns {
 };
 
 struct ControlModel {
-    // "CREATE", "RETRIEVAL", "COPYACROSS" or "CLONE", compared exactly.
-    std::string mode;
+    // The mode property as the host wrote it, and the mode it selects.
+    std::string modeText;
+    Mode mode = Mode::None;
     DisplayPatterns patterns;
 
     // The row set the control took from the grid at its last binding.
@@ -50,7 +53,10 @@ struct ControlModel {
     ControlModel(const ControlModel&) = delete;
     ControlModel& operator=(const ControlModel&) = delete;
 
-    bool modeIs(std::string_view m) const { return mode == m; }
+    void setMode(std::string text) {
+        mode = parseMode(text);
+        modeText = std::move(text);
+    }
 
     // Empties the four collections for a new initialisation.
     void resetCollections() {

@@ -61,8 +61,8 @@ void applyFirstMatch(Grid& grid, const CellRef& cell, const xml::XmlNodeList& no
 
 }  // namespace
 
-bool isCopyTemplateCell(std::string_view mode, Grid& grid, const CellRef& cell) {
-    if (mode != "COPYACROSS") return false;
+bool isCopyTemplateCell(Mode mode, Grid& grid, const CellRef& cell) {
+    if (mode != Mode::CopyAcross) return false;
     const std::string key = text::upperCase(columnKeyOf(grid, cell));
     return key == "APPLYTOALL" || key == "APPLYTOEMPTYONLY" || key == "APPLYTONONE";
 }

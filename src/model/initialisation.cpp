@@ -44,7 +44,7 @@ void normaliseValue(const DisplayPatterns& patterns, Row& row) {
 }
 
 void rememberAtLoad(ControlModel& m, const Row& row) {
-    if ((m.modeIs("COPYACROSS") || m.modeIs("RETRIEVAL")) &&
+    if ((m.mode == Mode::CopyAcross || m.mode == Mode::Retrieval) &&
         text::equalsIgnoringCase(row.textOrThrow(col::Required), "true")) {
         m.requiredColl.push_back(row.index());
     }
@@ -69,23 +69,23 @@ void fillRequiredColl(ControlModel& model) {
     forEachRow(model.rowSet.get(), [&](const RowPtr& row) {
         normaliseValue(model.patterns, *row);
         rememberAtLoad(model, *row);
-        if (model.modeIs("COPYACROSS")) row->setBoolean(col::ApplyToAll, true);
+        if (model.mode == Mode::CopyAcross) row->setBoolean(col::ApplyToAll, true);
     });
 }
 
-void layOutForMode(std::string_view mode, Grid& grid) {
+void layOutForMode(Mode mode, Grid& grid) {
     for (int pos : {col::kApplyToAllPos, col::kApplyToEmptyOnlyPos, col::kApplyToNonePos})
         grid.column(pos).hidden = true;
-    if (mode == "CLONE") {
+    if (mode == Mode::Clone) {
         grid.column(col::kRequiredPos).activation = kActivationDisabled;
         grid.column(col::kAttributePos).width = 2500;
         grid.column(col::kValuePos).width = 4000;
-    } else if (mode == "RETRIEVAL") {
+    } else if (mode == Mode::Retrieval) {
         grid.column(col::kValuePos).caption = "Value";
         grid.column(col::kRequiredPos).hidden = true;
         grid.column(col::kAttributePos).width = 2500;
         grid.column(col::kValuePos).width = 3100;
-    } else if (mode == "COPYACROSS") {
+    } else if (mode == Mode::CopyAcross) {
         grid.column(col::kValuePos).caption = "Value";
         grid.column(col::kRequiredPos).hidden = true;
         grid.column(col::kApplyToAllPos).hidden = false;

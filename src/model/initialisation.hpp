@@ -18,7 +18,7 @@ bool buildAttributeRows(Grid& grid, const std::string& componentFolder,
 // first failure, keeping what the rows before it did.
 void fillRequiredColl(ControlModel& model);
 // Column visibility, captions, widths and activation for the mode.
-void layOutForMode(std::string_view mode, Grid& grid);
+void layOutForMode(Mode mode, Grid& grid);
 // The override appearances A and B in button-face colour.
 void setGridColours(Grid& grid);
 

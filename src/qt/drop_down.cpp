@@ -31,7 +31,7 @@ void DropDown::step(int by) {
 }
 
 // Arrow keys move the entry shown without choosing it; Alt+Down and F4 open the list as the
-// combo box does; Enter and Escape end the edit.
+// combo box does.
 void DropDown::keyPressEvent(QKeyEvent* event) {
     const bool alt = event->modifiers() & Qt::AltModifier;
     switch (event->key()) {
@@ -47,13 +47,6 @@ void DropDown::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_PageDown:
         case Qt::Key_End:
             step(count());
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            emit committed();
-            return;
-        case Qt::Key_Escape:
-            emit abandoned();
             return;
         default:
             break;

@@ -17,10 +17,6 @@ class DropDown final : public QComboBox {
   signals:
     // The user chose the entry at index in the opened list (click, or Enter in the list).
     void picked(int index);
-    // Enter on the closed list: keep the entry shown.
-    void committed();
-    // Escape on the closed list: leave the value as it was.
-    void abandoned();
 
   public:
     void showPopup() override;

@@ -24,11 +24,6 @@ int buttonCode(Qt::MouseButton b) {
     return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0;
 }
 
-int shiftCode(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-           (m & Qt::AltModifier ? 4 : 0);
-}
-
 // The font the control's grid and button were designed with, when installed.
 QFont controlFont(const QFont& fallback) {
     if (QFontDatabase::families().contains("Tahoma")) return QFont("Tahoma", 8);
@@ -51,95 +46,6 @@ void QtHost::messageBox(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
                     control_);
     box.exec();
-}
-
-// Editors
-
-QtDateTimePicker::QtDateTimePicker(QDateTimeEdit* edit, QWidget* control)
-    : QtWindow(edit, control), edit_(edit) {
-    QObject::connect(edit, &QDateTimeEdit::dateTimeChanged, edit, [this] {
-        if (!setting_) userChanged_ = true;
-    });
-}
-
-DateTime QtDateTimePicker::value() const {
-    if (blank_) return held_;
-    const QDateTime v = edit_->dateTime();
-    return DateTime{v.date().year(),   v.date().month(),  v.date().day(), v.time().hour(),
-                    v.time().minute(), v.time().second(), v.time().msec()};
-}
-
-void QtDateTimePicker::setValue(const DateTime& value) {
-    const QDate date(value.year, value.month, value.day);
-    const QTime time(value.hour, value.minute, value.second, value.millisecond);
-    if (!date.isValid() || !time.isValid()) throw ZlvError("Invalid date or time for the picker");
-    setting_ = true;
-    edit_->setSpecialValueText(QString());
-    edit_->setDateTime(QDateTime(date, time));
-    setting_ = false;
-    userChanged_ = false;
-    valueGiven_ = true;
-    blank_ = false;
-}
-
-void QtDateTimePicker::showBlank() {
-    if (blank_) return;
-    held_ = value();
-    setting_ = true;
-    edit_->setSpecialValueText(" ");
-    edit_->setDateTime(edit_->minimumDateTime());
-    setting_ = false;
-    blank_ = true;
-}
-
-void QtDateTimePicker::startFromNow() {
-    if (!blank_) return;
-    QDateTime now = QDateTime::currentDateTime();
-    now.setTime(QTime(now.time().hour(), now.time().minute()));
-    setting_ = true;
-    edit_->setSpecialValueText(QString());
-    edit_->setDateTime(now);
-    setting_ = false;
-    blank_ = false;
-}
-
-void QtDateTimePicker::setDisplayFormat(const std::string& pattern) {
-    format_ = pattern;
-    setting_ = true;
-    edit_->setDisplayFormat(toQtDateFormat(pattern));
-    setting_ = false;
-    userChanged_ = false;
-}
-
-void QtDateTimePicker::setVisible(bool visible) {
-    if (visible) {
-        if (!valueGiven_) showBlank();
-        userChanged_ = false;
-    }
-    QtWindow::setVisible(visible);
-    if (!visible) valueGiven_ = false;
-}
-
-void QtComboBox::setEntries(std::vector<ListEntry> entries) {
-    entries_ = std::move(entries);
-    combo_->clear();
-    for (const ListEntry& e : entries_)
-        combo_->addItem(QString::fromStdString(e.text), QString::fromStdString(e.id));
-    combo_->setCurrentIndex(-1);
-    shownIndex_ = -1;
-}
-
-std::string QtComboBox::text() const {
-    return (combo_->currentIndex() >= 0 ? combo_->currentText() : combo_->placeholderText())
-        .toStdString();
-}
-
-void QtComboBox::setText(const std::string& text) {
-    const QString t = QString::fromStdString(text);
-    const int index = combo_->findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    combo_->setPlaceholderText(index < 0 ? t : QString());
-    combo_->setCurrentIndex(index);
-    shownIndex_ = index;
 }
 
 // Platform
@@ -171,6 +77,11 @@ QtPlatform::QtPlatform(QWidget* control, std::string componentFolder)
     picture1_->moved = [this] { layoutEditors(); };
     text1_->focusHome = cmdPicker_->focusHome = picture1_->focusHome = table_;
     dateTimePicker_->focusHome = comboBox_->focusHome = table_;
+    const EditorContext context{[this](const auto& notify) { raise(notify); }, frame_, table_};
+    textEditor_ = std::make_unique<TextEditor>(edit_, context);
+    dropDownEditor_ = std::make_unique<DropDownEditor>(*comboBox_, combo_, context);
+    dateEditor_ = std::make_unique<DateEditor>(*dateTimePicker_, date_, context);
+    selectEditor_ = std::make_unique<SelectEditor>(button_, context);
     connectInput();
 }
 
@@ -182,7 +93,7 @@ QtPlatform::~QtPlatform() {
          {static_cast<QWidget*>(edit_), static_cast<QWidget*>(date_), static_cast<QWidget*>(combo_),
           static_cast<QWidget*>(button_), static_cast<QWidget*>(table_)})
         w->removeEventFilter(this);
-    if (dateText_) dateText_->removeEventFilter(this);
+    if (QLineEdit* dateText = date_->findChild<QLineEdit*>()) dateText->removeEventFilter(this);
     delete table_;
     delete button_;
     delete date_;
@@ -262,8 +173,7 @@ void QtPlatform::connectInput() {
     table_->viewport()->installEventFilter(this);
     table_->verticalHeader()->viewport()->installEventFilter(this);
     frame_->installEventFilter(this);
-    dateText_ = date_->findChild<QLineEdit*>();
-    if (dateText_) dateText_->installEventFilter(this);
+    if (QLineEdit* dateText = date_->findChild<QLineEdit*>()) dateText->installEventFilter(this);
     for (QWidget* editor : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(date_),
                             static_cast<QWidget*>(combo_), static_cast<QWidget*>(button_)})
         editor->installEventFilter(this);
@@ -292,21 +202,20 @@ void QtPlatform::connectInput() {
     });
     connect(button_, &QPushButton::clicked, this,
             [this] { raise([](ControlEvents& e) { e.CmdPicker_Click(); }); });
-    // A day picked in the calendar is a choice, written even when it is the day shown.
+    // A day picked in the calendar or an entry chosen in the list is a choice, written even
+    // when it is the one shown.
     auto pickDay = [this](QDate day) {
-        if (!dateOpen_) return;
-        const DateTime v = dateTimePicker_->value();
-        const DateTime chosen{day.year(), day.month(), day.day(), v.hour, v.minute, v.second, 0};
-        dateOpen_ = false;
-        raise([&](ControlEvents& e) { e.DateChosen(chosen); });
+        if (!dateEditor_->finish()) return;
+        dateEditor_->chooseDay(day);
         focusGridLater();
     };
     connect(date_->calendarWidget(), &QCalendarWidget::clicked, this, pickDay);
     connect(date_->calendarWidget(), &QCalendarWidget::activated, this, pickDay);
-    connect(combo_, &DropDown::picked, this, [this](int index) { finishDropDown(true, index); });
-    connect(combo_, &DropDown::committed, this,
-            [this] { finishDropDown(comboBox_->userChanged(), combo_->currentIndex()); });
-    connect(combo_, &DropDown::abandoned, this, [this] { abandonEdit(); });
+    connect(combo_, &DropDown::picked, this, [this](int index) {
+        if (!dropDownEditor_->finish()) return;
+        dropDownEditor_->choose(index);
+        focusGridLater();
+    });
 }
 
 // The control hears CellActivating before the cell becomes active, and may disable it there:
@@ -351,24 +260,36 @@ void QtPlatform::rowSelectorClicked(int row) {
     const RowPtr clicked = grid_->model()->rowAt(row);
     if (!clicked) return;
     if (!(pressModifiers_ & Qt::ControlModifier)) grid_->clearSelection();
+    // The row becomes active rather than a cell of it: an editor still open closes, as it does
+    // whenever the view's current cell moves (a click that leaves the current cell alone).
+    if (!frame_->isHidden()) raise([](ControlEvents& e) { e.EditorDismiss(); });
     grid_->setActiveRow(clicked);
     raise([](ControlEvents& e) { e.GridClick(); });
     grid_->model()->selectionChanged();
 }
 
-void QtPlatform::moveToEditableRow(int step) {
+bool QtPlatform::moveToEditableRow(int step, bool edit) {
     const RowSetModel* model = grid_->model();
     const QModelIndex current = table_->currentIndex();
-    if (!current.isValid()) return;
-    for (int r = current.row() + step; r >= 0 && r < model->rowCount(); r += step) {
+    // The current row counts when the current cell comes before its value cell (after it,
+    // going back); with no current cell the walk starts at either end.
+    const int valueColumn = model->viewColumn(col::kValuePos);
+    const bool rowCounts = current.isValid() && (step > 0 ? current.column() < valueColumn
+                                                          : current.column() > valueColumn);
+    const int first = !current.isValid() ? (step > 0 ? 0 : model->rowCount() - 1)
+                      : rowCounts        ? current.row()
+                                         : current.row() + step;
+    for (int r = first; r >= 0 && r < model->rowCount(); r += step) {
         const RowPtr row = model->rowAt(r);
         const std::string_view type = row->textOrEmpty(col::ControlType);
         if (!control_type::hasEditor(type)) continue;
         const QModelIndex next = model->cellIndex(*row, col::kValuePos);
+        if (!next.isValid()) return false;
         table_->setCurrentIndex(next);
-        requestEdit(next);
-        return;
+        if (edit) requestEdit(next);
+        return true;
     }
+    return false;
 }
 
 void QtPlatform::controlResized() {
@@ -380,33 +301,6 @@ void QtPlatform::focusGridLater() {
     QTimer::singleShot(0, table_, [this] {
         if (frame_->isHidden() && control_->isVisible()) table_->setFocus();
     });
-}
-
-void QtPlatform::finishDate(bool write) {
-    if (!dateOpen_) return;
-    dateOpen_ = false;
-    if (write) {
-        const DateTime chosen = dateTimePicker_->value();
-        raise([&](ControlEvents& e) { e.DateChosen(chosen); });
-    }
-    if (!frame_->isHidden()) raise([](ControlEvents& e) { e.EditorDismiss(); });
-}
-
-void QtPlatform::finishDropDown(bool write, int index) {
-    if (!dropDownOpen_) return;
-    dropDownOpen_ = false;
-    if (write && index >= 0) raise([&](ControlEvents& e) { e.ComboChosen(index); });
-    if (!frame_->isHidden()) raise([](ControlEvents& e) { e.EditorDismiss(); });
-    focusGridLater();
-}
-
-// Escape: every editor goes away and nothing is written.
-void QtPlatform::abandonEdit() {
-    abandoning_ = true;
-    dateOpen_ = dropDownOpen_ = false;
-    raise([](ControlEvents& e) { e.EditorDismiss(); });
-    table_->setFocus();
-    abandoning_ = false;
 }
 
 bool QtPlatform::gridMousePress(QObject* watched, QEvent* event) {
@@ -452,6 +346,12 @@ bool QtPlatform::gridKeyPress(QKeyEvent* key) {
         table_->setFocus();
         return true;
     }
+    // Tab moves between the value cells and out of the control past either end; Ctrl+Tab
+    // leaves at once.
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        moveFocus(endEditForKey(*key)->then, false);
+        return true;
+    }
     const QModelIndex current = table_->currentIndex();
     if (key->key() == Qt::Key_Space && current.isValid() &&
         grid_->model()->isCheckColumn(current.column()))
@@ -475,98 +375,81 @@ bool QtPlatform::gridKeyPress(QKeyEvent* key) {
     return false;
 }
 
-bool QtPlatform::textBoxKey(QEvent* event) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::KeyRelease) {
-        if (key->key() != Qt::Key_Delete) return false;
-        std::int16_t code = kDeleteKey;
-        raise([&](ControlEvents& e) { e.Text1_KeyUp(code, shiftCode(key->modifiers())); });
-        table_->setFocus();
-        return true;
-    }
-    switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            table_->setFocus();
-            return true;
-        case Qt::Key_Escape:
-            abandonEdit();
-            return true;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            table_->setFocus();
-            moveToEditableRow(key->key() == Qt::Key_Tab ? 1 : -1);
-            return true;
-        default:
+EditorAdapter* QtPlatform::editorOf(const QObject* watched) const {
+    for (EditorAdapter* editor : std::initializer_list<EditorAdapter*>{
+             textEditor_.get(), dropDownEditor_.get(), dateEditor_.get(), selectEditor_.get()})
+        if (editor->owns(watched)) return editor;
+    return nullptr;
+}
+
+// An edit begins when its editor shows or takes the focus and ends when it hides; keys and the
+// focus leaving go to the editor first, then to the one key and focus policy.
+bool QtPlatform::editorEvent(EditorAdapter& editor, QObject* watched, QEvent* event) {
+    const bool own = watched == editor.widget();
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::FocusIn:
+            if (own) editor.begin();
+            break;
+        case QEvent::Hide:
+            if (own) editor.finish();
+            break;
+        case QEvent::FocusOut:
+            if (const auto end = endEditForFocusOut(*static_cast<QFocusEvent*>(event));
+                own && end && !editor.popupOpen())
+                endEdit(editor, *end);
             return false;
+        default:
+            break;
+    }
+    if (editor.input(*event)) return true;
+    if (!own || event->type() != QEvent::KeyPress) return false;
+    const auto end = endEditForKey(*static_cast<QKeyEvent*>(event));
+    if (end) endEdit(editor, *end);
+    return end.has_value();
+}
+
+// Abandoning ends every edit first, so that the focus the hiding editors give up writes
+// nothing.
+void QtPlatform::endEdit(EditorAdapter& editor, EndEdit end) {
+    if (end.how == EndEdit::Abandon) {
+        for (EditorAdapter* e : std::initializer_list<EditorAdapter*>{
+                 textEditor_.get(), dropDownEditor_.get(), dateEditor_.get(), selectEditor_.get()})
+            e->finish();
+        editor.abandon();
+    } else if (editor.finish()) {
+        editor.write();
+    }
+    moveFocus(end.then, true);
+}
+
+void QtPlatform::moveFocus(EndEdit::Then then, bool edit) {
+    switch (then) {
+        case EndEdit::Next:
+        case EndEdit::Previous:
+            if (edit) table_->setFocus();
+            if (!moveToEditableRow(then == EndEdit::Next ? 1 : -1, edit))
+                leaveControl(then == EndEdit::Next);
+            return;
+        case EndEdit::Stay:
+            table_->setFocus();
+            return;
+        case EndEdit::LeaveForward:
+        case EndEdit::LeaveBackward:
+            leaveControl(then == EndEdit::LeaveForward);
+            return;
+        case EndEdit::Elsewhere:
+            return;
     }
 }
 
-// Keys of the date editor, the drop-down and the picker button: Tab and Shift+Tab end the edit
-// (writing a changed entry) and move on; Enter ends it; Escape abandons it.
-bool QtPlatform::editorKey(QObject* watched, QKeyEvent* key) {
-    const int k = key->key();
-    const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
-    const bool alt = key->modifiers() & Qt::AltModifier;
-    if (k == Qt::Key_Tab || k == Qt::Key_Backtab) {
-        if (watched == date_) finishDate(dateTimePicker_->userChanged());
-        if (watched == combo_) finishDropDown(comboBox_->userChanged(), combo_->currentIndex());
+// An editor still open (the "Select" button writes nothing) closes as the focus leaves.
+void QtPlatform::leaveControl(bool forward) {
+    if (!frame_->isHidden()) raise([](ControlEvents& e) { e.EditorDismiss(); });
+    if (QWidget* beside = focusStopBeside(control_, forward))
+        beside->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    else
         table_->setFocus();
-        moveToEditableRow(k == Qt::Key_Tab ? 1 : -1);
-        return true;
-    }
-    if (watched == date_ && (k == Qt::Key_F4 || (k == Qt::Key_Down && alt))) {
-        openCalendar();
-        return true;
-    }
-    if (watched == date_ && !enter && k != Qt::Key_Escape && k != Qt::Key_Shift &&
-        k != Qt::Key_Control && k != Qt::Key_Alt)
-        dateTimePicker_->startFromNow();
-    if (k == Qt::Key_Escape && watched != combo_) {
-        abandonEdit();
-        return true;
-    }
-    if (enter && watched == date_) {
-        finishDate(dateTimePicker_->userChanged());
-        table_->setFocus();
-        return true;
-    }
-    if (enter && watched == button_) {
-        button_->click();
-        return true;
-    }
-    // A push button hands the focus along the focus chain on an arrow key, out of the control
-    // into the host's window; on the "Select" button the arrows do nothing.
-    if (watched == button_ &&
-        (k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down))
-        return true;
-    return false;
-}
-
-// The date editor has no call that opens its calendar; it opens on a press on its arrow.
-void QtPlatform::openCalendar() {
-    dateTimePicker_->startFromNow();
-    QStyleOptionComboBox option;
-    option.initFrom(date_);
-    option.editable = true;
-    option.subControls = QStyle::SC_All;
-    const QRect arrow = date_->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                       QStyle::SC_ComboBoxArrow, date_);
-    const QPointF at = arrow.center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, date_->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(date_, &press);
-}
-
-// Focus leaving the date editor or the drop-down for a place outside them (a click elsewhere)
-// ends the edit as Enter does; the focus going to their own popups does not.
-void QtPlatform::editorFocusOut(QObject* watched, QFocusEvent* event) {
-    const auto reason = event->reason();
-    if (abandoning_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-        return;
-    if (watched == date_) finishDate(dateTimePicker_->userChanged());
-    if (watched == combo_ && !combo_->listOpen())
-        finishDropDown(comboBox_->userChanged(), combo_->currentIndex());
 }
 
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
@@ -574,34 +457,16 @@ bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseButtonPress &&
         (watched == table_->viewport() || watched == table_->verticalHeader()->viewport()))
         return gridMousePress(watched, event);
+    // The frame stays cut to the grid's viewport when a scroll bar appearing makes it smaller.
+    if (watched == table_->viewport() && type == QEvent::Resize && !frame_->isHidden()) {
+        picture1_->applyGeometry();
+        layoutEditors();
+    }
     if (watched == table_ && type == QEvent::KeyPress)
         return gridKeyPress(static_cast<QKeyEvent*>(event));
-    if (watched == edit_ && (type == QEvent::KeyPress || type == QEvent::KeyRelease))
-        return textBoxKey(event);
-    if (watched == edit_ && type == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (!abandoning_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            raise([](ControlEvents& e) { e.Text1_LostFocus(); });
-        return false;
-    }
-    if ((type == QEvent::MouseButtonPress || type == QEvent::Wheel) &&
-        (watched == date_ || watched == dateText_))
-        dateTimePicker_->startFromNow();
-    if (type == QEvent::KeyPress && (watched == date_ || watched == combo_ || watched == button_))
-        return editorKey(watched, static_cast<QKeyEvent*>(event));
-    if (type == QEvent::FocusOut && (watched == date_ || watched == combo_))
-        editorFocusOut(watched, static_cast<QFocusEvent*>(event));
-    if (type == QEvent::Show) {
-        if (watched == frame_) describeEditors();
-        if (watched == date_) dateOpen_ = true;
-        if (watched == combo_) dropDownOpen_ = true;
-        if (watched == button_) fitButtonCaption();
-    }
-    if (type == QEvent::Hide) {
-        if (watched == date_) dateOpen_ = false;
-        if (watched == combo_) dropDownOpen_ = false;
-    }
-    if (type == QEvent::Resize && watched == button_) fitButtonCaption();
+    if (watched == frame_ && type == QEvent::Show) describeEditors();
+    if (watched == button_ && (type == QEvent::Show || type == QEvent::Resize)) fitButtonCaption();
+    if (EditorAdapter* editor = editorOf(watched)) return editorEvent(*editor, watched, event);
     return QObject::eventFilter(watched, event);
 }
 

@@ -14,9 +14,14 @@
 #include <zelvane/contracts/platform.hpp>
 
 #include "grid/picture_file.hpp"
-#include "qt/drop_down.hpp"
+#include "qt/date_editor.hpp"
+#include "qt/drop_down_editor.hpp"
+#include "qt/end_edit.hpp"
+#include "qt/focus_chain.hpp"
 #include "qt/qt_grid.hpp"
 #include "qt/qt_window.hpp"
+#include "qt/select_editor.hpp"
+#include "qt/text_editor.hpp"
 
 namespace zelvane::qt {
 
@@ -46,55 +51,6 @@ class QtHost final : public HostContainer {
     QWidget* control_;
     std::string folder_;
     PictureCache pictures_;
-};
-
-class QtDateTimePicker final : public QtWindow<DateTimePicker> {
-  public:
-    QtDateTimePicker(QDateTimeEdit* edit, QWidget* control);
-    DateTime value() const override;
-    void setValue(const DateTime& value) override;
-    std::string displayFormat() const override { return format_; }
-    void setDisplayFormat(const std::string& pattern) override;
-    void setVisible(bool visible) override;
-
-    // True once the user changed the date or time since the control last set the value or
-    // format, or showed the picker.
-    bool userChanged() const { return userChanged_; }
-    // Shown for a cell without a date (no value was given since the picker last hid), the
-    // picker shows no date; its value stays the one it held. The first key or click that
-    // edits starts from the current date and time, which is not yet a change.
-    bool blank() const { return blank_; }
-    void startFromNow();
-
-  private:
-    void showBlank();
-
-    QDateTimeEdit* edit_;
-    std::string format_;
-    DateTime held_;
-    bool setting_ = false;
-    bool userChanged_ = false;
-    bool valueGiven_ = false;
-    bool blank_ = false;
-};
-
-// The displayed text selects the entry of that text; a text that no entry has is shown as the
-// list's placeholder, with no entry current.
-class QtComboBox final : public QtWindow<ComboBox> {
-  public:
-    QtComboBox(DropDown* combo, QWidget* control) : QtWindow(combo, control), combo_(combo) {}
-    const std::vector<ListEntry>& entries() const override { return entries_; }
-    void setEntries(std::vector<ListEntry> entries) override;
-    std::string text() const override;
-    void setText(const std::string& text) override;
-
-    // True when the entry shown is not the one the control last set.
-    bool userChanged() const { return combo_->currentIndex() != shownIndex_; }
-
-  private:
-    DropDown* combo_;
-    std::vector<ListEntry> entries_;
-    int shownIndex_ = -1;
 };
 
 class QtPlatform final : public QObject, public Platform {
@@ -139,17 +95,19 @@ class QtPlatform final : public QObject, public Platform {
     void connectInput();
     bool gridMousePress(QObject* watched, QEvent* event);
     bool gridKeyPress(QKeyEvent* key);
-    bool textBoxKey(QEvent* event);
-    // Opens the date editor's calendar as a click on its arrow does.
-    void openCalendar();
-    bool editorKey(QObject* watched, QKeyEvent* key);
-    void editorFocusOut(QObject* watched, QFocusEvent* event);
+    // The editor whose widgets include watched; nullptr for any other object.
+    EditorAdapter* editorOf(const QObject* watched) const;
+    // Hands an event of an editor's widget to the editor, then to the key and focus policy.
+    bool editorEvent(EditorAdapter& editor, QObject* watched, QEvent* event);
+    // Ends the edit in editor as decided: writes (when its edit had not ended yet) or
+    // abandons, then moves the focus on.
+    void endEdit(EditorAdapter& editor, EndEdit end);
+    // Puts the focus where an ended edit or Tab on the grid sends it; edit opens the editor of
+    // the value cell moved to.
+    void moveFocus(EndEdit::Then then, bool edit);
+    // Gives the focus to the host's widget after (forward) or before the control.
+    void leaveControl(bool forward);
     bool toggleCheckCell(const QModelIndex& index);
-    // Ends the date or drop-down edit: writes the entry when the user changed it (or always,
-    // for a choice made in the list or calendar), else only hides the editors.
-    void finishDate(bool write);
-    void finishDropDown(bool write, int index);
-    void abandonEdit();
     void focusGridLater();
     void layoutEditors();
     QRect editCellArea() const;
@@ -160,7 +118,10 @@ class QtPlatform final : public QObject, public Platform {
     bool activate(const QModelIndex& index, bool force = false);
     void requestEdit(const QModelIndex& index);
     void rowSelectorClicked(int row);
-    void moveToEditableRow(int step);
+    // Makes the next (step 1) or previous (step -1) value cell with an editor current, after
+    // or before the current cell in reading order, and opens its editor when edit is set.
+    // False when there is none.
+    bool moveToEditableRow(int step, bool edit);
     bool isValueColumn(int viewColumn) const;
 
     QWidget* control_;
@@ -171,17 +132,15 @@ class QtPlatform final : public QObject, public Platform {
     QPushButton* button_;
     QDateTimeEdit* date_;
     DropDown* combo_;
-    // The text part of the date editor, which receives the presses on the date's text.
-    QLineEdit* dateText_ = nullptr;
     std::unique_ptr<QtGrid> grid_;
     std::unique_ptr<QtWindow<WindowControl>> text1_, cmdPicker_, picture1_;
     std::unique_ptr<QtDateTimePicker> dateTimePicker_;
     std::unique_ptr<QtComboBox> comboBox_;
     ControlEvents* events_ = nullptr;
-    bool abandoning_ = false;
-    // True from the moment a date or drop-down editor shows until its edit ends.
-    bool dateOpen_ = false;
-    bool dropDownOpen_ = false;
+    std::unique_ptr<TextEditor> textEditor_;
+    std::unique_ptr<DropDownEditor> dropDownEditor_;
+    std::unique_ptr<DateEditor> dateEditor_;
+    std::unique_ptr<SelectEditor> selectEditor_;
     Qt::KeyboardModifiers pressModifiers_;
 };
 

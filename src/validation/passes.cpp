@@ -1,7 +1,6 @@
 #include "validation/passes.hpp"
 
 #include <string>
-#include <utility>
 #include <variant>
 #include <vector>
 #include <zelvane/error.hpp>
@@ -10,21 +9,10 @@
 #include "model/control_model.hpp"
 #include "text/number_text.hpp"
 #include "text/unicode.hpp"
-#include "validation/messages.hpp"
 #include "validation/value_rules.hpp"
 
 namespace zelvane {
 namespace {
-
-// What one pass shares with every rule: the caller's error text (written in place, so a
-// failure leaves the messages added so far with the caller), the error flag, and the
-// messages added for the row being checked.
-struct Pass {
-    explicit Pass(std::string& err) : strErr(err) {}
-    std::string& strErr;
-    bool hasError = false;
-    std::vector<std::string> rowMessages;
-};
 
 enum class ValueKind { Number, String, Other };
 
@@ -51,26 +39,25 @@ RowTexts readRowTexts(const Row& row) {
 }
 
 // The number rule, then the value text goes back into the cell unchanged.
-void checkNumberRow(Row& row, const RowTexts& t, Pass& pass) {
+void checkNumberRow(Row& row, const RowTexts& t, Report& report) {
     checkNumberValue(row.textOrEmpty(col::allowedDecimalPlaces), t.name, t.value,
-                     row.textOrEmpty(col::maxVal), row.textOrEmpty(col::minVal), pass.hasError,
-                     pass.strErr, &pass.rowMessages);
+                     row.textOrEmpty(col::maxVal), row.textOrEmpty(col::minVal), report);
     row.setText(col::Value, t.value);
 }
 
-void checkStringRow(const Row& row, const RowTexts& t, Pass& pass) {
+void checkStringRow(const Row& row, const RowTexts& t, Report& report) {
     checkStringValue(row.textOrEmpty(col::minLength), row.textOrEmpty(col::maxLength), t.value,
-                     t.name, pass.hasError, pass.strErr, &pass.rowMessages);
+                     t.name, report);
 }
 
 // The value rules of the row's data type; other data types have none.
-void checkValueByType(Row& row, const RowTexts& t, Pass& pass) {
+void checkValueByType(Row& row, const RowTexts& t, Report& report) {
     switch (t.kind) {
         case ValueKind::Number:
-            checkNumberRow(row, t, pass);
+            checkNumberRow(row, t, report);
             break;
         case ValueKind::String:
-            checkStringRow(row, t, pass);
+            checkStringRow(row, t, report);
             break;
         case ValueKind::Other:
             break;
@@ -94,46 +81,38 @@ bool equalsFalse(const CellValue& v) {
 
 // In copy-across mode a row must have ApplyToAll or ApplyToEmptyOnly chosen; ApplyToNone
 // alone does not count.
-void checkApplyOptions(bool copyAcross, const Row& row, const RowTexts& t, Pass& pass) {
+void checkApplyOptions(bool copyAcross, const Row& row, const RowTexts& t, Report& report) {
     if (!copyAcross) return;
     if (equalsFalse(row.value(col::ApplyToAll)) && equalsFalse(row.value(col::ApplyToEmptyOnly)))
-        appendMessage("Select an Apply option for " + std::string(t.name) + ".", pass.hasError,
-                      pass.strErr, &pass.rowMessages);
+        report.add("Select an Apply option for " + std::string(t.name) + ".");
 }
 
 // A required row (Required reads "true" ignoring case; unset is not required) must have a
 // value.
-void checkRequiredValue(const Row& row, const RowTexts& t, Pass& pass) {
+void checkRequiredValue(const Row& row, const RowTexts& t, Report& report) {
     if (!text::equalsIgnoringCase(row.textOrEmpty(col::Required), "true")) return;
     const std::string name(t.name);
-    addFirstOrAppended("Please specify the valid default value for " + name + ".",
-                       "Please specify a valid default value for " + name + ".", pass.hasError,
-                       pass.strErr, &pass.rowMessages);
+    report.addFirstError("Please specify the valid default value for " + name + ".",
+                         "Please specify a valid default value for " + name + ".");
 }
 
-// Keeps the messages the row just got for the host, then starts afresh for the next row.
-void recordRowProblems(std::vector<RowProblems>& problems, const Row& row, Pass& pass) {
-    if (pass.rowMessages.empty()) return;
-    RowProblems found;
-    found.attributeId = row.textOrEmpty(col::AttributeID);
-    found.rowIndex = row.index();
-    found.messages = std::move(pass.rowMessages);
-    pass.rowMessages.clear();
-    problems.push_back(std::move(found));
+// Files the messages the row just got for the host; the next row starts afresh.
+void closeRow(Report& report, const Row& row) {
+    report.closeRow(row.textOrEmpty(col::AttributeID), row.index());
 }
 
 // Visits every row in grid order, each one completely before the next. When a check fails
 // the row's messages so far are still recorded before the failure goes on to the caller.
 template <class CheckRow>
-void walkRows(RowSet* rows, std::vector<RowProblems>& problems, Pass& pass, CheckRow checkRow) {
+void walkRows(RowSet* rows, Report& report, CheckRow checkRow) {
     forEachRow(rows, [&](const RowPtr& row) {
         try {
             checkRow(*row);
         } catch (...) {
-            recordRowProblems(problems, *row, pass);
+            closeRow(report, *row);
             throw;
         }
-        recordRowProblems(problems, *row, pass);
+        closeRow(report, *row);
     });
 }
 
@@ -141,35 +120,28 @@ void walkRows(RowSet* rows, std::vector<RowProblems>& problems, Pass& pass, Chec
 
 bool Validate() { return true; }
 
-bool validateCreate(RowSet* rows, std::string& strErr, std::vector<RowProblems>& problems) {
-    strErr.clear();
-    problems.clear();
-    Pass pass(strErr);
-    walkRows(rows, problems, pass, [&](Row& row) {
+bool validateCreate(RowSet* rows, Report& report) {
+    walkRows(rows, report, [&](Row& row) {
         const RowTexts t = readRowTexts(row);
         // An empty value is never checked here, not even for a required row.
-        if (!t.value.empty()) checkValueByType(row, t, pass);
+        if (!t.value.empty()) checkValueByType(row, t, report);
     });
-    return !pass.hasError;
+    return !report.hasError;
 }
 
-bool validateRetrieval(std::string_view mode, RowSet* rows, std::string& strErr,
-                       std::vector<RowProblems>& problems) {
-    strErr.clear();
-    problems.clear();
-    const bool copyAcross = mode == "COPYACROSS";
-    Pass pass(strErr);
-    walkRows(rows, problems, pass, [&](Row& row) {
+bool validateRetrieval(Mode mode, RowSet* rows, Report& report) {
+    const bool copyAcross = mode == Mode::CopyAcross;
+    walkRows(rows, report, [&](Row& row) {
         const RowTexts t = readRowTexts(row);
         if (t.value.empty()) {
-            checkApplyOptions(copyAcross, row, t, pass);
-            checkRequiredValue(row, t, pass);
+            checkApplyOptions(copyAcross, row, t, report);
+            checkRequiredValue(row, t, report);
         } else if (t.kind != ValueKind::Other) {
-            checkApplyOptions(copyAcross, row, t, pass);
-            checkValueByType(row, t, pass);
+            checkApplyOptions(copyAcross, row, t, report);
+            checkValueByType(row, t, report);
         }
     });
-    return !pass.hasError;
+    return !report.hasError;
 }
 
 }  // namespace zelvane

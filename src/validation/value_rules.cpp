@@ -7,12 +7,9 @@
 
 #include "text/number_text.hpp"
 #include "text/unicode.hpp"
-#include "validation/messages.hpp"
 
 namespace zelvane {
 namespace {
-
-using Added = std::vector<std::string>*;
 
 // The parts joined into one message.
 std::string join(std::initializer_list<std::string_view> parts) {
@@ -37,7 +34,7 @@ std::string placesMessage(std::string_view lead, std::string_view allowedDecimal
 }
 
 void checkRange(std::string_view name, double number, std::string_view maxVal,
-                std::string_view minVal, bool& hasError, std::string& strErr, Added added) {
+                std::string_view minVal, Report& report) {
     if (!minVal.empty() && !maxVal.empty()) {
         const double low = text::toNumberStrict(minVal);
         const double high = text::toNumberStrict(maxVal);
@@ -45,60 +42,55 @@ void checkRange(std::string_view name, double number, std::string_view maxVal,
         const std::string message =
             join({pleaseSpecify("a", name), "The value must be greater than or equal to ", minVal,
                   " and less than or equal to ", maxVal, "."});
-        addFirstOrAppended(message, message, hasError, strErr, added);
+        report.addFirstError(message, message);
     } else if (!minVal.empty()) {
         if (number >= text::toNumberStrict(minVal)) return;
-        addFirstOrAppended(
+        report.addFirstError(
             join({pleaseSpecify("a", name), "The value must be greater than or equal to ", minVal,
                   "."}),
-            join({"The value for ", name, " must be a greater than  or equal to  ", minVal, "."}),
-            hasError, strErr, added);
+            join({"The value for ", name, " must be a greater than  or equal to  ", minVal, "."}));
     } else if (!maxVal.empty()) {
         if (number <= text::toNumberStrict(maxVal)) return;
-        addFirstOrAppended(
+        report.addFirstError(
             join({pleaseSpecify("a", name), "The value must be less than or equal to ", maxVal,
                   "."}),
-            join({"The value for ", name, " must be less than or equal to ", maxVal, "."}),
-            hasError, strErr, added);
+            join({"The value for ", name, " must be less than or equal to ", maxVal, "."}));
     }
 }
 
 void checkLength(std::string_view name, long long length, std::string_view minLength,
-                 std::string_view maxLength, bool& hasError, std::string& strErr, Added added) {
+                 std::string_view maxLength, Report& report) {
     if (!minLength.empty() && !maxLength.empty()) {
         const std::int16_t low = text::toSmallIntStrict(minLength);
         const std::int16_t high = text::toSmallIntStrict(maxLength);
         if (length >= low && length <= high) return;
         const std::string body = join({"The value must be a minimum of ", minLength,
                                        " and a maximum of ", maxLength, " characters in length."});
-        addFirstOrAppended(pleaseSpecify("the", name) + body, pleaseSpecify("a", name) + body,
-                           hasError, strErr, added);
+        report.addFirstError(pleaseSpecify("the", name) + body, pleaseSpecify("a", name) + body);
     } else if (!minLength.empty()) {
         if (length >= text::toSmallIntStrict(minLength)) return;
         const std::string body =
             join({" must be a minimum of ", minLength, " characters in length."});
-        addFirstOrAppended(pleaseSpecify("the", name) + "The value" + body,
-                           join({"The value for ", name, body}), hasError, strErr, added);
+        report.addFirstError(pleaseSpecify("the", name) + "The value" + body,
+                             join({"The value for ", name, body}));
     } else if (!maxLength.empty()) {
         if (length <= text::toSmallIntStrict(maxLength)) return;
         const std::string body =
             join({" must be a maximum of ", maxLength, " characters in length."});
-        addFirstOrAppended(pleaseSpecify("the", name) + "The value" + body,
-                           join({"The value for ", name, body}), hasError, strErr, added);
+        report.addFirstError(pleaseSpecify("the", name) + "The value" + body,
+                             join({"The value for ", name, body}));
     }
 }
 
-void checkForbiddenChars(std::string_view name, std::string_view value, bool& hasError,
-                         std::string& strErr, Added added) {
+void checkForbiddenChars(std::string_view name, std::string_view value, Report& report) {
     if (isFreeOfForbiddenChars(value)) return;
-    appendMessage(join({"The ", name, " cannot contain any of the following characters:\r\n",
-                        "\\ / : * ; ' ? >\" < | , % &"}),
-                  hasError, strErr, added);
+    report.add(join({"The ", name, " cannot contain any of the following characters:\r\n",
+                     "\\ / : * ; ' ? >\" < | , % &"}));
 }
 
 // Decimal places when they are set: the value needs exactly `places` digits after one point.
 void checkSetPlaces(std::string_view allowedDecimalPlaces, int places, std::string_view name,
-                    std::string_view value, bool& hasError, std::string& strErr, Added added) {
+                    std::string_view value, Report& report) {
     // The messages are written only for a value that breaks the rule.
     const auto lead = [&] { return join({"The value for ", name}); };
     const auto needsPlaces = [&] {
@@ -106,31 +98,27 @@ void checkSetPlaces(std::string_view allowedDecimalPlaces, int places, std::stri
     };
     const int points = countDecimalPoints(value);
     if (points >= 2) {
-        appendMessage("Only 1 decimal point is allowed. " + needsPlaces(), hasError, strErr, added);
+        report.add("Only 1 decimal point is allowed. " + needsPlaces());
     } else if (!text::isNumeric(value)) {
-        appendMessage(join({"Enter numeric value for ", name, "."}), hasError, strErr, added);
+        report.add(join({"Enter numeric value for ", name, "."}));
     } else if (points == 0) {
-        appendMessage(needsPlaces(), hasError, strErr, added);
+        report.add(needsPlaces());
     } else {
         const std::string_view afterPoint = std::string_view(value).substr(value.rfind('.') + 1);
         const auto digits = static_cast<long long>(text::characterCount(afterPoint));
         if (digits == 0 || digits > places)
-            appendMessage(needsPlaces(), hasError, strErr, added);
+            report.add(needsPlaces());
         else if (digits < places)
-            appendMessage(placesMessage(lead() + " must have ", allowedDecimalPlaces, places),
-                          hasError, strErr, added);
+            report.add(placesMessage(lead() + " must have ", allowedDecimalPlaces, places));
     }
 }
 
 // Decimal places when none are allowed: the value must be numeric and hold no point.
-void checkWholeNumber(std::string_view name, std::string_view value, bool& hasError,
-                      std::string& strErr, Added added) {
-    if (!text::isNumeric(value))
-        appendMessage(join({"Enter numeric value for ", name, "."}), hasError, strErr, added);
+void checkWholeNumber(std::string_view name, std::string_view value, Report& report) {
+    if (!text::isNumeric(value)) report.add(join({"Enter numeric value for ", name, "."}));
     if (countDecimalPoints(value) > 0)
-        appendMessage(
-            join({"This is an integer value. You cannot enter decimal value for ", name, "."}),
-            hasError, strErr, added);
+        report.add(
+            join({"This is an integer value. You cannot enter decimal value for ", name, "."}));
 }
 
 }  // namespace
@@ -153,28 +141,26 @@ bool isFreeOfForbiddenChars(std::string_view text) {
 
 void checkNumberValue(std::string_view allowedDecimalPlaces, std::string_view name,
                       std::string_view value, std::string_view maxVal, std::string_view minVal,
-                      bool& hasError, std::string& strErr, std::vector<std::string>* added) {
-    checkRange(name, text::leadingNumber(value), maxVal, minVal, hasError, strErr, added);
-    checkDecimalPlaces(allowedDecimalPlaces, name, value, hasError, strErr, added);
-    checkForbiddenChars(name, value, hasError, strErr, added);
+                      Report& report) {
+    checkRange(name, text::leadingNumber(value), maxVal, minVal, report);
+    checkDecimalPlaces(allowedDecimalPlaces, name, value, report);
+    checkForbiddenChars(name, value, report);
 }
 
 void checkDecimalPlaces(std::string_view allowedDecimalPlaces, std::string_view name,
-                        std::string_view value, bool& hasError, std::string& strErr,
-                        std::vector<std::string>* added) {
+                        std::string_view value, Report& report) {
     const int places = text::allowedDecimalPlacesOf(allowedDecimalPlaces);
     if (places == 0)
-        checkWholeNumber(name, value, hasError, strErr, added);
+        checkWholeNumber(name, value, report);
     else
-        checkSetPlaces(allowedDecimalPlaces, places, name, value, hasError, strErr, added);
+        checkSetPlaces(allowedDecimalPlaces, places, name, value, report);
 }
 
 void checkStringValue(std::string_view minLength, std::string_view maxLength,
-                      std::string_view value, std::string_view name, bool& hasError,
-                      std::string& strErr, std::vector<std::string>* added) {
+                      std::string_view value, std::string_view name, Report& report) {
     const auto length = static_cast<long long>(text::characterCount(value));
-    checkLength(name, length, minLength, maxLength, hasError, strErr, added);
-    checkForbiddenChars(name, value, hasError, strErr, added);
+    checkLength(name, length, minLength, maxLength, report);
+    checkForbiddenChars(name, value, report);
 }
 
 }  // namespace zelvane

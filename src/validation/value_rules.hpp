@@ -1,16 +1,12 @@
 #pragma once
 // The value rules: check one attribute value against the limits of its definition and add a
-// fixed message to the shared error text for every violation. The rules never stop at a
+// fixed message to the pass's report for every violation. The rules never stop at a
 // violation and never change the value. A given bound that cannot be converted throws
-// ZlvError (see text/number_text.hpp); the messages added before it stay in strErr.
-//
-// Every rule takes the pass's error flag and error text by reference (messages are joined by
-// "\r\n", see validation/messages.hpp) and, optionally, `added`, which receives each message
-// the call adds, without separators, for per-row reporting.
+// ZlvError (see text/number_text.hpp); the messages added before it stay in the report.
 
-#include <string>
 #include <string_view>
-#include <vector>
+
+#include "validation/report.hpp"
 
 namespace zelvane {
 
@@ -24,19 +20,16 @@ bool isFreeOfForbiddenChars(std::string_view text);
 // decimal places, then the forbidden characters.
 void checkNumberValue(std::string_view allowedDecimalPlaces, std::string_view name,
                       std::string_view value, std::string_view maxVal, std::string_view minVal,
-                      bool& hasError, std::string& strErr,
-                      std::vector<std::string>* added = nullptr);
+                      Report& report);
 
 // The decimal-places part of the number rule: numeric form and the number of digits after
 // the decimal point against the allowed decimal places.
 void checkDecimalPlaces(std::string_view allowedDecimalPlaces, std::string_view name,
-                        std::string_view value, bool& hasError, std::string& strErr,
-                        std::vector<std::string>* added = nullptr);
+                        std::string_view value, Report& report);
 
 // The string rule: length in characters against minLength and maxLength (given when not
 // empty), then the forbidden characters.
 void checkStringValue(std::string_view minLength, std::string_view maxLength,
-                      std::string_view value, std::string_view name, bool& hasError,
-                      std::string& strErr, std::vector<std::string>* added = nullptr);
+                      std::string_view value, std::string_view name, Report& report);
 
 }  // namespace zelvane

@@ -119,8 +119,6 @@ class Soak {
 
     // Makes one gesture or host call and says which.
     std::string step() {
-        QWidget* before = QApplication::focusWidget();
-        focusWasOnGrid_ = before == widget_->gridView();
         const int kind = below(rowChanges_ ? 24 : 20);
         std::string done;
         if (kind >= 20) {
@@ -364,8 +362,8 @@ class Soak {
         return {};
     }
 
-    // The focus stays in the widget while no popup is open; Tab on the grid may hand it to the
-    // host's own field, where it stays until a click brings it back.
+    // The focus stays in the widget while no popup is open; Tab may hand it to the host's own
+    // field, where it stays until a click brings it back.
     std::string focusProblem() {
         if (QApplication::activePopupWidget()) return {};
         QWidget* focus = QApplication::focusWidget();
@@ -374,7 +372,7 @@ class Soak {
             outside_ = false;
             return {};
         }
-        if (focus == field_ && (outside_ || (tabbed_ && focusWasOnGrid_))) {
+        if (focus == field_ && (outside_ || tabbed_)) {
             outside_ = true;
             return {};
         }
@@ -423,7 +421,6 @@ class Soak {
     CustomAttrWidget* widget_;
     std::vector<std::string> messages_;
     std::size_t seenMessages_ = 0;
-    bool focusWasOnGrid_ = false;
     bool tabbed_ = false;
     bool outside_ = false;
 };
