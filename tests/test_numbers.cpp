@@ -1,0 +1,379 @@
+// Number texts: the numeric test and every conversion against std::from_chars over generated
+// texts, std::to_chars texts read back, the "#.00" pattern against exact integer arithmetic,
+// rounding against std::nearbyint; then the edges the generators do not reach.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+#include <zelvane/error.hpp>
+
+#include "text/number_text.hpp"
+
+namespace {
+
+namespace text = zelvane::text;
+using zelvane::ZlvError;
+
+// The length of the longest number at the start of s, by the grammar sign? (digits "."?
+// digits? | "." digits) (("e" | "E") sign? digits)?, run as a small automaton; 0 for none.
+std::size_t numberPrefix(std::string_view s) {
+    enum State { Start, Sign, Int, Point, LonePoint, Fraction, E, ESign, Exponent, Dead };
+    const auto step = [](State state, char c) {
+        const bool digit = c >= '0' && c <= '9', e = c == 'e' || c == 'E';
+        switch (state) {
+            case Start:
+                if (c == '+' || c == '-') return Sign;
+                [[fallthrough]];
+            case Sign:
+                return digit ? Int : c == '.' ? LonePoint : Dead;
+            case Int:
+                return digit ? Int : c == '.' ? Point : e ? E : Dead;
+            case Point:
+            case Fraction:
+                return digit ? Fraction : e ? E : Dead;
+            case LonePoint:
+                return digit ? Fraction : Dead;
+            case E:
+                if (c == '+' || c == '-') return ESign;
+                [[fallthrough]];
+            case ESign:
+            case Exponent:
+                return digit ? Exponent : Dead;
+            default:
+                return Dead;
+        }
+    };
+    std::size_t longest = 0;
+    State state = Start;
+    for (std::size_t i = 0; i < s.size() && state != Dead; ++i) {
+        state = step(state, s[i]);
+        if (state == Int || state == Point || state == Fraction || state == Exponent)
+            longest = i + 1;
+    }
+    return longest;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+std::string withoutBlanks(std::string_view s) {
+    std::string out;
+    for (char c : s)
+        if (!isBlank(c)) out += c;
+    return out;
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool sameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// A number text as std::from_chars reads it, +-infinity past the largest double and a zero of
+// the number's sign below the least.
+double fromChars(std::string number) {
+    const bool negative = number[0] == '-';
+    if (number[0] == '+' || number[0] == '-') number.erase(0, 1);
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    EXPECT_EQ(end, number.data() + number.size()) << number;
+    if (ec == std::errc::result_out_of_range)
+        value = std::isinf(std::strtod(number.c_str(), nullptr)) ? INFINITY : 0.0;
+    return negative ? -value : value;
+}
+
+// Generated number texts: digit runs with leading and trailing zeros, a point anywhere,
+// exponents near and far beyond the exact range, signs, blanks, and now and then junk.
+std::string generatedNumber(std::mt19937& random, bool junk) {
+    const auto below = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
+    std::string s(below(4) == 0 ? below(3) : 0, " \t\n"[below(3)]);
+    if (below(3) == 0) s += below(2) ? '-' : '+';
+    s += std::string(below(4) == 0 ? below(5) : 0, '0');
+    std::string run;
+    for (unsigned i = below(5) == 0 ? below(30) : below(17); i > 0; --i)
+        run += static_cast<char>('0' + below(10));
+    if (below(3) == 0) run += std::string(below(25), '0');
+    if (below(2) == 0 && !run.empty())
+        run.insert(below(static_cast<unsigned>(run.size()) + 1), ".");
+    else if (below(6) == 0)
+        run += '.';
+    s += run;
+    if (below(2) == 0) {
+        s += below(2) ? 'e' : 'E';
+        if (below(2)) s += below(2) ? '-' : '+';
+        if (below(10) != 0) s += std::to_string(below(8) == 0 ? below(1000) : below(30));
+        if (below(20) == 0) s += "000000000000000000000";
+    }
+    s += std::string(below(4) == 0 ? below(3) : 0, ' ');
+    for (unsigned count = junk ? 1 + below(2) : 0; count > 0; --count)
+        s.insert(below(static_cast<unsigned>(s.size()) + 1), 1, "xe.+- \t\n05E"[below(11)]);
+    return s;
+}
+
+// 13 to 17 significant digits scaled by 10^-25 to 10^25, around the edges of the exact path.
+std::string edgeOfExactPath(std::mt19937& random) {
+    std::string mantissa(1, static_cast<char>('1' + random() % 9));
+    for (auto d = 12 + random() % 5; d > 0; --d) mantissa += static_cast<char>('0' + random() % 10);
+    if (random() % 4 == 0) mantissa.back() = '9';
+    const int scale = -25 + static_cast<int>(random() % 51);
+    std::string s = (random() % 2 ? "-" : "") + std::string(random() % 3, '0');
+    const std::size_t at = 1 + random() % mantissa.size();  // a point inside the digits
+    if (random() % 2 == 0)
+        return s + mantissa + std::string(random() % 4, '0') + "e" + std::to_string(scale);
+    return s + mantissa.substr(0, at) + "." + mantissa.substr(at) + "0e" +
+           std::to_string(scale + static_cast<int>(mantissa.size() - at));
+}
+
+std::string failure(const auto& call) {
+    try {
+        (void)call();
+    } catch (const ZlvError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(NumberText, GeneratedTextsReadAsFromCharsReadsThem) {
+    std::mt19937 random(2024);
+    int numeric = 0, overflowed = 0;
+    for (int i = 0; i < 60000; ++i) {
+        const std::string s =
+            i % 4 == 3 ? edgeOfExactPath(random) : generatedNumber(random, i % 3 == 0);
+        SCOPED_TRACE(s);
+        const std::string stripped = withoutBlanks(s);
+        const std::size_t leading = numberPrefix(stripped);
+        const double lead = leading == 0 ? 0.0 : fromChars(stripped.substr(0, leading));
+        ASSERT_TRUE(sameBits(text::leadingNumber(s), lead)) << text::leadingNumber(s);
+        const std::string_view core = trimmed(s);
+        const std::string quoted = "'" + s + "'";
+        if (core.empty() || numberPrefix(core) != core.size()) {
+            ASSERT_FALSE(text::isNumeric(s));
+            ASSERT_EQ(failure([&] { return text::toNumberStrict(s); }),
+                      "Type mismatch: " + quoted + " is not a number");
+            ASSERT_EQ(failure([&] { return text::toSmallIntStrict(s); }),
+                      "Type mismatch: " + quoted + " is not a number");
+            ASSERT_EQ(failure([&] { return text::textToBoolean(s); }),
+                      "Type mismatch: " + quoted + " cannot be read as a Boolean");
+            continue;
+        }
+        ++numeric;
+        ASSERT_TRUE(text::isNumeric(s));
+        const double value = fromChars(std::string(core));
+        const std::string_view mantissa = core.substr(0, core.find_first_of("eE"));
+        ASSERT_EQ(text::textToBoolean(s), mantissa.find_first_of("123456789") != mantissa.npos);
+        const double rounded = std::nearbyint(value);
+        if (rounded >= -32768 && rounded <= 32767)
+            ASSERT_EQ(text::toSmallIntStrict(s), rounded);
+        else
+            ASSERT_EQ(failure([&] { return text::toSmallIntStrict(s); }),
+                      "Overflow: " + quoted + " does not fit a 16-bit integer (-32768 to 32767)");
+        if (std::isinf(value)) {
+            ++overflowed;
+            ASSERT_EQ(failure([&] { return text::toNumberStrict(s); }),
+                      "Overflow: " + quoted + " does not fit a double-precision number");
+        } else {
+            ASSERT_TRUE(sameBits(text::toNumberStrict(s), value)) << text::toNumberStrict(s);
+        }
+    }
+    EXPECT_GT(numeric, 20000);
+    EXPECT_GT(overflowed, 50);
+}
+
+// Doubles of every magnitude written by std::to_chars (shortest, fixed, scientific, and
+// 17 digits) read back to the same double.
+TEST(NumberText, ToCharsTextsReadBackExactly) {
+    std::mt19937_64 random(64);
+    char buffer[400];
+    for (int i = 0; i < 20000; ++i) {
+        double value = std::bit_cast<double>(random());
+        if (!std::isfinite(value)) continue;
+        if (i % 2 == 0)
+            value = static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
+                    std::pow(10.0, static_cast<double>(random() % 8));
+        for (int form = 0; form < 4; ++form) {
+            const auto format =
+                form == 1 ? std::chars_format::fixed : std::chars_format::scientific;
+            const std::to_chars_result r =
+                form == 0   ? std::to_chars(buffer, buffer + sizeof buffer, value)
+                : form == 3 ? std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            std::chars_format::general, 17)
+                            : std::to_chars(buffer, buffer + sizeof buffer, value, format);
+            ASSERT_EQ(r.ec, std::errc());
+            const std::string s(buffer, r.ptr);
+            ASSERT_TRUE(text::isNumeric(s)) << s;
+            ASSERT_TRUE(sameBits(text::toNumberStrict(s), value)) << s;
+        }
+    }
+}
+
+// round(m * 10^e) half away from zero in exact integer arithmetic, written "#.00". m has up to
+// 25 digits, so that m * 10^(e + places) fits 128 bits for e + places up to 13.
+std::string formatReference(bool negative, const std::string& mantissa, int e, int places) {
+    __extension__ typedef unsigned __int128 Wide;
+    Wide m = 0, p = 1;
+    for (char c : mantissa) m = m * 10 + static_cast<unsigned>(c - '0');
+    for (int n = std::abs(e + places); n > 0; --n) p *= 10;
+    const Wide scaled = e + places >= 0 ? m * p : m / p + (2 * (m % p) >= p ? 1 : 0);
+    const auto fraction = static_cast<std::size_t>(places);
+    const std::string zeros = places > 0 ? "." + std::string(fraction, '0') : "";
+    if (scaled == 0) return zeros;
+    std::string digits;
+    for (Wide v = scaled; v != 0; v /= 10) digits.insert(digits.begin(), char('0' + int(v % 10)));
+    if (digits.size() <= fraction) digits.insert(0, fraction - digits.size() + 1, '0');
+    std::string out = (negative ? "-" : "") + digits.substr(0, digits.size() - fraction);
+    if (out == "0" || out == "-0") out.pop_back();  // an integer part of 0 writes no digit
+    return places == 0 ? out : out + "." + digits.substr(digits.size() - fraction);
+}
+
+TEST(NumberText, GeneratedNumbersFormatLikeExactArithmetic) {
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 30000; ++i) {
+        std::string ms;
+        for (auto d = 1 + random() % (random() % 2 ? 15 : 25); d > 0; --d)
+            ms += static_cast<char>('0' + random() % 10);
+        if (random() % 5 == 0) ms.back() = '5';  // a half on the last digit
+        if (random() % 5 == 0)                   // nines that rounding carries through
+            ms.insert(ms.size() - 1, std::min<std::size_t>(random() % 6, 25 - ms.size()), '9');
+        const int e = -30 + static_cast<int>(random() % 34);
+        const int places = static_cast<int>(random() % 11);
+        const bool negative = random() % 2 == 0;
+        std::string s = (negative ? "-" : "") + std::string(random() % 3, '0');
+        const auto cut = static_cast<std::size_t>(static_cast<int>(ms.size()) + e);
+        if (e < 0 && -e <= static_cast<int>(ms.size()) && random() % 2 == 0)
+            s += ms.substr(0, cut) + "." + ms.substr(cut);
+        else
+            s += ms + "e" + std::to_string(e);
+        ASSERT_EQ(text::formatWithDecimalPlaces(s, places),
+                  formatReference(negative, ms, e, places))
+            << s << " places " << places;
+    }
+}
+
+// Ties go to the even neighbour, as the default floating-point rounding does.
+TEST(NumberText, RoundHalfEvenMatchesNearbyint) {
+    std::mt19937_64 random(3);
+    for (int i = 0; i < 100000; ++i) {
+        double v = std::bit_cast<double>(random());
+        if (i % 2 == 0)
+            v = static_cast<double>(static_cast<std::int64_t>(random() % 200001) - 100000) / 2.0;
+        if (std::isnan(v))
+            ASSERT_TRUE(std::isnan(text::roundHalfEven(v)));
+        else
+            ASSERT_EQ(text::roundHalfEven(v), std::nearbyint(v)) << v;
+    }
+}
+
+TEST(NumberText, EdgesOfTheDoubleAndTheSmallIntegerRange) {
+    const struct {
+        std::string text;
+        double value;  // the strict reading; NaN when it overflows
+        int small;     // the 16-bit reading; 99999 when it overflows
+    } cases[] = {
+        {"1.7976931348623157e308", std::numeric_limits<double>::max(), 99999},
+        {"1.7976931348623159e308", NAN, 99999},
+        {"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min(), 0},
+        {"-1e-99999999999999999999", -0.0, 0},
+        {"0e99999999999999999999", 0.0, 0},
+        {"9007199254740993", 9007199254740992.0, 99999},
+        {"32767.4", 32767.4, 32767},
+        {"32767.5", 32767.5, 99999},
+        {"-32768.5", -32768.5, -32768},
+        {"-32768.6", -32768.6, 99999},
+        {"2.5", 2.5, 2},
+        {"-0.5", -0.5, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        if (std::isnan(c.value))
+            EXPECT_THROW((void)text::toNumberStrict(c.text), ZlvError);
+        else
+            EXPECT_TRUE(sameBits(text::toNumberStrict(c.text), c.value));
+        if (c.small == 99999)
+            EXPECT_THROW((void)text::toSmallIntStrict(c.text), ZlvError);
+        else
+            EXPECT_EQ(text::toSmallIntStrict(c.text), c.small);
+    }
+    EXPECT_EQ(text::leadingNumber("-1e400"), -INFINITY);
+    EXPECT_EQ(text::roundHalfEven(-INFINITY), -INFINITY);
+}
+
+// Texts a number reader might take for numbers, and the Boolean words, which fold only ASCII.
+TEST(NumberText, WordsAndLookAlikes) {
+    const struct {
+        std::string text;
+        int boolean;  // -1: refused
+    } cases[] = {
+        {"true", 1},
+        {"TRUE", 1},
+        {"tRuE", 1},
+        {"False", 0},
+        {" true", -1},
+        {"true ", -1},
+        {"truee", -1},
+        {"TRUE\n", -1},
+        {"", -1},
+        {" ", -1},
+        {"1 ", 1},
+        {"inf", -1},
+        {"nan", -1},
+        {"Infinity", -1},
+        {"0x10", -1},
+        {"1,5", -1},
+        {"１", -1},
+        {"1\r", -1},
+        {"\xC5\xBFrue", -1},
+        {"fal\xC5\xBF"
+         "e",
+         -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        if (c.boolean < 0)
+            EXPECT_THROW((void)text::textToBoolean(c.text), ZlvError);
+        else
+            EXPECT_EQ(text::textToBoolean(c.text), c.boolean == 1);
+        EXPECT_EQ(text::isNumeric(c.text), c.text == "1 ");
+    }
+}
+
+TEST(NumberText, AllowedDecimalPlacesAreClamped) {
+    const std::pair<std::string_view, int> cases[] = {
+        {"", 0},          {"3.5", 4},         {"-1.5", -2},     {"4x", 4},         {" 1 0", 10},
+        {"32768", 32767}, {"-99999", -32768}, {"1e400", 32767}, {"-1e400", -32768}};
+    for (const auto& [places, expected] : cases)
+        EXPECT_EQ(text::allowedDecimalPlacesOf(places), expected) << places;
+}
+
+TEST(NumberText, FormatEdges) {
+    const struct {
+        std::string text;
+        int places;
+        std::string expected;
+    } cases[] = {
+        {"-0.4", 0, ""},
+        {"-0.001", 2, ".00"},
+        {"abc", 2, ".00"},
+        {"", 1, ".0"},
+        {"12.345", -3, "12"},
+        {" 1 2.5 ", 2, "12.50"},
+        {"12abc", 2, "12.00"},
+        {"1e400", 2, "1e400"},
+        {"1.5e308", 0, "15" + std::string(307, '0')},
+        {"0." + std::string(28, '0') + "5", 28, "." + std::string(27, '0') + "1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(text::formatWithDecimalPlaces(c.text, c.places), c.expected) << c.text;
+    EXPECT_EQ(text::formatWithDecimalPlaces("1", 1 << 30).size(), 2u + text::kMaxDecimalPlaces);
+}
+
+}  // namespace

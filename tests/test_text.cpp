@@ -1,0 +1,214 @@
+// Unicode text services against ICU itself over generated ASCII, non-ASCII and ill-formed
+// UTF-8 strings: upper-casing, comparing and hashing ignoring case, character counts; then
+// blank trimming and the "id, text" split of list values.
+#include <gtest/gtest.h>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/date_text.hpp"
+#include "text/unicode.hpp"
+
+namespace {
+
+namespace text = zelvane::text;
+
+icu::UnicodeString fromUtf8(std::string_view s) {
+    return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
+}
+
+// The reference: ICU's full upper-casing in the root locale.
+std::string icuUpper(std::string_view s) {
+    icu::UnicodeString u = fromUtf8(s);
+    u.toUpper(icu::Locale::getRoot());
+    std::string out;
+    u.toUTF8String(out);
+    return out;
+}
+
+// The ASCII bytes next to the letter ranges, letters of both cases, characters whose upper
+// case is longer, shorter or several characters, and ill-formed UTF-8 (stray continuation,
+// truncated, overlong, surrogate, bytes never used).
+const std::vector<std::string> kPieces = {"a",
+                                          "z",
+                                          "A",
+                                          "Z",
+                                          "m",
+                                          "M",
+                                          "@",
+                                          "[",
+                                          "`",
+                                          "{",
+                                          "\x7F",
+                                          "0",
+                                          " ",
+                                          std::string(1, '\0'),
+                                          "é",
+                                          "É",
+                                          "ß",
+                                          "ẞ",
+                                          "ﬀ",
+                                          "İ",
+                                          "ı",
+                                          "ǅ",
+                                          "σ",
+                                          "ς",
+                                          "Σ",
+                                          "ŉ",
+                                          "\xCC\x81",
+                                          "😀",
+                                          "中",
+                                          "ſ",
+                                          "ǰ",
+                                          "\xE2\x84\xAA" /* Kelvin sign */,
+                                          "\xFF",
+                                          "\xFE",
+                                          "\x80",
+                                          "\xC3",
+                                          "\xE4\xB8",
+                                          "\xC0\xAF",
+                                          "\xED\xA0\x80",
+                                          "\xF4\x90\x80\x80"};
+
+std::string generatedString(std::mt19937& random, bool asciiOnly) {
+    std::string s;
+    for (auto length = random() % 4 == 0 ? random() % 40 : random() % 12; length > 0; --length) {
+        if (asciiOnly || random() % 3 != 0)
+            s += static_cast<char>(random() % 128);
+        else
+            s += kPieces[random() % kPieces.size()];
+    }
+    return s;
+}
+
+// A string like s: ASCII letters flipped in case, a byte replaced, a piece added, or cut.
+std::string variantOf(std::string s, std::mt19937& random) {
+    switch (random() % 5) {
+        case 0:
+        case 1:
+            for (char& c : s)
+                if (std::isalpha(static_cast<unsigned char>(c)) && random() % 2 == 0) c ^= 0x20;
+            break;
+        case 2:
+            if (!s.empty()) s[random() % s.size()] = kPieces[random() % 12][0];
+            break;
+        case 3:
+            s.insert(random() % (s.size() + 1), kPieces[random() % kPieces.size()]);
+            break;
+        default:
+            if (!s.empty()) s.resize(random() % s.size());
+    }
+    return s;
+}
+
+TEST(UnicodeText, UpperCaseAndCharacterCountMatchIcu) {
+    std::mt19937 random(1);
+    for (int i = 0; i < 30000; ++i) {
+        const std::string s = generatedString(random, i % 2 == 0);
+        ASSERT_EQ(text::upperCase(s), icuUpper(s)) << s;
+        ASSERT_EQ(text::characterCount(s), static_cast<std::size_t>(fromUtf8(s).countChar32()))
+            << s;
+    }
+}
+
+// Equal ignoring case exactly when ICU upper-cases both to the same text; the hash is that of
+// the upper-cased text, so equal texts hash alike, and over the generated texts no two with
+// different upper-cased forms share a hash.
+TEST(UnicodeText, CompareAndHashMatchTheUpperCasedText) {
+    for (bool asciiOnly : {true, false}) {
+        SCOPED_TRACE(asciiOnly ? "ASCII" : "any");
+        std::mt19937 random(asciiOnly ? 2 : 3);
+        std::map<std::size_t, std::string> upperByHash;
+        int equalPairs = 0;
+        for (int i = 0; i < 30000; ++i) {
+            const std::string a = generatedString(random, asciiOnly);
+            std::string b = variantOf(a, random);
+            if (asciiOnly)
+                for (char& c : b) c = static_cast<char>(c & 0x7F);
+            const std::string ua = icuUpper(a), ub = icuUpper(b);
+            ASSERT_EQ(text::equalsIgnoringCase(a, b), ua == ub) << a << " | " << b;
+            ASSERT_EQ(text::equalsIgnoringCase(b, a), ua == ub) << b << " | " << a;
+            ASSERT_TRUE(text::equalsIgnoringCase(a, ua)) << a;
+            equalPairs += ua == ub;
+            const std::size_t ha = text::hashIgnoringCase(a), hb = text::hashIgnoringCase(b);
+            ASSERT_EQ(ha, text::hashIgnoringCase(ua)) << a;
+            for (const auto& [h, u] : {std::pair{ha, ua}, std::pair{hb, ub}}) {
+                const auto [it, added] = upperByHash.emplace(h, u);
+                ASSERT_TRUE(added || it->second == u)
+                    << "'" << it->second << "' and '" << u << "' share a hash";
+            }
+        }
+        EXPECT_GT(equalPairs, 5000);
+        EXPECT_GT(upperByHash.size(), 30000u);
+    }
+}
+
+// Texts that differ in one byte at each place of every eight-byte chunk, the short last one
+// included, or only in length, all hash differently.
+TEST(UnicodeText, HashSeesEveryByteAndTheLength) {
+    std::map<std::size_t, std::string> seen;
+    for (std::size_t length = 0; length <= 25; ++length) {
+        std::vector<std::string> texts = {std::string(length, 'q'), std::string(length, '\0')};
+        for (std::size_t at = 0; at < length; ++at)
+            for (char c : {'\0', '@', '[', '`', '{', 'A', 'Z', '\x7F', '1'}) {
+                texts.push_back(std::string(length, 'q'));
+                texts.back()[at] = c;
+            }
+        for (const std::string& s : texts) {
+            const auto [it, added] = seen.emplace(text::hashIgnoringCase(s), icuUpper(s));
+            EXPECT_TRUE(added || it->second == icuUpper(s)) << s << " / " << it->second;
+        }
+    }
+}
+
+TEST(TextTrimming, BlanksAreSpacesOnly) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"   ", ""},
+        {" a ", "a"},
+        {"  a b  ", "a b"},
+        {"\ta\t", "\ta\t"},
+        {"\n a", "\n a"},
+        {" é ", "é"},
+        {"a  ", "a"},
+        {"\xC2\xA0"
+         "a",
+         "\xC2\xA0"
+         "a"},
+    };
+    for (const auto& [s, trimmed] : cases) {
+        EXPECT_EQ(text::trimBlanks(s), trimmed) << "'" << s << "'";
+        EXPECT_EQ(text::trimBlanksView(s), trimmed) << "'" << s << "'";
+    }
+}
+
+// The "id, text" form of drop-down and picker values: the first two parts of a comma list,
+// trimmed; without a comma the value is both, blanks kept.
+TEST(TextTrimming, SplitIdAndText) {
+    const struct {
+        std::string value, id, text;
+    } cases[] = {
+        {"  3  ,   Light Green  ", "3", "Light Green"},
+        {"A7,", "A7", ""},
+        {",Blue", "", "Blue"},
+        {" , ", "", ""},
+        {"a, b, c", "a", "b"},
+        {"a,,c", "a", ""},
+        {"id,\tx, Shown", "id", "\tx"},
+        {" A7 ", " A7 ", " A7 "},
+        {"a;b", "a;b", "a;b"},
+        {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        std::string id = "old", shown = "old";
+        zelvane::splitIdAndText(c.value, id, shown);
+        EXPECT_EQ(id, c.id) << "'" << c.value << "'";
+        EXPECT_EQ(shown, c.text) << "'" << c.value << "'";
+    }
+}
+
+}  // namespace
