@@ -1,6 +1,6 @@
-// Storage and keys: the keyed collection, the cells of the rows of a row set, column lookup by
-// key and the case-ignoring table of loaded attributes. Each is driven by generated operations
-// and compared with a plain model after every step; the errors follow with their messages.
+// Storage and keys: the keyed collection and the case-ignoring table of loaded attributes, the
+// cells of the rows of a row set, and column lookup by key. Each is driven by generated
+// operations and compared with a plain model after every step; the errors follow.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,14 +19,7 @@
 
 namespace {
 
-using zelvane::CellKind;
-using zelvane::CellValue;
-using zelvane::Column;
-using zelvane::ColumnKey;
-using zelvane::Row;
-using zelvane::RowPtr;
-using zelvane::RowSet;
-using zelvane::ZlvError;
+using namespace zelvane;
 
 std::string upper(std::string_view s) { return zelvane::text::upperCase(s); }
 
@@ -65,19 +58,25 @@ void expectFailures(const Failures& cases) {
         EXPECT_EQ(errorOf(cases[i].first), cases[i].second) << "case " << i;
 }
 
-// Keyed collection
+// Keyed lookups
 
 struct Item {
     CellValue value;
     std::optional<std::string> key;
 };
 
-TEST(KeyedCollection, GeneratedOperationsMatchAPlainList) {
+// Generated keys, many equal ignoring case, added to, looked up in and taken out of a keyed
+// collection (against a plain list) and the loaded attributes (against a plain map from the
+// upper-cased id, with and without room reserved).
+TEST(KeyedLookups, GeneratedOperationsMatchPlainModels) {
     for (unsigned seed = 1; seed <= 30; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);
-        zelvane::KeyedCollection c;
+        KeyedCollection c;
         std::vector<Item> items;
+        LoadedAttributes attributes;
+        if (seed % 2 == 0) attributes.reserve(random() % 100);
+        std::map<std::string, CellValue> loaded;
         const auto find = [&](std::string_view key) -> std::optional<std::size_t> {
             for (std::size_t i = 0; i < items.size(); ++i)
                 if (items[i].key && upper(*items[i].key) == upper(key)) return i;
@@ -90,6 +89,17 @@ TEST(KeyedCollection, GeneratedOperationsMatchAPlainList) {
                                 : step % 5 == 0 ? CellValue(step % 2 == 0)
                                                 : CellValue("v" + std::to_string(step));
             ASSERT_EQ(c.Contains(key), at.has_value()) << key;
+            const auto known = loaded.find(upper(key));
+            ASSERT_EQ(attributes.contains(key), known != loaded.end()) << key;
+            if (known != loaded.end()) {
+                ASSERT_EQ(attributes.requiredAtLoad(key), known->second) << key;
+                ASSERT_THROW(attributes.add(key, v), ZlvError) << key;
+            } else if (step % 2 == 0) {
+                ASSERT_THROW((void)attributes.requiredAtLoad(key), ZlvError) << key;
+                attributes.add(key, v);
+                loaded.emplace(upper(key), v);
+            }
+            ASSERT_EQ(attributes.size(), loaded.size());
             const auto op = random() % 4;
             if (op == 0 || (op == 1 && !at)) {
                 const auto keyed = op == 0 ? std::nullopt : std::optional<std::string>(key);
@@ -409,38 +419,6 @@ TEST(ColumnKeys, GeneratedLookupsMatchAPlainScan) {
                     ASSERT_EQ(set.columnIndex(slotted), expected) << key;
                 }
             }
-        }
-    }
-}
-
-// The case-ignoring table
-
-// Generated ids, many equal ignoring case, added to the loaded attributes with and without
-// room reserved: every answer matches a plain map from the upper-cased id.
-TEST(CaseIgnoringTable, GeneratedIdsMatchAPlainMap) {
-    for (unsigned seed = 1; seed <= 30; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        std::mt19937 random(seed);
-        zelvane::LoadedAttributes loaded;
-        if (seed % 2 == 0) loaded.reserve(random() % 100);
-        std::map<std::string, CellValue> reference;
-        for (auto count = random() % 400; count > 0; --count) {
-            const std::string id = generatedKey(random);
-            const CellValue required = count % 3 == 0 ? CellValue() : CellValue(id);
-            if (reference.emplace(upper(id), required).second)
-                ASSERT_NO_THROW(loaded.add(id, required)) << id;
-            else
-                ASSERT_THROW(loaded.add(id, required), ZlvError) << id;
-        }
-        ASSERT_EQ(loaded.size(), reference.size());
-        for (int i = 0; i < 300; ++i) {
-            const std::string probe = generatedKey(random);
-            const auto it = reference.find(upper(probe));
-            ASSERT_EQ(loaded.contains(probe), it != reference.end()) << probe;
-            if (it == reference.end())
-                ASSERT_THROW((void)loaded.requiredAtLoad(probe), ZlvError) << probe;
-            else
-                ASSERT_EQ(loaded.requiredAtLoad(probe), it->second) << probe;
         }
     }
 }
