@@ -8,8 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
-#include <optional>
 #include <random>
 #include <regex>
 #include <string>
@@ -32,17 +30,9 @@ std::size_t numberPrefix(const std::string& s) {
                : 0;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
-std::string withoutBlanks(std::string s) {
-    std::erase_if(s, isBlank);
-    return s;
-}
-
-std::string trimmed(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(" \t\n");
-    return first == s.npos ? "" : s.substr(first, s.find_last_not_of(" \t\n") - first + 1);
-}
+const std::regex kBlanks("[ \t\n]"), kOuterBlanks("^[ \t\n]+|[ \t\n]+$");
+std::string withoutBlanks(const std::string& s) { return std::regex_replace(s, kBlanks, ""); }
+std::string trimmed(const std::string& s) { return std::regex_replace(s, kOuterBlanks, ""); }
 
 bool sameBits(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);

@@ -9,6 +9,7 @@
 #include "xml/xml_document.hpp"
 
 using zelvane::xml::XmlDocument;
+using zelvane::xml::XmlNode;
 
 // Plain "/a/b" paths, walked directly, select what the XPath evaluation of "/a/b[true()]" does.
 TEST(XmlService, PlainPathsSelectWhatXPathSelects) {
@@ -24,7 +25,7 @@ TEST(XmlService, PlainPathsSelectWhatXPathSelects) {
                 xml +=
                     std::string("<") + "rxy"[random() % 3] + " n=\"" + std::to_string(i) + "\"/>";
                 if (random() % 4 == 0) {
-                    xml += "<e>";
+                    xml += random() % 2 ? "<e>" : "<e k=\"v\">";
                     ++open;
                 }
             }
@@ -37,8 +38,17 @@ TEST(XmlService, PlainPathsSelectWhatXPathSelects) {
             auto plain = doc.selectNodes(path);
             auto general = doc.selectNodes(path + "[true()]");
             ASSERT_EQ(plain.size(), general.size()) << xml << " " << path;
-            for (std::size_t i = 0; i < plain.size(); ++i)
-                EXPECT_EQ(plain.item(i).outerXml(), general.item(i).outerXml()) << path;
+            for (std::size_t i = 0; i < plain.size(); ++i) {
+                const XmlNode node = plain.item(i);
+                EXPECT_EQ(node.outerXml(), general.item(i).outerXml()) << path;
+                auto children = node.childNodes();
+                std::string joined, expected;
+                node.appendChildrenXml(joined);
+                for (XmlNode c = children.nextNode(); !c.isNull(); c = children.nextNode())
+                    expected += c.outerXml();
+                EXPECT_EQ(joined, expected) << node.outerXml();
+                EXPECT_EQ(node.hasChildElements(), children.size() != 0);
+            }
         }
     }
 }
@@ -68,7 +78,9 @@ TEST(XmlService, TextsUpToTheSizeLimit) {
 TEST(XmlService, AttributeNamesMatchWhole) {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadXml(R"(<r><ca i="short" idx="long" id="exact" v="1" value="2"/></r>)"));
-    const auto node = doc.selectNodes("/r/ca").item(0);
+    const auto node = doc.selectNodes("/r/ca").item(0), none = XmlNode();
+    EXPECT_EQ(none.attribute("id") + none.outerXml(), "");  // a null node has nothing
+    EXPECT_FALSE(none.hasChildElements());
     const std::string_view names[] = {"id", "value", "i", "idxy", "va", "valuex"};
     const std::string_view expected[] = {"exact", "2", "short", "", "", ""};
     std::string_view found[6];
