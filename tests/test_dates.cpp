@@ -12,7 +12,6 @@
 #include "model/date_text.hpp"
 #include "text/date_calendar.hpp"
 #include "text/date_pattern.hpp"
-#include "text/date_tokens.hpp"
 
 namespace {
 
