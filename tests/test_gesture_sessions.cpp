@@ -14,15 +14,16 @@ TEST(GestureSessions, SeededSessionsKeepEditorsOutputAndRefusalsConsistent) {
     const std::pair<const char*, std::uint32_t> sessions[] = {
         {"CREATE", 1001},    {"RETRIEVAL", 1002}, {"COPYACROSS", 1003}, {"CLONE", 1004},
         {"retrieval", 1005}, {"RETRIEVAL", 77},   {"COPYACROSS", 4242}, {"CREATE", 9}};
-    int refused = 0;
+    zlvgesture::Session::Tally tally;
     for (const auto& [mode, seed] : sessions) {
         zlvtest::HeadlessGestures gestures(zlvtest::resourceDir());
         zlvgesture::SeededChoices choices(seed);
         zlvgesture::Session session(gestures, choices, zlvtest::resourceDir(), mode);
-        EXPECT_EQ(session.run(800, &refused), "") << mode << " seed " << seed;
+        EXPECT_EQ(session.run(800, tally), "") << mode << " seed " << seed;
     }
     // The sessions reach the refusal paths they check.
-    EXPECT_GT(refused, 50);
+    EXPECT_GT(tally.refused, 50);
+    EXPECT_GT(tally.editing, 800);
 }
 
 }  // namespace

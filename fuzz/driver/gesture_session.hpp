@@ -61,9 +61,14 @@ class Session {
     std::string step();
     // What is wrong after the last step, or "" when every invariant holds.
     std::string brokenInvariant();
+    // How often a session's steps reached the paths its invariants check.
+    struct Tally {
+        int refused = 0;  // host calls refused
+        int editing = 0;  // steps after which an editor was shown
+    };
     // Runs the steps, checking the invariants after each: the first broken one with the
-    // steps before it, or "". refused counts the host calls that were refused.
-    std::string run(int steps, int* refused = nullptr);
+    // steps before it, or "".
+    std::string run(int steps, Tally& tally);
 
   private:
     std::string gesture(int kind, int row);
