@@ -170,15 +170,22 @@ bool QtGestures::chooseEntry(int index) {
     return true;
 }
 
-// Types the date over the editor's sections, in its own display format, and presses Enter.
+// Selects the first section of the date editor and types the digits of the date in its own
+// display format: each section taken whole moves the editor on to the next.
 bool QtGestures::pickDate(const zelvane::DateTime& v) {
     QDateTimeEdit* date = widget->dateEdit();
     if (!date->isVisible()) return false;
     if (!date->hasFocus())
         QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(4, date->height() / 2));
     const QDateTime value(QDate(v.year, v.month, v.day), QTime(v.hour, v.minute, v.second));
+    const QString text = value.toString(date->displayFormat());
+    QString digits;
+    for (const QChar c : text)
+        if (c.isDigit()) digits += c;
     QTest::keyClick(date, Qt::Key_Home);
-    typeInto(date, value.toString(date->displayFormat()));
+    for (qsizetype i = 0; i < text.size() && text.at(i).isDigit(); ++i)
+        QTest::keyClick(date, Qt::Key_Right, Qt::ShiftModifier);
+    typeInto(date, digits);
     QTest::keyClick(date, Qt::Key_Return);
     settle();
     return true;
@@ -190,6 +197,11 @@ bool QtGestures::pressSelect() {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     settle();
     return true;
+}
+
+void QtGestures::onPick(std::function<void(zelvane::KeyedCollection&)> handler) {
+    QObject::connect(widget, &zelvane::qt::CustomAttrWidget::PickerButtonClicked, widget,
+                     std::move(handler));
 }
 
 // Scale units as the host gives them, in pixels as far as a screen reaches.

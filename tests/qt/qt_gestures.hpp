@@ -29,6 +29,7 @@ class QtGestures final : public zlvtest::Gestures {
     bool pressSelect() override;
     void resize(int width, int height) override;
     bool scrollTo(int topRow) override;
+    void onPick(std::function<void(zelvane::KeyedCollection&)> handler) override;
     bool setScaleMode(zelvane::ScaleMode) override { return false; }
     zlvtest::Editor shownEditor() override;
     std::string editorText() override;

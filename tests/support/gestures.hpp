@@ -4,6 +4,7 @@
 // the widgets. Rows are 0-based grid positions; keys name columns. A gesture on something the
 // user cannot reach (a hidden editor, a row that is not there) does nothing and returns false.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,10 @@ class Gestures {
     virtual bool pressSelect() = 0;
     // The control's size in the host's scale units.
     virtual void resize(int width, int height) = 0;
-    virtual void scrollTo(int topRow) = 0;
+    // Scrolls the grid to a first visible row; false when the view did not scroll.
+    virtual bool scrollTo(int topRow) = 0;
+    // The host's handler of the "Select" button.
+    virtual void onPick(std::function<void(zelvane::KeyedCollection&)> handler) = 0;
     // The host's scale mode; false where the host has one fixed unit.
     virtual bool setScaleMode(zelvane::ScaleMode mode) = 0;
 

@@ -26,7 +26,14 @@ class HeadlessGestures : public Gestures {
     bool pickDate(const zelvane::DateTime& value) override { return platform.pickDate(value); }
     bool pressSelect() override { return platform.pressSelect(); }
     void resize(int width, int height) override { platform.resize(width, height); }
-    void scrollTo(int topRow) override { platform.scrollTo(topRow); }
+    // The headless grid scrolls even to where it is.
+    bool scrollTo(int topRow) override {
+        platform.scrollTo(topRow);
+        return true;
+    }
+    void onPick(std::function<void(zelvane::KeyedCollection&)> handler) override {
+        control_.onPickerButtonClicked(std::move(handler));
+    }
     bool setScaleMode(zelvane::ScaleMode mode) override;
     Editor shownEditor() override;
     std::string editorText() override;

@@ -1,0 +1,55 @@
+#pragma once
+// Behaviour tests that run on every platform: the same source builds a headless test program
+// and, with ZLV_QT_GESTURES, a Qt one; each test makes its gestures through the platform's
+// Gestures and asserts what a host or a user observes.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "support/headless_gestures.hpp"
+#include "support/test_support.hpp"
+#ifdef ZLV_QT_GESTURES
+#include "qt_gestures.hpp"
+#endif
+
+namespace zlvtest {
+
+using PlatformFactory = std::unique_ptr<Gestures> (*)();
+
+inline std::unique_ptr<Gestures> makeGestures() {
+#ifdef ZLV_QT_GESTURES
+    return std::make_unique<qttest::QtGestures>();
+#else
+    return std::make_unique<HeadlessGestures>(resourceDir());
+#endif
+}
+
+class OnEveryPlatform : public ::testing::TestWithParam<PlatformFactory> {
+  protected:
+    std::unique_ptr<Gestures> g = GetParam()();
+    zelvane::ZlvCustomAttr& control = g->control();
+
+    // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
+    // and calls Intialize.
+    void init(const std::string& mode, const std::vector<Def>& defs) {
+        control.setMode(mode);
+        control.setDateOnlyFormat("dd/MM/yyyy");
+        control.setTimeOnlyFormat("hh:mm");
+        control.setDateTimeFormat("dd/MM/yyyy hh:mm");
+        control.setAttributeXML(definitionsXml(defs));
+        control.Intialize();
+    }
+    // A row of the grid, as the host holds it.
+    zelvane::RowPtr row(int r) { return control.platform().grid().GetRowSet()->row(r); }
+};
+
+}  // namespace zlvtest
+
+#ifdef ZLV_QT_GESTURES
+#define ZLV_ON_EVERY_PLATFORM(suite) \
+    INSTANTIATE_TEST_SUITE_P(Qt, suite, ::testing::Values(&zlvtest::makeGestures))
+#else
+#define ZLV_ON_EVERY_PLATFORM(suite) \
+    INSTANTIATE_TEST_SUITE_P(Headless, suite, ::testing::Values(&zlvtest::makeGestures))
+#endif
