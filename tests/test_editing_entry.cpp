@@ -73,14 +73,10 @@ TEST_P(TextEntry, EnterWritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) 
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dataType + " '" + c.places + "' '" + c.typed + "'");
-        g = GetParam()();
-        zelvane::ZlvCustomAttr& ctl = g->control();
-        ctl.setMode("CREATE");
-        ctl.setAttributeXML(zlvtest::definitionsXml({entry("N", "TextBox", "old")}));
-        ctl.Intialize();
+        init("CREATE", {entry("N", "TextBox", "old")});
         Def added = entry("A", "TextBox", "old", "", "", c.places);  // keeps its text box
         added.dataType = c.dataType;
-        ctl.Add(zlvtest::defXml(added));
+        control().Add(zlvtest::defXml(added));
         ASSERT_TRUE(g->doubleClickCell(1, "Value"));
         ASSERT_TRUE(g->typeText(c.typed));
         ASSERT_TRUE(g->pressKey(Key::Enter));
@@ -89,7 +85,7 @@ TEST_P(TextEntry, EnterWritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) 
         EXPECT_EQ(g->shownEditor(), Editor::None);
         EXPECT_EQ(g->focusedEditor(), Editor::None);
         EXPECT_EQ(g->cell(0, "Value"), "old");
-        EXPECT_FALSE(ctl.IsDataChanged());
+        EXPECT_FALSE(control().IsDataChanged());
     }
 }
 
@@ -100,7 +96,7 @@ TEST_P(TextEntry, OpeningAnotherEditorWritesTheEntry) {
     ASSERT_TRUE(g->typeText("5"));
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     EXPECT_EQ(g->shownValues(), "old/ 5.00/");
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
 }
 
 TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
@@ -129,17 +125,14 @@ TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.after);
-        g = GetParam()();
-        g->control().setMode("CREATE");
-        g->control().setAttributeXML(zlvtest::definitionsXml(c.rows));
-        g->control().Intialize();
+        init("CREATE", c.rows);
         ASSERT_TRUE(g->doubleClickCell(c.edited, "Value"));
         ASSERT_EQ(g->shownEditor(), Editor::Select);
         ASSERT_TRUE(g->pressKey(Key::Delete));
         EXPECT_EQ(g->shownValues(), c.after);
         EXPECT_EQ(g->editorText(), "");
         EXPECT_EQ(g->shownEditor(), Editor::None);
-        EXPECT_FALSE(g->control().IsDataChanged());
+        EXPECT_FALSE(control().IsDataChanged());
     }
 }
 
@@ -163,20 +156,12 @@ TEST_P(DateEntry, APickedDateIsWrittenInTheRowsPatternAndADifferentTextIsAChange
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("'" + c.dateType + "' '" + c.value + "'");
-        g = GetParam()();
-        zelvane::ZlvCustomAttr& ctl = g->control();
-        ctl.setMode("CREATE");
-        ctl.setDateOnlyFormat("dd/MM/yyyy");
-        ctl.setTimeOnlyFormat("hh:mm");
-        ctl.setDateTimeFormat("dd/MM/yyyy hh:mm");
-        ctl.setAttributeXML(
-            zlvtest::definitionsXml({entry("D", "Date", c.value, "", "", c.dateType)}));
-        ctl.Intialize();
+        init("CREATE", {entry("D", "Date", c.value, "", "", c.dateType)});
         ASSERT_TRUE(g->doubleClickCell(0, "Value"));
         ASSERT_EQ(g->shownEditor(), Editor::Date);
         ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
         EXPECT_EQ(g->cell(0, "Value"), c.written);
-        EXPECT_EQ(ctl.IsDataChanged(), c.changed);
+        EXPECT_EQ(control().IsDataChanged(), c.changed);
         EXPECT_EQ(g->shownEditor(), Editor::None);
     }
 }
@@ -186,13 +171,13 @@ TEST_P(DateEntry, OnlyADifferentTextIsAChange) {
     init("CREATE", {entry("D", "Date", "", "", "", "dateOnly")});
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
-    control.setIsDataChanged(false);
+    control().setIsDataChanged(false);
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->pickDate({2007, 5, 14, 23, 59, 0, 0}));  // same day
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->pickDate({2007, 5, 15, 0, 0, 0, 0}));
-    EXPECT_TRUE(control.IsDataChanged());
+    EXPECT_TRUE(control().IsDataChanged());
     EXPECT_EQ(g->cell(0, "Value"), "15/05/2007");
 }
 
@@ -203,7 +188,7 @@ TEST_P(DateEntry, ACellWithoutAnyValueIsNoChange) {
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
     EXPECT_EQ(g->cell(0, "Value"), "14/05/2007");
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
 }
 
 // Country, its city, the city's street, and a colour without parent.
@@ -217,7 +202,7 @@ using DropDown = zlvtest::OnEveryPlatform;
 TEST_P(DropDown, ListIsAskedForWithTheParentRowsIdAndChoicesAreWritten) {
     std::vector<std::string> asked;  // "list:parent id" per request
     init("CREATE", kCascade);
-    control.setValueListProvider([&asked](const std::string& list, const std::string& id) {
+    control().setValueListProvider([&asked](const std::string& list, const std::string& id) {
         asked.push_back(list + ":" + id);
         return std::vector<ListEntry>{{list + "1", "One " + id}, {"DE", "Germany"}};
     });
@@ -228,32 +213,32 @@ TEST_P(DropDown, ListIsAskedForWithTheParentRowsIdAndChoicesAreWritten) {
     ASSERT_TRUE(g->chooseEntry(0));
     EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1 One /colours1");
     EXPECT_EQ(g->shownEditor(), Editor::None);
-    EXPECT_TRUE(control.IsDataChanged());
+    EXPECT_TRUE(control().IsDataChanged());
 
-    control.setIsDataChanged(false);
+    control().setIsDataChanged(false);
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->chooseEntry(0));  // the chain below the edited row is emptied
     EXPECT_EQ(g->shownValues(), "One /countries1 / / One /colours1");
     ASSERT_TRUE(g->doubleClickCell(1, "Value"));
     EXPECT_EQ(asked.back(), "cities:countries1");
-    control.setIsDataChanged(false);
+    control().setIsDataChanged(false);
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->chooseEntry(0));  // the same id again changes nothing
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
 }
 
 // A row whose valueId the host left unset holds no choice: even the entry with the empty id
 // is a change.
 TEST_P(DropDown, AnyEntryChangesAnUnsetId) {
     init("CREATE", {entry("C", "ComboBox", "FR, France", "", "", "countries")});
-    control.setValueListProvider([](const std::string&, const std::string&) {
+    control().setValueListProvider([](const std::string&, const std::string&) {
         return std::vector<ListEntry>{{"", "None"}};
     });
     row(0)->setValue("valueId", CellValue());
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->chooseEntry(0));
     EXPECT_EQ(g->shownValues(), "None/");
-    EXPECT_TRUE(control.IsDataChanged());
+    EXPECT_TRUE(control().IsDataChanged());
 }
 
 using Picker = zlvtest::OnEveryPlatform;
@@ -273,11 +258,8 @@ TEST_P(Picker, SelectHandsTheHostTheKindOfPickAndWhatItDependsOn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("'" + c.event + "'");
-        g = GetParam()();
-        g->control().setMode("CREATE");
-        g->control().setAttributeXML(zlvtest::definitionsXml(
-            {pick("P", "FR, France", c.event), pick("D", "PAR, Paris", c.event, "  P  ")}));
-        g->control().Intialize();
+        init("CREATE",
+             {pick("P", "FR, France", c.event), pick("D", "PAR, Paris", c.event, "  P  ")});
         std::vector<Items> received;
         g->onPick([&received](zelvane::KeyedCollection& coll) {
             received.emplace_back();
@@ -301,7 +283,7 @@ TEST_P(Picker, DependentPickReadsTheRowAboveAsItIsNow) {
         for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
     });
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    control.setCellValue("  DE\t  ", "Germany", true);  // only blanks are trimmed
+    control().setCellValue("  DE\t  ", "Germany", true);  // only blanks are trimmed
     ASSERT_TRUE(g->doubleClickCell(1, "Value"));
     ASSERT_TRUE(g->pressSelect());
     ASSERT_TRUE(g->doubleClickCell(2, "Value"));
@@ -316,17 +298,17 @@ TEST_P(Picker, WithoutAHandlerSelectDoesNothing) {
     EXPECT_TRUE(g->pressSelect());
     EXPECT_EQ(g->shownValues(), "France/FR");
     EXPECT_EQ(g->shownEditor(), Editor::Select);
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
 }
 
 // The host may answer at once, inside its handler.
 TEST_P(Picker, AnAnswerInsideTheHandlerIsWritten) {
     init("RETRIEVAL", {pick("A", "DE, Germany", "Region"), pick("B", "BY, Bayern", "City", "A")});
-    g->onPick([this](zelvane::KeyedCollection&) { control.setCellValue("FR", "France", true); });
+    g->onPick([this](zelvane::KeyedCollection&) { control().setCellValue("FR", "France", true); });
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->pressSelect());
     EXPECT_EQ(g->shownValues(), "France/FR /");
-    EXPECT_TRUE(control.IsDataChanged());
+    EXPECT_TRUE(control().IsDataChanged());
     EXPECT_EQ(g->shownEditor(), Editor::None);
 }
 
@@ -352,15 +334,12 @@ TEST_P(Picker, SetCellValueWritesANewIdAndClearsTheChainBelowTheActiveRow) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.after);
-        g = GetParam()();
-        g->control().setMode("CREATE");
-        g->control().setAttributeXML(zlvtest::definitionsXml(kChain));
-        g->control().Intialize();
+        init("CREATE", kChain);
         ASSERT_TRUE(g->doubleClickCell(c.edited, "Value"));
         ASSERT_TRUE(g->clickCell(c.active, "Attribute"));
-        g->control().setCellValue(c.id, c.value, c.present);
+        control().setCellValue(c.id, c.value, c.present);
         EXPECT_EQ(g->shownValues(), c.after);
-        EXPECT_EQ(g->control().IsDataChanged(), c.after != kLoaded);
+        EXPECT_EQ(control().IsDataChanged(), c.after != kLoaded);
         EXPECT_EQ(g->shownEditor(), Editor::None);
     }
 }
@@ -371,15 +350,15 @@ TEST_P(Picker, TheSameIdLeavesTheRowAndTheFlag) {
     init("CREATE", kChain);
     for (const bool flag : {false, true}) {
         SCOPED_TRACE(flag);
-        control.setIsDataChanged(flag);
+        control().setIsDataChanged(flag);
         ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-        control.setCellValue("FR", "Frankreich", true);
+        control().setCellValue("FR", "Frankreich", true);
         EXPECT_EQ(g->shownValues(), kLoaded);
-        EXPECT_EQ(control.IsDataChanged(), flag);
+        EXPECT_EQ(control().IsDataChanged(), flag);
         EXPECT_EQ(g->shownEditor(), Editor::None);
-        control.setCellValue("XX", "Nowhere", false);
+        control().setCellValue("XX", "Nowhere", false);
         EXPECT_EQ(g->shownValues(), kLoaded);
-        EXPECT_EQ(control.IsDataChanged(), flag);
+        EXPECT_EQ(control().IsDataChanged(), flag);
     }
 }
 
@@ -389,30 +368,30 @@ TEST_P(Picker, AnyAnswerChangesAnUnsetId) {
     init("CREATE", {pick("P", "FR, France")});
     row(0)->setValue("valueId", CellValue());
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    control.setCellValue("", "None", true);
+    control().setCellValue("", "None", true);
     EXPECT_EQ(g->shownValues(), "None/");
-    EXPECT_TRUE(control.IsDataChanged());
+    EXPECT_TRUE(control().IsDataChanged());
 }
 
 TEST_P(Picker, EachAnswerIsAppliedToTheLastPlacedCell) {
     init("CREATE", kChain);
     ASSERT_TRUE(g->doubleClickCell(3, "Value"));
-    control.setCellValue("O2", "Bob", true);
-    control.setCellValue("O3", "Cy", true);
+    control().setCellValue("O2", "Bob", true);
+    control().setCellValue("O3", "Cy", true);
     EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1 Cy/O3");
     ASSERT_TRUE(g->doubleClickCell(1, "Value"));
-    control.setCellValue("LYO", "Lyon", true);  // D1 has an event: D2 is cleared
+    control().setCellValue("LYO", "Lyon", true);  // D1 has an event: D2 is cleared
     EXPECT_EQ(g->shownValues(), "France/FR Lyon/LYO / Cy/O3");
-    control.setCellValue("", "", true);
+    control().setCellValue("", "", true);
     EXPECT_EQ(g->shownValues(), "France/FR / / Cy/O3");
 }
 
 TEST_P(Picker, BeforeAnyPlacementAnAnswerOnlyClosesThePick) {
     init("CREATE", kChain);
     ASSERT_TRUE(g->clickCell(0, "Value"));
-    control.setCellValue("DE", "Germany", true);
+    control().setCellValue("DE", "Germany", true);
     EXPECT_EQ(g->shownValues(), kLoaded);
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
     EXPECT_EQ(g->shownEditor(), Editor::None);
 }
 
@@ -421,11 +400,11 @@ TEST_P(Picker, AnEditedRowThatWasRemovedFailsTheCall) {
     init("CREATE", kChain);
     ASSERT_TRUE(g->doubleClickCell(3, "Value"));
     ASSERT_TRUE(g->clickRowSelector(3));
-    ASSERT_TRUE(control.Remove());
+    ASSERT_TRUE(control().Remove());
     ASSERT_TRUE(g->clickCell(0, "Attribute"));
-    EXPECT_THROW(control.setCellValue("O2", "Bob", true), zelvane::ZlvError);
+    EXPECT_THROW(control().setCellValue("O2", "Bob", true), zelvane::ZlvError);
     EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1");
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
 }
 
 ZLV_ON_EVERY_PLATFORM(TextEntry);

@@ -27,16 +27,10 @@ class GridWork : public zlvtest::OnEveryPlatform {
     // The AttributeIDs of the selected rows, in the order they were selected.
     std::string selectedIds() {
         std::string ids;
-        auto& grid = g->control().platform().grid();
+        auto& grid = control().platform().grid();
         for (int i = 0; i < grid.selectedCount(); ++i)
             ids += (i ? " " : "") + std::string(grid.selectedRow(i)->textOrEmpty("AttributeID"));
         return ids;
-    }
-    void fresh(const std::string& mode, const std::vector<Def>& defs) {
-        g = GetParam()();
-        g->control().setMode(mode);
-        g->control().setAttributeXML(zlvtest::definitionsXml(defs));
-        g->control().Intialize();
     }
 };
 
@@ -58,11 +52,11 @@ TEST_P(GridWork, ACellClickCopiesTheClickedTextAsRequiredFlagIntoDependants) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode + " " + c.value + " " + c.clicked);
-        fresh(c.mode,
-              {link("A", c.event, "", c.value), link("B", "", "A"), link("C", "", "B"), link("D")});
+        init(c.mode,
+             {link("A", c.event, "", c.value), link("B", "", "A"), link("C", "", "B"), link("D")});
         ASSERT_TRUE(g->clickCell(0, c.clicked));
         EXPECT_EQ(column("Required"), c.required);
-        EXPECT_FALSE(g->control().IsDataChanged());
+        EXPECT_FALSE(control().IsDataChanged());
     }
 }
 
@@ -89,7 +83,7 @@ TEST_P(GridWork, ACellClickCopiesTheRequiredFlagAlongTheChainOnly) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.required);
-        fresh("CREATE", c.rows);
+        init("CREATE", c.rows);
         ASSERT_TRUE(g->clickCell(c.clicked, "Value"));
         EXPECT_EQ(column("Required"), c.required);
         EXPECT_EQ(selectedIds(), "");
@@ -115,7 +109,7 @@ TEST_P(GridWork, ARowSelectorClickSelectsTheRowAndItsDependantChain) {
     for (const auto& c : cases) {
         for (const std::string mode : {"CREATE", "RETRIEVAL", "CLONE", "copyacross"}) {
             SCOPED_TRACE(c.selected + " " + mode);
-            fresh(mode, c.rows);
+            init(mode, c.rows);
             ASSERT_TRUE(g->clickRowSelector(c.clicked));
             EXPECT_EQ(selectedIds(), c.selected);
             std::string untouched = "false";
@@ -129,34 +123,34 @@ TEST_P(GridWork, ARowSelectorClickSelectsTheRowAndItsDependantChain) {
 TEST_P(GridWork, TickingACheckCellIsAChange) {
     init("COPYACROSS", {link("A"), link("B")});
     g->resize(15000, 4000);
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
     ASSERT_TRUE(g->toggleCheck(1, "ApplyToEmptyOnly"));
-    EXPECT_TRUE(control.IsDataChanged());
+    EXPECT_TRUE(control().IsDataChanged());
     EXPECT_EQ(g->cell(1, "ApplyToEmptyOnly"), "True");
-    control.setIsDataChanged(false);
+    control().setIsDataChanged(false);
     ASSERT_TRUE(g->toggleCheck(1, "ApplyToEmptyOnly"));
     EXPECT_EQ(g->cell(1, "ApplyToEmptyOnly"), "False");
-    EXPECT_TRUE(control.IsDataChanged());
+    EXPECT_TRUE(control().IsDataChanged());
     ASSERT_TRUE(g->clickCell(0, "Value"));  // a click proposes nothing
-    control.setIsDataChanged(false);
+    control().setIsDataChanged(false);
     ASSERT_TRUE(g->clickCell(0, "Attribute"));
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
 }
 
 TEST_P(GridWork, TheDeleteKeyDeletesNoRowsAndChangesNothing) {
     init("CREATE", {link("A", "E", "", "x"), link("B", "", "A", "y"), link("C", "", "", "z")});
     ASSERT_TRUE(g->clickRowSelector(0));
-    const std::string before = control.GetData();
+    const std::string before = control().GetData();
     ASSERT_TRUE(g->pressKey(zlvtest::Key::Delete));
-    EXPECT_EQ(control.platform().grid().rowDeletion(), zelvane::kStopRowDeletion);
+    EXPECT_EQ(control().platform().grid().rowDeletion(), zelvane::kStopRowDeletion);
     EXPECT_EQ(g->rowCount(), 3);
     EXPECT_EQ(selectedIds(), "A B");
-    EXPECT_EQ(control.GetData(), before);
+    EXPECT_EQ(control().GetData(), before);
     EXPECT_EQ(g->shownValues(), "x/ y/ z/");
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(control().IsDataChanged());
     EXPECT_TRUE(g->messages().empty());
     // Remove still deletes the selected rows.
-    EXPECT_TRUE(control.Remove());
+    EXPECT_TRUE(control().Remove());
     EXPECT_EQ(g->rowCount(), 1);
 }
 
@@ -164,7 +158,7 @@ TEST_P(GridWork, TheDeleteKeyDeletesNoRowsAndChangesNothing) {
 class ApplyOptions : public GridWork {
   protected:
     void SetUp() override {
-        control.setCopyTemplateXML(
+        control().setCopyTemplateXML(
             "<copyAcrossSpaceTemplates>"
             R"(<options objectId="A" applyToAll="true" applyToEmpty="false" applyToNone="true"/>)"
             R"(<options objectId="B" applyToAll="true" applyToEmpty="true" applyToNone="true"/>)"
@@ -178,7 +172,8 @@ class ApplyOptions : public GridWork {
                (on("ApplyToEmptyOnly") ? "empty" : "") + (on("ApplyToNone") ? "none" : "");
     }
     bool written(const std::string& options) {
-        return control.GetData().find("<caOptions objectId=" + options + "/>") != std::string::npos;
+        return control().GetData().find("<caOptions objectId=" + options + "/>") !=
+               std::string::npos;
     }
 };
 
@@ -189,7 +184,7 @@ TEST_P(ApplyOptions, AForbiddenOptionStaysUnticked) {
         EXPECT_EQ(options(0), "all");
     }
     EXPECT_TRUE(written(R"("A" applyToAll="true" applyToEmpty="false" applyToNone="false")"))
-        << control.GetData();
+        << control().GetData();
 }
 
 // The Qt grid alone keeps one option per row as the user ticks them, and ends the edit of
@@ -204,18 +199,18 @@ TEST_P(ApplyOptions, OneOptionPerRow) {
     EXPECT_EQ(options(1), "empty");
     EXPECT_EQ(options(0), "all");
     EXPECT_TRUE(written(R"("B" applyToAll="false" applyToEmpty="true" applyToNone="false")"))
-        << control.GetData();
+        << control().GetData();
 }
 
 // Ticking an option of another row makes its cell the active one, which ends the edit.
 TEST_P(ApplyOptions, TickingAnOptionClosesTheEditorOfAnotherRow) {
-    control.setCopyTemplateXML("");
+    control().setCopyTemplateXML("");
     init("COPYACROSS", {{.caId = "W", .caName = "Weight", .dataType = "number"}, link("B")});
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_EQ(g->shownEditor(), Editor::Text);
     ASSERT_TRUE(g->toggleCheck(1, "ApplyToAll"));
     EXPECT_EQ(g->shownEditor(), Editor::None);
-    const auto active = control.platform().grid().activeCell();
+    const auto active = control().platform().grid().activeCell();
     ASSERT_TRUE(active.has_value());
     EXPECT_EQ(active->row->index(), 1);
 }

@@ -10,7 +10,7 @@
 
 namespace qttest {
 
-class QtGestures final : public zlvtest::Gestures {
+class QtGestures : public zlvtest::Gestures {
   public:
     QtGestures();
     ~QtGestures() override;

@@ -12,9 +12,9 @@
 #include <QTest>
 #include <functional>
 
+#include "qt_gestures.hpp"
 #include "qt_support.hpp"
 
-using qttest::WidgetHarness;
 using zlvtest::Def;
 
 namespace {
@@ -47,20 +47,31 @@ std::vector<Def> editorDefs() {
 
 enum Row { kWeight, kColour, kShade, kStart, kEnd, kCountry };
 
-struct EntryHarness : WidgetHarness {
+struct EntryHarness : qttest::QtGestures {
     EntryHarness() {
-        widget.control().setValueListProvider([](const std::string&, const std::string&) {
+        control().setValueListProvider([](const std::string&, const std::string&) {
             return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
         });
-        QObject::connect(&widget, &zelvane::qt::CustomAttrWidget::PickerButtonClicked,
-                         [this](zelvane::KeyedCollection&) { ++pickerEvents; });
-        init("RETRIEVAL", editorDefs());
-        QApplication::setActiveWindow(&widget);
+        onPick([this](zelvane::KeyedCollection&) { ++pickerEvents; });
+        control().setMode("RETRIEVAL");
+        control().setDateOnlyFormat("dd/MM/yyyy");
+        control().setAttributeXML(zlvtest::definitionsXml(editorDefs()));
+        control().Intialize();
+        QApplication::processEvents();
     }
-    QComboBox* combo() { return widget.dropDown(); }
-    QDateTimeEdit* date() { return widget.dateEdit(); }
+    // The grid's current cell on the row's value, as the arrow keys leave it.
+    void goToValue(int row) {
+        QTableView* view = widget->gridView();
+        view->setFocus();
+        const int column = qttest::modelOf(view).viewColumn(
+            control().platform().grid().GetRowSet()->findColumn("Value"));
+        view->setCurrentIndex(view->model()->index(row, column));
+        QApplication::processEvents();
+    }
+    QComboBox* combo() { return widget->dropDown(); }
+    QDateTimeEdit* date() { return widget->dateEdit(); }
     bool listOpen() { return combo()->view()->isVisible(); }
-    bool editorOpen() { return widget.editorFrame()->isVisible(); }
+    bool editorOpen() { return shownEditor() != zlvtest::Editor::None; }
     // Clicks the drop-down's arrow, where a person clicks to open the list.
     void clickArrow() {
         QStyleOptionComboBox option;
@@ -79,11 +90,7 @@ struct EntryHarness : WidgetHarness {
                           list->visualRect(list->model()->index(index, 0)).center());
         QApplication::processEvents();
     }
-    void clickOtherCell() {
-        QTest::mouseClick(widget.gridView()->viewport(), Qt::LeftButton, {},
-                          cellPoint(kWeight, "Attribute"));
-        QApplication::processEvents();
-    }
+    void clickOtherCell() { clickCell(kWeight, "Attribute"); }
     int pickerEvents = 0;
 };
 
@@ -110,7 +117,7 @@ TEST(DropDownEditor, ListOpensByArrowClickAltDownAndF4WithoutEndingTheEdit) {
         // The list opens on the entry the cell shows.
         EXPECT_EQ(h.combo()->view()->currentIndex().row(), 1);
         EXPECT_EQ(h.cell(kColour, "Value"), "Green");
-        EXPECT_FALSE(h.widget.control().IsDataChanged());
+        EXPECT_FALSE(h.control().IsDataChanged());
     }
 }
 
@@ -122,10 +129,10 @@ TEST(DropDownEditor, ClickOnAListEntryWritesItAndEndsTheEdit) {
     h.clickListEntry(2);
     EXPECT_EQ(h.cell(kColour, "Value"), "Blue");
     EXPECT_EQ(h.cell(kColour, "valueId"), "3");
-    EXPECT_TRUE(h.widget.control().IsDataChanged());
+    EXPECT_TRUE(h.control().IsDataChanged());
     EXPECT_FALSE(h.editorOpen());
-    EXPECT_NE(h.widget.GetData().find("<ca id=\"C\" value=\"3\"/>"), std::string::npos)
-        << h.widget.GetData();
+    EXPECT_NE(h.widget->GetData().find("<ca id=\"C\" value=\"3\"/>"), std::string::npos)
+        << h.widget->GetData();
 }
 
 // Arrow keys start from the entry shown; Enter writes the entry shown then.
@@ -174,7 +181,7 @@ TEST(DropDownEditor, EnterAndEscapeOnAnEmptyRowCloseTheEditor) {
         QApplication::processEvents();
         EXPECT_FALSE(h.editorOpen());
         EXPECT_EQ(h.cell(kShade, "Value"), "");
-        EXPECT_FALSE(h.widget.control().IsDataChanged());
+        EXPECT_FALSE(h.control().IsDataChanged());
     }
 }
 
@@ -196,9 +203,10 @@ TEST(DateEditor, AChangedDateIsWrittenWhenLeftByTabOrAClickElsewhere) {
         leave(h);
         QApplication::processEvents();
         EXPECT_EQ(h.cell(kStart, "Value"), "16/03/2024");
-        EXPECT_TRUE(h.widget.control().IsDataChanged());
-        EXPECT_NE(h.widget.GetData().find("<ca id=\"S\" value=\"2024-03-16\"/>"), std::string::npos)
-            << h.widget.GetData();
+        EXPECT_TRUE(h.control().IsDataChanged());
+        EXPECT_NE(h.widget->GetData().find("<ca id=\"S\" value=\"2024-03-16\"/>"),
+                  std::string::npos)
+            << h.widget->GetData();
     }
 }
 
@@ -219,7 +227,7 @@ TEST(DateEditor, OpeningAndLeavingWithoutAChangeWritesNothing) {
             leave(h);
             QApplication::processEvents();
             EXPECT_EQ(h.cell(row, "Value"), before);
-            EXPECT_FALSE(h.widget.control().IsDataChanged());
+            EXPECT_FALSE(h.control().IsDataChanged());
         }
     }
 }
@@ -232,7 +240,7 @@ TEST(DateEditor, AnEmptyRowDoesNotShowTheDateOfTheRowEditedBefore) {
     h.doubleClickCell(kEnd, "Value");
     ASSERT_TRUE(h.date()->isVisible());
     EXPECT_TRUE(h.date()->text().trimmed().isEmpty()) << h.date()->text().toStdString();
-    qttest::shoot(&h.widget, "editor_date_empty");
+    qttest::shoot(h.widget, "editor_date_empty");
     // A change starts from a date that is then written.
     QTest::keyClick(h.date(), Qt::Key_Up);
     QTest::keyClick(h.date(), Qt::Key_Return);
@@ -251,8 +259,8 @@ TEST(EditorEscape, EscapeAbandonsTheEntryInEveryEditor) {
     const EscapeCase cases[] = {
         {"text box", kWeight,
          [](EntryHarness& h) -> QWidget* {
-             QTest::keyClicks(h.widget.textBox(), "7");
-             return h.widget.textBox();
+             QTest::keyClicks(h.widget->textBox(), "7");
+             return h.widget->textBox();
          }},
         {"drop-down", kColour,
          [](EntryHarness& h) -> QWidget* {
@@ -271,7 +279,7 @@ TEST(EditorEscape, EscapeAbandonsTheEntryInEveryEditor) {
              return h.date();
          }},
         {"Select button", kCountry,
-         [](EntryHarness& h) -> QWidget* { return h.widget.selectButton(); }},
+         [](EntryHarness& h) -> QWidget* { return h.widget->selectButton(); }},
     };
     for (const EscapeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -291,9 +299,9 @@ TEST(EditorEscape, EscapeAbandonsTheEntryInEveryEditor) {
         }
         EXPECT_FALSE(h.editorOpen());
         EXPECT_EQ(h.cell(c.row, "Value"), before);
-        EXPECT_FALSE(h.widget.control().IsDataChanged());
+        EXPECT_FALSE(h.control().IsDataChanged());
         EXPECT_EQ(h.pickerEvents, 0);
-        EXPECT_EQ(QApplication::focusWidget(), h.widget.gridView());
+        EXPECT_EQ(QApplication::focusWidget(), h.widget->gridView());
     }
 }
 
@@ -305,26 +313,23 @@ TEST(EditorOpening, EveryEditorOpensByMouseAndByKeyboard) {
         std::function<QWidget*(EntryHarness&)> editor;
     };
     const Kind kinds[] = {
-        {kWeight, [](EntryHarness& h) -> QWidget* { return h.widget.textBox(); }},
+        {kWeight, [](EntryHarness& h) -> QWidget* { return h.widget->textBox(); }},
         {kColour, [](EntryHarness& h) -> QWidget* { return h.combo(); }},
         {kStart, [](EntryHarness& h) -> QWidget* { return h.date(); }},
-        {kCountry, [](EntryHarness& h) -> QWidget* { return h.widget.selectButton(); }},
+        {kCountry, [](EntryHarness& h) -> QWidget* { return h.widget->selectButton(); }},
     };
     const std::vector<std::pair<const char*, std::function<void(EntryHarness&, int)>>> openers = {
         {"double-click", [](EntryHarness& h, int row) { h.doubleClickCell(row, "Value"); }},
-        {"F2", [](EntryHarness& h, int) { QTest::keyClick(h.widget.gridView(), Qt::Key_F2); }},
+        {"F2", [](EntryHarness& h, int) { QTest::keyClick(h.widget->gridView(), Qt::Key_F2); }},
         {"Enter",
-         [](EntryHarness& h, int) { QTest::keyClick(h.widget.gridView(), Qt::Key_Return); }},
-        {"typing", [](EntryHarness& h, int) { QTest::keyClicks(h.widget.gridView(), "9"); }},
+         [](EntryHarness& h, int) { QTest::keyClick(h.widget->gridView(), Qt::Key_Return); }},
+        {"typing", [](EntryHarness& h, int) { QTest::keyClicks(h.widget->gridView(), "9"); }},
     };
     for (const Kind& k : kinds) {
         for (const auto& [name, open] : openers) {
             SCOPED_TRACE(std::string(name) + " row " + std::to_string(k.row));
             EntryHarness h;
-            QTableView* view = h.widget.gridView();
-            view->setFocus();
-            view->setCurrentIndex(view->model()->index(k.row, h.column("Value")));
-            QApplication::processEvents();
+            h.goToValue(k.row);
             open(h, k.row);
             QApplication::processEvents();
             QWidget* editor = k.editor(h);
@@ -333,13 +338,11 @@ TEST(EditorOpening, EveryEditorOpensByMouseAndByKeyboard) {
         }
     }
     EntryHarness h;
-    QTableView* view = h.widget.gridView();
-    view->setFocus();
-    view->setCurrentIndex(view->model()->index(kWeight, h.column("Value")));
-    QTest::keyClicks(view, "9");
-    EXPECT_EQ(h.widget.textBox()->text(), "9");
-    QTest::keyClicks(h.widget.textBox(), "1");
-    QTest::keyClick(h.widget.textBox(), Qt::Key_Return);
+    h.goToValue(kWeight);
+    QTest::keyClicks(h.widget->gridView(), "9");
+    EXPECT_EQ(h.widget->textBox()->text(), "9");
+    QTest::keyClicks(h.widget->textBox(), "1");
+    QTest::keyClick(h.widget->textBox(), Qt::Key_Return);
     EXPECT_EQ(h.cell(kWeight, "Value"), "91.00");
 }
 
@@ -348,16 +351,16 @@ TEST(EditorOpening, EveryEditorOpensByMouseAndByKeyboard) {
 TEST(EditorOpening, TabWritesTheEntryAndMovesToTheNextEditor) {
     EntryHarness h;
     h.doubleClickCell(kWeight, "Value");
-    QTest::keyClicks(h.widget.textBox(), "7");
-    QTest::keyClick(h.widget.textBox(), Qt::Key_Tab);
+    QTest::keyClicks(h.widget->textBox(), "7");
+    QTest::keyClick(h.widget->textBox(), Qt::Key_Tab);
     QApplication::processEvents();
     EXPECT_EQ(h.cell(kWeight, "Value"), "7.00");
     EXPECT_TRUE(h.combo()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), h.combo());
     QTest::keyClick(h.combo(), Qt::Key_Backtab, Qt::ShiftModifier);
     QApplication::processEvents();
-    EXPECT_TRUE(h.widget.textBox()->isVisible());
-    EXPECT_EQ(h.widget.textBox()->text(), "7.00");
+    EXPECT_TRUE(h.widget->textBox()->isVisible());
+    EXPECT_EQ(h.widget->textBox()->text(), "7.00");
     EXPECT_EQ(h.cell(kColour, "Value"), "Green");
 }
 
@@ -419,6 +422,40 @@ TEST(DropDownEditor, ArrowKeysOnAnEmptyRowStartAtTheEnds) {
         QTest::keyClick(h.combo(), Qt::Key_Return);
         QApplication::processEvents();
         EXPECT_EQ(h.cell(kShade, "Value"), written);
-        EXPECT_TRUE(h.widget.control().IsDataChanged());
+        EXPECT_TRUE(h.control().IsDataChanged());
     }
+}
+
+// Space on a check cell ticks it as a click does: an option the copy template forbids stays
+// unticked, and a row keeps one option.
+TEST(ApplyOptions, SpaceTicksAnOptionAsAClickDoes) {
+    qttest::QtGestures g;
+    g.control().setCopyTemplateXML(
+        "<copyAcrossSpaceTemplates>"
+        R"(<options objectId="A" applyToAll="true" applyToEmpty="false" applyToNone="true"/>)"
+        R"(<options objectId="B" applyToAll="true" applyToEmpty="true" applyToNone="true"/>)"
+        "</copyAcrossSpaceTemplates>");
+    g.control().setMode("COPYACROSS");
+    g.control().setAttributeXML(zlvtest::definitionsXml({{.caId = "A"}, {.caId = "B"}}));
+    g.control().Intialize();
+    QTableView* view = g.widget->gridView();
+    auto spaceOn = [&](int row, const char* key) {
+        const QModelIndex target = view->model()->index(
+            row, qttest::modelOf(view).viewColumn(
+                     g.control().platform().grid().GetRowSet()->findColumn(key)));
+        view->setFocus();
+        for (int guard = 0; guard < 20 && view->currentIndex() != target; ++guard) {
+            const QModelIndex at = view->currentIndex();
+            QTest::keyClick(view, !at.isValid() || at.row() < row ? Qt::Key_Down
+                                  : at.row() > row                ? Qt::Key_Up
+                                  : at.column() < target.column() ? Qt::Key_Right
+                                                                  : Qt::Key_Left);
+        }
+        QTest::keyClick(view, Qt::Key_Space);
+        QApplication::processEvents();
+        return g.cell(row, "ApplyToAll") + " " + g.cell(row, "ApplyToEmptyOnly");
+    };
+    EXPECT_EQ(spaceOn(0, "ApplyToEmptyOnly"), "True ");
+    EXPECT_EQ(spaceOn(1, "ApplyToEmptyOnly"), "0 True");
+    EXPECT_EQ(spaceOn(1, "ApplyToAll"), "True 0");
 }

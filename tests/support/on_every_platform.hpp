@@ -28,20 +28,25 @@ inline std::unique_ptr<Gestures> makeGestures() {
 class OnEveryPlatform : public ::testing::TestWithParam<PlatformFactory> {
   protected:
     std::unique_ptr<Gestures> g = GetParam()();
-    zelvane::ZlvCustomAttr& control = g->control();
+    zelvane::ZlvCustomAttr& control() { return g->control(); }
 
     // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
-    // and calls Intialize.
+    // and calls Intialize; a second call starts again on a new control.
     void init(const std::string& mode, const std::vector<Def>& defs) {
-        control.setMode(mode);
-        control.setDateOnlyFormat("dd/MM/yyyy");
-        control.setTimeOnlyFormat("hh:mm");
-        control.setDateTimeFormat("dd/MM/yyyy hh:mm");
-        control.setAttributeXML(definitionsXml(defs));
-        control.Intialize();
+        if (initialised_) g = GetParam()();
+        initialised_ = true;
+        control().setMode(mode);
+        control().setDateOnlyFormat("dd/MM/yyyy");
+        control().setTimeOnlyFormat("hh:mm");
+        control().setDateTimeFormat("dd/MM/yyyy hh:mm");
+        control().setAttributeXML(definitionsXml(defs));
+        control().Intialize();
     }
     // A row of the grid, as the host holds it.
-    zelvane::RowPtr row(int r) { return control.platform().grid().GetRowSet()->row(r); }
+    zelvane::RowPtr row(int r) { return control().platform().grid().GetRowSet()->row(r); }
+
+  private:
+    bool initialised_ = false;
 };
 
 }  // namespace zlvtest
