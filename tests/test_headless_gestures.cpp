@@ -1,5 +1,6 @@
-// What the headless platform's own gestures answer when they cannot act, how far it scrolls
-// to bring a row at the window's bottom edge into view, and an unset value read as text.
+// What only the headless platform does: its gestures' answers when they cannot act, its
+// scrolling, its row selector clicks adding to the selection, and the control's notifications
+// raised directly with arguments that no gesture produces; and an unset value read as text.
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,8 @@ TEST(HeadlessGestures, ARowJustBelowTheWindowScrollsIntoView) {
         h.init("RETRIEVAL", numberRows(8));
         h.platform.resize(6000, (20 + c.pixelsBelowHeader) * 15);
         ASSERT_EQ(h.platform.topRow(), 0);
+        // A row starting at the window's bottom edge has no place on screen.
+        EXPECT_EQ(h.platform.cellRect(3, "Value").has_value(), c.pixelsBelowHeader > 3 * 18);
         ASSERT_TRUE(h.platform.clickCell(3, "Value"));
         EXPECT_EQ(h.platform.topRow(), c.expectedTop);
     }
@@ -59,10 +62,6 @@ TEST(HeadlessGestures, AnUnsetValueCannotBeReadAsText) {
     }
     EXPECT_EQ(zelvane::cellTextOrEmpty(zelvane::CellValue()), "");
 }
-
-}  // namespace
-
-namespace {
 
 // Scrolled down, the rows above the first visible one have no place on screen; the first
 // visible row sits right under the header.
@@ -80,10 +79,6 @@ TEST(HeadlessGestures, RowsAboveTheTopAreNotShown) {
     EXPECT_EQ(next->top, 38);
 }
 
-}  // namespace
-
-namespace {
-
 // Scrolling stops with the last row at the top, however far the host asks; a grid of one row
 // keeps it at the top.
 TEST(HeadlessGestures, ScrollingStopsAtTheLastRow) {
@@ -100,12 +95,6 @@ TEST(HeadlessGestures, ScrollingStopsAtTheLastRow) {
         EXPECT_EQ(h.platform.topRow(), 0);
     }
 }
-
-}  // namespace
-
-// What only the headless platform does: row selector clicks add to the selection, and the
-// control's notifications raised directly, with arguments that no gesture produces.
-namespace {
 
 using zlvtest::TappedPlatform;
 

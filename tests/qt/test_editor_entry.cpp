@@ -1,5 +1,7 @@
-// Using the drop-down and the date editor with the mouse and the keyboard alone, and Escape in
-// every editor.
+// What only the Qt editors do: opening each editor by mouse and keyboard, the drop-down's list
+// and arrow keys, the date editor's calendar and leaving keys, Tab to the next editor, Escape
+// in every editor, and Space on the apply options. The editing behaviour both platforms share
+// is in tests/test_editing_*.cpp.
 #include <gtest/gtest.h>
 
 #include <QCalendarWidget>
@@ -135,99 +137,78 @@ TEST(DropDownEditor, ClickOnAListEntryWritesItAndEndsTheEdit) {
         << h.widget->GetData();
 }
 
-// Arrow keys start from the entry shown; Enter writes the entry shown then.
-TEST(DropDownEditor, ArrowKeysMoveFromTheShownEntryAndEnterWritesTheEntryShown) {
-    struct KeyCase {
-        const char* name;
-        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+// Arrow keys start from the entry shown, or from an end when none is shown; Enter writes the
+// entry shown then, and Escape nothing.
+TEST(DropDownEditor, ArrowKeysMoveTheEntryShownAndEnterWritesIt) {
+    using Keys = std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+    const struct {
+        int row;
+        Keys keys;
         const char* written;
         const char* id;
+        bool changed;
+    } cases[] = {
+        {kColour, {{Qt::Key_Down, {}}}, "Blue", "3", true},
+        {kColour, {{Qt::Key_Up, {}}}, "Red", "1", true},
+        {kColour, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, "Blue", "3", true},
+        {kColour, {{Qt::Key_Down, {}}, {Qt::Key_Up, {}}}, "Green", "Green", false},
+        {kColour, {{Qt::Key_F4, {}}, {Qt::Key_Down, {}}}, "Blue", "3", true},  // in the list
+        {kShade, {{Qt::Key_Down, {}}}, "Red", "1", true},
+        {kShade, {{Qt::Key_Up, {}}}, "Blue", "3", true},
+        {kShade, {}, "", "", false},
+        {kShade, {{Qt::Key_Escape, {}}}, "", "", false},
     };
-    const KeyCase cases[] = {
-        {"Down", {{Qt::Key_Down, {}}}, "Blue", "3"},
-        {"Up", {{Qt::Key_Up, {}}}, "Red", "1"},
-        {"Down past the end", {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, "Blue", "3"},
-        {"Down and back Up", {{Qt::Key_Down, {}}, {Qt::Key_Up, {}}}, "Green", "Green"},
-        {"Down in the open list", {{Qt::Key_F4, {}}, {Qt::Key_Down, {}}}, "Blue", "3"},
-    };
-    for (const KeyCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.row) + " " + c.written);
         EntryHarness h;
-        h.doubleClickCell(kColour, "Value");
-        for (const auto& [key, modifiers] : c.keys) {
-            QTest::keyClick(h.combo()->view()->isVisible()
-                                ? static_cast<QWidget*>(h.combo()->view())
-                                : h.combo(),
+        h.doubleClickCell(c.row, "Value");
+        ASSERT_TRUE(h.combo()->isVisible());
+        Keys keys = c.keys;
+        if (keys.empty() || keys.back().first != Qt::Key_Escape)
+            keys.push_back({Qt::Key_Return, {}});
+        for (const auto& [key, modifiers] : keys) {
+            QTest::keyClick(h.listOpen() ? static_cast<QWidget*>(h.combo()->view()) : h.combo(),
                             key, modifiers);
             QApplication::processEvents();
         }
-        QWidget* target = h.listOpen() ? static_cast<QWidget*>(h.combo()->view()) : h.combo();
-        QTest::keyClick(target, Qt::Key_Return);
-        QApplication::processEvents();
-        EXPECT_EQ(h.cell(kColour, "Value"), c.written);
-        EXPECT_EQ(h.cell(kColour, "valueId"), c.id);
+        EXPECT_EQ(h.cell(c.row, "Value"), c.written);
+        EXPECT_EQ(h.cell(c.row, "valueId"), c.id);
+        EXPECT_EQ(h.control().IsDataChanged(), c.changed);
         EXPECT_FALSE(h.editorOpen());
     }
 }
 
-// A row without a value: Enter and Escape close the editor and write nothing.
-TEST(DropDownEditor, EnterAndEscapeOnAnEmptyRowCloseTheEditor) {
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        EntryHarness h;
-        h.doubleClickCell(kShade, "Value");
-        ASSERT_TRUE(h.combo()->isVisible());
-        EXPECT_EQ(h.combo()->currentIndex(), -1);
-        QTest::keyClick(h.combo(), key);
-        QApplication::processEvents();
-        EXPECT_FALSE(h.editorOpen());
-        EXPECT_EQ(h.cell(kShade, "Value"), "");
-        EXPECT_FALSE(h.control().IsDataChanged());
-    }
-}
-
-TEST(DateEditor, AChangedDateIsWrittenWhenLeftByTabOrAClickElsewhere) {
+// A changed date is written when the editor is left by Tab, Shift+Tab, Enter or a click
+// elsewhere, and not by Escape; leaving without a change writes nothing.
+TEST(DateEditor, LeavingWritesAChangedDateOnly) {
     const std::vector<std::pair<const char*, std::function<void(EntryHarness&)>>> leaves = {
         {"Tab", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Tab); }},
         {"Shift+Tab",
          [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Backtab, Qt::ShiftModifier); }},
         {"Enter", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Return); }},
-        {"click on another cell", [](EntryHarness& h) { h.clickOtherCell(); }},
-    };
-    for (const auto& [name, leave] : leaves) {
-        SCOPED_TRACE(name);
-        EntryHarness h;
-        h.doubleClickCell(kStart, "Value");
-        ASSERT_TRUE(h.date()->isVisible());
-        // The day is the section the editor starts on; Up moves it on by one.
-        QTest::keyClick(h.date(), Qt::Key_Up);
-        leave(h);
-        QApplication::processEvents();
-        EXPECT_EQ(h.cell(kStart, "Value"), "16/03/2024");
-        EXPECT_TRUE(h.control().IsDataChanged());
-        EXPECT_NE(h.widget->GetData().find("<ca id=\"S\" value=\"2024-03-16\"/>"),
-                  std::string::npos)
-            << h.widget->GetData();
-    }
-}
-
-TEST(DateEditor, OpeningAndLeavingWithoutAChangeWritesNothing) {
-    const std::vector<std::pair<const char*, std::function<void(EntryHarness&)>>> leaves = {
-        {"Tab", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Tab); }},
-        {"Enter", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Return); }},
         {"Escape", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Escape); }},
         {"click on another cell", [](EntryHarness& h) { h.clickOtherCell(); }},
     };
     for (const auto& [name, leave] : leaves) {
-        for (int row : {int(kStart), int(kEnd)}) {
-            SCOPED_TRACE(std::string(name) + " row " + std::to_string(row));
+        for (const auto& [row, change] :
+             {std::pair{kStart, false}, {kStart, true}, {kEnd, false}}) {
+            SCOPED_TRACE(std::string(name) + " row " + std::to_string(row) +
+                         (change ? " changed" : ""));
             EntryHarness h;
             const std::string before = h.cell(row, "Value");
             h.doubleClickCell(row, "Value");
             ASSERT_TRUE(h.date()->isVisible());
+            // The day is the section the editor starts on; Up moves it on by one.
+            if (change) QTest::keyClick(h.date(), Qt::Key_Up);
             leave(h);
             QApplication::processEvents();
-            EXPECT_EQ(h.cell(row, "Value"), before);
-            EXPECT_FALSE(h.control().IsDataChanged());
+            const bool written = change && std::string(name) != "Escape";
+            EXPECT_EQ(h.cell(row, "Value"), written ? "16/03/2024" : before);
+            EXPECT_EQ(h.control().IsDataChanged(), written);
+            if (written) {
+                EXPECT_NE(h.widget->GetData().find(R"(<ca id="S" value="2024-03-16"/>)"),
+                          std::string::npos);
+            }
         }
     }
 }
@@ -408,21 +389,6 @@ TEST(DateEditor, CalendarOpensByF4AndAltDownWithoutChangingTheDate) {
         EXPECT_EQ(h.date()->calendarWidget()->selectedDate(), QDate(2024, 3, 15));
         EXPECT_EQ(h.date()->date(), QDate(2024, 3, 15));
         EXPECT_TRUE(h.editorOpen());
-    }
-}
-
-// With no entry shown, Down starts at the first entry and Up at the last.
-TEST(DropDownEditor, ArrowKeysOnAnEmptyRowStartAtTheEnds) {
-    const std::pair<Qt::Key, const char*> cases[] = {{Qt::Key_Down, "Red"}, {Qt::Key_Up, "Blue"}};
-    for (const auto& [key, written] : cases) {
-        SCOPED_TRACE(written);
-        EntryHarness h;
-        h.doubleClickCell(kShade, "Value");
-        QTest::keyClick(h.combo(), key);
-        QTest::keyClick(h.combo(), Qt::Key_Return);
-        QApplication::processEvents();
-        EXPECT_EQ(h.cell(kShade, "Value"), written);
-        EXPECT_TRUE(h.control().IsDataChanged());
     }
 }
 

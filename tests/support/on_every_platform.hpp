@@ -15,25 +15,31 @@
 
 namespace zlvtest {
 
-using PlatformFactory = std::unique_ptr<Gestures> (*)();
+// A platform the tests run on: its name, and a new control on it with its gestures.
+struct Platform {
+    const char* name;
+    std::unique_ptr<Gestures> (*make)();
+};
+inline void PrintTo(const Platform& p, std::ostream* os) { *os << p.name; }
 
-inline std::unique_ptr<Gestures> makeGestures() {
+inline const Platform kPlatform = {
 #ifdef ZLV_QT_GESTURES
-    return std::make_unique<qttest::QtGestures>();
+    "qt", [] { return std::unique_ptr<Gestures>(std::make_unique<qttest::QtGestures>()); }
 #else
-    return std::make_unique<HeadlessGestures>(resourceDir());
+    "headless",
+    [] { return std::unique_ptr<Gestures>(std::make_unique<HeadlessGestures>(resourceDir())); }
 #endif
-}
+};
 
-class OnEveryPlatform : public ::testing::TestWithParam<PlatformFactory> {
+class OnEveryPlatform : public ::testing::TestWithParam<Platform> {
   protected:
-    std::unique_ptr<Gestures> g = GetParam()();
+    std::unique_ptr<Gestures> g = GetParam().make();
     zelvane::ZlvCustomAttr& control() { return g->control(); }
 
     // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
     // and calls Intialize; a second call starts again on a new control.
     void init(const std::string& mode, const std::vector<Def>& defs) {
-        if (initialised_) g = GetParam()();
+        if (initialised_) g = GetParam().make();
         initialised_ = true;
         control().setMode(mode);
         control().setDateOnlyFormat("dd/MM/yyyy");
@@ -51,10 +57,6 @@ class OnEveryPlatform : public ::testing::TestWithParam<PlatformFactory> {
 
 }  // namespace zlvtest
 
-#ifdef ZLV_QT_GESTURES
-#define ZLV_ON_EVERY_PLATFORM(suite) \
-    INSTANTIATE_TEST_SUITE_P(Qt, suite, ::testing::Values(&zlvtest::makeGestures))
-#else
-#define ZLV_ON_EVERY_PLATFORM(suite) \
-    INSTANTIATE_TEST_SUITE_P(Headless, suite, ::testing::Values(&zlvtest::makeGestures))
-#endif
+#define ZLV_ON_EVERY_PLATFORM(suite)                                                      \
+    INSTANTIATE_TEST_SUITE_P(OnThePlatform, suite, ::testing::Values(zlvtest::kPlatform), \
+                             [](const auto& p) { return std::string(p.param.name); })
