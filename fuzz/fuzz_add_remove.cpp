@@ -13,7 +13,7 @@ using zlvfuzz::check;
 void add(zlvfuzz::Control& c, const std::string& definition) {
     const std::vector<std::string> before = c.snapshot();
     try {
-        c.control.Add(definition);
+        c.control().Add(definition);
     } catch (const zelvane::ZlvError&) {
         check(c.snapshot() == before, "a refused Add changed the rows");
         return;
@@ -33,17 +33,17 @@ void remove(zlvfuzz::Control& c) {
     const int selected = grid.selectedCount();
     const int rowsBefore = c.rowCount();
     const std::vector<std::string> before = c.snapshot();
-    const std::size_t messages = c.platform.messages().size();
+    const std::size_t messages = c.messages().size();
     bool removed = false;
     try {
-        removed = c.control.Remove();
+        removed = c.control().Remove();
     } catch (const zelvane::ZlvError&) {
         check(c.snapshot() == before, "a failed Remove changed the rows");
         return;
     }
     check(c.rowCount() == (removed ? rowsBefore - selected : rowsBefore),
           "Remove did not take out exactly the selected rows");
-    if (!removed || c.platform.messages().size() > messages)
+    if (!removed || c.messages().size() > messages)
         check(c.snapshot() == before, "a refused Remove changed the rows");
 }
 

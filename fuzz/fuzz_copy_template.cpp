@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zlvfuzz::Control c;
     c.initSample("COPYACROSS");
     const std::vector<std::string> before = values(c);
-    c.control.setCopyTemplateXML(in.part());
+    c.control().setCopyTemplateXML(in.part());
     for (int click = 0; click < 64 && !in.atEnd(); ++click) {
         const int row = in.choice(c.rowCount());
         const char* column = kApplyColumns[in.choice(4)];
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zlvfuzz::checkMessages(c, {" IntializewithCopyTemplate "});
     zlvfuzz::check(values(c) == before, "an apply-option click changed a value");
     std::string strErr;
-    c.control.validateRetrieval(strErr);
+    c.control().validateRetrieval(strErr);
     zlvfuzz::checkedGetData(c);
     return 0;
 }

@@ -13,9 +13,9 @@ void loadValues(zlvfuzz::Control& c, const std::string& values) {
     std::vector<std::string> ids;
     for (int r = 0; r < c.rowCount(); ++r) ids.push_back(c.cell(r, "AttributeID"));
     const std::vector<std::string> before = c.snapshot();
-    const std::size_t messagesBefore = c.platform.messages().size();
+    const std::size_t messagesBefore = c.messages().size();
     std::string sent = values;
-    c.control.SetData(sent);
+    c.control().SetData(sent);
     check(sent == values, "SetData changed the text it was given");
     zlvfuzz::checkMessages(c, {" Set Data "});
     const std::vector<std::string> after = c.snapshot();
@@ -23,7 +23,7 @@ void loadValues(zlvfuzz::Control& c, const std::string& values) {
     for (int r = 0; r < c.rowCount(); ++r)
         check(c.cell(r, "AttributeID") == ids[static_cast<std::size_t>(r)],
               "SetData changed a row's AttributeID");
-    if (c.platform.messages().size() > messagesBefore)
+    if (c.messages().size() > messagesBefore)
         check(after == before, "a refused values document changed a row");
 }
 
@@ -37,7 +37,7 @@ bool reloadable(const std::vector<zlvfuzz::OutputEntry>& entries) {
 
 // The sample definitions with every defaultValue emptied.
 std::string sampleWithoutDefaults() {
-    std::string text = zlvfuzz::readResource("samples/definitions.xml");
+    std::string text = zlvtest::readSample("definitions.xml");
     const std::string attribute = "defaultValue=\"";
     for (std::size_t at = text.find(attribute); at != std::string::npos;
          at = text.find(attribute, at + attribute.size())) {
@@ -53,7 +53,7 @@ void checkRoundTrip(const std::string& output) {
     zlvfuzz::Control again;
     again.init("RETRIEVAL", definitions);
     loadValues(again, "<cas>" + output + "</cas>");
-    check(again.platform.messages().empty(), "the written values do not load back");
+    check(again.messages().empty(), "the written values do not load back");
     check(zlvfuzz::checkedGetData(again) == output, "the written values change on a round trip");
 }
 

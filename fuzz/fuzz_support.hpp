@@ -9,8 +9,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
-#include <zelvane/custom_attr.hpp>
-#include <zelvane/headless/headless_platform.hpp>
+
+#include "support/headless_gestures.hpp"
+#include "support/test_support.hpp"
 
 namespace zlvfuzz {
 
@@ -39,34 +40,24 @@ inline void check(bool condition, const std::string& what) {
     if (!condition) fail(what);
 }
 
-// A file below resources/ as it is shipped.
-std::string readResource(const std::string& relativePath);
-
 inline const std::vector<std::string> kModes = {"CREATE", "RETRIEVAL", "COPYACROSS", "CLONE",
                                                 "retrieval"};
 
 // A control on the headless platform with the shipped resources.
-struct Control {
-    Control();
+struct Control : zlvtest::HeadlessGestures {
+    Control() : HeadlessGestures(ZLV_RESOURCE_DIR) {}
     // Sets mode, the three display patterns and definitions, and calls Intialize.
     void init(const std::string& mode, const std::string& definitions);
     // The sample definitions of resources/samples; fails when they do not load.
     void initSample(const std::string& mode);
-
-    int rowCount();
-    // A cell as text; "" for an unset cell.
-    std::string cell(int row, std::string_view key);
     // Every cell of every row as text, and the GetData text last: what a refused call must not
     // touch. GetData may show its own message: count a call's messages after the snapshot.
     std::vector<std::string> snapshot();
-
-    zelvane::headless::HeadlessPlatform platform;
-    zelvane::ZlvCustomAttr control;
 };
 
 // Checks every message box text: it starts with one of the allowed labels and does not carry
 // the description of a failure inside the standard library (a program defect, not a refusal).
-void checkMessages(const Control& c, const std::vector<std::string_view>& labels);
+void checkMessages(Control& c, const std::vector<std::string_view>& labels);
 
 // The elements of a GetData result: every entry of the non-CLONE forms, or the children of the
 // CLONE document's updateEntityType. Fails when the text is not well-formed.
@@ -80,9 +71,5 @@ std::vector<OutputEntry> parseOutput(const std::string& output, const std::strin
 // GetData, checked: well-formed, one entry per row in row order (two in COPYACROSS) with the
 // rows' ids. "" is accepted only together with a " Get Data " message.
 std::string checkedGetData(Control& c);
-
-// Escapes a text for an attribute value, whitespace as character references so that it
-// survives attribute normalisation; a NUL byte cannot be written and is dropped.
-std::string xmlEscape(std::string_view text);
 
 }  // namespace zlvfuzz

@@ -40,7 +40,7 @@ RowFields readRow(zlvfuzz::InputReader& in) {
 
 std::string definitionOf(const RowFields& f, int index) {
     auto a = [](const char* name, const std::string& v) {
-        return std::string(" ") + name + "=\"" + zlvfuzz::xmlEscape(v) + "\"";
+        return std::string(" ") + name + "=\"" + zlvtest::xmlEscape(v) + "\"";
     };
     return "<caTemplates" + a("caId", "CA" + std::to_string(index)) + a("caName", f.name) +
            a("controlType", "TextBox") + a("dataType", f.dataType) + a("defaultValue", f.value) +
@@ -72,7 +72,7 @@ void runPass(zlvfuzz::Control& c, Pass pass) {
         return;
     }
     check(ok == strErr.empty(), "a pass's answer disagrees with its error text");
-    checkProblemsInText(c.control, strErr);
+    checkProblemsInText(c.control(), strErr);
 }
 
 // The number pattern keeps numbers numeric with exactly the allowed decimal places.
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     zlvfuzz::Control c;
     c.init(mode, definitions);
-    check(c.platform.messages().empty(), "fuzzed definitions did not load");
+    check(c.messages().empty(), "fuzzed definitions did not load");
     check(c.rowCount() == static_cast<int>(rows.size()), "a fuzzed definition gave no row");
     for (int r = 0; r < c.rowCount(); ++r) {
         const RowFields& f = rows[static_cast<std::size_t>(r)];
@@ -113,8 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "a definition's text changed on its way into the row");
     }
     const std::vector<std::string> before = c.snapshot();
-    runPass(c, [&](std::string& e) { return c.control.validateCreate(e); });
-    runPass(c, [&](std::string& e) { return c.control.validateRetrieval(e); });
+    runPass(c, [&](std::string& e) { return c.control().validateCreate(e); });
+    runPass(c, [&](std::string& e) { return c.control().validateRetrieval(e); });
     check(c.snapshot() == before, "a validation pass changed a value");
     return 0;
 }

@@ -1,10 +1,12 @@
-// What the headless platform's own gestures answer when they cannot act, how far it scrolls
-// to bring a row at the window's bottom edge into view, and an unset value read as text.
+// What only the headless platform does: its gestures' answers when they cannot act, its
+// scrolling, its row selector clicks adding to the selection, and the control's notifications
+// raised directly with arguments that no gesture produces; and an unset value read as text.
 
 #include <gtest/gtest.h>
 
 #include <zelvane/error.hpp>
 
+#include "support/tapped_platform.hpp"
 #include "support/test_support.hpp"
 
 namespace {
@@ -43,6 +45,8 @@ TEST(HeadlessGestures, ARowJustBelowTheWindowScrollsIntoView) {
         h.init("RETRIEVAL", numberRows(8));
         h.platform.resize(6000, (20 + c.pixelsBelowHeader) * 15);
         ASSERT_EQ(h.platform.topRow(), 0);
+        // A row starting at the window's bottom edge has no place on screen.
+        EXPECT_EQ(h.platform.cellRect(3, "Value").has_value(), c.pixelsBelowHeader > 3 * 18);
         ASSERT_TRUE(h.platform.clickCell(3, "Value"));
         EXPECT_EQ(h.platform.topRow(), c.expectedTop);
     }
@@ -58,10 +62,6 @@ TEST(HeadlessGestures, AnUnsetValueCannotBeReadAsText) {
     }
     EXPECT_EQ(zelvane::cellTextOrEmpty(zelvane::CellValue()), "");
 }
-
-}  // namespace
-
-namespace {
 
 // Scrolled down, the rows above the first visible one have no place on screen; the first
 // visible row sits right under the header.
@@ -79,10 +79,6 @@ TEST(HeadlessGestures, RowsAboveTheTopAreNotShown) {
     EXPECT_EQ(next->top, 38);
 }
 
-}  // namespace
-
-namespace {
-
 // Scrolling stops with the last row at the top, however far the host asks; a grid of one row
 // keeps it at the top.
 TEST(HeadlessGestures, ScrollingStopsAtTheLastRow) {
@@ -98,6 +94,138 @@ TEST(HeadlessGestures, ScrollingStopsAtTheLastRow) {
         h.platform.scrollTo(-4);
         EXPECT_EQ(h.platform.topRow(), 0);
     }
+}
+
+using zlvtest::TappedPlatform;
+
+TEST(HeadlessGestures, RowSelectorClicksAddToTheSelection) {
+    Harness h;
+    h.init("CREATE", {{.caId = "A", .event = "E"},
+                      {.caId = "B", .parentId = "A"},
+                      {.caId = "C", .event = "E"},
+                      {.caId = "D", .parentId = "C"}});
+    for (int row : {2, 0, 1}) ASSERT_TRUE(h.platform.clickRowSelector(row));
+    ASSERT_TRUE(h.platform.clickCell(3, "Value"));  // a cell click selects nothing
+    std::string ids;
+    for (int i = 0; i < h.platform.grid().selectedCount(); ++i)
+        ids += std::string(h.platform.grid().selectedRow(i)->textOrEmpty("AttributeID")) + " ";
+    EXPECT_EQ(ids, "C D A B ");
+}
+
+struct Tapped : ::testing::Test {
+    zelvane::headless::HeadlessPlatform headless{zlvtest::resourceDir()};
+    TappedPlatform tap{headless};
+    zelvane::ZlvCustomAttr control{tap};
+    // A picker A with an event, its dependant B, and an empty text box C.
+    void SetUp() override {
+        control.setMode("CREATE");
+        control.setAttributeXML(zlvtest::definitionsXml(
+            {{.caId = "A", .controlType = "Picker", .defaultValue = "1, a", .event = "E"},
+             {.caId = "B", .controlType = "Picker", .defaultValue = "2, b", .parentId = "A"},
+             {.caId = "C"}}));
+        control.Intialize();
+        ASSERT_NE(tap.events, nullptr);
+    }
+    std::string values() {
+        auto rows = headless.grid().GetRowSet();
+        std::string all;
+        for (int r = 0; r < rows->recordCount(); ++r)
+            all += (r ? " " : "") + std::string(rows->row(r)->textOrEmpty("Value")) + "/" +
+                   std::string(rows->row(r)->textOrEmpty("valueId"));
+        return all;
+    }
+    zelvane::CellRef valueCell(int row) {
+        auto rows = headless.grid().GetRowSet();
+        return {rows->row(row), rows->columnIndex("Value")};
+    }
+};
+
+// Entries that arrive before any cell was placed have nowhere to go.
+TEST_F(Tapped, EntriesBeforeAnyPlacementWriteNothing) {
+    ASSERT_TRUE(headless.clickCell(0, "Value"));
+    headless.comboBox().setEntries({{"9", "nine"}});
+    headless.text1().setText("typed");
+    std::int16_t del = zelvane::kDeleteKey;
+    tap.events->Text1_KeyUp(del, 0);
+    tap.events->Text1_LostFocus();
+    tap.events->DateChosen({2007, 5, 14, 0, 0, 0, 0});
+    tap.events->ComboChosen(0);
+    EXPECT_EQ(values(), "a/1 b/2 /");
+    EXPECT_FALSE(control.IsDataChanged());
+}
+
+// Keys other than Delete are left to the text box.
+TEST_F(Tapped, OnlyTheDeleteKeyEmptiesTheValue) {
+    ASSERT_TRUE(headless.startEditing(0, "Value"));
+    for (std::int16_t key : {std::int16_t(8), std::int16_t(45), std::int16_t(47),
+                             std::int16_t(46 + 256), std::int16_t(-46)}) {
+        tap.events->Text1_KeyUp(key, 0);
+        EXPECT_EQ(values(), "a/1 b/2 /");
+        EXPECT_EQ(headless.text1().text(), "a");
+        EXPECT_TRUE(headless.picture1().visible() && headless.cmdPicker().visible());
+    }
+    std::int16_t del = zelvane::kDeleteKey;
+    tap.events->Text1_KeyUp(del, 0);
+    EXPECT_EQ(values(), "/ / /");
+}
+
+TEST_F(Tapped, ADropDownChoiceOutsideTheListWritesNothing) {
+    ASSERT_TRUE(headless.startEditing(0, "Value"));
+    headless.comboBox().setEntries({{"9", "nine"}, {"8", "eight"}});
+    for (const int index : {2, 3, -1, -2}) {
+        tap.events->ComboChosen(index);
+        EXPECT_EQ(values(), "a/1 b/2 /");
+    }
+    tap.events->ComboChosen(1);
+    EXPECT_EQ(values(), "eight/8 / /");
+    EXPECT_TRUE(control.IsDataChanged());
+}
+
+TEST_F(Tapped, CellUpdateSetsTheFlagOnlyForADifferentValueAndNeverRefuses) {
+    const struct {
+        int row;
+        zelvane::CellValue proposed;
+        bool changed;
+    } cases[] = {
+        {0, std::string("a"), false},    {0, std::string("A"), true},
+        {0, std::string("a "), true},    {0, std::string(), true},
+        {0, zelvane::CellValue{}, true}, {2, std::string(), false},
+        {2, std::string("y"), true},     {2, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.row) + " " + zelvane::cellTextOrEmpty(c.proposed));
+        for (const bool cancel : {false, true}) {
+            control.setIsDataChanged(false);
+            bool answer = cancel;
+            tap.events->BeforeCellUpdate(valueCell(c.row), c.proposed, answer);
+            EXPECT_EQ(control.IsDataChanged(), c.changed);
+            EXPECT_EQ(answer, cancel);
+        }
+    }
+    // An equal value never sets the flag back.
+    control.setIsDataChanged(true);
+    bool cancel = false;
+    tap.events->BeforeCellUpdate(valueCell(0), std::string("a"), cancel);
+    EXPECT_TRUE(control.IsDataChanged());
+}
+
+TEST_F(Tapped, RowsAreDeletedWithoutAPromptAndTheCancelAnswerIsLeft) {
+    for (const bool cancel : {false, true}) {
+        bool prompt = true, answer = cancel;
+        tap.events->BeforeRowsDeleted({valueCell(0).row}, prompt, answer);
+        EXPECT_FALSE(prompt);
+        EXPECT_EQ(answer, cancel);
+    }
+    // Other keys on the grid leave the row deletion setting alone.
+    headless.grid().setRowDeletion(zelvane::kAllowRowDeletion);
+    for (std::int16_t key : {std::int16_t(8), std::int16_t(45), std::int16_t(47)}) {
+        tap.events->GridKeyDown(key, 0);
+        EXPECT_EQ(headless.grid().rowDeletion(), zelvane::kAllowRowDeletion);
+    }
+    std::int16_t del = zelvane::kDeleteKey;
+    tap.events->GridKeyDown(del, 0);
+    EXPECT_EQ(del, zelvane::kDeleteKey);
+    EXPECT_EQ(headless.grid().rowDeletion(), zelvane::kStopRowDeletion);
 }
 
 }  // namespace

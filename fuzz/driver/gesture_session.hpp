@@ -1,26 +1,34 @@
 #pragma once
-// A user session on the headless platform: gestures (clicks, row selectors, editing, typing,
-// Delete, date picks, "Select" and the host's answer, drop-down choices, apply options,
-// selections, scrolling, resizes and scale-mode changes) interleaved with the host's SetData,
-// Add, Remove, Intialize, setCellValue and validation. The choices come from a fuzz input or a
-// seeded generator. After each step the session's invariants can be checked: the editor frame
-// is shown only over the cell being edited, no editor is shown outside it, GetData is
+// A user session on any platform: gestures (clicks, row selectors, editing, typing, keys, date
+// picks, "Select", drop-down choices, apply options, scrolling, resizes and scale-mode changes)
+// interleaved with the host's SetData, Add, Remove, Intialize, setCellValue and validation.
+// The choices come from a fuzz input or a seeded generator. After each step the session's
+// invariants can be checked: what the platform's gestures see wrong (editors away from the
+// cell being edited, a view that does not show the rows), only refusal messages, GetData
 // well-formed with one entry per row, and a call that was refused changed nothing.
 
 #include <cstdint>
-#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 #include <zelvane/custom_attr.hpp>
-#include <zelvane/headless/headless_platform.hpp>
+
+#include "support/gestures.hpp"
 
 namespace zlvgesture {
 
 // Every cell of every row as text ("|" after each), then the GetData text: what a call that
 // was refused must leave as it was. GetData may show its own message.
-std::vector<std::string> shownState(zelvane::headless::HeadlessPlatform& platform,
-                                    zelvane::ZlvCustomAttr& control);
+std::vector<std::string> shownState(zelvane::ZlvCustomAttr& control);
+
+// The description behind a message label names a standard library exception: a step failed
+// with a program defect instead of a ZlvError.
+bool isLibraryFailure(std::string_view description);
+
+// What is wrong with GetData, or "": it is well-formed, with the rows' entries in row order
+// (two per row in COPYACROSS), then only removal records; or "" after its own message.
+// output gets the text.
+std::string outputProblem(zlvtest::Gestures& g, std::string& output);
 
 // Where a session takes its decisions from.
 class Choices {
@@ -45,39 +53,37 @@ class SeededChoices final : public Choices {
 
 class Session {
   public:
-    // Loads the sample definitions and values in the mode; resourceDir holds Templates/,
-    // Images/ and samples/.
-    Session(const std::string& resourceDir, const std::string& mode, Choices& choices);
+    // Loads the sample definitions and values in the mode; resourceDir holds samples/.
+    Session(zlvtest::Gestures& gestures, Choices& choices, const std::string& resourceDir,
+            const std::string& mode);
 
     // Makes one gesture or host call and says which.
     std::string step();
     // What is wrong after the last step, or "" when every invariant holds.
     std::string brokenInvariant();
-
-    int rowCount();
-
-    zelvane::headless::HeadlessPlatform platform;
-    zelvane::ZlvCustomAttr control;
+    // How often a session's steps reached the paths its invariants check.
+    struct Tally {
+        int refused = 0;  // host calls refused
+        int editing = 0;  // steps after which an editor was shown
+    };
+    // Runs the steps, checking the invariants after each: the first broken one with the
+    // steps before it, or "".
+    std::string run(int steps, Tally& tally);
 
   private:
     std::string gesture(int kind, int row);
     std::string hostCall(int kind, int row);
-    std::vector<std::string> snapshot();
     // Runs a host call; when it was refused (false, a ZlvError, or a message box), every cell
     // and the GetData text must be as they were.
     template <class Call>
     std::string refusable(const std::string& what, Call call);
-    void startEditing(int row);
-    bool frameIsOver(const zelvane::CellRef& cell, bool placedNow);
-    std::string editorProblem();
-    std::string outputProblem();
     std::string messageProblem();
 
-    std::string resourceDir_;
+    zlvtest::Gestures& g_;
+    zelvane::ZlvCustomAttr& control_;
     Choices& choices_;
-    std::optional<zelvane::CellRef> editCell_;  // the cell the shown frame was placed over
-    std::string broken_;                        // what the last step itself found wrong
-    bool picking_ = false;
+    std::string resourceDir_;
+    std::string broken_;  // what the last step itself found wrong
 };
 
 }  // namespace zlvgesture

@@ -1,5 +1,7 @@
-// Using the drop-down and the date editor with the mouse and the keyboard alone, and Escape in
-// every editor.
+// What only the Qt editors do: opening each editor by mouse and keyboard, the drop-down's list
+// and arrow keys, the date editor's calendar and leaving keys, Tab to the next editor, Escape
+// in every editor, and Space on the apply options. The editing behaviour both platforms share
+// is in tests/test_editing_*.cpp.
 #include <gtest/gtest.h>
 
 #include <QCalendarWidget>
@@ -12,9 +14,9 @@
 #include <QTest>
 #include <functional>
 
+#include "qt_gestures.hpp"
 #include "qt_support.hpp"
 
-using qttest::WidgetHarness;
 using zlvtest::Def;
 
 namespace {
@@ -47,20 +49,31 @@ std::vector<Def> editorDefs() {
 
 enum Row { kWeight, kColour, kShade, kStart, kEnd, kCountry };
 
-struct EntryHarness : WidgetHarness {
+struct EntryHarness : qttest::QtGestures {
     EntryHarness() {
-        widget.control().setValueListProvider([](const std::string&, const std::string&) {
+        control().setValueListProvider([](const std::string&, const std::string&) {
             return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
         });
-        QObject::connect(&widget, &zelvane::qt::CustomAttrWidget::PickerButtonClicked,
-                         [this](zelvane::KeyedCollection&) { ++pickerEvents; });
-        init("RETRIEVAL", editorDefs());
-        QApplication::setActiveWindow(&widget);
+        onPick([this](zelvane::KeyedCollection&) { ++pickerEvents; });
+        control().setMode("RETRIEVAL");
+        control().setDateOnlyFormat("dd/MM/yyyy");
+        control().setAttributeXML(zlvtest::definitionsXml(editorDefs()));
+        control().Intialize();
+        QApplication::processEvents();
     }
-    QComboBox* combo() { return widget.dropDown(); }
-    QDateTimeEdit* date() { return widget.dateEdit(); }
+    // The grid's current cell on the row's value, as the arrow keys leave it.
+    void goToValue(int row) {
+        QTableView* view = widget->gridView();
+        view->setFocus();
+        const int column = qttest::modelOf(view).viewColumn(
+            control().platform().grid().GetRowSet()->findColumn("Value"));
+        view->setCurrentIndex(view->model()->index(row, column));
+        QApplication::processEvents();
+    }
+    QComboBox* combo() { return widget->dropDown(); }
+    QDateTimeEdit* date() { return widget->dateEdit(); }
     bool listOpen() { return combo()->view()->isVisible(); }
-    bool editorOpen() { return widget.editorFrame()->isVisible(); }
+    bool editorOpen() { return shownEditor() != zlvtest::Editor::None; }
     // Clicks the drop-down's arrow, where a person clicks to open the list.
     void clickArrow() {
         QStyleOptionComboBox option;
@@ -79,11 +92,7 @@ struct EntryHarness : WidgetHarness {
                           list->visualRect(list->model()->index(index, 0)).center());
         QApplication::processEvents();
     }
-    void clickOtherCell() {
-        QTest::mouseClick(widget.gridView()->viewport(), Qt::LeftButton, {},
-                          cellPoint(kWeight, "Attribute"));
-        QApplication::processEvents();
-    }
+    void clickOtherCell() { clickCell(kWeight, "Attribute"); }
     int pickerEvents = 0;
 };
 
@@ -110,7 +119,7 @@ TEST(DropDownEditor, ListOpensByArrowClickAltDownAndF4WithoutEndingTheEdit) {
         // The list opens on the entry the cell shows.
         EXPECT_EQ(h.combo()->view()->currentIndex().row(), 1);
         EXPECT_EQ(h.cell(kColour, "Value"), "Green");
-        EXPECT_FALSE(h.widget.control().IsDataChanged());
+        EXPECT_FALSE(h.control().IsDataChanged());
     }
 }
 
@@ -122,104 +131,84 @@ TEST(DropDownEditor, ClickOnAListEntryWritesItAndEndsTheEdit) {
     h.clickListEntry(2);
     EXPECT_EQ(h.cell(kColour, "Value"), "Blue");
     EXPECT_EQ(h.cell(kColour, "valueId"), "3");
-    EXPECT_TRUE(h.widget.control().IsDataChanged());
+    EXPECT_TRUE(h.control().IsDataChanged());
     EXPECT_FALSE(h.editorOpen());
-    EXPECT_NE(h.widget.GetData().find("<ca id=\"C\" value=\"3\"/>"), std::string::npos)
-        << h.widget.GetData();
+    EXPECT_NE(h.widget->GetData().find("<ca id=\"C\" value=\"3\"/>"), std::string::npos)
+        << h.widget->GetData();
 }
 
-// Arrow keys start from the entry shown; Enter writes the entry shown then.
-TEST(DropDownEditor, ArrowKeysMoveFromTheShownEntryAndEnterWritesTheEntryShown) {
-    struct KeyCase {
-        const char* name;
-        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+// Arrow keys start from the entry shown, or from an end when none is shown; Enter writes the
+// entry shown then, and Escape nothing.
+TEST(DropDownEditor, ArrowKeysMoveTheEntryShownAndEnterWritesIt) {
+    using Keys = std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+    const struct {
+        int row;
+        Keys keys;
         const char* written;
         const char* id;
+        bool changed;
+    } cases[] = {
+        {kColour, {{Qt::Key_Down, {}}}, "Blue", "3", true},
+        {kColour, {{Qt::Key_Up, {}}}, "Red", "1", true},
+        {kColour, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, "Blue", "3", true},
+        {kColour, {{Qt::Key_Down, {}}, {Qt::Key_Up, {}}}, "Green", "Green", false},
+        {kColour, {{Qt::Key_F4, {}}, {Qt::Key_Down, {}}}, "Blue", "3", true},  // in the list
+        {kShade, {{Qt::Key_Down, {}}}, "Red", "1", true},
+        {kShade, {{Qt::Key_Up, {}}}, "Blue", "3", true},
+        {kShade, {}, "", "", false},
+        {kShade, {{Qt::Key_Escape, {}}}, "", "", false},
     };
-    const KeyCase cases[] = {
-        {"Down", {{Qt::Key_Down, {}}}, "Blue", "3"},
-        {"Up", {{Qt::Key_Up, {}}}, "Red", "1"},
-        {"Down past the end", {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, "Blue", "3"},
-        {"Down and back Up", {{Qt::Key_Down, {}}, {Qt::Key_Up, {}}}, "Green", "Green"},
-        {"Down in the open list", {{Qt::Key_F4, {}}, {Qt::Key_Down, {}}}, "Blue", "3"},
-    };
-    for (const KeyCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.row) + " " + c.written);
         EntryHarness h;
-        h.doubleClickCell(kColour, "Value");
-        for (const auto& [key, modifiers] : c.keys) {
-            QTest::keyClick(h.combo()->view()->isVisible()
-                                ? static_cast<QWidget*>(h.combo()->view())
-                                : h.combo(),
+        h.doubleClickCell(c.row, "Value");
+        ASSERT_TRUE(h.combo()->isVisible());
+        Keys keys = c.keys;
+        if (keys.empty() || keys.back().first != Qt::Key_Escape)
+            keys.push_back({Qt::Key_Return, {}});
+        for (const auto& [key, modifiers] : keys) {
+            QTest::keyClick(h.listOpen() ? static_cast<QWidget*>(h.combo()->view()) : h.combo(),
                             key, modifiers);
             QApplication::processEvents();
         }
-        QWidget* target = h.listOpen() ? static_cast<QWidget*>(h.combo()->view()) : h.combo();
-        QTest::keyClick(target, Qt::Key_Return);
-        QApplication::processEvents();
-        EXPECT_EQ(h.cell(kColour, "Value"), c.written);
-        EXPECT_EQ(h.cell(kColour, "valueId"), c.id);
+        EXPECT_EQ(h.cell(c.row, "Value"), c.written);
+        EXPECT_EQ(h.cell(c.row, "valueId"), c.id);
+        EXPECT_EQ(h.control().IsDataChanged(), c.changed);
         EXPECT_FALSE(h.editorOpen());
     }
 }
 
-// A row without a value: Enter and Escape close the editor and write nothing.
-TEST(DropDownEditor, EnterAndEscapeOnAnEmptyRowCloseTheEditor) {
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        EntryHarness h;
-        h.doubleClickCell(kShade, "Value");
-        ASSERT_TRUE(h.combo()->isVisible());
-        EXPECT_EQ(h.combo()->currentIndex(), -1);
-        QTest::keyClick(h.combo(), key);
-        QApplication::processEvents();
-        EXPECT_FALSE(h.editorOpen());
-        EXPECT_EQ(h.cell(kShade, "Value"), "");
-        EXPECT_FALSE(h.widget.control().IsDataChanged());
-    }
-}
-
-TEST(DateEditor, AChangedDateIsWrittenWhenLeftByTabOrAClickElsewhere) {
+// A changed date is written when the editor is left by Tab, Shift+Tab, Enter or a click
+// elsewhere, and not by Escape; leaving without a change writes nothing.
+TEST(DateEditor, LeavingWritesAChangedDateOnly) {
     const std::vector<std::pair<const char*, std::function<void(EntryHarness&)>>> leaves = {
         {"Tab", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Tab); }},
         {"Shift+Tab",
          [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Backtab, Qt::ShiftModifier); }},
         {"Enter", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Return); }},
-        {"click on another cell", [](EntryHarness& h) { h.clickOtherCell(); }},
-    };
-    for (const auto& [name, leave] : leaves) {
-        SCOPED_TRACE(name);
-        EntryHarness h;
-        h.doubleClickCell(kStart, "Value");
-        ASSERT_TRUE(h.date()->isVisible());
-        // The day is the section the editor starts on; Up moves it on by one.
-        QTest::keyClick(h.date(), Qt::Key_Up);
-        leave(h);
-        QApplication::processEvents();
-        EXPECT_EQ(h.cell(kStart, "Value"), "16/03/2024");
-        EXPECT_TRUE(h.widget.control().IsDataChanged());
-        EXPECT_NE(h.widget.GetData().find("<ca id=\"S\" value=\"2024-03-16\"/>"), std::string::npos)
-            << h.widget.GetData();
-    }
-}
-
-TEST(DateEditor, OpeningAndLeavingWithoutAChangeWritesNothing) {
-    const std::vector<std::pair<const char*, std::function<void(EntryHarness&)>>> leaves = {
-        {"Tab", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Tab); }},
-        {"Enter", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Return); }},
         {"Escape", [](EntryHarness& h) { QTest::keyClick(h.date(), Qt::Key_Escape); }},
         {"click on another cell", [](EntryHarness& h) { h.clickOtherCell(); }},
     };
     for (const auto& [name, leave] : leaves) {
-        for (int row : {int(kStart), int(kEnd)}) {
-            SCOPED_TRACE(std::string(name) + " row " + std::to_string(row));
+        for (const auto& [row, change] :
+             {std::pair{kStart, false}, {kStart, true}, {kEnd, false}}) {
+            SCOPED_TRACE(std::string(name) + " row " + std::to_string(row) +
+                         (change ? " changed" : ""));
             EntryHarness h;
             const std::string before = h.cell(row, "Value");
             h.doubleClickCell(row, "Value");
             ASSERT_TRUE(h.date()->isVisible());
+            // The day is the section the editor starts on; Up moves it on by one.
+            if (change) QTest::keyClick(h.date(), Qt::Key_Up);
             leave(h);
             QApplication::processEvents();
-            EXPECT_EQ(h.cell(row, "Value"), before);
-            EXPECT_FALSE(h.widget.control().IsDataChanged());
+            const bool written = change && std::string(name) != "Escape";
+            EXPECT_EQ(h.cell(row, "Value"), written ? "16/03/2024" : before);
+            EXPECT_EQ(h.control().IsDataChanged(), written);
+            if (written) {
+                EXPECT_NE(h.widget->GetData().find(R"(<ca id="S" value="2024-03-16"/>)"),
+                          std::string::npos);
+            }
         }
     }
 }
@@ -232,7 +221,7 @@ TEST(DateEditor, AnEmptyRowDoesNotShowTheDateOfTheRowEditedBefore) {
     h.doubleClickCell(kEnd, "Value");
     ASSERT_TRUE(h.date()->isVisible());
     EXPECT_TRUE(h.date()->text().trimmed().isEmpty()) << h.date()->text().toStdString();
-    qttest::shoot(&h.widget, "editor_date_empty");
+    qttest::shoot(h.widget, "editor_date_empty");
     // A change starts from a date that is then written.
     QTest::keyClick(h.date(), Qt::Key_Up);
     QTest::keyClick(h.date(), Qt::Key_Return);
@@ -251,8 +240,8 @@ TEST(EditorEscape, EscapeAbandonsTheEntryInEveryEditor) {
     const EscapeCase cases[] = {
         {"text box", kWeight,
          [](EntryHarness& h) -> QWidget* {
-             QTest::keyClicks(h.widget.textBox(), "7");
-             return h.widget.textBox();
+             QTest::keyClicks(h.widget->textBox(), "7");
+             return h.widget->textBox();
          }},
         {"drop-down", kColour,
          [](EntryHarness& h) -> QWidget* {
@@ -271,7 +260,7 @@ TEST(EditorEscape, EscapeAbandonsTheEntryInEveryEditor) {
              return h.date();
          }},
         {"Select button", kCountry,
-         [](EntryHarness& h) -> QWidget* { return h.widget.selectButton(); }},
+         [](EntryHarness& h) -> QWidget* { return h.widget->selectButton(); }},
     };
     for (const EscapeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -291,9 +280,9 @@ TEST(EditorEscape, EscapeAbandonsTheEntryInEveryEditor) {
         }
         EXPECT_FALSE(h.editorOpen());
         EXPECT_EQ(h.cell(c.row, "Value"), before);
-        EXPECT_FALSE(h.widget.control().IsDataChanged());
+        EXPECT_FALSE(h.control().IsDataChanged());
         EXPECT_EQ(h.pickerEvents, 0);
-        EXPECT_EQ(QApplication::focusWidget(), h.widget.gridView());
+        EXPECT_EQ(QApplication::focusWidget(), h.widget->gridView());
     }
 }
 
@@ -305,26 +294,23 @@ TEST(EditorOpening, EveryEditorOpensByMouseAndByKeyboard) {
         std::function<QWidget*(EntryHarness&)> editor;
     };
     const Kind kinds[] = {
-        {kWeight, [](EntryHarness& h) -> QWidget* { return h.widget.textBox(); }},
+        {kWeight, [](EntryHarness& h) -> QWidget* { return h.widget->textBox(); }},
         {kColour, [](EntryHarness& h) -> QWidget* { return h.combo(); }},
         {kStart, [](EntryHarness& h) -> QWidget* { return h.date(); }},
-        {kCountry, [](EntryHarness& h) -> QWidget* { return h.widget.selectButton(); }},
+        {kCountry, [](EntryHarness& h) -> QWidget* { return h.widget->selectButton(); }},
     };
     const std::vector<std::pair<const char*, std::function<void(EntryHarness&, int)>>> openers = {
         {"double-click", [](EntryHarness& h, int row) { h.doubleClickCell(row, "Value"); }},
-        {"F2", [](EntryHarness& h, int) { QTest::keyClick(h.widget.gridView(), Qt::Key_F2); }},
+        {"F2", [](EntryHarness& h, int) { QTest::keyClick(h.widget->gridView(), Qt::Key_F2); }},
         {"Enter",
-         [](EntryHarness& h, int) { QTest::keyClick(h.widget.gridView(), Qt::Key_Return); }},
-        {"typing", [](EntryHarness& h, int) { QTest::keyClicks(h.widget.gridView(), "9"); }},
+         [](EntryHarness& h, int) { QTest::keyClick(h.widget->gridView(), Qt::Key_Return); }},
+        {"typing", [](EntryHarness& h, int) { QTest::keyClicks(h.widget->gridView(), "9"); }},
     };
     for (const Kind& k : kinds) {
         for (const auto& [name, open] : openers) {
             SCOPED_TRACE(std::string(name) + " row " + std::to_string(k.row));
             EntryHarness h;
-            QTableView* view = h.widget.gridView();
-            view->setFocus();
-            view->setCurrentIndex(view->model()->index(k.row, h.column("Value")));
-            QApplication::processEvents();
+            h.goToValue(k.row);
             open(h, k.row);
             QApplication::processEvents();
             QWidget* editor = k.editor(h);
@@ -333,13 +319,11 @@ TEST(EditorOpening, EveryEditorOpensByMouseAndByKeyboard) {
         }
     }
     EntryHarness h;
-    QTableView* view = h.widget.gridView();
-    view->setFocus();
-    view->setCurrentIndex(view->model()->index(kWeight, h.column("Value")));
-    QTest::keyClicks(view, "9");
-    EXPECT_EQ(h.widget.textBox()->text(), "9");
-    QTest::keyClicks(h.widget.textBox(), "1");
-    QTest::keyClick(h.widget.textBox(), Qt::Key_Return);
+    h.goToValue(kWeight);
+    QTest::keyClicks(h.widget->gridView(), "9");
+    EXPECT_EQ(h.widget->textBox()->text(), "9");
+    QTest::keyClicks(h.widget->textBox(), "1");
+    QTest::keyClick(h.widget->textBox(), Qt::Key_Return);
     EXPECT_EQ(h.cell(kWeight, "Value"), "91.00");
 }
 
@@ -348,16 +332,16 @@ TEST(EditorOpening, EveryEditorOpensByMouseAndByKeyboard) {
 TEST(EditorOpening, TabWritesTheEntryAndMovesToTheNextEditor) {
     EntryHarness h;
     h.doubleClickCell(kWeight, "Value");
-    QTest::keyClicks(h.widget.textBox(), "7");
-    QTest::keyClick(h.widget.textBox(), Qt::Key_Tab);
+    QTest::keyClicks(h.widget->textBox(), "7");
+    QTest::keyClick(h.widget->textBox(), Qt::Key_Tab);
     QApplication::processEvents();
     EXPECT_EQ(h.cell(kWeight, "Value"), "7.00");
     EXPECT_TRUE(h.combo()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), h.combo());
     QTest::keyClick(h.combo(), Qt::Key_Backtab, Qt::ShiftModifier);
     QApplication::processEvents();
-    EXPECT_TRUE(h.widget.textBox()->isVisible());
-    EXPECT_EQ(h.widget.textBox()->text(), "7.00");
+    EXPECT_TRUE(h.widget->textBox()->isVisible());
+    EXPECT_EQ(h.widget->textBox()->text(), "7.00");
     EXPECT_EQ(h.cell(kColour, "Value"), "Green");
 }
 
@@ -408,17 +392,36 @@ TEST(DateEditor, CalendarOpensByF4AndAltDownWithoutChangingTheDate) {
     }
 }
 
-// With no entry shown, Down starts at the first entry and Up at the last.
-TEST(DropDownEditor, ArrowKeysOnAnEmptyRowStartAtTheEnds) {
-    const std::pair<Qt::Key, const char*> cases[] = {{Qt::Key_Down, "Red"}, {Qt::Key_Up, "Blue"}};
-    for (const auto& [key, written] : cases) {
-        SCOPED_TRACE(written);
-        EntryHarness h;
-        h.doubleClickCell(kShade, "Value");
-        QTest::keyClick(h.combo(), key);
-        QTest::keyClick(h.combo(), Qt::Key_Return);
+// Space on a check cell ticks it as a click does: an option the copy template forbids stays
+// unticked, and a row keeps one option.
+TEST(ApplyOptions, SpaceTicksAnOptionAsAClickDoes) {
+    qttest::QtGestures g;
+    g.control().setCopyTemplateXML(
+        "<copyAcrossSpaceTemplates>"
+        R"(<options objectId="A" applyToAll="true" applyToEmpty="false" applyToNone="true"/>)"
+        R"(<options objectId="B" applyToAll="true" applyToEmpty="true" applyToNone="true"/>)"
+        "</copyAcrossSpaceTemplates>");
+    g.control().setMode("COPYACROSS");
+    g.control().setAttributeXML(zlvtest::definitionsXml({{.caId = "A"}, {.caId = "B"}}));
+    g.control().Intialize();
+    QTableView* view = g.widget->gridView();
+    auto spaceOn = [&](int row, const char* key) {
+        const QModelIndex target = view->model()->index(
+            row, qttest::modelOf(view).viewColumn(
+                     g.control().platform().grid().GetRowSet()->findColumn(key)));
+        view->setFocus();
+        for (int guard = 0; guard < 20 && view->currentIndex() != target; ++guard) {
+            const QModelIndex at = view->currentIndex();
+            QTest::keyClick(view, !at.isValid() || at.row() < row ? Qt::Key_Down
+                                  : at.row() > row                ? Qt::Key_Up
+                                  : at.column() < target.column() ? Qt::Key_Right
+                                                                  : Qt::Key_Left);
+        }
+        QTest::keyClick(view, Qt::Key_Space);
         QApplication::processEvents();
-        EXPECT_EQ(h.cell(kShade, "Value"), written);
-        EXPECT_TRUE(h.widget.control().IsDataChanged());
-    }
+        return g.cell(row, "ApplyToAll") + " " + g.cell(row, "ApplyToEmptyOnly");
+    };
+    EXPECT_EQ(spaceOn(0, "ApplyToEmptyOnly"), "True ");
+    EXPECT_EQ(spaceOn(1, "ApplyToEmptyOnly"), "0 True");
+    EXPECT_EQ(spaceOn(1, "ApplyToAll"), "True 0");
 }

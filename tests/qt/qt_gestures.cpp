@@ -1,0 +1,320 @@
+#include "qt_gestures.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTableView>
+#include <QTest>
+#include <algorithm>
+
+#include "qt_support.hpp"
+#include "support/test_support.hpp"
+
+namespace qttest {
+
+using zlvtest::Editor;
+using zlvtest::Key;
+
+QtGestures::QtGestures()
+    : field(new QLineEdit("host's own field")),
+      widget(new zelvane::qt::CustomAttrWidget(QString::fromStdString(zlvtest::resourceDir()))) {
+    window.resize(820, 640);
+    field->setParent(&window);
+    field->setGeometry(4, 4, 200, 24);
+    widget->setParent(&window);
+    widget->setGeometry(0, 32, 700, 420);
+    widget->setMessageSink([this](const std::string& m) { messages_.push_back(m); });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    (void)QTest::qWaitForWindowActive(&window);
+    widget->gridView()->setFocus();
+    settle();
+}
+
+// Lets the gesture's events run; when a list or calendar closed, gives the activation back to
+// the host window as a window manager does and the offscreen platform does not.
+void QtGestures::settle() {
+    QApplication::processEvents();
+    if (!QApplication::activePopupWidget() && QApplication::activeWindow() != &window) {
+        QApplication::setActiveWindow(&window);
+        QApplication::processEvents();
+    }
+}
+
+QtGestures::~QtGestures() {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
+QModelIndex QtGestures::shownCell(int row, std::string_view key) {
+    QTableView* view = widget->gridView();
+    const auto rows = control().platform().grid().GetRowSet();
+    if (!rows || row < 0 || row >= view->model()->rowCount()) return {};
+    const int column = modelOf(view).viewColumn(rows->findColumn(key));
+    if (column < 0) return {};
+    const QModelIndex index = view->model()->index(row, column);
+    view->scrollTo(index);
+    settle();
+    return view->viewport()->rect().intersects(view->visualRect(index)) ? index : QModelIndex();
+}
+
+bool QtGestures::clickCell(int row, std::string_view key) {
+    const QModelIndex index = shownCell(row, key);
+    if (!index.isValid()) return false;
+    QTableView* view = widget->gridView();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    settle();
+    return true;
+}
+
+bool QtGestures::doubleClickCell(int row, std::string_view key) {
+    if (!clickCell(row, key)) return false;
+    QTableView* view = widget->gridView();
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                       view->visualRect(shownCell(row, key)).center());
+    settle();
+    return true;
+}
+
+bool QtGestures::clickRowSelector(int row) {
+    if (!shownCell(row, "Attribute").isValid()) return false;
+    QHeaderView* header = widget->gridView()->verticalHeader();
+    const int y = header->sectionViewportPosition(row) + header->sectionSize(row) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->width() / 2, y));
+    settle();
+    return true;
+}
+
+// A click on the cell's check box.
+bool QtGestures::toggleCheck(int row, std::string_view key) {
+    const QModelIndex index = shownCell(row, key);
+    if (!index.isValid()) return false;
+    QTableView* view = widget->gridView();
+    QStyleOptionViewItem option;
+    option.initFrom(view->viewport());
+    option.rect = view->visualRect(index);
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box =
+        view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, box.center());
+    settle();
+    return true;
+}
+
+// Key by key, as a keyboard sends them; a character outside ASCII comes with no key code.
+void QtGestures::typeInto(QWidget* target, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString ch = text.mid(i, length);
+        const char16_t c = ch.at(0).unicode();
+        const Qt::Key key = c < 128 && QChar(c).isLetterOrNumber()
+                                ? Qt::Key(QChar(c).toUpper().unicode())
+                                : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Press, target, key, ch, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, target, key, ch, Qt::NoModifier);
+        i += length - 1;
+    }
+    settle();
+}
+
+bool QtGestures::typeText(const std::string& text) {
+    QLineEdit* box = widget->textBox();
+    if (!box->isVisible() || box->isReadOnly()) return false;
+    if (!box->hasFocus()) QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (text.empty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        typeInto(box, QString::fromStdString(text));
+    return true;
+}
+
+bool QtGestures::pressKey(Key key) {
+    tabbed_ = key == Key::Tab || key == Key::ShiftTab;
+    QLineEdit* box = widget->textBox();
+    QWidget* target = QApplication::focusWidget();
+    if (key == Key::Delete && box->isVisible()) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        target = box;
+    } else if (key == Key::Delete) {
+        target = widget->gridView();
+    }
+    if (!target) return false;
+    static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
+        {Qt::Key_Return, {}},
+        {Qt::Key_Tab, {}},
+        {Qt::Key_Backtab, Qt::ShiftModifier},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_Delete, {}}};
+    const auto [code, modifiers] = kKeys[static_cast<int>(key)];
+    QTest::keyClick(target, code, modifiers);
+    settle();
+    return true;
+}
+
+// F4 opens the list; Home, Down to the entry and Enter choose it.
+bool QtGestures::chooseEntry(int index) {
+    QComboBox* combo = widget->dropDown();
+    if (!combo->isVisible() || index < 0 || index >= combo->count()) return false;
+    if (!combo->view()->isVisible()) QTest::keyClick(combo, Qt::Key_F4);
+    QAbstractItemView* list = combo->view();
+    if (!list->isVisible()) return false;
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < index; ++i) QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    settle();
+    return true;
+}
+
+// Selects the first section of the date editor and types the digits of the date in its own
+// display format: each section taken whole moves the editor on to the next.
+bool QtGestures::pickDate(const zelvane::DateTime& v) {
+    QDateTimeEdit* date = widget->dateEdit();
+    if (!date->isVisible()) return false;
+    if (!date->hasFocus())
+        QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(4, date->height() / 2));
+    const QDateTime value(QDate(v.year, v.month, v.day), QTime(v.hour, v.minute, v.second));
+    const QString text = value.toString(date->displayFormat());
+    QString digits;
+    for (const QChar c : text)
+        if (c.isDigit()) digits += c;
+    QTest::keyClick(date, Qt::Key_Home);
+    for (qsizetype i = 0; i < text.size() && text.at(i).isDigit(); ++i)
+        QTest::keyClick(date, Qt::Key_Right, Qt::ShiftModifier);
+    typeInto(date, digits);
+    QTest::keyClick(date, Qt::Key_Return);
+    settle();
+    return true;
+}
+
+bool QtGestures::pressSelect() {
+    QPushButton* button = widget->selectButton();
+    if (!button->isVisible()) return false;
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    settle();
+    return true;
+}
+
+void QtGestures::onPick(std::function<void(zelvane::KeyedCollection&)> handler) {
+    QObject::connect(widget, &zelvane::qt::CustomAttrWidget::PickerButtonClicked, widget,
+                     std::move(handler));
+}
+
+// Scale units as the host gives them, in pixels as far as a screen reaches.
+void QtGestures::resize(int width, int height) {
+    const bool twips = control().platform().host().scaleMode() == zelvane::ScaleMode::Twips;
+    auto pixels = [twips](int units) { return std::clamp(twips ? units / 15 : units, 0, 1600); };
+    widget->resize(pixels(width), pixels(height));
+    settle();
+}
+
+// The scroll bar's thumb dragged to the row.
+bool QtGestures::scrollTo(int topRow) {
+    QScrollBar* bar = widget->gridView()->verticalScrollBar();
+    const int before = bar->value();
+    bar->setValue(topRow);
+    settle();
+    return bar->value() != before;
+}
+
+Editor QtGestures::shownEditor() {
+    if (!widget->editorFrame()->isVisible()) return Editor::None;
+    if (widget->selectButton()->isVisible()) return Editor::Select;
+    if (widget->dropDown()->isVisible()) return Editor::DropDown;
+    if (widget->dateEdit()->isVisible()) return Editor::Date;
+    return widget->textBox()->isVisible() ? Editor::Text : Editor::None;
+}
+
+std::string QtGestures::editorText() {
+    return (shownEditor() == Editor::DropDown ? widget->dropDown()->currentText()
+                                              : widget->textBox()->text())
+        .toStdString();
+}
+
+Editor QtGestures::focusedEditor() {
+    QWidget* f = QApplication::focusWidget();
+    auto in = [f](QWidget* w) { return f && (f == w || w->isAncestorOf(f)); };
+    if (in(widget->textBox())) return Editor::Text;
+    if (in(widget->dropDown())) return Editor::DropDown;
+    if (in(widget->dateEdit())) return Editor::Date;
+    return in(widget->selectButton()) ? Editor::Select : Editor::None;
+}
+
+std::string QtGestures::viewProblem() {
+    for (std::string problem : {editorProblem(), focusProblem(), modelProblem()})
+        if (!problem.empty()) return problem;
+    return {};
+}
+
+namespace {
+
+// What of w can be seen, in the coordinates of top: its rectangle cut to its parents'.
+QRect seenRect(const QWidget* w, const QWidget* top) {
+    QRect r = rectIn(w, top);
+    for (const QWidget* p = w->parentWidget(); p && p != top->parentWidget(); p = p->parentWidget())
+        r &= rectIn(p, top);
+    return r;
+}
+
+}  // namespace
+
+// Every editor that can be seen lies inside the part of the grid's active cell that can be
+// seen: the frame was placed over it, and every change of the active cell dismisses it.
+std::string QtGestures::editorProblem() {
+    QRect cell;
+    const auto active = control().platform().grid().activeCell();
+    QTableView* view = widget->gridView();
+    if (active && active->row && active->row->index() >= 0) {
+        const QRect r = view->visualRect(modelOf(view).cellIndex(*active->row, active->column));
+        cell = QRect(view->viewport()->mapTo(widget, r.topLeft()), r.size()) &
+               seenRect(view->viewport(), widget);
+    }
+    const std::pair<const char*, QWidget*> editors[] = {{"frame", widget->editorFrame()},
+                                                        {"text box", widget->textBox()},
+                                                        {"drop-down", widget->dropDown()},
+                                                        {"date editor", widget->dateEdit()},
+                                                        {"Select button", widget->selectButton()}};
+    for (const auto& [name, e] : editors) {
+        const QRect shown = seenRect(e, widget);
+        if (e->isVisible() && !shown.isEmpty() && !cell.contains(shown))
+            return std::string("the ") + name + " is seen away from the edit cell";
+    }
+    return {};
+}
+
+// The focus stays in the widget while no popup is open; Tab may hand it to the host's own
+// field, where it stays until a click brings it back.
+std::string QtGestures::focusProblem() {
+    if (QApplication::activePopupWidget()) return {};
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == widget || widget->isAncestorOf(focus))) {
+        outside_ = false;
+        return {};
+    }
+    if (focus == field && (outside_ || tabbed_)) {
+        outside_ = true;
+        return {};
+    }
+    return std::string("the focus went to ") +
+           (focus ? focus->metaObject()->className() : "no widget");
+}
+
+// The view shows the row set's rows, in its order.
+std::string QtGestures::modelProblem() {
+    const auto rows = control().platform().grid().GetRowSet();
+    const zelvane::qt::RowSetModel& model = modelOf(widget->gridView());
+    const int count = rows ? rows->recordCount() : 0;
+    if (model.rowCount() != count)
+        return "the view shows " + std::to_string(model.rowCount()) + " rows of " +
+               std::to_string(count);
+    for (int r = 0; r < count; ++r)
+        if (model.rowAt(r) != rows->row(r))
+            return "the view shows another row at " + std::to_string(r);
+    return {};
+}
+
+}  // namespace qttest

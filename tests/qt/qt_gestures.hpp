@@ -1,0 +1,57 @@
+#pragma once
+// The gestures made with real mouse and key events on the widgets of a CustomAttrWidget that
+// sits in a host window beside the host's own text field.
+
+#include <QLineEdit>
+#include <QWidget>
+#include <zelvane/qt/custom_attr_widget.hpp>
+
+#include "support/gestures.hpp"
+
+namespace qttest {
+
+class QtGestures : public zlvtest::Gestures {
+  public:
+    QtGestures();
+    ~QtGestures() override;
+
+    zelvane::ZlvCustomAttr& control() override { return widget->control(); }
+    const std::vector<std::string>& messages() override { return messages_; }
+    void clearMessages() override { messages_.clear(); }
+    bool clickCell(int row, std::string_view key) override;
+    bool doubleClickCell(int row, std::string_view key) override;
+    bool clickRowSelector(int row) override;
+    bool toggleCheck(int row, std::string_view key) override;
+    bool typeText(const std::string& text) override;
+    bool pressKey(zlvtest::Key key) override;
+    bool chooseEntry(int index) override;
+    bool pickDate(const zelvane::DateTime& value) override;
+    bool pressSelect() override;
+    void resize(int width, int height) override;
+    bool scrollTo(int topRow) override;
+    void onPick(std::function<void(zelvane::KeyedCollection&)> handler) override;
+    bool setScaleMode(zelvane::ScaleMode) override { return false; }
+    zlvtest::Editor shownEditor() override;
+    std::string editorText() override;
+    zlvtest::Editor focusedEditor() override;
+    std::string viewProblem() override;
+
+    QWidget window;
+    QLineEdit* field;  // the host's own field, next in the focus chain
+    zelvane::qt::CustomAttrWidget* widget;
+
+  private:
+    // The cell's index after scrolling it into view; invalid when it cannot be seen.
+    QModelIndex shownCell(int row, std::string_view key);
+    void typeInto(QWidget* target, const QString& text);
+    void settle();
+    std::string editorProblem();
+    std::string focusProblem();
+    std::string modelProblem();
+
+    std::vector<std::string> messages_;
+    bool tabbed_ = false;   // the last gesture was Tab or Shift+Tab
+    bool outside_ = false;  // the focus went to the host's field and stayed there
+};
+
+}  // namespace qttest

@@ -1,0 +1,24 @@
+#include "gestures.hpp"
+
+#include <zelvane/contracts/platform.hpp>
+
+namespace zlvtest {
+
+int Gestures::rowCount() {
+    auto rows = control().platform().grid().GetRowSet();
+    return rows ? rows->recordCount() : 0;
+}
+
+std::string Gestures::cell(int row, std::string_view key) {
+    if (row < 0 || row >= rowCount()) return "<none>";
+    return zelvane::cellTextOrEmpty(control().platform().grid().GetRowSet()->row(row)->value(key));
+}
+
+std::string Gestures::shownValues() {
+    std::string all;
+    for (int r = 0; r < rowCount(); ++r)
+        all += (r ? " " : "") + cell(r, "Value") + "/" + cell(r, "valueId");
+    return all;
+}
+
+}  // namespace zlvtest

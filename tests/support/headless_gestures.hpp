@@ -1,0 +1,52 @@
+#pragma once
+// The gestures made with the headless platform's own calls.
+
+#include <optional>
+#include <zelvane/headless/headless_platform.hpp>
+
+#include "gestures.hpp"
+
+namespace zlvtest {
+
+class HeadlessGestures : public Gestures {
+  public:
+    // resourceDir holds Templates/ and Images/.
+    explicit HeadlessGestures(const std::string& resourceDir);
+
+    zelvane::ZlvCustomAttr& control() override { return control_; }
+    const std::vector<std::string>& messages() override { return platform.messages(); }
+    void clearMessages() override { platform.clearMessages(); }
+    bool clickCell(int row, std::string_view key) override;
+    bool doubleClickCell(int row, std::string_view key) override;
+    bool clickRowSelector(int row) override { return platform.clickRowSelector(row); }
+    bool toggleCheck(int row, std::string_view key) override;
+    bool typeText(const std::string& text) override { return platform.typeText(text); }
+    bool pressKey(Key key) override;
+    bool chooseEntry(int index) override { return platform.chooseInDropDown(index); }
+    bool pickDate(const zelvane::DateTime& value) override { return platform.pickDate(value); }
+    bool pressSelect() override { return platform.pressSelect(); }
+    void resize(int width, int height) override { platform.resize(width, height); }
+    // The headless grid scrolls even to where it is.
+    bool scrollTo(int topRow) override {
+        platform.scrollTo(topRow);
+        return true;
+    }
+    void onPick(std::function<void(zelvane::KeyedCollection&)> handler) override {
+        control_.onPickerButtonClicked(std::move(handler));
+    }
+    bool setScaleMode(zelvane::ScaleMode mode) override;
+    Editor shownEditor() override;
+    std::string editorText() override;
+    Editor focusedEditor() override;
+    std::string viewProblem() override;
+
+    zelvane::headless::HeadlessPlatform platform;
+
+  private:
+    bool frameIsOver(const zelvane::CellRef& cell, bool placedNow);
+
+    zelvane::ZlvCustomAttr control_;
+    std::optional<zelvane::CellRef> editCell_;  // the cell the shown frame was placed over
+};
+
+}  // namespace zlvtest

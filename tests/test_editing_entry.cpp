@@ -1,0 +1,415 @@
+// Entries reaching the edit cell, on every platform: text box entries with numbers rewritten
+// to their decimal places, the Delete key emptying a value and the chain below it, picked
+// dates in the row's pattern, drop-down choices from the host's value lists, and the picker
+// round trip through the "Select" button and setCellValue.
+
+#include <zelvane/error.hpp>
+
+#include "support/on_every_platform.hpp"
+
+namespace {
+
+using zelvane::CellValue;
+using zelvane::DateTime;
+using zelvane::ListEntry;
+using zlvtest::Def;
+using zlvtest::Editor;
+using zlvtest::Key;
+
+Def entry(const std::string& id, const std::string& type, const std::string& value,
+          const std::string& event = "", const std::string& parent = "",
+          const std::string& extra = "") {  // decimal places, date type or value list
+    return {.caId = id,
+            .caName = id,
+            .controlType = type,
+            .dataType = "number",
+            .defaultValue = value,
+            .event = event,
+            .parentId = parent,
+            .valueListId = extra,
+            .allowedDecimalPlaces = extra,
+            .dateType = extra};
+}
+
+Def pick(const std::string& id, const std::string& value, const std::string& event = "",
+         const std::string& parent = "") {
+    Def d = entry(id, "Picker", value, event, parent);
+    d.caName = " " + id + "name ";
+    d.valueListId = " VL 1 ";
+    return d;
+}
+
+using TextEntry = zlvtest::OnEveryPlatform;
+
+TEST_P(TextEntry, EnterWritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) {
+    const struct {
+        std::string dataType, places, typed, written;
+    } cases[] = {
+        {"number", "2", "5", "5.00"},
+        {"number", "2", "1234.567", "1234.57"},
+        {"number", "2", "0.5", ".50"},
+        {"Number", "", "5.6", "6"},
+        {"NUMBER", "0", "0", ""},
+        {"number", "2.5", " -0.125 ", "-.13"},
+        {"number", "2", "abc", "abc"},
+        {"number", "2", "1.2.3", "1.2.3"},
+        {"string", "2", "5", "5"},
+        {"numbers", "2", "5", "5"},
+        {"string", "2", " \xc3\x9c \xe2\x9c\x93 1.5 ", " \xc3\x9c \xe2\x9c\x93 1.5 "},
+        {"number", "2", "2.345", "2.35"},
+        {"number", "2", "-2.345", "-2.35"},
+        {"number", "2", "2.344", "2.34"},
+        {"number", "0", "2.5", "3"},
+        {"number", "0", "3.5", "4"},
+        {"number", "0", "-2.5", "-3"},
+        {"number", "1", "0.05", ".1"},
+        {"number", "1", "1234567.891", "1234567.9"},
+        {"number", "3", "-12", "-12.000"},
+        {"number", "2", "007.1", "7.10"},
+        {"number", "3.5", "1.2", "1.2000"},  // 3.5 places round to 4
+        {"number", "1abc", "2.25", "2.3"},
+        {"number", "-1", "5.6", "6"},
+        {"number", "", "-0.4", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dataType + " '" + c.places + "' '" + c.typed + "'");
+        init("CREATE", {entry("N", "TextBox", "old")});
+        Def added = entry("A", "TextBox", "old", "", "", c.places);  // keeps its text box
+        added.dataType = c.dataType;
+        control().Add(zlvtest::defXml(added));
+        ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+        ASSERT_TRUE(g->typeText(c.typed));
+        ASSERT_TRUE(g->pressKey(Key::Enter));
+        EXPECT_EQ(g->cell(1, "Value"), c.written);
+        EXPECT_EQ(g->editorText(), c.written);
+        EXPECT_EQ(g->shownEditor(), Editor::None);
+        EXPECT_EQ(g->focusedEditor(), Editor::None);
+        EXPECT_EQ(g->cell(0, "Value"), "old");
+        EXPECT_FALSE(control().IsDataChanged());
+    }
+}
+
+// Editing another cell takes the focus from the text box, which writes its entry.
+TEST_P(TextEntry, OpeningAnotherEditorWritesTheEntry) {
+    init("CREATE", {entry("N", "TextBox", "old"), entry("A", "TextBox", "old", "", "", "2")});
+    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+    ASSERT_TRUE(g->typeText("5"));
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    EXPECT_EQ(g->shownValues(), "old/ 5.00/");
+    EXPECT_FALSE(control().IsDataChanged());
+}
+
+TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
+    const struct {
+        std::vector<Def> rows;
+        int edited;
+        std::string after;
+    } cases[] = {
+        {{pick("A", "1, a"), pick("B", "2, b", "", "A"), pick("C", "3, c")}, 0, "/ b/2 c/3"},
+        {{pick("A", "1, a", "E"), pick("B", "2, b", "", "A"), pick("C", "3, c", "", "B"),
+          pick("D", "4, d"), pick("F", "5, f", "", "D")},
+         0,
+         "/ / / d/4 f/5"},
+        {{pick("A", "1, a", "E"), pick("B", "2, b", "", "X"), pick("C", "3, c", "", "B"),
+          pick("D", "4, d")},
+         0,
+         "/ b/2 / d/4"},
+        {{pick("A", "1, a", "E"), pick("B", "2, b", "", "A"), pick("C", "3, c", "", "A")},
+         0,
+         "/ / c/3"},
+        {{pick("X", "9, x", "E"), pick("A", "1, a", "E", "X"), pick("B", "2, b", "", "A")},
+         1,
+         "x/9 / /"},
+        {{pick("A", "1, a", "E"), pick("B", "2, b", "", "a")}, 0, "/ b/2"},
+        {{pick("A", "1, a", "E", "A"), pick("B", "2, b")}, 0, "/ b/2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
+        init("CREATE", c.rows);
+        ASSERT_TRUE(g->doubleClickCell(c.edited, "Value"));
+        ASSERT_EQ(g->shownEditor(), Editor::Select);
+        ASSERT_TRUE(g->pressKey(Key::Delete));
+        EXPECT_EQ(g->shownValues(), c.after);
+        EXPECT_EQ(g->editorText(), "");
+        EXPECT_EQ(g->shownEditor(), Editor::None);
+        EXPECT_FALSE(control().IsDataChanged());
+    }
+}
+
+using DateEntry = zlvtest::OnEveryPlatform;
+
+TEST_P(DateEntry, APickedDateIsWrittenInTheRowsPatternAndADifferentTextIsAChange) {
+    const struct {
+        std::string dateType, value;
+        std::string written;
+        bool changed;
+    } cases[] = {
+        {"dateOnly", "", "14/05/2007", true},
+        {"DATEONLY", "2001-01-01", "14/05/2007", true},
+        {"dateonly", "2007-05-14", "14/05/2007", false},
+        {"timeOnly", "", "09:05", true},
+        {"TIMEONLY", "", "09:05", true},
+        {"", "", "14/05/2007 09:05", true},
+        {"dateTime", "", "14/05/2007 09:05", true},
+        {" dateOnly", "", "14/05/2007 09:05", true},
+        {"other", "2007-05-14 09:05:00", "14/05/2007 09:05", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("'" + c.dateType + "' '" + c.value + "'");
+        init("CREATE", {entry("D", "Date", c.value, "", "", c.dateType)});
+        ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+        ASSERT_EQ(g->shownEditor(), Editor::Date);
+        ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
+        EXPECT_EQ(g->cell(0, "Value"), c.written);
+        EXPECT_EQ(control().IsDataChanged(), c.changed);
+        EXPECT_EQ(g->shownEditor(), Editor::None);
+    }
+}
+
+// Picking the same date again is no change; a later different one is.
+TEST_P(DateEntry, OnlyADifferentTextIsAChange) {
+    init("CREATE", {entry("D", "Date", "", "", "", "dateOnly")});
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
+    control().setIsDataChanged(false);
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->pickDate({2007, 5, 14, 23, 59, 0, 0}));  // same day
+    EXPECT_FALSE(control().IsDataChanged());
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->pickDate({2007, 5, 15, 0, 0, 0, 0}));
+    EXPECT_TRUE(control().IsDataChanged());
+    EXPECT_EQ(g->cell(0, "Value"), "15/05/2007");
+}
+
+// A date cell without any value takes the picked date but does not count it as a change.
+TEST_P(DateEntry, ACellWithoutAnyValueIsNoChange) {
+    init("CREATE", {entry("D", "Date", "", "", "", "dateOnly")});
+    row(0)->setValue("Value", CellValue{});
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
+    EXPECT_EQ(g->cell(0, "Value"), "14/05/2007");
+    EXPECT_FALSE(control().IsDataChanged());
+}
+
+// Country, its city, the city's street, and a colour without parent.
+const std::vector<Def> kCascade = {entry("CTRY", "ComboBox", "FR, France", "E", "", "countries"),
+                                   entry("CITY", "ComboBox", "PAR, Paris", "E", "CTRY", "cities"),
+                                   entry("STR", "ComboBox", "S1, Main", "", "CITY", "streets"),
+                                   entry("COL", "ComboBox", "", "", "", "colours")};
+
+using DropDown = zlvtest::OnEveryPlatform;
+
+TEST_P(DropDown, ListIsAskedForWithTheParentRowsIdAndChoicesAreWritten) {
+    std::vector<std::string> asked;  // "list:parent id" per request
+    init("CREATE", kCascade);
+    control().setValueListProvider([&asked](const std::string& list, const std::string& id) {
+        asked.push_back(list + ":" + id);
+        return std::vector<ListEntry>{{list + "1", "One " + id}, {"DE", "Germany"}};
+    });
+    for (int r = 0; r < 4; ++r) ASSERT_TRUE(g->doubleClickCell(r, "Value"));
+    EXPECT_EQ(asked,
+              (std::vector<std::string>{"countries:", "cities:FR", "streets:PAR", "colours:"}));
+    ASSERT_EQ(g->shownEditor(), Editor::DropDown);
+    ASSERT_TRUE(g->chooseEntry(0));
+    EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1 One /colours1");
+    EXPECT_EQ(g->shownEditor(), Editor::None);
+    EXPECT_TRUE(control().IsDataChanged());
+
+    control().setIsDataChanged(false);
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->chooseEntry(0));  // the chain below the edited row is emptied
+    EXPECT_EQ(g->shownValues(), "One /countries1 / / One /colours1");
+    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+    EXPECT_EQ(asked.back(), "cities:countries1");
+    control().setIsDataChanged(false);
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->chooseEntry(0));  // the same id again changes nothing
+    EXPECT_FALSE(control().IsDataChanged());
+}
+
+// A row whose valueId the host left unset holds no choice: even the entry with the empty id
+// is a change.
+TEST_P(DropDown, AnyEntryChangesAnUnsetId) {
+    init("CREATE", {entry("C", "ComboBox", "FR, France", "", "", "countries")});
+    control().setValueListProvider([](const std::string&, const std::string&) {
+        return std::vector<ListEntry>{{"", "None"}};
+    });
+    row(0)->setValue("valueId", CellValue());
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->chooseEntry(0));
+    EXPECT_EQ(g->shownValues(), "None/");
+    EXPECT_TRUE(control().IsDataChanged());
+}
+
+using Picker = zlvtest::OnEveryPlatform;
+using Items = std::vector<CellValue>;
+
+TEST_P(Picker, SelectHandsTheHostTheKindOfPickAndWhatItDependsOn) {
+    const struct {
+        std::string event;
+        int row;
+        Items items;
+    } cases[] = {
+        {"Standard", 1, {"Standard", " VL 1 "}},
+        {"sTANDARD", 1, {"Standard", " VL 1 "}},
+        {"", 1, {"Dependent", "P", "FR", "Dname", "Pname"}},
+        {"Standard ", 1, {"Dependent", "P", "FR", "Dname", "Pname"}},
+        {"Cascade", 0, {"Dependent", "", "", "Pname", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("'" + c.event + "'");
+        init("CREATE",
+             {pick("P", "FR, France", c.event), pick("D", "PAR, Paris", c.event, "  P  ")});
+        std::vector<Items> received;
+        g->onPick([&received](zelvane::KeyedCollection& coll) {
+            received.emplace_back();
+            for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
+        });
+        ASSERT_TRUE(g->doubleClickCell(c.row, "Value"));
+        ASSERT_TRUE(g->pressSelect());
+        EXPECT_EQ(received, std::vector<Items>{c.items});
+        EXPECT_EQ(g->shownEditor(), Editor::Select);
+        EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR");
+    }
+}
+
+// The dependent pick trims the parent row's valueId too, whichever way it got there.
+TEST_P(Picker, DependentPickReadsTheRowAboveAsItIsNow) {
+    init("CREATE", {pick("P", "FR, France", "Cascade"), pick("D", "PAR, Paris", "", "P"),
+                    pick("Q", "", "", "D")});
+    std::vector<Items> received;
+    g->onPick([&received](zelvane::KeyedCollection& coll) {
+        received.emplace_back();
+        for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
+    });
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    control().setCellValue("  DE\t  ", "Germany", true);  // only blanks are trimmed
+    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+    ASSERT_TRUE(g->pressSelect());
+    ASSERT_TRUE(g->doubleClickCell(2, "Value"));
+    ASSERT_TRUE(g->pressSelect());
+    EXPECT_EQ(received, (std::vector<Items>{{"Dependent", "P", "DE\t", "Dname", "Pname"},
+                                            {"Dependent", "D", "", "Qname", "Dname"}}));
+}
+
+TEST_P(Picker, WithoutAHandlerSelectDoesNothing) {
+    init("CREATE", {pick("P", "FR, France", "Standard")});
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    EXPECT_TRUE(g->pressSelect());
+    EXPECT_EQ(g->shownValues(), "France/FR");
+    EXPECT_EQ(g->shownEditor(), Editor::Select);
+    EXPECT_FALSE(control().IsDataChanged());
+}
+
+// The host may answer at once, inside its handler.
+TEST_P(Picker, AnAnswerInsideTheHandlerIsWritten) {
+    init("RETRIEVAL", {pick("A", "DE, Germany", "Region"), pick("B", "BY, Bayern", "City", "A")});
+    g->onPick([this](zelvane::KeyedCollection&) { control().setCellValue("FR", "France", true); });
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->pressSelect());
+    EXPECT_EQ(g->shownValues(), "France/FR /");
+    EXPECT_TRUE(control().IsDataChanged());
+    EXPECT_EQ(g->shownEditor(), Editor::None);
+}
+
+// A parent with a chain of two dependants, then a row without parent.
+const std::vector<Def> kChain = {pick("P", "FR, France", "Cascade"),
+                                 pick("D1", "PAR, Paris", "E", "P"),
+                                 pick("D2", "S1, Main", "", "D1"), pick("O", "O1, Ann")};
+const std::string kLoaded = "France/FR Paris/PAR Main/S1 Ann/O1";
+
+TEST_P(Picker, SetCellValueWritesANewIdAndClearsTheChainBelowTheActiveRow) {
+    const struct {
+        int edited, active;  // rows
+        std::string id, value;
+        bool present;
+        std::string after;
+    } cases[] = {
+        {0, 0, "DE", " Germany ", true, " Germany /DE / / Ann/O1"},
+        {0, 0, "fr", "France", true, "France/fr / / Ann/O1"},
+        {0, 0, "FR", "Frankreich", true, kLoaded},
+        {0, 0, "DE", "Germany", false, kLoaded},
+        {2, 2, "S9", "High St", true, "France/FR Paris/PAR High St/S9 Ann/O1"},
+        {3, 1, "O2", "Bob", true, "France/FR Paris/PAR / Bob/O2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
+        init("CREATE", kChain);
+        ASSERT_TRUE(g->doubleClickCell(c.edited, "Value"));
+        ASSERT_TRUE(g->clickCell(c.active, "Attribute"));
+        control().setCellValue(c.id, c.value, c.present);
+        EXPECT_EQ(g->shownValues(), c.after);
+        EXPECT_EQ(control().IsDataChanged(), c.after != kLoaded);
+        EXPECT_EQ(g->shownEditor(), Editor::None);
+    }
+}
+
+// The answer for the same id writes nothing, not even a new display text, and leaves the
+// change flag as the host or an earlier edit left it; every answer closes the pick.
+TEST_P(Picker, TheSameIdLeavesTheRowAndTheFlag) {
+    init("CREATE", kChain);
+    for (const bool flag : {false, true}) {
+        SCOPED_TRACE(flag);
+        control().setIsDataChanged(flag);
+        ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+        control().setCellValue("FR", "Frankreich", true);
+        EXPECT_EQ(g->shownValues(), kLoaded);
+        EXPECT_EQ(control().IsDataChanged(), flag);
+        EXPECT_EQ(g->shownEditor(), Editor::None);
+        control().setCellValue("XX", "Nowhere", false);
+        EXPECT_EQ(g->shownValues(), kLoaded);
+        EXPECT_EQ(control().IsDataChanged(), flag);
+    }
+}
+
+// A row whose valueId the host left unset holds no choice: even an answer with the empty id
+// is written and flags a change.
+TEST_P(Picker, AnyAnswerChangesAnUnsetId) {
+    init("CREATE", {pick("P", "FR, France")});
+    row(0)->setValue("valueId", CellValue());
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    control().setCellValue("", "None", true);
+    EXPECT_EQ(g->shownValues(), "None/");
+    EXPECT_TRUE(control().IsDataChanged());
+}
+
+TEST_P(Picker, EachAnswerIsAppliedToTheLastPlacedCell) {
+    init("CREATE", kChain);
+    ASSERT_TRUE(g->doubleClickCell(3, "Value"));
+    control().setCellValue("O2", "Bob", true);
+    control().setCellValue("O3", "Cy", true);
+    EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1 Cy/O3");
+    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+    control().setCellValue("LYO", "Lyon", true);  // D1 has an event: D2 is cleared
+    EXPECT_EQ(g->shownValues(), "France/FR Lyon/LYO / Cy/O3");
+    control().setCellValue("", "", true);
+    EXPECT_EQ(g->shownValues(), "France/FR / / Cy/O3");
+}
+
+TEST_P(Picker, BeforeAnyPlacementAnAnswerOnlyClosesThePick) {
+    init("CREATE", kChain);
+    ASSERT_TRUE(g->clickCell(0, "Value"));
+    control().setCellValue("DE", "Germany", true);
+    EXPECT_EQ(g->shownValues(), kLoaded);
+    EXPECT_FALSE(control().IsDataChanged());
+    EXPECT_EQ(g->shownEditor(), Editor::None);
+}
+
+// A row that has left the grid cannot take the answer: the call fails and nothing is written.
+TEST_P(Picker, AnEditedRowThatWasRemovedFailsTheCall) {
+    init("CREATE", kChain);
+    ASSERT_TRUE(g->doubleClickCell(3, "Value"));
+    ASSERT_TRUE(g->clickRowSelector(3));
+    ASSERT_TRUE(control().Remove());
+    ASSERT_TRUE(g->clickCell(0, "Attribute"));
+    EXPECT_THROW(control().setCellValue("O2", "Bob", true), zelvane::ZlvError);
+    EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1");
+    EXPECT_FALSE(control().IsDataChanged());
+}
+
+ZLV_ON_EVERY_PLATFORM(TextEntry);
+ZLV_ON_EVERY_PLATFORM(DateEntry);
+ZLV_ON_EVERY_PLATFORM(DropDown);
+ZLV_ON_EVERY_PLATFORM(Picker);
+
+}  // namespace
