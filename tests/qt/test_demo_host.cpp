@@ -16,15 +16,11 @@
 #include <zelvane/qt/custom_attr_widget.hpp>
 
 #include "demo_window.hpp"
-#include "qt/row_set_model.hpp"
+#include "qt_support.hpp"
 
 namespace {
 
-// Saves the widget's picture as $ZLV_SHOT_DIR/demo_NAME.png when the variable is set.
-void shoot(QWidget* w, const QString& name) {
-    const QString dir = qEnvironmentVariable("ZLV_SHOT_DIR");
-    if (!dir.isEmpty()) w->grab().save(dir + "/demo_" + name + ".png");
-}
+void shoot(QWidget* w, const QString& name) { qttest::shoot(w, "demo_" + name); }
 
 // Runs action; the first modal dialog it opens is handed to answer, which must close it.
 // Gives the number of dialogs answered (0 or 1).
@@ -51,13 +47,6 @@ struct DemoHarness {
         QApplication::processEvents();
     }
     zelvane::ZlvCustomAttr& control() { return window.attributes().control(); }
-    zelvane::RowPtr rowOf(const std::string& attribute) {
-        auto rows = control().platform().grid().GetRowSet();
-        for (int i = 0; i < rows->recordCount(); ++i)
-            if (zelvane::cellTextOrEmpty(rows->row(i)->value("Attribute")) == attribute)
-                return rows->row(i);
-        return nullptr;
-    }
     int indexOf(const std::string& attribute) {
         auto rows = control().platform().grid().GetRowSet();
         for (int i = 0; i < rows->recordCount(); ++i)
@@ -65,8 +54,10 @@ struct DemoHarness {
         return -1;
     }
     std::string cell(const std::string& attribute, const std::string& key) {
-        const auto row = rowOf(attribute);
-        return row ? zelvane::cellTextOrEmpty(row->value(key)) : std::string("<no row>");
+        const int row = indexOf(attribute);
+        if (row < 0) return "<no row>";
+        return zelvane::cellTextOrEmpty(
+            control().platform().grid().GetRowSet()->row(row)->value(key));
     }
     QPushButton* button(const QString& caption) {
         for (auto* b : window.findChildren<QPushButton*>())
@@ -89,9 +80,8 @@ struct DemoHarness {
     // Opens the row's value editor and presses its "Select" button.
     void pressSelect(const std::string& attribute) {
         QTableView* view = window.attributes().gridView();
-        const int column =
-            qobject_cast<zelvane::qt::RowSetModel*>(view->model())
-                ->viewColumn(control().platform().grid().GetRowSet()->findColumn("Value"));
+        const int column = qttest::modelOf(view).viewColumn(
+            control().platform().grid().GetRowSet()->findColumn("Value"));
         const QModelIndex index = view->model()->index(indexOf(attribute), column);
         view->scrollTo(index);
         const QPoint p = view->visualRect(index).center();

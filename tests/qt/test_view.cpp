@@ -1,0 +1,403 @@
+// What the grid shows and tells: validation marks after passes called on the control itself,
+// readable in a light and a dark palette (measured from the drawn pixels), tooltips, the last
+// column filling the view, the size hint, and what assistive tools read from the table: the
+// shown columns only, with their captions, required rows and messages, and no trace of a
+// hidden column. Screenshots go to $ZLV_SHOT_DIR/view_*.png when it is set.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "qt/qt_window.hpp"
+#include "qt_support.hpp"
+
+using qttest::WidgetHarness;
+using zlvtest::Def;
+
+namespace {
+
+enum Row { kQuantity, kWeight, kNote, kLabel, kReviewed, kColour };
+
+// A valid number, a required number over its limit, a text over its length, a text without an
+// in-place editor, a required date without a value and a drop-down. Hidden cells carry texts
+// that no shown cell has ("ID-", "LIST-HIDDEN"), so that a leak of one is seen.
+std::vector<Def> markDefs() {
+    return {Def{.caId = "ID-Q",
+                .caName = "Quantity",
+                .dataType = "number",
+                .defaultValue = "3.00",
+                .valueListId = "LIST-HIDDEN-Q",
+                .maxVal = "10",
+                .allowedDecimalPlaces = "2"},
+            Def{.caId = "ID-W",
+                .caName = "Weight",
+                .dataType = "number",
+                .defaultValue = "50.00",
+                .mandatory = "true",
+                .maxVal = "10",
+                .allowedDecimalPlaces = "2"},
+            Def{.caId = "ID-N", .caName = "Note", .defaultValue = "abcdef", .maxLength = "3"},
+            Def{.caId = "ID-L", .caName = "Label", .defaultValue = "fixed text"},
+            Def{.caId = "ID-R",
+                .caName = "Reviewed",
+                .controlType = "Date",
+                .dataType = "date",
+                .mandatory = "true",
+                .dateType = "dateOnly"},
+            Def{.caId = "ID-C",
+                .caName = "Colour",
+                .controlType = "ComboBox",
+                .defaultValue = "r,Red",
+                .valueListId = "LIST-HIDDEN-C"}};
+}
+
+std::vector<int> markedRows(WidgetHarness& h) {
+    std::vector<int> rows;
+    for (int r = 0; r < h.widget.gridView()->model()->rowCount(); ++r)
+        if (h.widget.rowIsMarked(r)) rows.push_back(r);
+    return rows;
+}
+
+QVariant cellData(WidgetHarness& h, int row, const std::string& key, int role) {
+    QAbstractItemModel* model = h.widget.gridView()->model();
+    return model->data(model->index(row, h.column(key)), role);
+}
+
+// Relative luminance and contrast ratio as the accessibility guidelines define them.
+double luminance(QRgb rgb) {
+    auto channel = [](int v) {
+        const double c = v / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
+           0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+struct CellLook {
+    QRgb background;  // the most frequent colour of the cell
+    QRgb text;        // the colour that stands out most from it
+    double ratio() const { return contrast(background, text); }
+};
+
+// Reads a cell's colours from the drawn view, inside its grid lines and, for the value cell
+// of a marked row, right of its warning icon.
+CellLook look(WidgetHarness& h, int row, const std::string& key, int skipLeft = 0) {
+    QTableView* view = h.widget.gridView();
+    const QModelIndex index = view->model()->index(row, h.column(key));
+    view->scrollTo(index);
+    const QImage image = view->viewport()->grab().toImage();
+    const double dpr = image.devicePixelRatio();
+    const QRect cell = view->visualRect(index).adjusted(2 + skipLeft, 2, -2, -2);
+    std::map<QRgb, int> counts;
+    for (int y = int(cell.top() * dpr); y <= int(cell.bottom() * dpr); ++y)
+        for (int x = int(cell.left() * dpr); x <= int(cell.right() * dpr); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    CellLook l{};
+    int most = 0;
+    for (const auto& [rgb, n] : counts)
+        if (n > most) most = n, l.background = rgb;
+    l.text = l.background;
+    for (const auto& [rgb, n] : counts)
+        if (contrast(rgb, l.background) > contrast(l.text, l.background)) l.text = rgb;
+    return l;
+}
+
+QPalette darkPalette() {
+    QPalette p(QColor(230, 230, 230), QColor(53, 53, 53), QColor(80, 80, 80), QColor(20, 20, 20),
+               QColor(40, 40, 40), QColor(230, 230, 230), Qt::white, QColor(35, 35, 35),
+               QColor(53, 53, 53));
+    p.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    return p;
+}
+
+// The shown columns of the view, left to right.
+std::vector<int> shownColumns(WidgetHarness& h) {
+    std::vector<int> shown;
+    for (int c = 0; c < h.widget.gridView()->model()->columnCount(); ++c)
+        if (!h.widget.gridView()->isColumnHidden(c)) shown.push_back(c);
+    return shown;
+}
+
+const zelvane::Column& columnShownAt(WidgetHarness& h, int viewColumn) {
+    const auto rows = h.widget.control().platform().grid().GetRowSet();
+    return rows->column(qttest::modelOf(h.widget.gridView()).position(viewColumn));
+}
+
+QAccessibleTableInterface* tableOf(WidgetHarness& h) {
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(h.widget.gridView());
+    return view ? view->tableInterface() : nullptr;
+}
+
+QString cellText(QAccessibleTableInterface* table, int row, int column, QAccessible::Text which) {
+    QAccessibleInterface* cell = table->cellAt(row, column);
+    return cell ? cell->text(which) : "<no cell>";
+}
+
+// The header caption of a table column, as a screen reader announces it with the column's
+// cells. Qt Widgets makes a new, unregistered header interface for each call: the caller owns
+// it and hands it to the accessibility cache to be deleted.
+QString headerOf(QAccessibleTableInterface* table, int column) {
+    QAccessibleInterface* cell = table->cellAt(0, column);
+    if (!cell || !cell->tableCellInterface()) return "<no cell>";
+    const auto headers = cell->tableCellInterface()->columnHeaderCells();
+    const QString caption =
+        headers.size() == 1 ? headers.front()->text(QAccessible::Name) : "<no header>";
+    for (QAccessibleInterface* header : headers)
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(header));
+    return caption;
+}
+
+// The names (even entries) and descriptions (odd) an accessible object and everything below it
+// tell.
+void collectTexts(QAccessibleInterface* node, std::vector<QString>& texts, int depth = 0) {
+    if (!node || depth > 12) return;
+    texts.push_back(node->text(QAccessible::Name));
+    texts.push_back(node->text(QAccessible::Description));
+    for (int i = 0; i < node->childCount(); ++i) collectTexts(node->child(i), texts, depth + 1);
+}
+
+}  // namespace
+
+// The passes mark what they found whoever calls them; each pass replaces the marks of the one
+// before, and a corrected value loses its mark. A row without an in-place editor opens none.
+TEST(View, PassesCalledOnTheControlMarkTheRowsTheyFault) {
+    WidgetHarness h;
+    QAbstractItemModelTester tester(h.widget.gridView()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    h.init("RETRIEVAL", markDefs());
+    auto& control = h.widget.control();
+    EXPECT_TRUE(markedRows(h).empty());
+
+    std::string errors;
+    EXPECT_FALSE(control.validateCreate(errors));
+    EXPECT_EQ(markedRows(h), (std::vector<int>{kWeight, kNote}));
+    const std::string weightTip =
+        cellData(h, kWeight, "Value", Qt::ToolTipRole).toString().toStdString();
+    EXPECT_NE(weightTip.find("Weight"), std::string::npos) << weightTip;
+    EXPECT_NE(weightTip.find("10"), std::string::npos) << weightTip;
+    EXPECT_EQ(weightTip.find("Note"), std::string::npos) << weightTip;
+    EXPECT_TRUE(cellData(h, kNote, "Value", Qt::ToolTipRole).toString().contains("Note"));
+    EXPECT_FALSE(cellData(h, kWeight, "Value", Qt::DecorationRole).isNull());
+    EXPECT_TRUE(cellData(h, kQuantity, "Value", Qt::DecorationRole).isNull());
+
+    // The retrieval pass also finds the required date; a create pass does not.
+    EXPECT_FALSE(control.validateRetrieval(errors));
+    EXPECT_EQ(markedRows(h), (std::vector<int>{kWeight, kNote, kReviewed}));
+    EXPECT_FALSE(control.validateCreate(errors));
+    EXPECT_EQ(markedRows(h), (std::vector<int>{kWeight, kNote}));
+
+    h.doubleClickCell(kLabel, "Value");
+    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
+    // The user corrects the weight in its editor: its mark goes at once, the note keeps its own.
+    h.doubleClickCell(kWeight, "Value");
+    QLineEdit* edit = h.widget.textBox();
+    ASSERT_TRUE(edit->isVisible());
+    QTest::keyClicks(edit, "5");
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_EQ(h.cell(kWeight, "Value"), "5.00");
+    EXPECT_EQ(markedRows(h), (std::vector<int>{kNote}));
+
+    // Good values for the rest: the next passes mark nothing.
+    std::string values = zlvtest::valuesXml({{"ID-N", "abc"}, {"ID-R", "2024-03-05T00:00:00.0"}});
+    h.widget.SetData(values);
+    EXPECT_TRUE(control.validateRetrieval(errors)) << errors;
+    EXPECT_TRUE(markedRows(h).empty());
+    EXPECT_TRUE(cellData(h, kWeight, "Value", Qt::ToolTipRole).isNull());
+    EXPECT_TRUE(cellData(h, kWeight, "Value", Qt::DecorationRole).isNull());
+}
+
+// Measured from the drawn pixels: a marked value cell and a cell without an in-place editor
+// keep their text readable (contrast of at least 4.5:1), and both look unlike an ordinary
+// editable cell; the whole marked row is tinted.
+TEST(View, MarkedAndReadOnlyCellsStayReadableInLightAndDarkPalettes) {
+    for (const QPalette& palette : {QApplication::style()->standardPalette(), darkPalette()}) {
+        const QString name = palette.color(QPalette::Base).lightness() > 128 ? "light" : "dark";
+        SCOPED_TRACE(name.toStdString());
+        WidgetHarness h;
+        h.widget.setPalette(palette);
+        h.init("RETRIEVAL", markDefs());
+        std::string errors;
+        EXPECT_FALSE(h.widget.control().validateCreate(errors));
+        h.widget.gridView()->setCurrentIndex({});
+        h.widget.gridView()->clearFocus();
+        QApplication::processEvents();
+
+        const int icon = std::max(h.widget.style()->pixelMetric(QStyle::PM_SmallIconSize),
+                                  h.widget.gridView()->iconSize().width());
+        const CellLook marked = look(h, kWeight, "Value", icon + 8);
+        const CellLook plain = look(h, kQuantity, "Value");
+        const CellLook readOnly = look(h, kLabel, "Value");
+        for (const CellLook& l : {marked, plain, readOnly})
+            EXPECT_GE(l.ratio(), 4.5) << QColor(l.text).name().toStdString() << " on "
+                                      << QColor(l.background).name().toStdString();
+        EXPECT_NE(marked.background, plain.background);
+        EXPECT_NE(readOnly.background, plain.background);
+        EXPECT_NE(readOnly.background, marked.background);
+        EXPECT_EQ(look(h, kWeight, "Attribute").background, marked.background);
+        EXPECT_EQ(look(h, kLabel, "Attribute").background, plain.background);
+        qttest::shoot(&h.widget, "view_marked_" + name);
+    }
+}
+
+// Cell text that the column cuts off is offered whole as the tooltip; text that fits is not.
+// Header captions always carry their caption, which a narrow column cuts off.
+TEST(View, TextTheColumnCutsOffHasATooltip) {
+    WidgetHarness h;
+    const std::string longName =
+        "Maximum permitted operating temperature of the cooling unit at full load";
+    h.init("COPYACROSS", {Def{.caId = "A", .caName = longName, .defaultValue = "x"},
+                          Def{.caId = "B", .caName = "Size", .defaultValue = "y"}});
+    QTableView* view = h.widget.gridView();
+    QAbstractItemModel* model = view->model();
+    EXPECT_EQ(cellData(h, 0, "Attribute", Qt::ToolTipRole).toString().toStdString(), longName);
+    EXPECT_TRUE(cellData(h, 1, "Attribute", Qt::ToolTipRole).isNull());
+    EXPECT_TRUE(cellData(h, 0, "Value", Qt::ToolTipRole).isNull());
+    view->setColumnWidth(
+        h.column("Attribute"),
+        view->fontMetrics().horizontalAdvance(QString::fromStdString(longName)) + 40);
+    EXPECT_TRUE(cellData(h, 0, "Attribute", Qt::ToolTipRole).isNull());
+
+    const int options = h.column("ApplyToEmptyOnly");
+    ASSERT_EQ(model->headerData(options, Qt::Horizontal).toString(), "Apply To Empty Only");
+    view->setColumnWidth(options, 40);
+    for (int c : shownColumns(h))
+        EXPECT_EQ(model->headerData(c, Qt::Horizontal, Qt::ToolTipRole),
+                  model->headerData(c, Qt::Horizontal));
+}
+
+// The last shown column ends at the viewport's right edge at every width, the others keep the
+// widths the layout gave them; the size hint shows every column whole and up to ten rows
+// without scrolling, whatever size the widget has now.
+TEST(View, LastColumnFillsTheViewAndTheSizeHintFitsColumnsAndRows) {
+    std::vector<Def> longList = markDefs();
+    for (int i = 0; i < 12; ++i)
+        longList.push_back(Def{.caId = "X" + std::to_string(i),
+                               .caName = "Extra " + std::to_string(i),
+                               .dataType = "number"});
+    for (const char* mode : {"RETRIEVAL", "COPYACROSS", "CREATE"}) {
+        for (const auto& defs : {markDefs(), longList}) {
+            SCOPED_TRACE(std::string(mode) + " rows " + std::to_string(defs.size()));
+            WidgetHarness h;
+            h.init(mode, defs);
+            QTableView* view = h.widget.gridView();
+            const std::vector<int> shown = shownColumns(h);
+            ASSERT_GE(shown.size(), 2u);
+            for (int width : {700, 1000, 620}) {
+                h.widget.resize(width, 300);
+                QApplication::processEvents();
+                QHeaderView* header = view->horizontalHeader();
+                EXPECT_EQ(header->sectionViewportPosition(shown.back()) +
+                              header->sectionSize(shown.back()),
+                          view->viewport()->width());
+                for (int c : shown) {
+                    if (c == shown.back()) continue;
+                    EXPECT_EQ(view->columnWidth(c),
+                              zelvane::qt::twipsToPixels(view, columnShownAt(h, c).width));
+                }
+            }
+            const QSize hint = h.widget.sizeHint();
+            EXPECT_LE(hint.width(), 1000);
+            EXPECT_LE(hint.height(), 400);
+            h.widget.resize(hint);
+            QApplication::processEvents();
+            EXPECT_EQ(h.widget.sizeHint(), hint);
+            EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+            EXPECT_EQ(view->verticalScrollBar()->isVisible(), defs.size() > 10);
+            for (int c : shown)
+                EXPECT_GE(view->columnWidth(c),
+                          zelvane::qt::twipsToPixels(view, columnShownAt(h, c).width));
+        }
+    }
+}
+
+// In every mode the accessible table counts the shown columns, names them by their captions
+// in display order, and nothing a screen reader can reach names a hidden column or reads a
+// hidden cell.
+TEST(View, AssistiveToolsFindTheShownColumnsOnly) {
+    const std::pair<const char*, std::vector<QString>> modes[] = {
+        {"CREATE", {"Attribute", "Default Value", "Required"}},
+        {"RETRIEVAL", {"Attribute", "Value"}},
+        {"COPYACROSS", {"Attribute", "Value", "Apply To All", "Apply To Empty Only"}},
+        {"CLONE", {"Attribute", "Default Value", "Required"}},
+    };
+    for (const auto& [mode, captions] : modes) {
+        SCOPED_TRACE(mode);
+        WidgetHarness h;
+        h.init(mode, markDefs());
+        QAccessibleTableInterface* table = tableOf(h);
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->rowCount(), 6);
+        ASSERT_EQ(table->columnCount(), static_cast<int>(captions.size()));
+        for (int c = 0; c < table->columnCount(); ++c) {
+            EXPECT_EQ(headerOf(table, c), captions[static_cast<std::size_t>(c)]);
+            EXPECT_EQ(table->columnDescription(c), captions[static_cast<std::size_t>(c)]);
+            for (int r = 0; r < table->rowCount(); ++r)
+                EXPECT_FALSE(table->cellAt(r, c)->state().invisible) << r << "," << c;
+        }
+        EXPECT_EQ(cellText(table, kQuantity, 0, QAccessible::Name).toStdString(), "Quantity");
+
+        const auto rows = h.widget.control().platform().grid().GetRowSet();
+        std::set<QString> hidden;
+        for (int p = 0; p < rows->columnCount(); ++p)
+            if (rows->column(p).hidden)
+                hidden.insert(QString::fromStdString(rows->column(p).caption));
+        for (const QString& shown : captions) hidden.erase(shown);
+        ASSERT_TRUE(hidden.count("Value List ID") && hidden.count("Apply To None"));
+        std::vector<QString> texts;
+        collectTexts(QAccessible::queryAccessibleInterface(&h.widget), texts);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const QString& text = texts[i];
+            if (i % 2 == 0) {
+                EXPECT_EQ(hidden.count(text), 0u) << text.toStdString();
+            }
+            EXPECT_FALSE(text.contains("LIST-HIDDEN") || text.contains("ID-"))
+                << text.toStdString();
+        }
+        for (const QString& shown : captions)
+            EXPECT_NE(std::find(texts.begin(), texts.end(), shown), texts.end())
+                << shown.toStdString();
+    }
+}
+
+// Required rows and a pass's messages are told on every cell of the row, read-only values as
+// such; the apply options read as check boxes.
+TEST(View, AssistiveToolsHearRequiredRowsMessagesAndOptions) {
+    WidgetHarness h;
+    h.init("COPYACROSS", markDefs());
+    std::string errors;
+    EXPECT_FALSE(h.widget.validateRetrieval(errors));
+    QAccessibleTableInterface* table = tableOf(h);
+    ASSERT_NE(table, nullptr);
+    const int value = h.column("Value");
+    auto description = [&](int row, int column) {
+        return cellText(table, row, column, QAccessible::Description).toStdString();
+    };
+    EXPECT_NE(description(kWeight, value).find("Required"), std::string::npos);
+    EXPECT_NE(description(kWeight, value).find("less than or equal to 10"), std::string::npos);
+    EXPECT_NE(description(kWeight, 0).find("Required"), std::string::npos);
+    EXPECT_NE(description(kReviewed, value).find("Reviewed"), std::string::npos);
+    EXPECT_NE(description(kLabel, value).find("Read-only"), std::string::npos);
+    EXPECT_EQ(description(kQuantity, value), "");
+    EXPECT_EQ(cellText(table, kQuantity, value, QAccessible::Name), "3.00");
+    EXPECT_EQ(cellText(table, kWeight, h.column("ApplyToAll"), QAccessible::Name), "Checked");
+    EXPECT_EQ(cellText(table, kWeight, h.column("ApplyToEmptyOnly"), QAccessible::Name),
+              "Not checked");
+}
