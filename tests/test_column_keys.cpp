@@ -21,7 +21,7 @@ namespace {
 
 using zelvane::Column;
 using zelvane::ColumnKey;
-using zelvane::RowSet;
+using RowSet = zelvane::StoredRowSet;
 using zelvane::ZlvError;
 
 // The control's keys in slot order, as the shipped grid layout lists its columns.
@@ -301,7 +301,7 @@ TEST(ColumnKeys, ShippedLayoutMatchesTheKeyConstants) {
     ASSERT_NE(rows, nullptr);
     ASSERT_EQ(rows->columnCount(), zelvane::col::kColumnCount);
     for (const ColumnKey& k : kAllKeys) {
-        EXPECT_EQ(rows->columnIndex(k), k.slot) << k.name;
+        EXPECT_EQ(zelvane::stored(*rows).columnIndex(k), k.slot) << k.name;
         EXPECT_EQ(rows->column(k.slot).key, k.name);
     }
     EXPECT_EQ(rows->column(zelvane::col::kAttributePos).key, "Attribute");

@@ -12,8 +12,8 @@
 #include <zelvane/error.hpp>
 #include <zelvane/keyed_collection.hpp>
 
-#include "model/case_index.hpp"
 #include "model/loaded_attributes.hpp"
+#include "rows/case_index.hpp"
 #include "text/unicode.hpp"
 
 namespace {

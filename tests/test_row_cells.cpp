@@ -10,6 +10,8 @@
 #include <zelvane/error.hpp>
 #include <zelvane/row_set.hpp>
 
+#include "rows/stored_rows.hpp"
+
 namespace {
 
 using zelvane::CellKind;
@@ -18,7 +20,7 @@ using zelvane::Column;
 using zelvane::ColumnKey;
 using zelvane::Row;
 using zelvane::RowPtr;
-using zelvane::RowSet;
+using RowSet = zelvane::StoredRowSet;
 using zelvane::ZlvError;
 
 constexpr int kColumns = 6;
@@ -47,33 +49,33 @@ void expectCell(const Row& row, int position, const CellValue& expected) {
     const ColumnKey slotted{key, position};
     EXPECT_EQ(row.value(position), expected);
     EXPECT_EQ(row.value(key), expected);
-    EXPECT_EQ(row.value(slotted), expected);
+    EXPECT_EQ(zelvane::stored(row).value(slotted), expected);
     EXPECT_EQ(row.value(lower), expected);
     const CellKind kind = std::holds_alternative<std::string>(expected) ? CellKind::Text
                           : std::holds_alternative<bool>(expected)      ? CellKind::Boolean
                                                                         : CellKind::Unset;
     EXPECT_EQ(row.kind(position), kind);
     EXPECT_EQ(row.kind(key), kind);
-    EXPECT_EQ(row.kind(slotted), kind);
+    EXPECT_EQ(zelvane::stored(row).kind(slotted), kind);
     const std::string asText = zelvane::cellTextOrEmpty(expected);
     EXPECT_EQ(row.textOrEmpty(position), asText);
     EXPECT_EQ(row.textOrEmpty(key), asText);
-    EXPECT_EQ(row.textOrEmpty(slotted), asText);
+    EXPECT_EQ(zelvane::stored(row).textOrEmpty(slotted), asText);
     EXPECT_EQ(row.textOrEmpty(key), asText);
-    EXPECT_EQ(row.textOrEmpty(slotted), asText);
+    EXPECT_EQ(zelvane::stored(row).textOrEmpty(slotted), asText);
     EXPECT_EQ(zelvane::cellTextOrEmpty(row.value(position)), asText);
     if (kind == CellKind::Unset) {
         EXPECT_THROW((void)zelvane::cellText(row.value(position)), ZlvError);
         EXPECT_THROW((void)row.textOrThrow(key), ZlvError);
-        EXPECT_THROW((void)row.textOrThrow(slotted), ZlvError);
+        EXPECT_THROW((void)zelvane::stored(row).textOrThrow(slotted), ZlvError);
         EXPECT_THROW((void)row.textOrThrow(key), ZlvError);
-        EXPECT_THROW((void)row.textOrThrow(slotted), ZlvError);
+        EXPECT_THROW((void)zelvane::stored(row).textOrThrow(slotted), ZlvError);
     } else {
         EXPECT_EQ(zelvane::cellText(row.value(position)), asText);
         EXPECT_EQ(row.textOrThrow(key), asText);
-        EXPECT_EQ(row.textOrThrow(slotted), asText);
+        EXPECT_EQ(zelvane::stored(row).textOrThrow(slotted), asText);
         EXPECT_EQ(row.textOrThrow(key), asText);
-        EXPECT_EQ(row.textOrThrow(slotted), asText);
+        EXPECT_EQ(zelvane::stored(row).textOrThrow(slotted), asText);
     }
 }
 
@@ -217,7 +219,7 @@ TEST(RowCells, SetTextsFromViewsOfTheSameRow) {
     row.setText(0, "first");
     row.setText(1, "second");
     const std::string_view first = row.textOrEmpty(0), second = row.textOrEmpty(1);
-    row.setTexts({2, 0, 1, 3}, {second, second, first, std::string(300, 'w')});
+    zelvane::stored(row).setTexts({2, 0, 1, 3}, {second, second, first, std::string(300, 'w')});
     expectRow(row, {std::string("second"), std::string("first"), std::string("second"),
                     std::string(300, 'w'), CellValue(), CellValue()});
 }
@@ -241,7 +243,7 @@ TEST(RowCells, SetTextsOnAFreshRow) {
         RowSet rows(someColumns());
         Row& row = *rows.appendRow(c.capacity);
         const std::vector<std::string_view> views(c.texts.begin(), c.texts.end());
-        row.setTexts(c.positions, views);
+        zelvane::stored(row).setTexts(c.positions, views);
         expectRow(row, c.expected);
         row.setText(0, "after");
         std::vector<CellValue> after = c.expected;
@@ -257,8 +259,8 @@ TEST(RowCells, SetTextsWithABadPositionWritesNothing) {
             RowSet rows(someColumns());
             Row& row = *rows.appendRow(capacity);
             if (written) row.setText(5, "kept");
-            EXPECT_THROW(row.setTexts({0, kColumns}, {"a", "b"}), ZlvError);
-            EXPECT_THROW(row.setTexts({-1, 1}, {"a", "b"}), ZlvError);
+            EXPECT_THROW(zelvane::stored(row).setTexts({0, kColumns}, {"a", "b"}), ZlvError);
+            EXPECT_THROW(zelvane::stored(row).setTexts({-1, 1}, {"a", "b"}), ZlvError);
             expectRow(row, {{}, {}, {}, {}, {}, written ? CellValue("kept") : CellValue()});
         }
     }
@@ -283,7 +285,7 @@ TEST(RowCells, BadPositionsAndKeysThrow) {
         EXPECT_THROW((void)row.value(key), ZlvError);
         EXPECT_THROW((void)row.textOrEmpty(key), ZlvError);
         EXPECT_THROW(row.setText(key, "x"), ZlvError);
-        EXPECT_THROW((void)row.value(ColumnKey{key, 31}), ZlvError);
+        EXPECT_THROW((void)zelvane::stored(row).value(ColumnKey{key, 31}), ZlvError);
     }
     expectRow(row, std::vector<CellValue>(kColumns));
 }
@@ -321,17 +323,17 @@ TEST(RowCells, DetachedRowReadsByPositionOnly) {
     EXPECT_EQ(gone->activation(1), 2);
     EXPECT_EQ(gone->activation(2), 0);
     // A batch into a row that no set owns tells nobody and still writes every cell.
-    gone->setTexts({1, 0}, {"b", "a"});
+    zelvane::stored(*gone).setTexts({1, 0}, {"b", "a"});
     EXPECT_EQ(gone->value(0), CellValue("a"));
     EXPECT_EQ(gone->value(1), CellValue("b"));
     EXPECT_THROW((void)gone->value("Key0"), ZlvError);
-    EXPECT_THROW((void)gone->value(ColumnKey{"Key0", 0}), ZlvError);
+    EXPECT_THROW((void)zelvane::stored(*gone).value(ColumnKey{"Key0", 0}), ZlvError);
     EXPECT_THROW(gone->setText("Key0", "x"), ZlvError);
     EXPECT_EQ(kept->index(), 0);
     // A removed row that never held a text takes its first batch the same way.
     RowPtr blank = rows.appendRow(16);
     rows.removeRows({blank});
-    blank->setTexts({2, 0}, {"c", "a"});
+    zelvane::stored(*blank).setTexts({2, 0}, {"c", "a"});
     EXPECT_EQ(blank->value(0), CellValue("a"));
     EXPECT_EQ(blank->value(2), CellValue("c"));
     EXPECT_TRUE(zelvane::isUnset(blank->value(1)));
@@ -359,8 +361,8 @@ TEST(RowCells, EveryWriteIsObserved) {
     ChangeCounter counter;
     rows.setObserver(&counter);
     Row& row = *rows.appendRow(8);
-    row.setTexts({3, 1}, {"ab", "cd"});
-    row.setTexts({2, 3}, {"ef", std::string(40, 'g')});
+    zelvane::stored(row).setTexts({3, 1}, {"ab", "cd"});
+    zelvane::stored(row).setTexts({2, 3}, {"ef", std::string(40, 'g')});
     row.setText(0, "x");
     row.setText(0, "");
     row.setBoolean(4, true);
@@ -450,7 +452,7 @@ TEST(RowCells, GeneratedWritesMatchAPlainVector) {
                 case 5: {
                     const CellValue v =
                         below(2) == 0 ? CellValue(someText()) : CellValue(below(2) == 0);
-                    row.setValue(ColumnKey{keyOf(p), p}, v);
+                    zelvane::stored(row).setValue(ColumnKey{keyOf(p), p}, v);
                     expected[p] = v;
                     break;
                 }
@@ -471,7 +473,7 @@ TEST(RowCells, GeneratedWritesMatchAPlainVector) {
                         }
                         copies.emplace_back(views.back());
                     }
-                    row.setTexts(positions, views);
+                    zelvane::stored(row).setTexts(positions, views);
                     for (int i = 0; i < count; ++i) expected[positions[i]] = copies[i];
                     told = positions;
                     break;

@@ -9,7 +9,8 @@
 #include <string_view>
 #include <variant>
 #include <vector>
-#include <zelvane/text_block.hpp>
+
+#include "rows/text_block.hpp"
 
 namespace {
 

@@ -13,7 +13,6 @@
 #include <zelvane/attribute_kinds.hpp>
 
 #include "grid/picture_file.hpp"
-#include "model/columns.hpp"
 #include "qt/qt_date_format.hpp"
 #include "text/unicode.hpp"
 
@@ -240,7 +239,7 @@ void QtPlatform::fitButtonCaption() {
 void QtPlatform::describeEditors() {
     const RowPtr row = grid_->activeRow();
     if (!row) return;
-    const std::string_view attribute = row->textOrEmpty(col::Attribute);
+    const std::string_view attribute = row->textOrEmpty(column_role::kAttributeKey);
     const QString name =
         QString::fromUtf8(attribute.data(), static_cast<qsizetype>(attribute.size()));
     edit_->setAccessibleName(name.isEmpty() ? QString("Attribute value") : name);
@@ -249,7 +248,8 @@ void QtPlatform::describeEditors() {
     button_->setAccessibleName("Select " + name);
     frame_->setAccessibleName(name + " editor");
     QStringList about;
-    if (text::equalsIgnoringCase(row->textOrEmpty(col::Required), "true")) about << "Required";
+    if (text::equalsIgnoringCase(row->textOrEmpty(column_role::kRequiredKey), "true"))
+        about << "Required";
     const QString problems = grid_->model()->problemsOf(row->index());
     if (!problems.isEmpty()) about << problems;
     for (QWidget* w : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(date_),
@@ -362,9 +362,9 @@ void QtPlatform::moveToEditableRow(int step) {
     if (!current.isValid()) return;
     for (int r = current.row() + step; r >= 0 && r < model->rowCount(); r += step) {
         const RowPtr row = model->rowAt(r);
-        const std::string_view type = row->textOrEmpty(col::ControlType);
+        const std::string_view type = row->textOrEmpty(column_role::kControlTypeKey);
         if (!control_type::hasEditor(type)) continue;
-        const QModelIndex next = model->cellIndex(*row, col::kValuePos);
+        const QModelIndex next = model->cellIndex(*row, column_role::kValuePosition);
         table_->setCurrentIndex(next);
         requestEdit(next);
         return;

@@ -44,23 +44,24 @@ ValueKind kindOf(std::string_view dataType) {
 
 RowTexts readRowTexts(const Row& row) {
     RowTexts t;
-    t.value = row.textOrEmpty(col::Value);
-    t.kind = kindOf(row.textOrEmpty(col::dataType));
-    t.name = row.textOrEmpty(col::Attribute);
+    t.value = stored(row).textOrEmpty(col::Value);
+    t.kind = kindOf(stored(row).textOrEmpty(col::dataType));
+    t.name = stored(row).textOrEmpty(col::Attribute);
     return t;
 }
 
 // The number rule, then the value text goes back into the cell unchanged.
 void checkNumberRow(Row& row, const RowTexts& t, Pass& pass) {
-    checkNumberValue(row.textOrEmpty(col::allowedDecimalPlaces), t.name, t.value,
-                     row.textOrEmpty(col::maxVal), row.textOrEmpty(col::minVal), pass.hasError,
-                     pass.strErr, &pass.rowMessages);
-    row.setText(col::Value, t.value);
+    checkNumberValue(stored(row).textOrEmpty(col::allowedDecimalPlaces), t.name, t.value,
+                     stored(row).textOrEmpty(col::maxVal), stored(row).textOrEmpty(col::minVal),
+                     pass.hasError, pass.strErr, &pass.rowMessages);
+    stored(row).setText(col::Value, t.value);
 }
 
 void checkStringRow(const Row& row, const RowTexts& t, Pass& pass) {
-    checkStringValue(row.textOrEmpty(col::minLength), row.textOrEmpty(col::maxLength), t.value,
-                     t.name, pass.hasError, pass.strErr, &pass.rowMessages);
+    checkStringValue(stored(row).textOrEmpty(col::minLength),
+                     stored(row).textOrEmpty(col::maxLength), t.value, t.name, pass.hasError,
+                     pass.strErr, &pass.rowMessages);
 }
 
 // The value rules of the row's data type; other data types have none.
@@ -96,7 +97,8 @@ bool equalsFalse(const CellValue& v) {
 // alone does not count.
 void checkApplyOptions(bool copyAcross, const Row& row, const RowTexts& t, Pass& pass) {
     if (!copyAcross) return;
-    if (equalsFalse(row.value(col::ApplyToAll)) && equalsFalse(row.value(col::ApplyToEmptyOnly)))
+    if (equalsFalse(stored(row).value(col::ApplyToAll)) &&
+        equalsFalse(stored(row).value(col::ApplyToEmptyOnly)))
         appendMessage("Select an Apply option for " + std::string(t.name) + ".", pass.hasError,
                       pass.strErr, &pass.rowMessages);
 }
@@ -104,7 +106,7 @@ void checkApplyOptions(bool copyAcross, const Row& row, const RowTexts& t, Pass&
 // A required row (Required reads "true" ignoring case; unset is not required) must have a
 // value.
 void checkRequiredValue(const Row& row, const RowTexts& t, Pass& pass) {
-    if (!text::equalsIgnoringCase(row.textOrEmpty(col::Required), "true")) return;
+    if (!text::equalsIgnoringCase(stored(row).textOrEmpty(col::Required), "true")) return;
     const std::string name(t.name);
     addFirstOrAppended("Please specify the valid default value for " + name + ".",
                        "Please specify a valid default value for " + name + ".", pass.hasError,
@@ -115,7 +117,7 @@ void checkRequiredValue(const Row& row, const RowTexts& t, Pass& pass) {
 void recordRowProblems(std::vector<RowProblems>& problems, const Row& row, Pass& pass) {
     if (pass.rowMessages.empty()) return;
     RowProblems found;
-    found.attributeId = row.textOrEmpty(col::AttributeID);
+    found.attributeId = stored(row).textOrEmpty(col::AttributeID);
     found.rowIndex = row.index();
     found.messages = std::move(pass.rowMessages);
     pass.rowMessages.clear();

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
-#include <zelvane/custom_attr.hpp>
+#include <zelvane/row_problems.hpp>
 #include <zelvane/row_set.hpp>
 
 namespace zelvane {
