@@ -65,6 +65,7 @@ class StoredRow final : public Row {
     using Row::textOrThrow;
     using Row::value;
 
+    // Row's readers and writers, inline by position and by ColumnKey; they behave as Row's.
     CellValue value(int position) const;
     CellValue value(ColumnKey key) const { return value(positionOf(key)); }
     CellKind kind(int position) const { return texts_.kind(cellAt(position)); }
@@ -90,6 +91,8 @@ class StoredRow final : public Row {
     int activation(int position) const;
     void setActivation(int position, int activation);
 
+    // The position of a column key. Throws ZlvError for an unknown key, and for any key once
+    // the row is detached.
     int positionOf(std::string_view key) const;
     int positionOf(ColumnKey key) const {
         if (owner_ == nullptr) return positionOf(key.name);
