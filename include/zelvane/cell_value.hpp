@@ -1,11 +1,15 @@
 #pragma once
 // The value of one grid cell: unset (null), a text or a Boolean.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
 
 namespace zelvane {
+
+// What a cell holds.
+enum class CellKind : std::uint8_t { Unset, Text, Boolean };
 
 // std::monostate is the unset cell. Text cells hold UTF-8.
 using CellValue = std::variant<std::monostate, std::string, bool>;

@@ -7,26 +7,13 @@
 #include <vector>
 #include <zelvane/contracts/platform.hpp>
 #include <zelvane/error.hpp>
+#include <zelvane/host_callbacks.hpp>
 #include <zelvane/keyed_collection.hpp>
+#include <zelvane/row_problems.hpp>
 
 namespace zelvane {
 
 struct ControlState;
-
-// Messages one validation pass added for one row.
-struct RowProblems {
-    std::string attributeId;            // the row's AttributeID ("" when unset)
-    int rowIndex = -1;                  // the row's position in the grid
-    std::vector<std::string> messages;  // without the "\r\n" separators
-};
-
-// Receives the selection collection when the user presses a row's "Select" button.
-using PickerButtonClickedHandler = std::function<void(KeyedCollection& selectionColl)>;
-
-// Gives the drop-down entries for a row: its ValueListID and its parent row's valueId
-// ("" when the row has no parent row).
-using ValueListProvider = std::function<std::vector<ListEntry>(const std::string& valueListId,
-                                                               const std::string& parentValueId)>;
 
 // The control. Texts are UTF-8. A failure that reaches the caller is a ZlvError; the
 // procedures that catch their own failures show them through the host's message box.

@@ -2,11 +2,11 @@
 // An insertion-ordered collection of cell values with optional text keys.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-#include <zelvane/case_ignoring.hpp>
 #include <zelvane/cell_value.hpp>
 
 namespace zelvane {
@@ -43,10 +43,13 @@ class KeyedCollection {
         std::optional<std::string> key;
     };
     std::size_t positionOf(std::string_view key) const;  // 0-based; npos when absent
+    void indexKeys();
 
     std::vector<Entry> entries_;
-    // The 0-based position of each keyed entry, by its key compared ignoring case.
-    CaseIgnoringMap<std::size_t> positions_;
+    // The 0-based position of each keyed entry, by its key compared ignoring case: the
+    // library's open-addressing table, and the number of positions it holds.
+    std::vector<std::uint64_t> slots_;
+    std::size_t used_ = 0;
 };
 
 }  // namespace zelvane

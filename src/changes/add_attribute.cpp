@@ -55,13 +55,13 @@ xml::XmlNode definitionOf(const xml::XmlDocument& doc) {
 }
 
 template <std::size_t N>
-void copyAttributes(Row& row, const xml::XmlNode& definition, const Copied (&columns)[N]) {
+void copyAttributes(StoredRow& row, const xml::XmlNode& definition, const Copied (&columns)[N]) {
     for (const Copied& c : columns) row.setValue(c.column, definition.attribute(c.attribute));
 }
 
 // Writes the row's columns in their fixed order. A loaded attribute coming back is no longer
 // removed and counts as loaded; any other is marked as added.
-void writeRow(KeyedCollection& removedCAColl, Row& row, const xml::XmlNode& definition,
+void writeRow(KeyedCollection& removedCAColl, StoredRow& row, const xml::XmlNode& definition,
               const std::string& id, bool loaded) {
     copyAttributes(row, definition, kLeadingColumns);
     row.setValue(col::Required, std::string("false"));
@@ -92,7 +92,8 @@ void Add(ControlModel& model, Grid& grid, const std::string& strXML) {
     if (rows->recordCount() >= kMaxRows)
         throw ZlvError("Overflow: the grid already holds " + std::to_string(kMaxRows) +
                        " rows, the most it can hold");
-    writeRow(model.removedCAColl, *rows->appendRow(), definition, id, loaded);
+    StoredRow& row = stored(*stored(*rows).appendRow());
+    writeRow(model.removedCAColl, row, definition, id, loaded);
     grid.BindRowSet(rows);
     model.rowSet = rows;
 }

@@ -23,11 +23,11 @@ constexpr const char* kRemovalClose = "</objectId></removeCAs>";
 // date (written into scratch), the text of anything else; "" for a row without a value.
 std::string_view outputValue(const ControlModel& m, const Row& row, std::string_view controlType,
                              std::string& scratch) {
-    if (row.kind(col::Value) == CellKind::Unset) return "";
-    if (control_type::holdsIdAndText(controlType)) return row.textOrThrow(col::valueId);
-    const std::string_view value = row.textOrEmpty(col::Value);
+    if (stored(row).kind(col::Value) == CellKind::Unset) return "";
+    if (control_type::holdsIdAndText(controlType)) return stored(row).textOrThrow(col::valueId);
+    const std::string_view value = stored(row).textOrEmpty(col::Value);
     if (controlType != control_type::kDate) return value;
-    const std::string_view dateType = row.textOrThrow(col::dateType);
+    const std::string_view dateType = stored(row).textOrThrow(col::dateType);
     scratch = storedDateText(value, m.patterns.forDateType(dateType), dateType);
     return scratch;
 }
@@ -101,7 +101,7 @@ xml::XmlNode addMemberEntry(EntryWriter& out, std::string_view name, const Entry
 void addLoadedCreateEntry(const ControlModel& m, EntryWriter& out, const Row& row,
                           const Entry& entry) {
     xml::XmlNode node = addMemberEntry(out, "updateCAs", entry);
-    const std::string required(row.textOrThrow(col::Required));
+    const std::string required(stored(row).textOrThrow(col::Required));
     const std::string requiredAtLoad = cellText(m.requiredAtLoadColl.requiredAtLoad(entry.id));
     if (!text::equalsIgnoringCase(required, requiredAtLoad))
         node.appendAttribute("mandatory", required);
@@ -110,8 +110,8 @@ void addLoadedCreateEntry(const ControlModel& m, EntryWriter& out, const Row& ro
 // An added row with a parent updates its attribute with its Required text; one without a
 // parent becomes a member, a mandatory one when it is required.
 void addAddedCreateEntry(EntryWriter& out, const Row& row, const Entry& entry) {
-    const std::string required(row.textOrThrow(col::Required));
-    if (!row.textOrThrow(col::ParentAttributeID).empty()) {
+    const std::string required(stored(row).textOrThrow(col::Required));
+    if (!stored(row).textOrThrow(col::ParentAttributeID).empty()) {
         addMemberEntry(out, "updateCAs", entry).appendAttribute("mandatory", required);
         return;
     }
@@ -120,7 +120,7 @@ void addAddedCreateEntry(EntryWriter& out, const Row& row, const Entry& entry) {
 }
 
 void addCreateEntry(const ControlModel& m, EntryWriter& out, const Row& row, const Entry& entry) {
-    if (row.textOrThrow(col::Added).empty())
+    if (stored(row).textOrThrow(col::Added).empty())
         addLoadedCreateEntry(m, out, row, entry);
     else
         addAddedCreateEntry(out, row, entry);
@@ -129,9 +129,9 @@ void addCreateEntry(const ControlModel& m, EntryWriter& out, const Row& row, con
 void addValueEntry(const ControlModel& m, EntryWriter& out, const Row& row, const Entry& entry) {
     out.add("ca", {entry.id, entry.value});
     if (m.mode != Mode::CopyAcross) return;
-    out.add("caOptions", {entry.id, applyOptionText(row.value(col::ApplyToAll)),
-                          applyOptionText(row.value(col::ApplyToEmptyOnly)),
-                          applyOptionText(row.value(col::ApplyToNone))});
+    out.add("caOptions", {entry.id, applyOptionText(stored(row).value(col::ApplyToAll)),
+                          applyOptionText(stored(row).value(col::ApplyToEmptyOnly)),
+                          applyOptionText(stored(row).value(col::ApplyToNone))});
 }
 
 // Entries a row adds: its own, and in copy-across mode one more for its apply options.
@@ -139,9 +139,9 @@ std::size_t entriesPerRow(const ControlModel& m) { return m.mode == Mode::CopyAc
 
 // Adds the row's entries under cas, shaped by the mode.
 void addRowEntries(const ControlModel& m, EntryWriter& out, const Row& row) {
-    const std::string_view id = row.textOrThrow(col::AttributeID);
+    const std::string_view id = stored(row).textOrThrow(col::AttributeID);
     std::string scratch;
-    const Entry entry{id, outputValue(m, row, row.textOrThrow(col::ControlType), scratch)};
+    const Entry entry{id, outputValue(m, row, stored(row).textOrThrow(col::ControlType), scratch)};
     if (m.mode == Mode::Clone)
         addMemberEntry(out, "updateCAs", entry);
     else if (m.mode == Mode::Create)

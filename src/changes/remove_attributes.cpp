@@ -15,8 +15,8 @@ constexpr const char* kHasDependants =
 
 // A cell's text, or null for an unset cell: an unset cell equals nothing, not even "".
 std::optional<std::string_view> textOf(const Row& row, ColumnKey key) {
-    if (row.kind(key) != CellKind::Text) return std::nullopt;
-    return row.textOrEmpty(key);
+    if (stored(row).kind(key) != CellKind::Text) return std::nullopt;
+    return stored(row).textOrEmpty(key);
 }
 
 // The first selected row must not depend on another attribute.
@@ -43,7 +43,7 @@ void recordRemovals(KeyedCollection& removedCAColl, const Grid& grid, int count)
         const RowPtr row = grid.selectedRow(i);
         const std::optional<std::string_view> added = textOf(*row, col::Added);
         if (!added || !text::trimBlanks(*added).empty()) continue;
-        const std::string id(row->textOrThrow(col::AttributeID));
+        const std::string id(stored(*row).textOrThrow(col::AttributeID));
         removedCAColl.Add(id, id);
     }
 }

@@ -11,14 +11,15 @@ std::string starIconPath(const HostContainer& host) {
 }
 
 bool attributeIdIs(const Row& row, const std::string& id) {
-    return row.kind(col::AttributeID) == CellKind::Text && row.textOrEmpty(col::AttributeID) == id;
+    return stored(row).kind(col::AttributeID) == CellKind::Text &&
+           stored(row).textOrEmpty(col::AttributeID) == id;
 }
 
 }  // namespace
 
 void updateData(ControlModel& model, Grid& grid, HostContainer& host) {
     std::shared_ptr<RowSet> rows = grid.GetRowSet();
-    if (!rows) rows = std::make_shared<RowSet>(std::vector<Column>{});
+    if (!rows) rows = std::make_shared<StoredRowSet>(std::vector<Column>{});
     grid.BindRowSet(rows);
     model.rowSet = rows;
     const Mode m = model.mode;
@@ -48,8 +49,8 @@ std::unique_ptr<KeyedCollection> getCADetails(Grid& grid, const std::string& str
         row = row->nextSibling();
     }
     details->Add(strCAId, std::string("AttributeId"));
-    details->Add(row->value(col::Value), std::string("Value"));
-    details->Add(row->value(col::valueId), std::string("ValueId"));
+    details->Add(stored(*row).value(col::Value), std::string("Value"));
+    details->Add(stored(*row).value(col::valueId), std::string("ValueId"));
     return details;
 }
 

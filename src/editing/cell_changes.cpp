@@ -24,7 +24,8 @@ void copyRequiredToDependants(Grid& grid) {
     if (!cell || !row) return;
     const std::string flag = grid.cellText(*cell) == "1" ? "1" : "0";
     if (!hasDependants(*row)) return;
-    for (const RowPtr& dependant : dependantChainOf(row)) dependant->setValue(col::Required, flag);
+    for (const RowPtr& dependant : dependantChainOf(row))
+        stored(*dependant).setValue(col::Required, flag);
 }
 
 // Choosing one apply option of a row clears the other two; the chosen cell is the grid's.
@@ -34,8 +35,8 @@ void keepApplyOptionsExclusive(Grid& grid) {
     if (!cell || !row) return;
     const std::string key = text::upperCase(grid.column(cell->column).key);
     const auto clear = [&row](ColumnKey a, ColumnKey b) {
-        row->setValue(a, std::string("0"));
-        row->setValue(b, std::string("0"));
+        stored(*row).setValue(a, std::string("0"));
+        stored(*row).setValue(b, std::string("0"));
     };
     if (key == text::upperCase(col::ApplyToAll.name))
         clear(col::ApplyToEmptyOnly, col::ApplyToNone);

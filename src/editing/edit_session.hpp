@@ -5,7 +5,7 @@
 
 #include <optional>
 #include <zelvane/contracts/platform.hpp>
-#include <zelvane/custom_attr.hpp>
+#include <zelvane/host_callbacks.hpp>
 
 namespace zelvane {
 

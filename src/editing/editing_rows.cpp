@@ -5,7 +5,8 @@
 namespace zelvane {
 
 const std::string& displayPatternOf(const DisplayPatterns& patterns, const RowPtr& row) {
-    const std::string_view dateType = row ? row->textOrEmpty(col::dateType) : std::string_view();
+    const std::string_view dateType =
+        row ? stored(*row).textOrEmpty(col::dateType) : std::string_view();
     return patterns.forDateType(dateType);
 }
 

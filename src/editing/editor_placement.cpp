@@ -103,9 +103,9 @@ void showTextBox(EditSession& e, const Grid& grid, WindowControl& frame, bool lo
 
 // The valueId of the row a dependant drop-down depends on: the row just above it.
 std::string parentValueIdOf(const RowPtr& row) {
-    if (!row || row->textOrEmpty(col::ParentAttributeID).empty()) return {};
+    if (!row || stored(*row).textOrEmpty(col::ParentAttributeID).empty()) return {};
     const RowPtr parent = row->previousSibling();
-    return parent ? std::string(parent->textOrEmpty(col::valueId)) : std::string();
+    return parent ? std::string(stored(*parent).textOrEmpty(col::valueId)) : std::string();
 }
 
 // The drop-down's choices from the host's value-list provider; none without one.
@@ -116,7 +116,7 @@ void fillDropDown(EditSession& e, const Grid& grid) {
     }
     const RowPtr row = grid.activeRow();
     const std::string listId =
-        row ? std::string(row->textOrEmpty(col::ValueListID)) : std::string();
+        row ? std::string(stored(*row).textOrEmpty(col::ValueListID)) : std::string();
     e.comboBox.setEntries(e.valueListProvider(listId, parentValueIdOf(row)));
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 // A row's cell as text with the blanks at both ends removed; "" for a missing row.
 std::string trimmedText(const RowPtr& row, ColumnKey key) {
-    return row ? text::trimBlanks(row->textOrEmpty(key)) : std::string();
+    return row ? text::trimBlanks(stored(*row).textOrEmpty(key)) : std::string();
 }
 
 // The selection collection of a standard picker: its kind and the row's value list.
@@ -33,7 +33,8 @@ void describeDependentPick(KeyedCollection& coll, const RowPtr& row) {
 // Whether the host's answer changes the row's chosen value. An unset valueId holds no choice
 // yet, so every answer changes it.
 bool changesValueId(const Row& row, const std::string& valueId) {
-    return row.kind(col::valueId) != CellKind::Text || row.textOrEmpty(col::valueId) != valueId;
+    return stored(row).kind(col::valueId) != CellKind::Text ||
+           stored(row).textOrEmpty(col::valueId) != valueId;
 }
 
 // Writes the host's choice into the edit cell's row and clears the active row's dependants.
@@ -43,7 +44,7 @@ void applyChoice(EditSession& e, const Grid& grid, const CellRef& editCell,
     if (!changesValueId(*editCell.row, valueId)) return;
     const std::vector<RowPtr> dependants = dependantsToClear(grid.activeRow());
     editCell.row->setValue(editCell.column, value);
-    editCell.row->setValue(col::valueId, valueId);
+    stored(*editCell.row).setValue(col::valueId, valueId);
     e.isDataChanged = true;
     clearValuesAndIds(dependants);
 }

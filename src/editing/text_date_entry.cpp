@@ -17,10 +17,11 @@ namespace {
 // rewritten to the row's allowed decimal places, anything else stays as typed.
 std::string enteredText(const WindowControl& text1, const Row& row) {
     std::string typed = text1.text();
-    if (!text::equalsIgnoringCase(row.textOrEmpty(col::dataType), "number") ||
+    if (!text::equalsIgnoringCase(stored(row).textOrEmpty(col::dataType), "number") ||
         !text::isNumeric(typed))
         return typed;
-    const int places = text::allowedDecimalPlacesOf(row.textOrEmpty(col::allowedDecimalPlaces));
+    const int places =
+        text::allowedDecimalPlacesOf(stored(row).textOrEmpty(col::allowedDecimalPlaces));
     return text::formatWithDecimalPlaces(typed, places);
 }
 
@@ -39,7 +40,7 @@ struct EditTarget {
 
 EditTarget editTargetOf(const CellRef& cell) {
     if (!cell.row->attached()) throw ZlvError("The edited row is no longer in the grid");
-    return {*cell.row, cell.column, cell.row->owner()->columnIndex(col::valueId)};
+    return {*cell.row, cell.column, stored(*cell.row->owner()).columnIndex(col::valueId)};
 }
 
 }  // namespace

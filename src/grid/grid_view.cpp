@@ -7,6 +7,7 @@
 #include <zelvane/attribute_kinds.hpp>
 #include <zelvane/error.hpp>
 
+#include "rows/stored_rows.hpp"
 #include "xml/xml_document.hpp"
 
 namespace zelvane {
@@ -68,7 +69,7 @@ class RowFiller {
     }
 
     // Writes the texts last read into the row.
-    void store(Row& row) const { row.setTexts(textPositions_, texts_); }
+    void store(StoredRow& row) const { row.setTexts(textPositions_, texts_); }
 
   private:
     struct Guess {
@@ -121,14 +122,14 @@ void GridView::BuildRows() {
     xml::XmlDocument doc;
     doc.loadXmlInPlace(std::move(dataXml_));
     std::string().swap(dataXml_);
-    auto rows = std::make_shared<RowSet>(layoutColumns_);
+    auto rows = std::make_shared<StoredRowSet>(layoutColumns_);
     RowFiller filler(layoutColumns_);
     const std::size_t count = doc.forEachSelected(rowXPath_, [&](const xml::XmlNode& element) {
         if (rows->recordCount() >= kMaxRows) return;
         // Room for the value the row takes later, so that its block rarely moves again.
         constexpr std::size_t kHeadroom = 64;
         const std::size_t bytes = filler.read(element);
-        filler.store(*rows->appendRow(bytes + kHeadroom));
+        filler.store(stored(*rows->appendRow(bytes + kHeadroom)));
         if (!element.hasChildElements()) doc.remove(element);
     });
     xml::checkNodeCount(count);

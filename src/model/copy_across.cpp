@@ -4,6 +4,7 @@
 #include <zelvane/attribute_kinds.hpp>
 #include <zelvane/error.hpp>
 
+#include "rows/stored_rows.hpp"
 #include "text/number_text.hpp"
 #include "text/unicode.hpp"
 #include "xml/xml_document.hpp"
@@ -32,8 +33,9 @@ std::string columnKeyOf(Grid& grid, const CellRef& cell) { return grid.column(ce
 // The row's AttributeID (its cell at position 1) compared exactly; an unset cell matches no
 // id.
 bool rowIdIs(const Row& row, const std::string& objectId) {
-    return row.kind(kAttributeIdPosition) == CellKind::Text &&
-           row.textOrEmpty(kAttributeIdPosition) == objectId;
+    const StoredRow& cells = stored(row);
+    return cells.kind(kAttributeIdPosition) == CellKind::Text &&
+           cells.textOrEmpty(kAttributeIdPosition) == objectId;
 }
 
 // The flag that governs a column, by exact key; null for a column that is no apply option.

@@ -7,8 +7,8 @@ namespace {
 
 // An unset ParentAttributeID names no parent, not even the empty id.
 bool parentIs(const Row& row, std::string_view id) {
-    return row.kind(col::ParentAttributeID) == CellKind::Text &&
-           row.textOrEmpty(col::ParentAttributeID) == id;
+    return stored(row).kind(col::ParentAttributeID) == CellKind::Text &&
+           stored(row).textOrEmpty(col::ParentAttributeID) == id;
 }
 
 // A row whose ParentAttributeID is the empty text depends on nothing: a chain ends before it.
@@ -18,10 +18,10 @@ bool endsChain(const Row& row) { return parentIs(row, ""); }
 
 void walkDependantChain(const RowPtr& start, const std::function<void(Row&)>& action) {
     RowPtr current = start;
-    std::string rememberedId(start->textOrThrow(col::AttributeID));
+    std::string rememberedId(stored(*start).textOrThrow(col::AttributeID));
     for (;;) {
         if (parentIs(*current, rememberedId)) action(*current);
-        rememberedId = current->textOrThrow(col::AttributeID);
+        rememberedId = stored(*current).textOrThrow(col::AttributeID);
         if (!current->hasNextSibling()) return;
         current = current->nextSibling();
         if (endsChain(*current)) return;
@@ -34,20 +34,21 @@ void DependantSweep::visit(const RowPtr& row) {
         reaching_ = false;
         return;
     }
-    if (parentIs(*row, row->previousSibling()->textOrThrow(col::AttributeID))) action_(*row);
+    if (parentIs(*row, stored(*row->previousSibling()).textOrThrow(col::AttributeID)))
+        action_(*row);
 }
 
 void DependantSweep::startWalk(const RowPtr& row) {
-    if (parentIs(*row, row->textOrThrow(col::AttributeID))) action_(*row);
+    if (parentIs(*row, stored(*row).textOrThrow(col::AttributeID))) action_(*row);
     reaching_ = true;
 }
 
 void clearValueAndId(Row& row) {
-    row.setValue(col::Value, std::string());
-    row.setValue(col::valueId, std::string());
+    stored(row).setValue(col::Value, std::string());
+    stored(row).setValue(col::valueId, std::string());
 }
 
-bool hasDependants(const Row& row) { return !row.textOrEmpty(col::Event).empty(); }
+bool hasDependants(const Row& row) { return !stored(row).textOrEmpty(col::Event).empty(); }
 
 std::vector<RowPtr> dependantChainOf(const RowPtr& start) {
     std::vector<RowPtr> rows;

@@ -27,29 +27,30 @@ void buildRows(Grid& grid, std::unique_ptr<xml::XmlDocument> layout,
 // Splits id-and-text values, renders stored dates, and blanks the control type of text
 // boxes that hold no number (they get no in-place editor).
 void normaliseValue(const DisplayPatterns& patterns, Row& row) {
-    const std::string_view controlType = row.textOrThrow(col::ControlType);
+    const std::string_view controlType = stored(row).textOrThrow(col::ControlType);
     if (control_type::holdsIdAndText(controlType)) {
         std::string id, display;
-        splitIdAndText(row.textOrThrow(col::Value), id, display);
-        row.setText(col::Value, display);
-        row.setText(col::valueId, id);
+        splitIdAndText(stored(row).textOrThrow(col::Value), id, display);
+        stored(row).setText(col::Value, display);
+        stored(row).setText(col::valueId, id);
     } else if (controlType == control_type::kDate) {
-        const std::string& pattern = patterns.forDateType(row.textOrThrow(col::dateType));
-        row.setText(col::Value, formatDateText(row.textOrThrow(col::Value), pattern));
+        const std::string& pattern = patterns.forDateType(stored(row).textOrThrow(col::dateType));
+        stored(row).setText(col::Value,
+                            formatDateText(stored(row).textOrThrow(col::Value), pattern));
     } else if (controlType == control_type::kTextBox) {
         // A number text box keeps its control type as it is.
-        if (!text::equalsIgnoringCase(row.textOrThrow(col::dataType), "Number"))
-            row.setText(col::ControlType, "");
+        if (!text::equalsIgnoringCase(stored(row).textOrThrow(col::dataType), "Number"))
+            stored(row).setText(col::ControlType, "");
     }
 }
 
 void rememberAtLoad(ControlModel& m, const Row& row) {
     if ((m.mode == Mode::CopyAcross || m.mode == Mode::Retrieval) &&
-        text::equalsIgnoringCase(row.textOrThrow(col::Required), "true")) {
+        text::equalsIgnoringCase(stored(row).textOrThrow(col::Required), "true")) {
         m.requiredColl.push_back(row.index());
     }
-    const std::string_view id = row.textOrThrow(col::AttributeID);
-    m.requiredAtLoadColl.add(id, row.value(col::Required));
+    const std::string_view id = stored(row).textOrThrow(col::AttributeID);
+    m.requiredAtLoadColl.add(id, stored(row).value(col::Required));
 }
 
 }  // namespace
@@ -69,7 +70,7 @@ void fillRequiredColl(ControlModel& model) {
     forEachRow(model.rowSet.get(), [&](const RowPtr& row) {
         normaliseValue(model.patterns, *row);
         rememberAtLoad(model, *row);
-        if (model.mode == Mode::CopyAcross) row->setBoolean(col::ApplyToAll, true);
+        if (model.mode == Mode::CopyAcross) stored(*row).setBoolean(col::ApplyToAll, true);
     });
 }
 

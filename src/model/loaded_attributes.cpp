@@ -2,7 +2,7 @@
 
 #include <zelvane/error.hpp>
 
-#include "model/key_errors.hpp"
+#include "rows/key_errors.hpp"
 
 namespace zelvane {
 

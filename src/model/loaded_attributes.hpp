@@ -8,7 +8,7 @@
 #include <vector>
 #include <zelvane/cell_value.hpp>
 
-#include "model/case_index.hpp"
+#include "rows/case_index.hpp"
 
 namespace zelvane {
 

@@ -8,10 +8,10 @@
 #include <zelvane/attribute_kinds.hpp>
 #include <zelvane/error.hpp>
 
-#include "model/case_index.hpp"
 #include "model/columns.hpp"
 #include "model/date_text.hpp"
 #include "model/dependant_chain.hpp"
+#include "rows/case_index.hpp"
 #include "text/unicode.hpp"
 #include "xml/xml_document.hpp"
 
@@ -84,16 +84,16 @@ bool loadPickerValue(Row& row, std::string_view newValue) {
     if (newValue.empty()) return false;
     std::string id, display;
     splitIdAndText(newValue, id, display);
-    row.setText(col::Value, display);
-    row.setText(col::valueId, id);
+    stored(row).setText(col::Value, display);
+    stored(row).setText(col::valueId, id);
     return hasDependants(row);
 }
 
 void loadDateValue(const DisplayPatterns& patterns, Row& row, std::string_view newValue) {
-    const std::string_view dateType = row.textOrThrow(col::dateType);
+    const std::string_view dateType = stored(row).textOrThrow(col::dateType);
     if (newValue.empty()) return;
     const std::string& pattern = patterns.forDateType(dateType);
-    row.setText(col::Value, formatDateText(newValue, pattern));
+    stored(row).setText(col::Value, formatDateText(newValue, pattern));
 }
 
 // The values of a block of rows, looked up together while the rows are at hand: values[i]
@@ -106,11 +106,11 @@ struct BlockValues {
     void lookUp(const RowSet& rows, int first, const ValueIndex& index) {
         std::string_view ids[case_index::kFindBlock];
         known = 0;
-        const int idColumn = rows.columnIndex(col::AttributeID);
+        const int idColumn = stored(rows).columnIndex(col::AttributeID);
         for (;
              known < case_index::kFindBlock && first + static_cast<int>(known) < rows.recordCount();
              ++known) {
-            ids[known] = rows.row(first + static_cast<int>(known))->textOrEmpty(idColumn);
+            ids[known] = stored(*rows.row(first + static_cast<int>(known))).textOrEmpty(idColumn);
         }
         index.valuesOf(ids, known, values);
     }
@@ -121,16 +121,16 @@ struct BlockValues {
 // already.
 bool loadRow(const DisplayPatterns& patterns, Row& row, const ValueIndex& values,
              const std::optional<std::string_view>& known) {
-    const std::string_view controlType = row.textOrThrow(col::ControlType);
+    const std::string_view controlType = stored(row).textOrThrow(col::ControlType);
     const bool picker = control_type::holdsIdAndText(controlType);
     const bool date = controlType == control_type::kDate;
-    const std::string_view id = row.textOrThrow(col::AttributeID);
+    const std::string_view id = stored(row).textOrThrow(col::AttributeID);
     const std::string_view newValue = known ? *known : values.valueOf(id);
     if (picker) return loadPickerValue(row, newValue);
     if (date) {
         loadDateValue(patterns, row, newValue);
     } else if (!newValue.empty()) {
-        row.setText(col::Value, newValue);
+        stored(row).setText(col::Value, newValue);
     }
     return false;
 }

@@ -13,7 +13,6 @@
 #include <zelvane/attribute_kinds.hpp>
 
 #include "grid/picture_file.hpp"
-#include "model/columns.hpp"
 #include "qt/qt_date_format.hpp"
 #include "text/unicode.hpp"
 
@@ -151,7 +150,7 @@ void QtPlatform::fitButtonCaption() {
 void QtPlatform::describeEditors() {
     const RowPtr row = grid_->activeRow();
     if (!row) return;
-    const std::string_view attribute = row->textOrEmpty(col::Attribute);
+    const std::string_view attribute = row->textOrEmpty(column_role::kAttributeKey);
     const QString name =
         QString::fromUtf8(attribute.data(), static_cast<qsizetype>(attribute.size()));
     edit_->setAccessibleName(name.isEmpty() ? QString("Attribute value") : name);
@@ -160,7 +159,8 @@ void QtPlatform::describeEditors() {
     button_->setAccessibleName("Select " + name);
     frame_->setAccessibleName(name + " editor");
     QStringList about;
-    if (text::equalsIgnoringCase(row->textOrEmpty(col::Required), "true")) about << "Required";
+    if (text::equalsIgnoringCase(row->textOrEmpty(column_role::kRequiredKey), "true"))
+        about << "Required";
     const QString problems = grid_->model()->problemsOf(row->index());
     if (!problems.isEmpty()) about << problems;
     for (QWidget* w : {static_cast<QWidget*>(edit_), static_cast<QWidget*>(date_),
@@ -273,7 +273,7 @@ bool QtPlatform::moveToEditableRow(int step, bool edit) {
     const QModelIndex current = table_->currentIndex();
     // The current row counts when the current cell comes before its value cell (after it,
     // going back); with no current cell the walk starts at either end.
-    const int valueColumn = model->viewColumn(col::kValuePos);
+    const int valueColumn = model->viewColumn(column_role::kValuePosition);
     const bool rowCounts = current.isValid() && (step > 0 ? current.column() < valueColumn
                                                           : current.column() > valueColumn);
     const int first = !current.isValid() ? (step > 0 ? 0 : model->rowCount() - 1)
@@ -281,9 +281,9 @@ bool QtPlatform::moveToEditableRow(int step, bool edit) {
                                          : current.row() + step;
     for (int r = first; r >= 0 && r < model->rowCount(); r += step) {
         const RowPtr row = model->rowAt(r);
-        const std::string_view type = row->textOrEmpty(col::ControlType);
+        const std::string_view type = row->textOrEmpty(column_role::kControlTypeKey);
         if (!control_type::hasEditor(type)) continue;
-        const QModelIndex next = model->cellIndex(*row, col::kValuePos);
+        const QModelIndex next = model->cellIndex(*row, column_role::kValuePosition);
         if (!next.isValid()) return false;
         table_->setCurrentIndex(next);
         if (edit) requestEdit(next);

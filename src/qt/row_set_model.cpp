@@ -10,8 +10,6 @@
 #include <zelvane/attribute_kinds.hpp>
 #include <zelvane/contracts/host_container.hpp>
 
-#include "model/columns.hpp"
-
 namespace zelvane::qt {
 namespace {
 
@@ -159,11 +157,11 @@ void RowSetModel::resetToRowSet(bool sameRowSet) {
     indexColumns();
     // The layout gives the Required and Value columns their places.
     const int count = set ? set->columnCount() : 0;
-    requiredColumn_ = col::kRequiredPos < count ? col::kRequiredPos : -1;
-    valueColumn_ = col::kValuePos < count ? col::kValuePos : -1;
+    requiredColumn_ = column_role::kRequiredPosition < count ? column_role::kRequiredPosition : -1;
+    valueColumn_ = column_role::kValuePosition < count ? column_role::kValuePosition : -1;
     // By position: a row that left the row set (still shown while its removal is announced)
     // no longer knows its column keys.
-    controlTypeColumn_ = set ? set->findColumn(col::ControlType.name) : -1;
+    controlTypeColumn_ = set ? set->findColumn(column_role::kControlTypeKey) : -1;
     icons_.clear();
     rememberSelection();
     endResetModel();

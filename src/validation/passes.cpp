@@ -32,21 +32,21 @@ ValueKind kindOf(std::string_view dataType) {
 
 RowTexts readRowTexts(const Row& row) {
     RowTexts t;
-    t.value = row.textOrEmpty(col::Value);
-    t.kind = kindOf(row.textOrEmpty(col::dataType));
-    t.name = row.textOrEmpty(col::Attribute);
+    t.value = stored(row).textOrEmpty(col::Value);
+    t.kind = kindOf(stored(row).textOrEmpty(col::dataType));
+    t.name = stored(row).textOrEmpty(col::Attribute);
     return t;
 }
 
 // The number rule, then the value text goes back into the cell unchanged.
 void checkNumberRow(Row& row, const RowTexts& t, Report& report) {
-    checkNumberValue(row.textOrEmpty(col::allowedDecimalPlaces), t.name, t.value,
-                     row.textOrEmpty(col::maxVal), row.textOrEmpty(col::minVal), report);
-    row.setText(col::Value, t.value);
+    checkNumberValue(stored(row).textOrEmpty(col::allowedDecimalPlaces), t.name, t.value,
+                     stored(row).textOrEmpty(col::maxVal), stored(row).textOrEmpty(col::minVal), report);
+    stored(row).setText(col::Value, t.value);
 }
 
 void checkStringRow(const Row& row, const RowTexts& t, Report& report) {
-    checkStringValue(row.textOrEmpty(col::minLength), row.textOrEmpty(col::maxLength), t.value,
+    checkStringValue(stored(row).textOrEmpty(col::minLength), stored(row).textOrEmpty(col::maxLength), t.value,
                      t.name, report);
 }
 
@@ -83,14 +83,14 @@ bool equalsFalse(const CellValue& v) {
 // alone does not count.
 void checkApplyOptions(bool copyAcross, const Row& row, const RowTexts& t, Report& report) {
     if (!copyAcross) return;
-    if (equalsFalse(row.value(col::ApplyToAll)) && equalsFalse(row.value(col::ApplyToEmptyOnly)))
+    if (equalsFalse(stored(row).value(col::ApplyToAll)) && equalsFalse(stored(row).value(col::ApplyToEmptyOnly)))
         report.add("Select an Apply option for " + std::string(t.name) + ".");
 }
 
 // A required row (Required reads "true" ignoring case; unset is not required) must have a
 // value.
 void checkRequiredValue(const Row& row, const RowTexts& t, Report& report) {
-    if (!text::equalsIgnoringCase(row.textOrEmpty(col::Required), "true")) return;
+    if (!text::equalsIgnoringCase(stored(row).textOrEmpty(col::Required), "true")) return;
     const std::string name(t.name);
     report.addFirstError("Please specify the valid default value for " + name + ".",
                          "Please specify a valid default value for " + name + ".");
@@ -98,7 +98,7 @@ void checkRequiredValue(const Row& row, const RowTexts& t, Report& report) {
 
 // Files the messages the row just got for the host; the next row starts afresh.
 void closeRow(Report& report, const Row& row) {
-    report.closeRow(row.textOrEmpty(col::AttributeID), row.index());
+    report.closeRow(stored(row).textOrEmpty(col::AttributeID), row.index());
 }
 
 // Visits every row in grid order, each one completely before the next. When a check fails

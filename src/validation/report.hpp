@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
-#include <zelvane/custom_attr.hpp>
+#include <zelvane/row_problems.hpp>
 
 namespace zelvane {
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <zelvane/contracts/window_control.hpp>
 #include <zelvane/row_set.hpp>
 
@@ -16,6 +17,17 @@ struct Picture;
 inline constexpr int kRowSelectorElement = 5300;
 inline constexpr int kCellElement = 6100;
 inline constexpr int kHeaderElement = 5000;
+
+// The parts some columns of the attribute row set play, for a platform that shows them its own
+// way: the value edited in place and the required flag sit at fixed places of the layout; the
+// control type and the attribute's name are found by column key (compared ignoring case).
+namespace column_role {
+inline constexpr int kValuePosition = 8;
+inline constexpr int kRequiredPosition = 9;
+inline constexpr std::string_view kRequiredKey = "Required";
+inline constexpr std::string_view kControlTypeKey = "ControlType";
+inline constexpr std::string_view kAttributeKey = "Attribute";
+}  // namespace column_role
 
 // A UI element of the grid: its kind and what it belongs to.
 struct GridElement {

@@ -1,25 +1,37 @@
 #include <zelvane/error.hpp>
 #include <zelvane/keyed_collection.hpp>
 
-#include "model/key_errors.hpp"
+#include "rows/case_index.hpp"
+#include "rows/key_errors.hpp"
 
 namespace zelvane {
+namespace {
+
+// Only keyed entries are in the table, so keyAt is asked for no other.
+template <typename Entries>
+auto keyOf(const Entries& entries) {
+    return [&entries](std::size_t i) -> std::string_view { return *entries[i].key; };
+}
+
+}  // namespace
 
 void KeyedCollection::Add(CellValue item, std::optional<std::string> key) {
     if (entries_.size() >= 0xFFFFFFFEu)
         throw ZlvError("Out of memory: the collection holds too many items");
-    if (key) {
-        const auto [at, fresh] = positions_.try_emplace(*key, entries_.size());
-        if (!fresh) throw duplicateKeyError(*key);
-        try {
-            entries_.push_back({std::move(item), std::move(key)});
-        } catch (...) {
-            positions_.erase(at);
-            throw;
-        }
-        return;
+    const bool keyed = key.has_value();
+    entries_.push_back({std::move(item), std::move(key)});
+    if (!keyed) return;
+    bool added = false;
+    try {
+        added = case_index::insert(slots_, used_, entries_.size() - 1, keyOf(entries_));
+    } catch (...) {
+        entries_.pop_back();
+        throw;
     }
-    entries_.push_back({std::move(item), std::nullopt});
+    if (added) return;
+    const std::string duplicate = *entries_.back().key;
+    entries_.pop_back();
+    throw duplicateKeyError(duplicate);
 }
 
 const CellValue& KeyedCollection::Item(std::size_t position) const {
@@ -49,20 +61,23 @@ const std::optional<std::string>& KeyedCollection::KeyAt(std::size_t position) c
     return entries_[position - 1].key;
 }
 
-// The entries after the removed one move up by one, and so do their positions.
+// The entries after the removed one move up by one, so the table is built again.
 void KeyedCollection::Remove(std::string_view key) {
-    const auto found = positions_.find(key);
-    if (found == positions_.end()) throw missingKeyError(key);
-    const std::size_t p = found->second;
-    positions_.erase(found);
+    const std::size_t p = positionOf(key);
+    if (p == std::string::npos) throw missingKeyError(key);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(p));
-    for (auto& [k, position] : positions_)
-        if (position > p) --position;
+    indexKeys();
+}
+
+void KeyedCollection::indexKeys() {
+    std::fill(slots_.begin(), slots_.end(), 0);
+    used_ = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].key) case_index::insert(slots_, used_, i, keyOf(entries_));
 }
 
 std::size_t KeyedCollection::positionOf(std::string_view key) const {
-    const auto found = positions_.find(key);
-    return found == positions_.end() ? std::string::npos : found->second;
+    return case_index::find(slots_, key, keyOf(entries_));
 }
 
 }  // namespace zelvane

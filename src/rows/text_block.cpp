@@ -1,8 +1,9 @@
+#include "rows/text_block.hpp"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
-#include <zelvane/text_block.hpp>
 
 namespace zelvane {
 

@@ -7,11 +7,9 @@
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <zelvane/cell_value.hpp>
 
 namespace zelvane {
-
-// What a cell holds.
-enum class CellKind : std::uint8_t { Unset, Text, Boolean };
 
 // A fixed number of cells, each unset, a text or a Boolean. The block holds the cells first,
 // each an offset and a size in the text part after them. A text no longer than the one it

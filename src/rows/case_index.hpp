@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/key_errors.hpp"
+#include "rows/key_errors.hpp"
 #include "text/unicode.hpp"
 
 namespace zelvane::case_index {
