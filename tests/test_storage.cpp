@@ -14,6 +14,7 @@
 #include <zelvane/row_set.hpp>
 
 #include "model/loaded_attributes.hpp"
+#include "rows/stored_rows.hpp"
 #include "text/unicode.hpp"
 
 namespace {
@@ -160,16 +161,16 @@ void expectCells(const RowModel& m) {
         ASSERT_EQ(row.value(key), v) << p;
         ASSERT_EQ(row.kind(key), kind) << p;
         ASSERT_EQ(row.textOrEmpty(key), text) << p;
-        ASSERT_EQ(row.textOrEmpty(slotted), text) << p;
+        ASSERT_EQ(stored(row).textOrEmpty(slotted), text) << p;
         if (!isUnset(v)) {
             ASSERT_EQ(row.textOrThrow(key), text) << p;
-            ASSERT_EQ(row.textOrThrow(slotted), text) << p;
+            ASSERT_EQ(stored(row).textOrThrow(slotted), text) << p;
             continue;
         }
         const std::string unset = "Invalid use of Null: the cell '" + key + "' of row " +
                                   std::to_string(row.index()) + " holds no value";
         ASSERT_EQ(errorOf([&] { (void)row.textOrThrow(key); }), unset);
-        ASSERT_THROW((void)row.textOrThrow(slotted), ZlvError);
+        ASSERT_THROW((void)stored(row).textOrThrow(slotted), ZlvError);
     }
 }
 
@@ -253,7 +254,7 @@ std::vector<int> writeSome(RowModel& m, std::mt19937& random) {
             if (!keyed)
                 row.setValue(p, cell);
             else if (below(2) == 0)
-                row.setValue(ColumnKey{kKeys[p], p}, cell);
+                stored(row).setValue(ColumnKey{kKeys[p], p}, cell);
             else
                 row.setValue(kKeys[p], cell);
             return {p};
@@ -266,7 +267,7 @@ std::vector<int> writeSome(RowModel& m, std::mt19937& random) {
                 texts.push_back(someText());
             }
             const std::vector<std::string> copies(texts.begin(), texts.end());
-            row.setTexts(positions, texts);
+            stored(row).setTexts(positions, texts);
             for (std::size_t i = 0; i < copies.size(); ++i) m.cells[positions[i]] = copies[i];
             return positions;
         }
@@ -278,7 +279,7 @@ TEST(RowCells, GeneratedWritesMatchAPlainTable) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);
-        RowSet set(someColumns());
+        StoredRowSet set(someColumns());
         Observer seen;
         set.setObserver(&seen);
         std::vector<RowModel> rows, removed;
@@ -307,17 +308,17 @@ TEST(RowCells, GeneratedWritesMatchAPlainTable) {
 
 // The errors the generated run does not meet; a batch with a bad position writes nothing.
 TEST(RowCells, ErrorsNameTheKeyOrPosition) {
-    RowSet set(someColumns());
+    StoredRowSet set(someColumns());
     const RowModel row{set.appendRow()};
     const std::vector<int> positions{0, kColumns};
     const std::vector<std::string_view> texts{"a", "b"};
     const ColumnKey unknown{"Key 1", 31};
     const std::string none = "Item not found in this collection: no column 'Key 1'";
     const std::pair<std::function<void()>, std::string> failures[] = {
-        {[&] { row.row->setTexts(positions, texts); }, "No column at position 5"},
+        {[&] { stored(*row.row).setTexts(positions, texts); }, "No column at position 5"},
         {[&] { row.row->setBoolean(-1, true); }, "No column at position -1"},
         {[&] { (void)row.row->textOrThrow("Key 1"); }, none},
-        {[&] { row.row->setText(unknown, "x"); }, none},
+        {[&] { stored(*row.row).setText(unknown, "x"); }, none},
         {[&] { (void)set.row(1); }, "No row at index 1"},
         {[&] { (void)set.column(-1); }, "No column at position -1"}};
     for (const auto& [call, message] : failures) EXPECT_EQ(errorOf(call), message);
@@ -344,7 +345,7 @@ TEST(ColumnKeys, GeneratedLookupsMatchAPlainScan) {
             columns.push_back(
                 Column{.key = twin ? upper(columns.back().key) : generatedKey(random)});
         }
-        const RowSet set(columns);
+        const StoredRowSet set(columns);
         std::map<std::string, int> slots;
         int nextSlot = round % 3 == 0 ? zelvane::kColumnKeySlots : 0;
         for (int i = 0; i < 300; ++i) {

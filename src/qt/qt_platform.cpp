@@ -8,12 +8,10 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <zelvane/attribute_kinds.hpp>
 
 #include "grid/picture_file.hpp"
-#include "qt/qt_date_format.hpp"
 #include "text/unicode.hpp"
 
 namespace zelvane::qt {
