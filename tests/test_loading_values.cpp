@@ -1,5 +1,5 @@
-// SetData: values matched by id, display forms per control type, dependants cleared and
-// restored, values that change nothing, and failures that leave the rows as they were.
+// SetData: values matched by id, display forms per control type, the dependants a parent's
+// new value clears (however it arrives), and failures that leave the rows as they were.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,64 +12,60 @@ namespace {
 
 using zlvtest::Def;
 using zlvtest::Harness;
+using Values = std::vector<std::pair<std::string, std::string>>;
+
+void setData(Harness& h, const Values& values) {
+    std::string xml = zlvtest::valuesXml(values);
+    h.control.SetData(xml);
+}
 
 // P is a parent whose chain is C1 then C2; D has no parent; S names P but follows D.
-std::vector<Def> chainDefs() {
-    return {
-        Def{.caId = "P", .controlType = "ComboBox", .defaultValue = "1, One", .event = "E"},
-        Def{.caId = "C1",
-            .controlType = "ComboBox",
-            .defaultValue = "2, Two",
-            .event = "E",
-            .parentId = "P"},
-        Def{.caId = "C2", .controlType = "Picker", .defaultValue = "3, Three", .parentId = "C1"},
-        Def{.caId = "D", .defaultValue = "d"},
-        Def{.caId = "S", .controlType = "Picker", .defaultValue = "4, Four", .parentId = "P"}};
-}
+const std::vector<Def> kChain = {
+    {.caId = "P", .controlType = "ComboBox", .defaultValue = "1, One", .event = "E"},
+    {.caId = "C1",
+     .controlType = "ComboBox",
+     .defaultValue = "2, Two",
+     .event = "E",
+     .parentId = "P"},
+    {.caId = "C2", .controlType = "Picker", .defaultValue = "3, Three", .parentId = "C1"},
+    {.caId = "D", .defaultValue = "d"},
+    {.caId = "S", .controlType = "Picker", .defaultValue = "4, Four", .parentId = "P"}};
 
 TEST(LoadingValues, NewParentValueClearsItsChainUnlessTheDocumentRefillsIt) {
     const struct {
-        std::string name;
-        std::vector<std::pair<std::string, std::string>> values;
+        Values values;
         std::string expected;
     } cases[] = {
-        {"parent only", {{"P", "9, Nine"}}, "Nine/9 / / d/ Four/4"},
-        {"parent and last dependant",
-         {{"C2", "5, Five"}, {"P", "9, Nine"}},
-         "Nine/9 / Five/5 d/ Four/4"},
-        {"middle of the chain", {{"C1", "6, Six"}}, "One/1 Six/6 / d/ Four/4"},
-        {"no parent value", {{"C2", "5, Five"}, {"D", "e"}}, "One/1 Two/2 Five/5 e/ Four/4"},
-        {"blank values change nothing",
-         {{"P", "   "}, {"D", ""}, {"c1", " "}},
-         "One/1 Two/2 Three/3 d/ Four/4"},
-        {"unknown ids are ignored", {{"X", "1"}, {"p ", " 8 , Eight "}}, "Eight/8 / / d/ Four/4"},
+        {{{"P", "9, Nine"}}, "Nine/9 / / d/ Four/4"},
+        {{{"C2", "5, Five"}, {"P", "9, Nine"}}, "Nine/9 / Five/5 d/ Four/4"},
+        {{{"C1", "6, Six"}}, "One/1 Six/6 / d/ Four/4"},
+        {{{"C2", "5, Five"}, {"D", "e"}}, "One/1 Two/2 Five/5 e/ Four/4"},
+        {{{"P", "   "}, {"D", ""}, {"c1", " "}}, "One/1 Two/2 Three/3 d/ Four/4"},
+        {{{"X", "1"}, {"p ", " 8 , Eight "}}, "Eight/8 / / d/ Four/4"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         Harness h;
-        h.init("RETRIEVAL", chainDefs());
-        std::string values = zlvtest::valuesXml(c.values);
-        h.control.SetData(values);
+        h.init("RETRIEVAL", kChain);
+        setData(h, c.values);
         EXPECT_EQ(h.shownValues(), c.expected);
-        EXPECT_TRUE(h.platform.messages().empty());
+        zlvtest::expectMessages(h, {});
     }
 }
 
 TEST(LoadingValues, TextAndDateRowsTakeTheirDisplayForm) {
     Harness h;
-    h.init("RETRIEVAL", {Def{.caId = "T", .defaultValue = "old"},
-                         Def{.caId = "N", .dataType = "Number", .defaultValue = "1"},
-                         Def{.caId = "DO", .controlType = "Date", .dateType = "DateOnly"},
-                         Def{.caId = "TO", .controlType = "Date", .dateType = "timeonly"},
-                         Def{.caId = "DT", .controlType = "Date", .dateType = ""},
-                         Def{.caId = "L", .controlType = "combobox", .defaultValue = "z"}});
-    std::string values = zlvtest::valuesXml({{"T", "  Ünïcødé, ✓ <&> "},
-                                             {"N", "2.50"},
-                                             {"DO", "2007-05-14T00:00:00.0"},
-                                             {"TO", "t09:30:00.5"},
-                                             {"DT", "2007-05-14t23:59:59.9"},
-                                             {"L", "3, Green"}});
-    h.control.SetData(values);
+    h.init("RETRIEVAL", {{.caId = "T", .defaultValue = "old"},
+                         {.caId = "N", .dataType = "Number", .defaultValue = "1"},
+                         {.caId = "DO", .controlType = "Date", .dateType = "DateOnly"},
+                         {.caId = "TO", .controlType = "Date", .dateType = "timeonly"},
+                         {.caId = "DT", .controlType = "Date", .dateType = ""},
+                         {.caId = "L", .controlType = "combobox", .defaultValue = "z"}});
+    setData(h, {{"T", "  Ünïcødé, ✓ <&> "},
+                {"N", "2.50"},
+                {"DO", "2007-05-14T00:00:00.0"},
+                {"TO", "t09:30:00.5"},
+                {"DT", "2007-05-14t23:59:59.9"},
+                {"L", "3, Green"}});
     EXPECT_EQ(h.shownValues(),
               "Ünïcødé, ✓ <&>/ 2.50/ 14/05/2007/ 09:30/ 14/05/2007 23:59/ 3, Green/");
     EXPECT_EQ(h.control.GetData(),
@@ -79,129 +75,129 @@ TEST(LoadingValues, TextAndDateRowsTakeTheirDisplayForm) {
 }
 
 TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
-    std::string tooMany = "<cas>";
-    for (int i = 0; i < 32768; ++i)
-        tooMany += "<ca id=\"A" + std::to_string(i) + "\" value=\"v\"/>";
-    // The overflow is reported before a repeated id, wherever the repetition stands.
-    const std::string tooManyRepeated = "<cas><ca id=\"a1\" value=\"w\"/>" + tooMany.substr(5);
-    tooMany += "</cas>";
-    const struct {
-        std::string name;
-        std::string values;
-        std::string message;
-    } cases[] = {
-        {"ids differing in case", zlvtest::valuesXml({{"P", "9, Nine"}, {"D", "x"}, {"d", "y"}}),
-         " Set Data This key is already associated with an element of this collection: 'd'"},
-        {"more than 32767 values", tooMany,
-         " Set Data Overflow: the node count 32768 exceeds 32767"},
-        {"more than 32767 values, one id repeated", tooManyRepeated + "</cas>",
-         " Set Data Overflow: the node count 32769 exceeds 32767"},
+    std::string many;
+    for (int i = 0; i < 32768; ++i) many += "<ca id=\"A" + std::to_string(i) + "\" value=\"v\"/>";
+    const std::pair<std::string, std::string> cases[] = {
+        {zlvtest::valuesXml({{"P", "9, Nine"}, {"D", "x"}, {"d", "y"}}),
+         "This key is already associated with an element of this collection: 'd'"},
+        {"<cas>" + many + "</cas>", "Overflow: the node count 32768 exceeds 32767"},
+        // The overflow is reported before a repeated id.
+        {"<cas><ca id=\"a1\" value=\"w\"/>" + many + "</cas>",
+         "Overflow: the node count 32769 exceeds 32767"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (auto [values, message] : cases) {
         Harness h;
-        h.init("RETRIEVAL", chainDefs());
-        std::string values = c.values;
+        h.init("RETRIEVAL", kChain);
         h.control.SetData(values);
-        EXPECT_EQ(h.platform.messages(), std::vector<std::string>{c.message});
+        zlvtest::expectMessages(h, {" Set Data " + message});
         EXPECT_EQ(h.shownValues(), "One/1 Two/2 Three/3 d/ Four/4");
     }
-}
-
-}  // namespace
-
-namespace {
-
-void setCell(Harness& h, int row, const std::string& key, zelvane::CellValue v) {
-    h.platform.grid().GetRowSet()->row(row)->setValue(key, std::move(v));
 }
 
 // The clearing walk after a drop-down or picker gets a value: it follows each row naming the
 // row before it, skips rows naming another row without ending, and ends at a row with an
 // empty parent; an unset parent neither matches nor ends it. No Event, no clearing.
 TEST(LoadingValues, ClearingWalkOverTheRowsBelow) {
+    const std::vector<Def> unsetBetween = {{.caId = "P", .controlType = "ComboBox", .event = "E"},
+                                           {.caId = "X", .defaultValue = "x"},
+                                           {.caId = "C", .defaultValue = "c", .parentId = "X"}};
     const struct {
-        std::string what;
         std::vector<Def> defs;
         int unsetParentRow;  // -1 for none
         std::string expected;
     } cases[] = {
-        {"a row naming another row does not end the walk",
-         {Def{.caId = "P", .controlType = "Picker", .event = "E"},
-          Def{.caId = "C1", .defaultValue = "c1", .parentId = "P"},
-          Def{.caId = "Q", .defaultValue = "q", .parentId = "Z"},
-          Def{.caId = "C2", .defaultValue = "c2", .parentId = "Q"},
-          Def{.caId = "R", .defaultValue = "r"},
-          Def{.caId = "C3", .defaultValue = "c3", .parentId = "R"}},
+        {{{.caId = "P", .controlType = "Picker", .event = "E"},
+          {.caId = "C1", .defaultValue = "c1", .parentId = "P"},
+          {.caId = "Q", .defaultValue = "q", .parentId = "Z"},
+          {.caId = "C2", .defaultValue = "c2", .parentId = "Q"},
+          {.caId = "R", .defaultValue = "r"},
+          {.caId = "C3", .defaultValue = "c3", .parentId = "R"}},
          -1,
          "Nine/9 / q/ / r/ c3/"},
-        {"an unset parent neither matches nor ends the walk",
-         {Def{.caId = "P", .controlType = "ComboBox", .event = "E"},
-          Def{.caId = "X", .defaultValue = "x"},
-          Def{.caId = "C", .defaultValue = "c", .parentId = "X"}},
-         1,
-         "Nine/9 x/ /"},
-        {"an empty parent ends the walk at once",
-         {Def{.caId = "P", .controlType = "ComboBox", .event = "E"},
-          Def{.caId = "X", .defaultValue = "x"},
-          Def{.caId = "C", .defaultValue = "c", .parentId = "X"}},
-         -1,
-         "Nine/9 x/ c/"},
-        {"no Event, no clearing",
-         {Def{.caId = "P", .controlType = "ComboBox"},
-          Def{.caId = "C", .defaultValue = "c", .parentId = "P"}},
+        {unsetBetween, 1, "Nine/9 x/ /"},
+        {unsetBetween, -1, "Nine/9 x/ c/"},
+        {{{.caId = "P", .controlType = "ComboBox"},
+          {.caId = "C", .defaultValue = "c", .parentId = "P"}},
          -1,
          "Nine/9 c/"},
-        {"a text row clears nothing",
-         {Def{.caId = "P", .event = "E"}, Def{.caId = "C", .defaultValue = "c", .parentId = "P"}},
+        {{{.caId = "P", .event = "E"}, {.caId = "C", .defaultValue = "c", .parentId = "P"}},
          -1,
          "9, Nine/ c/"},
-        {"a date row clears nothing",
-         {Def{.caId = "P", .controlType = "Date", .event = "E", .dateType = "dateOnly"},
-          Def{.caId = "C", .defaultValue = "c", .parentId = "P"}},
+        {{{.caId = "P", .controlType = "Date", .event = "E", .dateType = "dateOnly"},
+          {.caId = "C", .defaultValue = "c", .parentId = "P"}},
          -1,
          "9, Nine/ c/"},
-        {"the last row has nothing below",
-         {Def{.caId = "C", .defaultValue = "c", .parentId = "P"},
-          Def{.caId = "P", .controlType = "Picker", .event = "E"}},
+        {{{.caId = "C", .defaultValue = "c", .parentId = "P"},
+          {.caId = "P", .controlType = "Picker", .event = "E"}},
          -1,
          "c/ Nine/9"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         Harness h;
         h.init("RETRIEVAL", c.defs);
-        if (c.unsetParentRow >= 0) setCell(h, c.unsetParentRow, "ParentAttributeID", {});
-        std::string values = zlvtest::valuesXml({{"P", "9, Nine"}});
-        h.control.SetData(values);
+        if (c.unsetParentRow >= 0) zlvtest::setCell(h, c.unsetParentRow, "ParentAttributeID", {});
+        setData(h, {{"P", "9, Nine"}});
         EXPECT_EQ(h.shownValues(), c.expected);
-        EXPECT_TRUE(h.platform.messages().empty());
     }
 }
 
-// SetData writes values only: the text passed, IsDataChanged and the collections stay; a
-// document without values, or no document at all, changes nothing.
+// The chain is cleared whichever way the parent's value arrives, and stops at the first row
+// without a parent: the chain further down is another parent's.
+TEST(LoadingValues, EveryWayAValueArrivesClearsTheSameChain) {
+    const auto picker = [](const char* id, const char* value, const char* event,
+                           const char* parent) {
+        return Def{.caId = id,
+                   .controlType = "Picker",
+                   .defaultValue = value,
+                   .event = event,
+                   .parentId = parent};
+    };
+    const std::pair<zlvtest::Steps, std::string> cases[] = {
+        {[](Harness& h) {
+             setData(h, {{"P", "9, z"}});
+         },
+         "z/9 / d/4 e/5"},
+        {[](Harness& h) {
+             ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+             h.control.setCellValue("9", "z", true);
+         },
+         "z/9 / d/4 e/5"},
+        {[](Harness& h) {
+             ASSERT_TRUE(h.platform.startEditing(0, "Value"));
+             ASSERT_TRUE(h.platform.pressDeleteInTextBox());
+         },
+         "/ / d/4 e/5"},
+    };
+    for (const auto& [change, after] : cases) {
+        Harness h;
+        h.init("RETRIEVAL", {picker("P", "1, a", "E", ""), picker("B", "2, b", "", "P"),
+                             picker("D", "4, d", "E", ""), picker("E", "5, e", "", "D")});
+        change(h);
+        EXPECT_EQ(h.shownValues(), after);
+        zlvtest::expectMessages(h, {});
+    }
+}
+
+// SetData writes values only: the text passed and IsDataChanged stay; a document without
+// values, or no document at all, changes nothing.
 TEST(LoadingValues, WritesValuesOnly) {
     for (const bool changed : {false, true}) {
         Harness h;
-        h.init("CREATE", {Def{.caId = "A", .defaultValue = "a"}, Def{.caId = "B"}});
+        h.init("CREATE", {{.caId = "A", .defaultValue = "a"}, {.caId = "B"}});
         h.control.setIsDataChanged(changed);
-        for (std::string values : {std::string(""), std::string("not xml"), std::string("<cas/>"),
-                                   std::string("<x><ca id='A' value='q'/></x>"),
-                                   std::string("<cas><ca id='A'/><ca value='q'/></cas>")}) {
-            const std::string sent = values;
+        for (const std::string sent : {"", "not xml", "<cas/>", "<x><ca id='A' value='q'/></x>",
+                                       "<cas><ca id='A'/><ca value='q'/></cas>"}) {
+            std::string values = sent;
             h.control.SetData(values);
             EXPECT_EQ(values, sent);
             EXPECT_EQ(h.shownValues(), "a/ /") << sent;
         }
-        std::string values = zlvtest::valuesXml({{"B", "b"}});
-        h.control.SetData(values);
-        EXPECT_EQ(h.shownValues(), "a/ b/");
+        setData(h, {{"B", "b"}});
         EXPECT_EQ(h.control.IsDataChanged(), changed);
         // Required at load is unchanged, so CREATE writes no mandatory.
         EXPECT_EQ(h.control.GetData(), R"(<updateCAs objectId="A" defaultValue="a"/>)"
                                        R"(<updateCAs objectId="B" defaultValue="b"/>)");
-        EXPECT_TRUE(h.platform.messages().empty());
+        zlvtest::expectMessages(h, {});
     }
 }
 
@@ -209,15 +205,12 @@ TEST(LoadingValues, WritesValuesOnly) {
 // what they were given, the rows after it get nothing.
 TEST(LoadingValues, UnsetCellsFailAtTheirRow) {
     for (const std::string key : {"ControlType", "AttributeID"}) {
-        SCOPED_TRACE(key);
         Harness h;
-        h.init("RETRIEVAL", {Def{.caId = "A"}, Def{.caId = "B"}, Def{.caId = "C"}});
-        setCell(h, 1, key, {});
-        std::string values = zlvtest::valuesXml({{"A", "a"}, {"B", "b"}, {"C", "c"}});
-        h.control.SetData(values);
-        EXPECT_EQ(h.platform.messages(),
-                  std::vector<std::string>{" Set Data Invalid use of Null: the cell '" + key +
-                                           "' of row 1 holds no value"});
+        h.init("RETRIEVAL", {{.caId = "A"}, {.caId = "B"}, {.caId = "C"}});
+        zlvtest::setCell(h, 1, key, {});
+        setData(h, {{"A", "a"}, {"B", "b"}, {"C", "c"}});
+        zlvtest::expectMessages(
+            h, {" Set Data Invalid use of Null: the cell '" + key + "' of row 1 holds no value"});
         EXPECT_EQ(h.shownValues(), "a/ / /");
     }
 }
