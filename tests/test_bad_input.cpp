@@ -122,4 +122,20 @@ TEST(BadInput, RowsBeyond32767AreRefused) {
     EXPECT_EQ(h.control.GetData(), output);
 }
 
+// GetData writes at most 32767 entries; in COPYACROSS each row writes two.
+TEST(BadInput, OutputBeyond32767EntriesIsReported) {
+    for (const int rows : {16383, 16384}) {
+        Harness h;
+        h.control.setMode("COPYACROSS");
+        h.control.setAttributeXML(definitionsOfRows(rows));
+        h.control.Intialize();
+        const bool over = rows > 16383;
+        EXPECT_EQ(h.control.GetData().empty(), over);
+        zlvtest::expectMessages(
+            h, over ? std::vector<std::string>{" Get Data Overflow: the node count 32768 exceeds "
+                                               "32767"}
+                    : std::vector<std::string>{});
+    }
+}
+
 }  // namespace

@@ -13,14 +13,16 @@ using zlvtest::Harness;
 using Values = std::vector<std::pair<std::string, std::string>>;
 
 const std::vector<Def> kDefs = {{.caId = "A", .caName = "Alpha", .mandatory = "true"},
-                                {.caId = "B", .caName = "Beta"}};
+                                {.caId = "B", .caName = "Beta"},
+                                {.caId = "C", .caName = "Gamma", .mandatory = "TRUE"},
+                                {.caId = "D", .caName = "Delta", .mandatory = "1"}};
 
 std::string colour(std::uint32_t c) {
     return c == zelvane::kButtonFaceColor ? "face" : std::to_string(c);
 }
 
 // The columns a mode may change ("caption width", then "hidden" and "aN" for an activation),
-// appearances A and B as "back/back2/style", and row 0's apply options.
+// appearances A and B as "back/back2/style", row 0's apply options and the rows' stars.
 std::string layout(Harness& h) {
     std::string s;
     for (const char* key :
@@ -36,14 +38,17 @@ std::string layout(Harness& h) {
     }
     for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"})
         s += zelvane::isUnset(h.value(0, key)) ? "-" : h.cell(0, key);
+    s += " ";
+    for (int r = 0; r < h.rowCount(); ++r)
+        s += h.platform.grid().GetRowSet()->row(r)->picture() ? "*" : "-";
     return s;
 }
 
 TEST(Initialisation, EachModeLaysOutItsColumnsAndColours) {
     const std::string options =
         "Apply To All 1500 hidden; Apply To Empty Only 1500 hidden; Apply To None 1500 hidden; ";
-    const std::string asDesigned =
-        "Attribute 2000; Default Value 3000; Required 1000; " + options + "face/0/0 face/0/0 ---";
+    const std::string asDesigned = "Attribute 2000; Default Value 3000; Required 1000; " + options +
+                                   "face/0/0 face/0/0 --- ----";
     const std::string shown = "Attribute 2500; Value 3100; Required 1000 hidden; ";
     const std::pair<std::string, std::string> cases[] = {
         {"CREATE", asDesigned},
@@ -51,10 +56,10 @@ TEST(Initialisation, EachModeLaysOutItsColumnsAndColours) {
         {"Retrieval", asDesigned},
         {"copyacross", asDesigned},
         {"CLONE", "Attribute 2500; Default Value 4000; Required 1000 a2; " + options +
-                      "face/face/3 face/0/0 ---"},
-        {"RETRIEVAL", shown + options + "face/face/3 face/0/0 ---"},
+                      "face/face/3 face/0/0 --- ----"},
+        {"RETRIEVAL", shown + options + "face/face/3 face/0/0 --- *-*-"},
         {"COPYACROSS", shown + "Apply To All 1500; Apply To Empty Only 1500; Apply To None 1500 "
-                               "hidden; face/face/3 face/0/0 True--"},
+                               "hidden; face/face/3 face/0/0 True-- *-*-"},
     };
     for (const auto& [mode, expected] : cases) {
         Harness h;
@@ -118,7 +123,7 @@ TEST(Initialisation, BlankDefinitionsChangeNothing) {
     for (const char* blank : {"", "   "}) {
         h.control.setAttributeXML(blank);
         h.control.Intialize();
-        EXPECT_EQ(zlvtest::columnTexts(h, "Attribute"), "Alpha Beta");
+        EXPECT_EQ(zlvtest::columnTexts(h, "Attribute"), "Alpha Beta Gamma Delta");
         EXPECT_TRUE(h.control.IsDataChanged());
     }
     // Definitions again rebuild the rows and clear the change flag.

@@ -112,8 +112,6 @@ TEST(Output, MandatoryInCreateMode) {
     } cases[] = {
         {"false", "", "", std::string("false"), R"(<updateCAs objectId="A" defaultValue="v"/>)"},
         {"false", "", "", std::string("FALSE"), R"(<updateCAs objectId="A" defaultValue="v"/>)"},
-        {"false", "", "", std::string("true"),
-         R"(<updateCAs objectId="A" defaultValue="v" mandatory="true"/>)"},
         {"true", "", "", std::string("false"),
          R"(<updateCAs objectId="A" defaultValue="v" mandatory="false"/>)"},
         {"true", "", "", std::string(""),
