@@ -1,5 +1,6 @@
-// Copy-across apply options (which the host's options document lets the user change, and
-// what a click on one does), getCADetails, and the stars that mark required rows.
+// Copy-across apply options (which the host's options document lets the user
+// change, and what a click on one does), getCADetails, and the stars that mark
+// required rows.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,39 +44,37 @@ std::string usableOptions(Harness& h, int row = 0) {
     return usable;
 }
 
-// The document is read afresh whenever a cell is reached: the first element naming the row
-// exactly decides each flag, ignoring case; rows without one, and other modes, keep them.
+// The document is read afresh whenever a cell is reached: the first element
+// naming the row exactly decides each flag (a Boolean in any case, or a
+// number); rows without one, and modes other than COPYACROSS, keep them.
 TEST(CopyAcross, TheFirstElementForTheRowSetsEachOption) {
-    const struct {
-        std::string mode, document, usable;
-    } cases[] = {
-        {"COPYACROSS", optionsXml(element("A", "true", "true", "true")), "on on on"},
-        {"COPYACROSS", optionsXml(element("A", "false", "true", "true")), "off on on"},
-        {"COPYACROSS", optionsXml(element("A", "true", "false", "true")), "on off on"},
-        {"COPYACROSS", optionsXml(element("A", "true", "true", "false")), "on on off"},
-        {"COPYACROSS", optionsXml(element("A", "FALSE", "False", "fAlSe")), "off off off"},
-        {"COPYACROSS", optionsXml(element("A", "TRUE", "True", "tRuE")), "on on on"},
-        {"COPYACROSS", optionsXml(element("A", "0", "1", "-1")), "off on on"},
-        {"COPYACROSS", optionsXml(element("A", "2", "0", "00")), "on off off"},
-        {"COPYACROSS",
-         optionsXml(element("a", "false", "false", "false") + element("A", "true", "0", "1") +
+    const std::pair<std::string, std::string> cases[] = {
+        {optionsXml(element("A", "true", "true", "true")), "on on on"},
+        {optionsXml(element("A", "false", "true", "true")), "off on on"},
+        {optionsXml(element("A", "true", "false", "true")), "on off on"},
+        {optionsXml(element("A", "true", "true", "false")), "on on off"},
+        {optionsXml(element("A", "FALSE", "False", "fAlSe")), "off off off"},
+        {optionsXml(element("A", "TRUE", "True", "tRuE")), "on on on"},
+        {optionsXml(element("A", "0", "1", "-1")), "off on on"},
+        {optionsXml(element("A", "2", "0", "00")), "on off off"},
+        {optionsXml(element("a", "false", "false", "false") + element("A", "true", "0", "1") +
                     element("A", "false", "bad", "0")),
          "on off on"},
-        {"COPYACROSS", optionsXml(element(" A", "false", "false", "false")), "on on on"},
-        {"COPYACROSS", optionsXml(R"(<options applyToAll="false"/>)"), "on on on"},
-        {"COPYACROSS", optionsXml(R"(<other objectId="A" applyToAll="false"/>)"), "on on on"},
-        {"COPYACROSS", optionsXml(""), "on on on"},
-        {"COPYACROSS", "", "on on on"},
-        {"COPYACROSS", "  ", "on on on"},
-        {"COPYACROSS", "<not xml", "on on on"},
+        {optionsXml(element(" A", "false", "false", "false")), "on on on"},
+        {optionsXml(R"(<options applyToAll="false"/>)"), "on on on"},
+        {optionsXml(R"(<other objectId="A" applyToAll="false"/>)"), "on on on"},
+        {optionsXml(""), "on on on"},
+        {"", "on on on"},
+        {"  ", "on on on"},
+        {"<not xml", "on on on"},
     };
     for (const std::string mode : {"COPYACROSS", "CREATE", "RETRIEVAL", "CLONE", "CopyAcross"}) {
-        for (const auto& c : cases) {
+        for (const auto& [document, usable] : cases) {
             Harness h;
             initAllOptionsShown(h, mode, {{.caId = "A"}, {.caId = "B"}});
-            h.control.setCopyTemplateXML(c.document);
-            EXPECT_EQ(usableOptions(h), mode == "COPYACROSS" ? c.usable : "on on on")
-                << mode << " " << c.document;
+            h.control.setCopyTemplateXML(document);
+            EXPECT_EQ(usableOptions(h), mode == "COPYACROSS" ? usable : "on on on")
+                << mode << " " << document;
             EXPECT_EQ(usableOptions(h, 1), "on on on");
             zlvtest::expectMessages(h, {});
         }
@@ -92,9 +91,9 @@ TEST(CopyAcross, TheFirstElementForTheRowSetsEachOption) {
     }
 }
 
-// An element without objectId names the empty id: it governs a row whose AttributeID is the
-// empty text, never one whose AttributeID the host left unset; and only the exact column keys
-// name an option.
+// An element without objectId names the empty id: it governs a row whose
+// AttributeID is the empty text, never one whose AttributeID the host left
+// unset; and only the exact column keys name an option.
 TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
     Harness h;
     initAllOptionsShown(h, "COPYACROSS", {{.caId = "X"}, {.caId = ""}});
@@ -103,7 +102,8 @@ TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
     EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
     h.platform.grid().column("ApplyToAll").key = "APPLYTOALL";
     EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
-    // With no matching column the next element for the row is read: its bad flag is not.
+    // With no matching column the next element for the row is read: its bad flag
+    // is not.
     h.control.setCopyTemplateXML(optionsXml(R"(<options applyToAll="false"/>)"
                                             R"(<options applyToAll="oops" applyToEmpty="0"/>)"));
     EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
@@ -131,9 +131,9 @@ TEST(CopyAcross, AFlagThatIsNoBooleanIsReportedAndTheCellKeepsItsActivation) {
     }
 }
 
-// A click on one apply option of a row clears the other two of that row (the clicked one is
-// the grid's); other rows, other cells and other modes are not touched, and reaching an
-// option never changes it.
+// A click on one apply option of a row clears the other two of that row (the
+// clicked one is the grid's); other rows, other cells and other modes are not
+// touched, and reaching an option never changes it.
 TEST(ApplyOptionClick, ClearsTheRowsOtherTwoOptions) {
     const struct {
         std::string mode;
@@ -181,8 +181,9 @@ TEST(ApplyOptionClick, ARowSelectorClickSelectsNothingInCopyAcross) {
     EXPECT_EQ(h.platform.grid().selectedCount(), 0);
 }
 
-// getCADetails: nothing before Intialize, an empty collection for an id no row has exactly
-// (an unset AttributeID is not the empty id), else the first row's id, value and value id.
+// getCADetails: nothing before Intialize, an empty collection for an id no row
+// has exactly (an unset AttributeID is not the empty id), else the first row's
+// id, value and value id.
 TEST(Details, FirstRowWithTheExactId) {
     Harness h;
     EXPECT_EQ(h.control.getCADetails("A"), nullptr);
@@ -219,8 +220,9 @@ std::vector<bool> starred(zelvane::Grid& grid) {
     return marks;
 }
 
-// Stars follow Required as it was at initialisation: a row made required later gets none from
-// updateData, nor does an added one; one no longer required keeps its star.
+// Stars follow Required as it was at initialisation: a row made required later
+// gets none from updateData, nor does an added one; one no longer required
+// keeps its star.
 TEST(RequiredMarkers, MarkersFollowRequiredAtInitialisation) {
     Harness h;
     h.init("RETRIEVAL", kRequired);
@@ -233,7 +235,8 @@ TEST(RequiredMarkers, MarkersFollowRequiredAtInitialisation) {
     EXPECT_EQ(starred(h.platform.grid()), (std::vector<bool>{true, false, true, false}));
 }
 
-// A component folder holding the shipped layout template and the given star icon bytes.
+// A component folder holding the shipped layout template and the given star
+// icon bytes.
 struct ComponentFolder {
     explicit ComponentFolder(const std::string& name, const std::optional<std::string>& bytes) {
         namespace fs = std::filesystem;
@@ -250,8 +253,8 @@ struct ComponentFolder {
     std::filesystem::path path;
 };
 
-// An icon directory with one entry (type, count, width, image size and offset) and `image`
-// bytes after it.
+// An icon directory with one entry (type, count, width, image size and offset)
+// and `image` bytes after it.
 std::string icon(unsigned type, unsigned count, unsigned size, unsigned offset,
                  std::size_t image = 10, unsigned width = 16) {
     std::string b(22 + image, '\0');
@@ -327,8 +330,9 @@ TEST(RequiredMarkers, StarIconFileChecks) {
     }
 }
 
-// The icon is read only for rows to mark: no required row, or a mode that marks none, never
-// touches a missing icon; updateData colours appearance A in the modes that mark rows.
+// The icon is read only for rows to mark: no required row, or a mode that marks
+// none, never touches a missing icon; updateData colours appearance A in the
+// modes that mark rows.
 TEST(RequiredMarkers, NoIconNeededWithoutRowsToMark) {
     ComponentFolder folder("none", std::nullopt);
     const struct {
