@@ -109,6 +109,9 @@ TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
     EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
     h.platform.grid().column("APPLYTOALL").key = "ApplyToAll";
     EXPECT_FALSE(h.platform.toggleCheck(1, "ApplyToAll"));
+    // A document without an element for the empty id leaves that row alone.
+    h.control.setCopyTemplateXML(optionsXml(element("X", "false", "false", "false")));
+    EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToEmptyOnly"));
     zlvtest::expectMessages(h, {});
 }
 
@@ -181,17 +184,11 @@ TEST(ApplyOptionClick, ARowSelectorClickSelectsNothingInCopyAcross) {
     EXPECT_EQ(h.platform.grid().selectedCount(), 0);
 }
 
-// getCADetails: nothing before Intialize, an empty collection for an id no row
-// has exactly (an unset AttributeID is not the empty id), else the first row's
-// id, value and value id.
+// getCADetails: nothing before Intialize or without rows, an empty collection for an id no
+// row has exactly (an unset AttributeID is not the empty id), else the first row's id, value
+// and value id.
 TEST(Details, FirstRowWithTheExactId) {
     Harness h;
-    EXPECT_EQ(h.control.getCADetails("A"), nullptr);
-    h.init("RETRIEVAL", {{.caId = "A", .defaultValue = "one"},
-                         {.caId = "L", .controlType = "ComboBox", .defaultValue = "7, Seven"},
-                         {.caId = "A", .defaultValue = "two"},
-                         {.caId = "U", .defaultValue = "unset"}});
-    zlvtest::setCell(h, 3, "AttributeID", zelvane::CellValue());
     const auto details = [&](const std::string& id) {
         const auto d = h.control.getCADetails(id);
         if (d == nullptr) return std::string("null");
@@ -203,6 +200,16 @@ TEST(Details, FirstRowWithTheExactId) {
         }
         return s;
     };
+    EXPECT_EQ(details("A"), "null");
+    h.init("RETRIEVAL", {});
+    EXPECT_EQ(details("A"), "null");
+    h.init("RETRIEVAL", {{.caId = "A", .defaultValue = "one"}});
+    EXPECT_EQ(details("A"), "AttributeId=A;Value=one;ValueId=;");
+    h.init("RETRIEVAL", {{.caId = "A", .defaultValue = "one"},
+                         {.caId = "L", .controlType = "ComboBox", .defaultValue = "7, Seven"},
+                         {.caId = "A", .defaultValue = "two"},
+                         {.caId = "U", .defaultValue = "unset"}});
+    zlvtest::setCell(h, 3, "AttributeID", zelvane::CellValue());
     EXPECT_EQ(details("A"), "AttributeId=A;Value=one;ValueId=;");
     EXPECT_EQ(details("L"), "AttributeId=L;Value=Seven;ValueId=7;");
     for (const std::string id : {"a", "B", ""}) EXPECT_EQ(details(id), "") << id;
