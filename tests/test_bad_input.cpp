@@ -14,9 +14,6 @@ namespace {
 
 using zlvtest::Harness;
 
-// Bytes that are no UTF-8: the XML service keeps them as they are, like any other text.
-const std::string kNoUtf8 = "caf\xe9 \xff\xfe";
-
 // What a host can see of the control: every row's cells of interest and the output.
 std::vector<std::string> observe(Harness& h) {
     std::vector<std::string> seen;
@@ -27,30 +24,18 @@ std::vector<std::string> observe(Harness& h) {
     return seen;
 }
 
-void initSample(Harness& h, const std::string& mode) {
-    h.loadSample(mode);
-    ASSERT_TRUE(h.platform.messages().empty());
-    ASSERT_EQ(h.rowCount(), 12);
-}
-
 std::string definitionsOfRows(int count) {
     std::string xml = "<entityTypes>";
     for (int i = 0; i < count; ++i) xml += "<caTemplates caId=\"R" + std::to_string(i) + "\"/>";
     return xml + "</entityTypes>";
 }
 
-std::size_t countOf(const std::string& text, const std::string& part) {
-    std::size_t n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
-
 // Blank definitions change nothing; text that is no definitions document builds no row,
-// without a message (Intialize does not test its loads); odd but readable texts build the
-// row they hold; more than 32767 definitions are refused with a message and the rows stay.
+// without a message; odd but readable texts (bytes that are no UTF-8, entities a DOCTYPE
+// declares, many attributes and a repeated one) build the row they hold; more than 32767
+// definitions are refused with a message and the rows stay.
 TEST(BadInput, DefinitionsForIntialize) {
-    const std::string one = R"(<caTemplates caId="CA_NEW" caName="N"/>)";
+    const std::string noUtf8 = "caf\xe9 \xff\xfe";
     std::string bomb = "<!DOCTYPE entityTypes [<!ENTITY a0 \"lol\">";
     for (int i = 1; i <= 9; ++i) {
         bomb += "<!ENTITY a" + std::to_string(i) + " \"";
@@ -58,46 +43,40 @@ TEST(BadInput, DefinitionsForIntialize) {
         bomb += "\">";
     }
     bomb += R"(]><entityTypes><caTemplates caId="CA_NEW" caName="&a9;"/></entityTypes>)";
-    // Many attributes no column reads, before the ones it does; the first of two names wins.
     std::string crowded = "<entityTypes><caTemplates ";
     for (int i = 0; i < 40; ++i) crowded += "x" + std::to_string(i) + "=\"v\" ";
     crowded += R"(caId="CA_NEW" caName="N" caName="M"/></entityTypes>)";
-    struct Case {
-        std::string text;
-        std::vector<std::string> rows;  // empty: no row; {"same"}: as before
-    };
-    const std::vector<Case> cases = {
-        {"", {"same"}},
-        {"     ", {"same"}},
-        {"this is not XML at all", {}},
-        {"<entityTypes>" + one.substr(0, 20), {}},
-        {"<wrongRoot>" + one + "</wrongRoot>", {}},
-        {"<entityTypes>" + std::string(R"(<caTemplates caId="CA_NEW" caName=")") + kNoUtf8 +
-             "\"/></entityTypes>",
-         {"CA_NEW|" + kNoUtf8 + "||"}},
-        {bomb, {"CA_NEW|&a9;||"}},
-        {crowded, {"CA_NEW|N||"}},
-        {definitionsOfRows(32768), {"same"}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.substr(0, 60));
+    const std::string same = "same";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", same},
+        {"     ", same},
+        {"this is not XML at all", ""},
+        {"<entityTypes><caTemplates caId=", ""},
+        {R"(<wrongRoot><caTemplates caId="CA_NEW"/></wrongRoot>)", ""},
+        {R"(<entityTypes><caTemplates caId="CA_NEW" caName=")" + noUtf8 + "\"/></entityTypes>",
+         "CA_NEW|" + noUtf8 + "||"},
+        {bomb, "CA_NEW|&a9;||"},
+        {crowded, "CA_NEW|N||"},
+        {definitionsOfRows(32768), same}};
+    for (const auto& [text, row] : cases) {
+        SCOPED_TRACE(text.substr(0, 60));
         Harness h;
-        initSample(h, "RETRIEVAL");
+        h.loadSample("RETRIEVAL");
+        ASSERT_EQ(h.rowCount(), 12);
         const std::vector<std::string> before = observe(h);
-        h.control.setAttributeXML(c.text);
+        h.control.setAttributeXML(text);
         h.control.Intialize();
-        const std::vector<std::string> after = observe(h);
-        if (c.rows == std::vector<std::string>{"same"}) {
-            EXPECT_EQ(after, before);
-        } else {
-            std::vector<std::string> expected = c.rows;
+        std::vector<std::string> expected = before;
+        if (row != same) {
+            expected = row.empty() ? std::vector<std::string>{} : std::vector{row};
             expected.push_back(h.control.GetData());
-            EXPECT_EQ(after, expected);
         }
-        const bool overflow = c.text.size() > 100000;
-        EXPECT_EQ(h.platform.messages(),
-                  overflow ? std::vector<std::string>{" Intialize Overflow: the node count 32768 "
-                                                      "exceeds 32767"}
-                           : std::vector<std::string>{});
+        EXPECT_EQ(observe(h), expected);
+        const bool overflow = text.size() > 100000;
+        zlvtest::expectMessages(
+            h, overflow ? std::vector<std::string>{" Intialize Overflow: the node count 32768 "
+                                                   "exceeds 32767"}
+                        : std::vector<std::string>{});
         zelvane::xml::XmlDocument doc;
         EXPECT_TRUE(doc.loadXml("<out>" + h.control.GetData() + "</out>"));
     }
@@ -111,10 +90,10 @@ TEST(BadInput, XmlTextBeyondTheLimitIsRefused) {
     const std::string description =
         "The XML text is 67108865 bytes long; the control reads at most 67108864 bytes (64 MiB)";
     Harness h;
-    initSample(h, "RETRIEVAL");
+    h.loadSample("RETRIEVAL");
     const std::vector<std::string> before = observe(h);
     h.control.SetData(tooLong);
-    EXPECT_EQ(h.platform.messages(), std::vector<std::string>{" Set Data " + description});
+    zlvtest::expectMessages(h, {" Set Data " + description});
     try {
         h.control.Add(tooLong);
         ADD_FAILURE() << "Add accepted a text beyond the limit";
@@ -131,13 +110,32 @@ TEST(BadInput, RowsBeyond32767AreRefused) {
     h.control.setMode("RETRIEVAL");
     h.control.setAttributeXML(definitionsOfRows(32767));
     h.control.Intialize();
-    EXPECT_TRUE(h.platform.messages().empty());
-    ASSERT_EQ(h.rowCount(), 32767);
+    zlvtest::expectMessages(h, {});
     const std::string output = h.control.GetData();
-    EXPECT_EQ(countOf(output, "<ca "), 32767u);
+    std::size_t entries = 0;
+    for (std::size_t at = output.find("<ca "); at != std::string::npos;
+         at = output.find("<ca ", at + 1))
+        ++entries;
+    EXPECT_EQ(entries, 32767u);
     EXPECT_THROW(h.control.Add(R"(<caTemplates caId="EXTRA"/>)"), zelvane::ZlvError);
     EXPECT_EQ(h.rowCount(), 32767);
     EXPECT_EQ(h.control.GetData(), output);
+}
+
+// GetData writes at most 32767 entries; in COPYACROSS each row writes two.
+TEST(BadInput, OutputBeyond32767EntriesIsReported) {
+    for (const int rows : {16383, 16384}) {
+        Harness h;
+        h.control.setMode("COPYACROSS");
+        h.control.setAttributeXML(definitionsOfRows(rows));
+        h.control.Intialize();
+        const bool over = rows > 16383;
+        EXPECT_EQ(h.control.GetData().empty(), over);
+        zlvtest::expectMessages(
+            h, over ? std::vector<std::string>{" Get Data Overflow: the node count 32768 exceeds "
+                                               "32767"}
+                    : std::vector<std::string>{});
+    }
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
-// Copy-across apply options: a cell is enabled or disabled from the host's options document
-// when the user reaches it; the first element for the row decides.
+// Copy-across apply options (which the host's options document lets the user
+// change, and what a click on one does), getCADetails, and the stars that mark
+// required rows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
+#include <zelvane/error.hpp>
 
 #include "support/test_support.hpp"
 
@@ -12,233 +17,351 @@ namespace {
 using zlvtest::Def;
 using zlvtest::Harness;
 
-// A wide COPYACROSS control, so that every apply-option cell is on screen.
-void initWide(Harness& h, const std::vector<Def>& defs) {
-    h.init("COPYACROSS", defs);
-    h.platform.resize(15000, 4000);
-}
-
 std::string optionsXml(const std::string& elements) {
     return "<copyAcrossSpaceTemplates>" + elements + "</copyAcrossSpaceTemplates>";
 }
 
-TEST(CopyAcross, FirstElementForTheRowDecides) {
-    Harness h;
-    initWide(h, {Def{.caId = "A"}, Def{.caId = "B"}});
-    h.control.setCopyTemplateXML(
-        optionsXml(R"(<options objectId="a" applyToAll="true" applyToEmpty="false"/>)"
-                   R"(<options objectId="A" applyToAll="false" applyToEmpty="1"/>)"
-                   R"(<options objectId="A" applyToAll="true" applyToEmpty="bad"/>)"
-                   R"(<options objectId="B " applyToAll="false" applyToEmpty="false"/>)"));
-    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
-    EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
-    EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToEmptyOnly"));
-    EXPECT_TRUE(h.platform.messages().empty());
-    // The document is read afresh whenever a cell is reached.
-    h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="TRUE"/>)"));
-    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
-    h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="false"/>)"));
-    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
-    h.control.setCopyTemplateXML("  ");
-    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
-    h.control.setCopyTemplateXML("<not xml");
-    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_TRUE(h.platform.messages().empty());
+std::string element(const std::string& id, const std::string& all, const std::string& empty,
+                    const std::string& none) {
+    return R"(<options objectId=")" + id + R"(" applyToAll=")" + all + R"(" applyToEmpty=")" +
+           empty + R"(" applyToNone=")" + none + R"("/>)";
 }
 
-// A COPYACROSS control whose three apply-option columns are all on screen.
+// A control whose three apply-option columns are all on screen.
 void initAllOptionsShown(Harness& h, const std::string& mode, const std::vector<Def>& defs) {
     h.init(mode, defs);
-    h.platform.grid().column("ApplyToAll").hidden = false;
-    h.platform.grid().column("ApplyToEmptyOnly").hidden = false;
-    h.platform.grid().column("ApplyToNone").hidden = false;
+    for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"})
+        h.platform.grid().column(key).hidden = false;
     h.platform.resize(30000, 4000);
 }
 
-// Whether the user can change each apply option of row 0, in column order.
-std::string usableOptions(Harness& h) {
+// Whether the user can change each apply option of the row, in column order.
+std::string usableOptions(Harness& h, int row = 0) {
     std::string usable;
-    for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"}) {
-        usable += (usable.empty() ? "" : " ");
-        usable += h.platform.toggleCheck(0, key) ? "on" : "off";
-    }
+    for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"})
+        usable += std::string(usable.empty() ? "" : " ") +
+                  (h.platform.toggleCheck(row, key) ? "on" : "off");
     return usable;
 }
 
-TEST(CopyAcross, EachOptionFollowsItsOwnFlag) {
-    const struct {
-        std::string all, empty, none;
-        std::string usable;
-    } cases[] = {
-        {"true", "true", "true", "on on on"},
-        {"false", "true", "true", "off on on"},
-        {"true", "false", "true", "on off on"},
-        {"true", "true", "false", "on on off"},
-        {"FALSE", "False", "fAlSe", "off off off"},
-        {"TRUE", "True", "tRuE", "on on on"},
-        {"0", "1", "-1", "off on on"},
-        {"2", "0", "00", "on off off"},
+// The document is read afresh whenever a cell is reached: the first element
+// naming the row exactly decides each flag (a Boolean in any case, or a
+// number); rows without one, and modes other than COPYACROSS, keep them.
+TEST(CopyAcross, TheFirstElementForTheRowSetsEachOption) {
+    const std::pair<std::string, std::string> cases[] = {
+        {optionsXml(element("A", "true", "true", "true")), "on on on"},
+        {optionsXml(element("A", "false", "true", "true")), "off on on"},
+        {optionsXml(element("A", "true", "false", "true")), "on off on"},
+        {optionsXml(element("A", "true", "true", "false")), "on on off"},
+        {optionsXml(element("A", "FALSE", "False", "fAlSe")), "off off off"},
+        {optionsXml(element("A", "TRUE", "True", "tRuE")), "on on on"},
+        {optionsXml(element("A", "0", "1", "-1")), "off on on"},
+        {optionsXml(element("A", "2", "0", "00")), "on off off"},
+        {optionsXml(element("a", "false", "false", "false") + element("A", "true", "0", "1") +
+                    element("A", "false", "bad", "0")),
+         "on off on"},
+        {optionsXml(element(" A", "false", "false", "false")), "on on on"},
+        {optionsXml(R"(<options applyToAll="false"/>)"), "on on on"},
+        {optionsXml(R"(<other objectId="A" applyToAll="false"/>)"), "on on on"},
+        {optionsXml(""), "on on on"},
+        {"", "on on on"},
+        {"  ", "on on on"},
+        {"<not xml", "on on on"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.all + " " + c.empty + " " + c.none);
-        Harness h;
-        initAllOptionsShown(h, "COPYACROSS", {Def{.caId = "A"}});
-        h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll=")" + c.all +
-                                                R"(" applyToEmpty=")" + c.empty +
-                                                R"(" applyToNone=")" + c.none + R"("/>)"));
-        EXPECT_EQ(usableOptions(h), c.usable);
-        EXPECT_TRUE(h.platform.messages().empty());
+    for (const std::string mode : {"COPYACROSS", "CREATE", "RETRIEVAL", "CLONE", "CopyAcross"}) {
+        for (const auto& [document, usable] : cases) {
+            Harness h;
+            initAllOptionsShown(h, mode, {{.caId = "A"}, {.caId = "B"}});
+            h.control.setCopyTemplateXML(document);
+            EXPECT_EQ(usableOptions(h), mode == "COPYACROSS" ? usable : "on on on")
+                << mode << " " << document;
+            EXPECT_EQ(usableOptions(h, 1), "on on on");
+            zlvtest::expectMessages(h, {});
+        }
     }
-}
-
-TEST(CopyAcross, OnlyCopyAcrossModeAsksTheOptionsDocument) {
-    for (const std::string mode : {"CREATE", "RETRIEVAL", "CLONE", "CopyAcross", "COPYACROSS "}) {
-        SCOPED_TRACE(mode);
-        Harness h;
-        initAllOptionsShown(h, mode, {Def{.caId = "A"}});
-        h.control.setCopyTemplateXML(optionsXml(
-            R"(<options objectId="A" applyToAll="false" applyToEmpty="false" applyToNone=""/>)"));
-        EXPECT_EQ(usableOptions(h), "on on on");
-        EXPECT_TRUE(h.platform.messages().empty());
-    }
-}
-
-TEST(CopyAcross, RowsWithoutAMatchingElementKeepTheirOptions) {
+    // Without a matching element a cell keeps what the last one gave it.
     Harness h;
-    initAllOptionsShown(h, "COPYACROSS", {Def{.caId = "A"}});
-    for (const std::string elements :
-         {"", R"(<options objectId="a" applyToAll="false"/>)",
-          R"(<options objectId=" A" applyToAll="false"/>)", R"(<options applyToAll="false"/>)",
-          R"(<other objectId="A" applyToAll="false"/>)"}) {
-        SCOPED_TRACE(elements);
-        h.control.setCopyTemplateXML(optionsXml(elements));
-        EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
+    initAllOptionsShown(h, "COPYACROSS", {{.caId = "A"}});
+    for (const auto& [document, usable] :
+         {std::pair{optionsXml(element("A", "false", "0", "FALSE")), "off off off"},
+          {"  ", "off off off"},
+          {optionsXml(element("A", "true", "1", "TRUE")), "on on on"}}) {
+        h.control.setCopyTemplateXML(document);
+        EXPECT_EQ(usableOptions(h), usable) << document;
     }
-    h.control.setCopyTemplateXML("");
-    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_TRUE(h.platform.messages().empty());
 }
 
-// An element without objectId names the empty id: it governs a row whose AttributeID is the
-// empty text, never one whose AttributeID the host left unset.
-TEST(CopyAcross, AnUnsetIdMatchesNoElement) {
+// An element without objectId names the empty id: it governs a row whose
+// AttributeID is the empty text, never one whose AttributeID the host left
+// unset; and only the exact column keys name an option.
+TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
     Harness h;
-    initAllOptionsShown(h, "COPYACROSS", {Def{.caId = "X"}, Def{.caId = ""}});
-    h.platform.grid().GetRowSet()->row(0)->setValue("AttributeID", zelvane::CellValue());
+    initAllOptionsShown(h, "COPYACROSS", {{.caId = "X"}, {.caId = ""}});
+    zlvtest::setCell(h, 0, "AttributeID", zelvane::CellValue());
     h.control.setCopyTemplateXML(optionsXml(R"(<options applyToAll="false"/>)"));
     EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_FALSE(h.platform.toggleCheck(1, "ApplyToAll"));
-    EXPECT_TRUE(h.platform.messages().empty());
-}
-
-// Only the exact column keys name an option; another spelling of a key reaches the options
-// document but takes no flag from it.
-TEST(CopyAcross, ColumnKeyInAnotherCaseTakesNoFlag) {
-    Harness h;
-    initAllOptionsShown(h, "COPYACROSS", {Def{.caId = "A"}});
     h.platform.grid().column("ApplyToAll").key = "APPLYTOALL";
-    h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="false"/>)"));
-    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_TRUE(h.platform.messages().empty());
-    // With no matching column the next element for the row is read: its bad flag is not.
-    h.control.setCopyTemplateXML(
-        optionsXml(R"(<options objectId="A" applyToAll="false"/>)"
-                   R"(<options objectId="A" applyToAll="oops" applyToEmpty="false"/>)"));
-    EXPECT_TRUE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_TRUE(h.platform.messages().empty());
+    EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
+    // With no matching column the next element for the row is read: its bad flag
+    // is not.
+    h.control.setCopyTemplateXML(optionsXml(R"(<options applyToAll="false"/>)"
+                                            R"(<options applyToAll="oops" applyToEmpty="0"/>)"));
+    EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
+    h.platform.grid().column("APPLYTOALL").key = "ApplyToAll";
+    EXPECT_FALSE(h.platform.toggleCheck(1, "ApplyToAll"));
+    // A document without an element for the empty id leaves that row alone.
+    h.control.setCopyTemplateXML(optionsXml(element("X", "false", "false", "false")));
+    EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToEmptyOnly"));
+    zlvtest::expectMessages(h, {});
 }
 
 TEST(CopyAcross, AFlagThatIsNoBooleanIsReportedAndTheCellKeepsItsActivation) {
-    const struct {
-        std::string flag, message;
-    } cases[] = {
-        {R"(applyToEmpty="")",
-         " IntializewithCopyTemplate Type mismatch: '' cannot be read as a Boolean"},
-        {R"(applyToAll="false")",  // the attribute is missing
-         " IntializewithCopyTemplate Type mismatch: '' cannot be read as a Boolean"},
-        {R"(applyToEmpty=" true")",
-         " IntializewithCopyTemplate Type mismatch: ' true' cannot be read as a Boolean"},
-        {R"(applyToEmpty="yes")",
-         " IntializewithCopyTemplate Type mismatch: 'yes' cannot be read as a Boolean"},
+    const std::pair<std::string, std::string> cases[] = {
+        {R"(applyToEmpty="")", ""},
+        {R"(applyToAll="false")", ""},  // the attribute is missing
+        {R"(applyToEmpty=" true")", " true"},
+        {R"(applyToEmpty="yes")", "yes"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.flag);
+    for (const auto& [flag, read] : cases) {
         Harness h;
-        initAllOptionsShown(h, "COPYACROSS", {Def{.caId = "A"}});
+        initAllOptionsShown(h, "COPYACROSS", {{.caId = "A"}});
         h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToEmpty="false"/>)"));
         EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
-        h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" )" + c.flag + "/>"));
+        h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" )" + flag + "/>"));
         EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
-        EXPECT_EQ(h.platform.messages(), std::vector<std::string>{c.message});
+        zlvtest::expectMessages(h, {" IntializewithCopyTemplate Type mismatch: '" + read +
+                                    "' cannot be read as a Boolean"});
     }
 }
 
-TEST(CopyAcross, ReachingAnOptionNeverChangesItsValue) {
-    Harness h;
-    initAllOptionsShown(h, "COPYACROSS", {Def{.caId = "A"}, Def{.caId = "B"}});
-    h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToAll="false"/>)"
-                                            R"(<options objectId="B" applyToAll="true"/>)"));
-    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_TRUE(h.platform.clickCell(1, "ApplyToAll"));
-    EXPECT_EQ(h.cell(0, "ApplyToAll") + " " + h.cell(1, "ApplyToAll"), "True True");
-}
-
-// A click on one apply option of a row clears the other two of that row; the clicked one is
-// left to the grid, and other rows are not touched.
+// A click on one apply option of a row clears the other two of that row (the
+// clicked one is the grid's); other rows, other cells and other modes are not
+// touched, and reaching an option never changes it.
 TEST(ApplyOptionClick, ClearsTheRowsOtherTwoOptions) {
     const struct {
+        std::string mode;
         const char* clicked;
         std::string after;  // All EmptyOnly None of rows 0 and 1
     } cases[] = {
-        {"ApplyToEmptyOnly", "0 True 0 | True  "},
-        {"ApplyToNone", "0 0 True | True  "},
-        {"ApplyToAll", "False 0 0 | True  "},
+        {"COPYACROSS", "ApplyToEmptyOnly", "0 True 0 | True  "},
+        {"COPYACROSS", "ApplyToNone", "0 0 False | True  "},
+        {"COPYACROSS", "ApplyToAll", "False 0 0 | True  "},
+        {"COPYACROSS", "Value", "True  True | True  "},
+        {"COPYACROSS", "Attribute", "True  True | True  "},
+        {"CREATE", "ApplyToEmptyOnly", "True True True |   "},
+        {"RETRIEVAL", "ApplyToNone", "True  False |   "},
+        {"copyacross", "ApplyToEmptyOnly", "True True True |   "},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.clicked);
         Harness h;
-        initAllOptionsShown(h, "COPYACROSS", {Def{.caId = "A"}, Def{.caId = "B"}});
-        ASSERT_TRUE(h.platform.toggleCheck(0, c.clicked));
+        initAllOptionsShown(h, c.mode, {{.caId = "A"}, {.caId = "B"}});
+        zlvtest::setCell(h, 0, "ApplyToAll", true);
+        zlvtest::setCell(h, 0, "ApplyToNone", true);
+        ASSERT_TRUE(std::string(c.clicked).starts_with("Apply")
+                        ? h.platform.toggleCheck(0, c.clicked)
+                        : h.platform.clickCell(0, c.clicked));
         std::string after;
         for (int r = 0; r < 2; ++r)
             after += (r ? " | " : "") + h.cell(r, "ApplyToAll") + " " +
                      h.cell(r, "ApplyToEmptyOnly") + " " + h.cell(r, "ApplyToNone");
-        EXPECT_EQ(after, c.after);
-        EXPECT_TRUE(h.control.IsDataChanged());
+        EXPECT_EQ(after, c.after) << c.mode << " " << c.clicked;
     }
-}
-
-TEST(ApplyOptionClick, OtherCellsAndOtherModesLeaveTheOptionsAlone) {
-    const struct {
-        std::string mode;
-        const char* clicked;
-    } cases[] = {
-        {"COPYACROSS", "Value"},
-        {"COPYACROSS", "Attribute"},
-        {"CREATE", "ApplyToEmptyOnly"},
-        {"RETRIEVAL", "ApplyToNone"},
-        {"copyacross", "ApplyToEmptyOnly"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode + " " + c.clicked);
-        Harness h;
-        initAllOptionsShown(h, c.mode, {Def{.caId = "A"}});
-        const auto row = h.platform.grid().GetRowSet()->row(0);
-        row->setValue("ApplyToAll", true);
-        row->setValue("ApplyToNone", true);
-        ASSERT_TRUE(h.platform.clickCell(0, c.clicked));
-        EXPECT_EQ(h.cell(0, "ApplyToAll") + " " + h.cell(0, "ApplyToNone"), "True True");
-    }
+    Harness h;
+    initAllOptionsShown(h, "COPYACROSS", {{.caId = "A"}, {.caId = "B"}});
+    h.control.setCopyTemplateXML(optionsXml(element("A", "false", "", "")));
+    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
+    EXPECT_EQ(h.cell(0, "ApplyToAll"), "True");
+    EXPECT_FALSE(h.control.IsDataChanged());
+    ASSERT_TRUE(h.platform.toggleCheck(1, "ApplyToNone"));
+    EXPECT_TRUE(h.control.IsDataChanged());
 }
 
 TEST(ApplyOptionClick, ARowSelectorClickSelectsNothingInCopyAcross) {
     Harness h;
     initAllOptionsShown(h, "COPYACROSS",
-                        {Def{.caId = "A", .event = "E"}, Def{.caId = "B", .parentId = "A"}});
+                        {{.caId = "A", .event = "E"}, {.caId = "B", .parentId = "A"}});
     ASSERT_TRUE(h.platform.clickRowSelector(0));
     EXPECT_EQ(h.platform.grid().selectedCount(), 0);
-    EXPECT_EQ(h.cell(0, "ApplyToAll"), "True");
+}
+
+// getCADetails: nothing before Intialize or without rows, an empty collection for an id no
+// row has exactly (an unset AttributeID is not the empty id), else the first row's id, value
+// and value id.
+TEST(Details, FirstRowWithTheExactId) {
+    Harness h;
+    const auto details = [&](const std::string& id) {
+        const auto d = h.control.getCADetails(id);
+        if (d == nullptr) return std::string("null");
+        std::string s;
+        for (std::size_t i = 1; i <= d->Count(); ++i)
+            s += d->KeyAt(i).value() + "=" + zelvane::cellTextOrEmpty(d->Item(*d->KeyAt(i))) + ";";
+        if (d->Count()) {
+            EXPECT_EQ(d->Item("vALUEiD"), d->Item("ValueId")) << "keys ignore case";
+        }
+        return s;
+    };
+    EXPECT_EQ(details("A"), "null");
+    h.init("RETRIEVAL", {});
+    EXPECT_EQ(details("A"), "null");
+    h.init("RETRIEVAL", {{.caId = "A", .defaultValue = "one"}});
+    EXPECT_EQ(details("A"), "AttributeId=A;Value=one;ValueId=;");
+    h.init("RETRIEVAL", {{.caId = "A", .defaultValue = "one"},
+                         {.caId = "L", .controlType = "ComboBox", .defaultValue = "7, Seven"},
+                         {.caId = "A", .defaultValue = "two"},
+                         {.caId = "U", .defaultValue = "unset"}});
+    zlvtest::setCell(h, 3, "AttributeID", zelvane::CellValue());
+    EXPECT_EQ(details("A"), "AttributeId=A;Value=one;ValueId=;");
+    EXPECT_EQ(details("L"), "AttributeId=L;Value=Seven;ValueId=7;");
+    for (const std::string id : {"a", "B", ""}) EXPECT_EQ(details(id), "") << id;
+}
+
+const std::vector<Def> kRequired = {{.caId = "A", .mandatory = "true"},
+                                    {.caId = "B"},
+                                    {.caId = "C", .mandatory = "TRUE"},
+                                    {.caId = "D", .mandatory = "1"}};
+
+std::vector<bool> starred(zelvane::Grid& grid) {
+    std::vector<bool> marks;
+    for (int r = 0; r < grid.GetRowSet()->recordCount(); ++r)
+        marks.push_back(grid.GetRowSet()->row(r)->picture() != nullptr);
+    return marks;
+}
+
+// Stars follow Required as it was at initialisation: a row made required later
+// gets none from updateData, nor does an added one; one no longer required
+// keeps its star.
+TEST(RequiredMarkers, MarkersFollowRequiredAtInitialisation) {
+    Harness h;
+    h.init("RETRIEVAL", kRequired);
+    zlvtest::setCell(h, 1, "Required", std::string("true"));
+    zlvtest::setCell(h, 0, "Required", std::string("false"));
+    h.control.Add(zlvtest::defXml({.caId = "N", .mandatory = "true"}));
+    h.control.updateData();
+    EXPECT_EQ(starred(h.platform.grid()), (std::vector<bool>{true, false, true, false, false}));
+    h.control.Intialize();
+    EXPECT_EQ(starred(h.platform.grid()), (std::vector<bool>{true, false, true, false}));
+}
+
+// A component folder holding the shipped layout template and the given star
+// icon bytes.
+struct ComponentFolder {
+    explicit ComponentFolder(const std::string& name, const std::optional<std::string>& bytes) {
+        namespace fs = std::filesystem;
+        path = fs::path(testing::TempDir()) / ("zlv_star_" + name);
+        fs::remove_all(path);
+        fs::create_directories(path / "Templates");
+        fs::create_directories(path / "Images" / "AppImages");
+        fs::copy_file(fs::path(zlvtest::resourceDir()) / "Templates" / "CustomAttrView.xml",
+                      path / "Templates" / "CustomAttrView.xml");
+        if (bytes) std::ofstream(iconPath(), std::ios::binary) << *bytes;
+    }
+    ~ComponentFolder() { std::filesystem::remove_all(path); }
+    std::string iconPath() const { return path.string() + "/Images/AppImages/star.ico"; }
+    std::filesystem::path path;
+};
+
+// An icon directory with one entry (type, count, width, image size and offset)
+// and `image` bytes after it.
+std::string icon(unsigned type, unsigned count, unsigned size, unsigned offset,
+                 std::size_t image = 10, unsigned width = 16) {
+    std::string b(22 + image, '\0');
+    const auto put = [&](std::size_t at, unsigned v, int bytes) {
+        for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xff);
+    };
+    put(2, type, 2);
+    put(4, count, 2);
+    put(6, width | width << 8, 2);
+    put(14, size, 4);
+    put(18, offset, 4);
+    return b;
+}
+
+TEST(RequiredMarkers, StarIconFileChecks) {
+    const std::string notIcon = "Invalid picture: '%' is not an icon file";
+    const std::string truncated = "Invalid picture: the icon image in '%' is truncated";
+    std::string reserved = icon(1, 1, 10, 22);
+    reserved[0] = 1;
+    const struct {
+        std::optional<std::string> bytes;
+        std::string failure;  // "" when the star is shown; % stands for the icon's path
+        int width = 16;
+    } cases[] = {
+        {std::nullopt, "File not found: '%'"},
+        {icon(1, 1, 10, 22), ""},
+        {icon(1, 1, 32, 0), ""},
+        {icon(1, 3, 4, 28), ""},
+        {icon(1, 1, 22, 0, 0), ""},
+        {icon(1, 1, 10, 22, 10, 0), "", 256},
+        {icon(1, 1, 0, 22), truncated},
+        {icon(1, 1, 11, 22), truncated},
+        {icon(1, 1, 1, 32), truncated},
+        {icon(1, 1, 1, 33), truncated},
+        {icon(1, 1, 0xffffffffu, 22), truncated},
+        {icon(2, 1, 10, 22), notIcon},
+        {icon(1, 0, 10, 22), notIcon},
+        {reserved, notIcon},
+        {icon(1, 1, 0, 0).substr(0, 21), notIcon},
+        {std::string(), notIcon},
+        {icon(1, 1, 1024 * 1024 - 22, 22, 1024 * 1024 - 22), ""},
+        {icon(1, 1, 10, 22, 1024 * 1024 - 21), "Invalid picture: '%' is larger than 1 MiB"},
+    };
+    for (const auto& c : cases) {
+        ComponentFolder folder(std::to_string(&c - cases), c.bytes);
+        SCOPED_TRACE(&c - cases);
+        zelvane::headless::HeadlessPlatform platform(folder.path.string());
+        zelvane::ZlvCustomAttr control(platform);
+        control.setMode("RETRIEVAL");
+        control.setAttributeXML(zlvtest::definitionsXml(kRequired));
+        control.Intialize();
+        // The appearance settings come before the first marker.
+        EXPECT_EQ(platform.grid().overrideAppearance('A').gradientStyle, 3);
+        if (c.failure.empty()) {
+            EXPECT_TRUE(platform.messages().empty());
+            EXPECT_EQ(starred(platform.grid()), (std::vector<bool>{true, false, true, false}));
+            const auto& picture = platform.grid().GetRowSet()->row(0)->picture();
+            EXPECT_EQ(picture->width + picture->height, 2 * c.width);
+            EXPECT_EQ(picture->path, folder.iconPath());
+            continue;
+        }
+        std::string failure = c.failure;
+        failure.replace(failure.find('%'), 1, folder.iconPath());
+        EXPECT_EQ(platform.messages(), std::vector<std::string>{" Intialize " + failure});
+        EXPECT_EQ(starred(platform.grid()), std::vector<bool>(4, false));
+        // updateData reaches the host as an error of the call.
+        try {
+            control.updateData();
+            ADD_FAILURE() << "updateData loaded a broken icon";
+        } catch (const zelvane::ZlvError& e) {
+            EXPECT_EQ(std::string(e.what()), failure);
+        }
+    }
+}
+
+// The icon is read only for rows to mark: no required row, or a mode that marks
+// none, never touches a missing icon; updateData colours appearance A in the
+// modes that mark rows.
+TEST(RequiredMarkers, NoIconNeededWithoutRowsToMark) {
+    ComponentFolder folder("none", std::nullopt);
+    const struct {
+        std::string mode;
+        std::vector<Def> defs;
+        int style;
+    } cases[] = {{"RETRIEVAL", {{.caId = "A"}, {.caId = "B", .mandatory = "yes"}}, 3},
+                 {"CLONE", kRequired, 3},
+                 {"CREATE", kRequired, 0},
+                 {"Retrieval", kRequired, 0}};
+    for (const auto& c : cases) {
+        zelvane::headless::HeadlessPlatform platform(folder.path.string());
+        zelvane::ZlvCustomAttr control(platform);
+        control.setMode(c.mode);
+        control.setAttributeXML(zlvtest::definitionsXml(c.defs));
+        control.Intialize();
+        control.updateData();
+        EXPECT_TRUE(platform.messages().empty()) << c.mode;
+        const zelvane::Appearance& a = platform.grid().overrideAppearance('A');
+        EXPECT_EQ(a.backColor2, c.style ? zelvane::kButtonFaceColor : 0u);
+        EXPECT_EQ(a.gradientStyle, c.style);
+    }
 }
 
 }  // namespace

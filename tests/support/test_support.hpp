@@ -2,6 +2,7 @@
 // Shared fixtures for the test programs: a headless control on the shipped resources, and
 // builders for definitions and values documents.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,5 +61,24 @@ struct Harness {
     zelvane::headless::HeadlessPlatform platform;
     zelvane::ZlvCustomAttr control;
 };
+
+// Writes a cell directly, as a host holding the grid may, with values no gesture gives.
+void setCell(Harness& h, int row, const std::string& key, zelvane::CellValue v);
+// Selects the rows in the order given.
+void selectRows(Harness& h, const std::vector<int>& rows);
+// A column's texts in row order, blank separated.
+std::string columnTexts(Harness& h, const std::string& key);
+
+// What a host or user does between Intialize and the check.
+using Steps = std::function<void(Harness&)>;
+// Initialises a control in the mode, runs the steps, and checks the GetData text and that no
+// message box came up.
+void expectOutput(const std::string& mode, const std::vector<Def>& defs, const Steps& steps,
+                  const std::string& xml);
+// The message boxes shown so far, in order.
+void expectMessages(Harness& h, const std::vector<std::string>& messages);
+// Runs validateCreate (or validateRetrieval) on a stale error text and returns the text it
+// leaves; checks that the call answers "valid" exactly when that text is empty.
+std::string validationText(Harness& h, bool create);
 
 }  // namespace zlvtest

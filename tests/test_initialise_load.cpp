@@ -1,0 +1,314 @@
+// Intialize and SetData: the columns and colours of each mode, the rows' editor kinds and
+// shown values, the editors before the first edit, values matched by id with their display
+// forms, the dependants a parent's new value clears, and failures that leave the rows as
+// they were.
+#include <gtest/gtest.h>
+
+#include "support/test_support.hpp"
+
+namespace {
+
+using zlvtest::Def;
+using zlvtest::Harness;
+using Values = std::vector<std::pair<std::string, std::string>>;
+
+const std::vector<Def> kDefs = {{.caId = "A", .caName = "Alpha", .mandatory = "true"},
+                                {.caId = "B", .caName = "Beta"},
+                                {.caId = "C", .caName = "Gamma", .mandatory = "TRUE"},
+                                {.caId = "D", .caName = "Delta", .mandatory = "1"}};
+
+std::string colour(std::uint32_t c) {
+    return c == zelvane::kButtonFaceColor ? "face" : std::to_string(c);
+}
+
+// The columns a mode may change ("caption width", then "hidden" and "aN" for an activation),
+// appearances A and B as "back/back2/style", row 0's apply options and the rows' stars.
+std::string layout(Harness& h) {
+    std::string s;
+    for (const char* key :
+         {"Attribute", "Value", "Required", "ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"}) {
+        const auto& c = h.platform.grid().column(key);
+        s += c.caption + " " + std::to_string(c.width) + (c.hidden ? " hidden" : "") +
+             (c.activation ? " a" + std::to_string(c.activation) : "") + "; ";
+    }
+    for (char name : {'A', 'B'}) {
+        const auto& a = h.platform.grid().overrideAppearance(name);
+        s += colour(a.backColor) + "/" + colour(a.backColor2) + "/" +
+             std::to_string(a.gradientStyle) + " ";
+    }
+    for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"})
+        s += zelvane::isUnset(h.value(0, key)) ? "-" : h.cell(0, key);
+    s += " ";
+    for (int r = 0; r < h.rowCount(); ++r)
+        s += h.platform.grid().GetRowSet()->row(r)->picture() ? "*" : "-";
+    return s;
+}
+
+TEST(Initialisation, EachModeLaysOutItsColumnsAndColours) {
+    const std::string options =
+        "Apply To All 1500 hidden; Apply To Empty Only 1500 hidden; Apply To None 1500 hidden; ";
+    const std::string asDesigned = "Attribute 2000; Default Value 3000; Required 1000; " + options +
+                                   "face/0/0 face/0/0 --- ----";
+    const std::string shown = "Attribute 2500; Value 3100; Required 1000 hidden; ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"CREATE", asDesigned},
+        {"Clone", asDesigned},
+        {"Retrieval", asDesigned},
+        {"copyacross", asDesigned},
+        {"CLONE", "Attribute 2500; Default Value 4000; Required 1000 a2; " + options +
+                      "face/face/3 face/0/0 --- ----"},
+        {"RETRIEVAL", shown + options + "face/face/3 face/0/0 --- *-*-"},
+        {"COPYACROSS", shown + "Apply To All 1500; Apply To Empty Only 1500; Apply To None 1500 "
+                               "hidden; face/face/3 face/0/0 True-- *-*-"},
+    };
+    for (const auto& [mode, expected] : cases) {
+        Harness h;
+        h.init(mode, kDefs);
+        EXPECT_EQ(layout(h), expected) << mode;
+        zlvtest::expectMessages(h, {});
+    }
+}
+
+TEST(Initialisation, EditorsStartHiddenWithTheirCaptionAndFormat) {
+    Harness h;
+    auto& p = h.platform;
+    EXPECT_EQ(p.cmdPicker().text(), "Select");
+    EXPECT_EQ(p.dateTimePicker().displayFormat(), "yyyy-MM-dd hh:mm");
+    const std::vector<const zelvane::WindowControl*> editors = {&p.cmdPicker(), &p.dateTimePicker(),
+                                                                &p.comboBox(), &p.picture1()};
+    for (const auto* w : editors) EXPECT_FALSE(w->visible());
+    // The text box sits in the frame's top left corner.
+    EXPECT_EQ(p.text1().container(), &p.picture1());
+    EXPECT_EQ(p.text1().left() + p.text1().top(), 0);
+}
+
+TEST(Initialisation, RowsTakeTheirEditorKindAndShownValue) {
+    const struct {
+        Def def;
+        std::string expected;  // ControlType|Value/valueId
+    } cases[] = {
+        {{.controlType = "Picker", .defaultValue = "12, Red"}, "Picker|Red/12"},
+        {{.controlType = "Picker", .defaultValue = "12"}, "Picker|12/12"},
+        {{.controlType = "ComboBox", .defaultValue = "12,Red,Blue"}, "ComboBox|Red/12"},
+        {{.controlType = "ComboBox", .defaultValue = "A7,"}, "ComboBox|/A7"},
+        {{.controlType = "combobox", .defaultValue = "12, Red"}, "combobox|12, Red/"},
+        {{.controlType = "TextBox", .dataType = "number"}, "TextBox|/"},
+        {{.controlType = "TextBox", .dataType = "NUMBER"}, "TextBox|/"},
+        {{.controlType = "TextBox", .dataType = "string", .defaultValue = "x"}, "|x/"},
+        {{.controlType = "TextBox", .dataType = ""}, "|/"},
+        {{.controlType = "Date", .defaultValue = "2007-05-14T09:30:00.5", .dateType = "DATEONLY"},
+         "Date|14/05/2007/"},
+        {{.controlType = "Date", .defaultValue = "T09:30:00.0", .dateType = "timeonly"},
+         "Date|09:30/"},
+        {{.controlType = "Date", .defaultValue = "2007-05-14t09:30:00", .dateType = "dateTime"},
+         "Date|14/05/2007 09:30/"},
+        {{.controlType = "Date"}, "Date|/"},
+        {{.controlType = "Other", .defaultValue = "12, Red"}, "Other|12, Red/"},
+    };
+    std::vector<Def> defs;
+    for (const auto& c : cases) defs.push_back(c.def);
+    for (std::size_t i = 0; i < defs.size(); ++i) defs[i].caId = std::to_string(i);
+    Harness h;
+    h.init("RETRIEVAL", defs);
+    zlvtest::expectMessages(h, {});
+    for (int r = 0; r < static_cast<int>(std::size(cases)); ++r)
+        EXPECT_EQ(h.cell(r, "ControlType") + "|" + h.cell(r, "Value") + "/" + h.cell(r, "valueId"),
+                  cases[r].expected);
+}
+
+TEST(Initialisation, BlankDefinitionsChangeNothing) {
+    Harness h;
+    h.init("RETRIEVAL", kDefs);
+    h.control.setIsDataChanged(true);
+    for (const char* blank : {"", "   "}) {
+        h.control.setAttributeXML(blank);
+        h.control.Intialize();
+        EXPECT_EQ(zlvtest::columnTexts(h, "Attribute"), "Alpha Beta Gamma Delta");
+        EXPECT_TRUE(h.control.IsDataChanged());
+    }
+    // Definitions again rebuild the rows and clear the change flag.
+    h.init("RETRIEVAL", {{.caId = "Z", .caName = "Zeta"}});
+    EXPECT_EQ(zlvtest::columnTexts(h, "Attribute"), "Zeta");
+    EXPECT_FALSE(h.control.IsDataChanged());
+    zlvtest::expectMessages(h, {});
+}
+
+TEST(Initialisation, DuplicateIdsAreReportedOnceAndTheLayoutStillApplies) {
+    Harness h;
+    h.init("RETRIEVAL", {{.caId = "A", .controlType = "Picker", .defaultValue = "1, One"},
+                         {.caId = "a", .controlType = "Picker", .defaultValue = "2, Two"},
+                         {.caId = "B", .controlType = "Picker", .defaultValue = "3, Three"}});
+    zlvtest::expectMessages(h, {"fillRequiredColl: This key is already associated with an "
+                                "element of this collection: 'a'"});
+    // The rows after the repeated id are not normalised.
+    EXPECT_EQ(h.shownValues(), "One/1 Two/2 3, Three/");
+    EXPECT_EQ(layout(h).substr(0, 50), "Attribute 2500; Value 3100; Required 1000 hidden; ");
+}
+
+TEST(Properties, TheGridFillsTheControlAfterEveryResize) {
+    Harness h;
+    h.init("RETRIEVAL", kDefs);
+    for (const auto& [w, ht] : {std::pair{6000, 4500}, {15, 15}, {0, 0}, {90000, 120000}}) {
+        h.platform.resize(w, ht);
+        const zelvane::Grid& g = h.platform.grid();
+        EXPECT_EQ((std::array{g.left(), g.top(), g.width(), g.height()}),
+                  (std::array{0, 0, w, ht}));
+    }
+}
+
+void setData(Harness& h, const Values& values) {
+    std::string xml = zlvtest::valuesXml(values);
+    h.control.SetData(xml);
+}
+
+// P is a parent whose chain is C1 then C2; D has no parent; S names P but follows D.
+const std::vector<Def> kChain = {
+    {.caId = "P", .controlType = "ComboBox", .defaultValue = "1, One", .event = "E"},
+    {.caId = "C1",
+     .controlType = "ComboBox",
+     .defaultValue = "2, Two",
+     .event = "E",
+     .parentId = "P"},
+    {.caId = "C2", .controlType = "Picker", .defaultValue = "3, Three", .parentId = "C1"},
+    {.caId = "D", .defaultValue = "d"},
+    {.caId = "S", .controlType = "Picker", .defaultValue = "4, Four", .parentId = "P"}};
+
+TEST(LoadingValues, NewParentValueClearsItsChainUnlessTheDocumentRefillsIt) {
+    const struct {
+        Values values;
+        std::string expected;
+    } cases[] = {
+        {{{"P", "9, Nine"}}, "Nine/9 / / d/ Four/4"},
+        {{{"C2", "5, Five"}, {"P", "9, Nine"}}, "Nine/9 / Five/5 d/ Four/4"},
+        {{{"C1", "6, Six"}}, "One/1 Six/6 / d/ Four/4"},
+        {{{"C2", "5, Five"}, {"D", "e"}}, "One/1 Two/2 Five/5 e/ Four/4"},
+        {{{"P", "   "}, {"D", ""}, {"c1", " "}}, "One/1 Two/2 Three/3 d/ Four/4"},
+        {{{"X", "1"}, {"p ", " 8 , Eight "}}, "Eight/8 / / d/ Four/4"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.init("RETRIEVAL", kChain);
+        setData(h, c.values);
+        EXPECT_EQ(h.shownValues(), c.expected);
+        zlvtest::expectMessages(h, {});
+    }
+}
+
+TEST(LoadingValues, TextAndDateRowsTakeTheirDisplayForm) {
+    Harness h;
+    h.init("RETRIEVAL", {{.caId = "T", .defaultValue = "old"},
+                         {.caId = "N", .dataType = "Number", .defaultValue = "1"},
+                         {.caId = "DO", .controlType = "Date", .dateType = "DateOnly"},
+                         {.caId = "TO", .controlType = "Date", .dateType = "timeonly"},
+                         {.caId = "DT", .controlType = "Date", .dateType = ""},
+                         {.caId = "L", .controlType = "combobox", .defaultValue = "z"}});
+    setData(h, {{"T", "  Ünïcødé, ✓ <&> "},
+                {"N", "2.50"},
+                {"DO", "2007-05-14T00:00:00.0"},
+                {"TO", "t09:30:00.5"},
+                {"DT", "2007-05-14t23:59:59.9"},
+                {"L", "3, Green"}});
+    EXPECT_EQ(h.shownValues(),
+              "Ünïcødé, ✓ <&>/ 2.50/ 14/05/2007/ 09:30/ 14/05/2007 23:59/ 3, Green/");
+}
+
+TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
+    std::string many;
+    for (int i = 0; i < 32768; ++i) many += "<ca id=\"A" + std::to_string(i) + "\" value=\"v\"/>";
+    const std::pair<std::string, std::string> cases[] = {
+        {zlvtest::valuesXml({{"P", "9, Nine"}, {"D", "x"}, {"d", "y"}}),
+         "This key is already associated with an element of this collection: 'd'"},
+        {"<cas>" + many + "</cas>", "Overflow: the node count 32768 exceeds 32767"},
+        // The overflow is reported before a repeated id.
+        {"<cas><ca id=\"a1\" value=\"w\"/>" + many + "</cas>",
+         "Overflow: the node count 32769 exceeds 32767"},
+    };
+    for (auto [values, message] : cases) {
+        Harness h;
+        h.init("RETRIEVAL", kChain);
+        h.control.SetData(values);
+        zlvtest::expectMessages(h, {" Set Data " + message});
+        EXPECT_EQ(h.shownValues(), "One/1 Two/2 Three/3 d/ Four/4");
+    }
+}
+
+// A text row whose value is its id in lower case.
+Def child(const std::string& id, const std::string& parent = "") {
+    std::string value = id;
+    for (char& ch : value) ch = static_cast<char>(std::tolower(ch));
+    return {.caId = id, .defaultValue = value, .parentId = parent};
+}
+
+// The row P that the values give "9, Nine".
+Def parent(const std::string& controlType, const std::string& event = "E") {
+    return {.caId = "P", .controlType = controlType, .event = event, .dateType = "dateOnly"};
+}
+
+// The clearing walk after a drop-down or picker gets a value: it follows each row naming the
+// row before it, skips rows naming another row without ending, and ends at a row with an
+// empty parent; an unset parent neither matches nor ends it. No Event, no clearing.
+TEST(LoadingValues, ClearingWalkOverTheRowsBelow) {
+    const std::vector<Def> between = {parent("ComboBox"), child("X"), child("C", "X")};
+    const struct {
+        std::vector<Def> defs;
+        int unsetParentRow;  // -1 for none
+        std::string expected;
+    } cases[] = {
+        {{parent("Picker"), child("C1", "P"), child("Q", "Z"), child("C2", "Q"), child("R"),
+          child("C3", "R")},
+         -1,
+         "Nine/9 / q/ / r/ c3/"},
+        {between, 1, "Nine/9 x/ /"},
+        {between, -1, "Nine/9 x/ c/"},
+        {{parent("ComboBox", ""), child("C", "P")}, -1, "Nine/9 c/"},
+        {{parent("TextBox"), child("C", "P")}, -1, "9, Nine/ c/"},
+        {{parent("Date"), child("C", "P")}, -1, "9, Nine/ c/"},
+        {{child("C", "P"), parent("Picker")}, -1, "c/ Nine/9"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.init("RETRIEVAL", c.defs);
+        if (c.unsetParentRow >= 0) zlvtest::setCell(h, c.unsetParentRow, "ParentAttributeID", {});
+        setData(h, {{"P", "9, Nine"}});
+        EXPECT_EQ(h.shownValues(), c.expected);
+    }
+}
+
+// SetData writes values only: the text passed and IsDataChanged stay; a document without
+// values, or no document at all, changes nothing.
+TEST(LoadingValues, WritesValuesOnly) {
+    for (const bool changed : {false, true}) {
+        Harness h;
+        h.init("CREATE", {{.caId = "A", .defaultValue = "a"}, {.caId = "B"}});
+        h.control.setIsDataChanged(changed);
+        for (const std::string sent : {"", "not xml", "<cas/>", "<x><ca id='A' value='q'/></x>",
+                                       "<cas><ca id='A'/><ca value='q'/></cas>"}) {
+            std::string values = sent;
+            h.control.SetData(values);
+            EXPECT_EQ(values, sent);
+            EXPECT_EQ(h.shownValues(), "a/ /") << sent;
+        }
+        setData(h, {{"B", "b"}});
+        EXPECT_EQ(h.control.IsDataChanged(), changed);
+        // Required at load is unchanged, so CREATE writes no mandatory.
+        EXPECT_EQ(h.control.GetData(), R"(<updateCAs objectId="A" defaultValue="a"/>)"
+                                       R"(<updateCAs objectId="B" defaultValue="b"/>)");
+        zlvtest::expectMessages(h, {});
+    }
+}
+
+// A row whose ControlType or AttributeID is unset fails the call: the rows before it keep
+// what they were given, the rows after it get nothing.
+TEST(LoadingValues, UnsetCellsFailAtTheirRow) {
+    for (const std::string key : {"ControlType", "AttributeID"}) {
+        Harness h;
+        h.init("RETRIEVAL", {{.caId = "A"}, {.caId = "B"}, {.caId = "C"}});
+        zlvtest::setCell(h, 1, key, {});
+        setData(h, {{"A", "a"}, {"B", "b"}, {"C", "c"}});
+        zlvtest::expectMessages(
+            h, {" Set Data Invalid use of Null: the cell '" + key + "' of row 1 holds no value"});
+        EXPECT_EQ(h.shownValues(), "a/ / /");
+    }
+}
+
+}  // namespace

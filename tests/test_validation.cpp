@@ -1,0 +1,448 @@
+// validateCreate and validateRetrieval as a host runs them: the exact error text of every
+// value rule in its first and appended forms, required values, apply options, the problems
+// per row, and bounds that do not convert.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+#include <zelvane/error.hpp>
+
+#include "support/test_support.hpp"
+
+namespace {
+
+using zelvane::CellValue;
+using zlvtest::Harness;
+using zlvtest::setCell;
+using zlvtest::validationText;
+
+// One attribute row as the test leaves it before a pass: its definition (name, data type,
+// bounds) and the cells the user or host left.
+struct R {
+    zlvtest::Def def;
+    CellValue value = std::string();
+    CellValue required = std::string("false");
+    bool noApplyOption = false;  // ApplyToAll and ApplyToEmptyOnly set to false
+};
+
+R text(const std::string& name, CellValue value, std::string minLength = "",
+       std::string maxLength = "") {
+    return {{.caName = name, .minLength = minLength, .maxLength = maxLength}, value};
+}
+
+R number(const std::string& name, CellValue value, std::string minVal = "", std::string maxVal = "",
+         std::string places = "") {
+    R r{{.caName = name, .dataType = "number", .minVal = minVal, .maxVal = maxVal}, value};
+    r.def.allowedDecimalPlaces = places;
+    return r;
+}
+
+R typed(R r, std::string dataType) {
+    r.def.dataType = dataType;
+    return r;
+}
+
+R noOption(R r) {
+    r.noApplyOption = true;
+    return r;
+}
+
+R required(R r) {
+    r.required = std::string("true");
+    return r;
+}
+
+void load(Harness& h, const std::string& mode, std::vector<R> rows) {
+    std::vector<zlvtest::Def> defs;
+    for (R& r : rows) {
+        r.def.caId = "ca" + std::to_string(defs.size());
+        defs.push_back(r.def);
+    }
+    h.init(mode, defs);
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        setCell(h, i, "Value", rows[i].value);
+        setCell(h, i, "Required", rows[i].required);
+        for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly"})
+            if (rows[i].noApplyOption) setCell(h, i, key, false);
+    }
+}
+
+std::string forbidden(const std::string& name) {
+    return "\r\nThe " + name + " cannot contain any of the following characters:\r\n" +
+           "\\ / : * ; ' ? >\" < | , % &";
+}
+
+const std::string kCodeTooLongFirst =
+    "Please specify the valid default value for Code.\r\nThe value must be a maximum of 3 "
+    "characters in length.";
+const std::string kCodeTooLong = "The value for Code must be a maximum of 3 characters in length.";
+const std::string kSizeNotInteger =
+    "Enter numeric value for Size.\r\nThis is an integer value. You cannot enter decimal "
+    "value for Size.";
+const std::string kWeightRange =
+    "Please specify a valid default value for Weight.\r\nThe value must be greater than or "
+    "equal to 10 and less than or equal to 20.";
+const std::string kNote = "Please specify a valid default value for Note.";
+
+const R kCode = text("Code", std::string("abcd"), "", "3");
+
+// One value rule through validateCreate: row W alone, or after a row whose forbidden
+// character already set the error (so W's message takes its appended form).
+struct RuleCase {
+    bool number;
+    std::string value;
+    std::string low, high, places;  // minVal/minLength, maxVal/maxLength, decimal places
+    bool after;
+    std::string expected;  // W's part of the error text
+};
+
+void expectRules(const std::vector<RuleCase>& cases) {
+    for (const auto& c : cases) {
+        std::vector<R> rows = {c.number ? number("W", c.value, c.low, c.high, c.places)
+                                        : text("W", c.value, c.low, c.high)};
+        if (c.after) rows.insert(rows.begin(), text("X", std::string("a/")));
+        Harness h;
+        load(h, "RETRIEVAL", rows);
+        EXPECT_EQ(validationText(h, true), (c.after ? forbidden("X") : "") + c.expected)
+            << c.value << " [" << c.low << ", " << c.high << "] " << c.places;
+    }
+}
+
+TEST(ValueRules, RangeAndLengthMessagesInBothForms) {
+    const std::string a = "Please specify a valid default value for W.\r\n";
+    const std::string the = "Please specify the valid default value for W.\r\n";
+    const std::string between =
+        "The value must be greater than or equal to 10 and less than or equal to 20.";
+    const std::string lengths =
+        "The value must be a minimum of 3 and a maximum of 5 characters in length.";
+    const std::string numeric = "\r\nEnter numeric value for W.";
+    expectRules({
+        // Range: inclusive bounds, value read as its leading number.
+        {true, "10", "10", "20", "", false, ""},
+        {true, "20", "10", "20", "", false, ""},
+        {true, "9.99", "10", "20", "2", false, a + between},
+        {true, "21", "10", "20", "", true, "\r\n" + a + between},
+        {true, "1", "1", "", "", false, ""},
+        {true, "0.5", "1", "", "1", false, a + "The value must be greater than or equal to 1."},
+        {true, "-3", "1", "", "", true,
+         "\r\nThe value for W must be a greater than  or equal to  1."},
+        {true, "20", "", "20", "", false, ""},
+        {true, "1e2", "", "20", "", false, a + "The value must be less than or equal to 20."},
+        {true, "+21", "", "20", "", true, "\r\nThe value for W must be less than or equal to 20."},
+        {true, "0", "1.50", "2E1", "", false,
+         a + "The value must be greater than or equal to 1.50 and less than or equal to 2E1."},
+        {true, " 25kg", "", "20", "", false,
+         a + "The value must be less than or equal to 20." + numeric},
+        {true, "abc", "1", "", "", false,
+         a + "The value must be greater than or equal to 1." + numeric},
+        {true, "1,5", "", "1", "", false, numeric + forbidden("W")},
+        {true, " ", "", "5", "", false, numeric},
+        {true, "25.5%", "10", "20", "", true,
+         "\r\n" + a + between + numeric +
+             "\r\nThis is an integer value. You cannot enter decimal value for W." +
+             forbidden("W")},
+        // Bounds compare as the nearest doubles.
+        {true, "123456789012345.6", "", "1234567890123456e-1", "1", false, ""},
+        {true, "0.29999999999999999999", "", "0.3", "20", false, ""},
+        {true, "0.30000000000000004", "", "0.3", "17", false,
+         a + "The value must be less than or equal to 0.3."},
+        // Lengths in characters (code points), inclusive.
+        {false, "abc", "3", "5", "", false, ""},
+        {false, "abcde", "3", "5", "", false, ""},
+        {false, "ab", "3", "5", "", false, the + lengths},
+        {false, "abcdef", "3", "5", "", false, the + lengths},
+        {false, "日本語日本語", "3", "5", "", false, the + lengths},
+        {false, "😀😀😀", "3", "5", "", false, ""},
+        {false, " ", "3", "5", "", true, "\r\n" + a + lengths},
+        {false, "abc", "3", "", "", false, ""},
+        {false, "ab", "3", "", "", false,
+         the + "The value must be a minimum of 3 characters in length."},
+        {false, "ab", "3", "", "", true,
+         "\r\nThe value for W must be a minimum of 3 characters in length."},
+        {false, "abcde", "", "5", "", false, ""},
+        {false, "abcdef", "", "5", "", false,
+         the + "The value must be a maximum of 5 characters in length."},
+        {false, "abcdef", "", "5", "", true,
+         "\r\nThe value for W must be a maximum of 5 characters in length."},
+        // Length bounds rounded ties to even, inserted as read; 16-bit ends convert.
+        {false, "abc", "", "2.5", "", false,
+         the + "The value must be a maximum of 2.5 characters in length."},
+        {false, "abcd", "3.5", "3.5", "", false, ""},
+        {false, "ab", "-32768", "32767", "", false, ""},
+        {false, "a/b", "3", "5", "", false, forbidden("W")},
+        {false, "a/b", "", "2", "", true,
+         "\r\nThe value for W must be a maximum of 2 characters in length." + forbidden("W")},
+    });
+}
+
+TEST(ValueRules, DecimalPlacesAgainstTheAllowedNumber) {
+    const std::string numeric = "\r\nEnter numeric value for W.";
+    const std::string integer =
+        "\r\nThis is an integer value. You cannot enter decimal value for W.";
+    const std::string requires2 = "\r\nThe value for W requires 2 decimal places.";
+    const std::string onePoint = "\r\nOnly 1 decimal point is allowed. ";
+    expectRules({
+        // No places allowed: numeric form and no point, checked independently.
+        {true, "12", "", "", "", false, ""},
+        {true, "a.b", "", "", "", false, numeric + integer},
+        {true, "12.5", "", "", "0.5", false, integer},
+        // One place: the ending stays singular; the places text is inserted as read.
+        {true, "5", "", "", "1", false, "\r\nThe value for W requires 1 decimal place."},
+        {true, "1.2.3", "", "", "1", false, onePoint + "The value for W requires 1 decimal place."},
+        {true, "5", "", "", "-1", false, "\r\nThe value for W requires -1 decimal place."},
+        {true, "5.5", "", "", "2", false, "\r\nThe value for W must have 2 decimal places."},
+        {true, "5.5", "", "", "2x", false, "\r\nThe value for W must have 2x decimal places."},
+        // The places text read as its leading number, rounded ties to even.
+        {true, "5", "", "", "2.5", false, "\r\nThe value for W requires 2.5 decimal places."},
+        {true, "5.25", "", "", "2.5", false, ""},
+        {true, "5.55", "", "", "1.5", false, ""},
+        {true, "5", "", "", "1.5", false, "\r\nThe value for W requires 1.5 decimal places."},
+        // Two places: exactly two digits after one point; every character after it counts.
+        {true, "5.50", "", "", "2", false, ""},
+        {true, "-0.25", "", "", "2", false, ""},
+        {true, "5", "", "", "2", false, requires2},
+        {true, "5.", "", "", "2", false, requires2},
+        {true, "5.555", "", "", "2", false, requires2},
+        {true, " 5.25 ", "", "", "2", false, requires2},
+        {true, "1.2e3", "", "", "2", false, requires2},
+        // Not numeric: reported as such unless there is more than one point.
+        {true, "abc", "", "", "2", false, numeric},
+        {true, "a.b", "", "", "2", false, numeric},
+        {true, "a.b.c", "", "", "2", false,
+         onePoint + "The value for W requires 2 decimal places."},
+    });
+}
+
+// Every printable ASCII character in a text and in a number; the last message of each row
+// shows which are forbidden.
+TEST(ValueRules, ForbiddenCharactersOneByOne) {
+    std::vector<R> rows;
+    for (char ch = 0x20; ch < 0x7f; ++ch) {
+        rows.push_back(text("W", std::string("a") + ch + "b"));
+        rows.push_back(number("W", std::string("1") + ch));
+    }
+    Harness h;
+    load(h, "RETRIEVAL", rows);
+    validationText(h, true);
+    std::vector<std::string> last(rows.size(), "none");
+    for (const auto& p : h.control.lastValidationProblems()) last[p.rowIndex] = p.messages.back();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const char ch = static_cast<char>(0x20 + i / 2);
+        const bool isForbidden = std::string("/\\:*;'?>\"<|,&%").find(ch) != std::string::npos;
+        // A number row may have other messages before it; a text row has no other.
+        if (isForbidden || i % 2 == 0) {
+            EXPECT_EQ(last[i], isForbidden ? forbidden("W").substr(2) : "none") << ch;
+        }
+    }
+}
+
+// A bound that does not convert is an error of the call; the messages of earlier rows stay.
+TEST(ValueRules, BoundsThatDoNotConvertEndThePass) {
+    for (const auto& [low, high] : {std::pair{"ten", ""}, {"", "20x"}, {" ", ""}}) {
+        for (const bool create : {true, false}) {
+            Harness h;
+            load(h, "RETRIEVAL",
+                 {kCode, number("W", std::string("5/"), low, high), text("T", std::string("/"))});
+            std::string strErr;
+            EXPECT_THROW(
+                create ? h.control.validateCreate(strErr) : h.control.validateRetrieval(strErr),
+                zelvane::ZlvError);
+            EXPECT_EQ(strErr, kCodeTooLongFirst);
+        }
+    }
+    for (const auto& [low, high] : {std::pair{"three", ""}, {"", "32768"}, {"-32769", ""}}) {
+        Harness h;
+        load(h, "RETRIEVAL", {kCode, text("W", std::string("a/b"), low, high)});
+        std::string strErr;
+        EXPECT_THROW(h.control.validateCreate(strErr), zelvane::ZlvError);
+        EXPECT_EQ(strErr, kCodeTooLongFirst);
+    }
+}
+
+// Rows in several errors: the first message in its first form, then the appended forms in
+// row order; every value stays as it was.
+TEST(ValidationPasses, ErrorTextsOfBothPasses) {
+    const struct {
+        std::string mode;
+        std::vector<R> rows;
+        std::string createErr, retrievalErr;
+    } cases[] = {
+        {"RETRIEVAL",
+         {kCode, number("Weight", std::string("25"), "10", "20"),
+          number("Size", std::string("a.b")), required(text("Note", std::string()))},
+         kCodeTooLongFirst + "\r\n" + kWeightRange + "\r\n" + kSizeNotInteger,
+         kCodeTooLongFirst + "\r\n" + kWeightRange + "\r\n" + kSizeNotInteger + "\r\n" + kNote},
+        // Required rows before a value error; create skips empty values.
+        {"RETRIEVAL",
+         {required(text("Note", std::string(), "2")), required(number("Memo", CellValue())), kCode},
+         kCodeTooLongFirst,
+         "Please specify the valid default value for Note.\r\nPlease specify a valid default "
+         "value for Memo.\r\n" +
+             kCodeTooLong},
+        // Data types in any case; other data types unchecked.
+        {"RETRIEVAL",
+         {typed(number("Qty", std::string("abc")), "NUMBER"),
+          typed(text("Tag", std::string("x/"), "2"), "String"),
+          typed(text("Due", std::string("a/b"), "", "1"), "date"),
+          typed(text("Misc", std::string("1,2")), ""),
+          typed(number("Cnt", std::string("x")), "numbers")},
+         "\r\nEnter numeric value for Qty." + forbidden("Tag"),
+         "\r\nEnter numeric value for Qty." + forbidden("Tag")},
+        // Copy-across: the apply option first, then the row's other checks.
+        {"COPYACROSS",
+         {noOption(kCode), noOption(required(text("Note", std::string()))),
+          noOption(typed(text("Due", std::string("x")), "date")), text("Tag", std::string("ok"))},
+         kCodeTooLongFirst,
+         "\r\nSelect an Apply option for Code.\r\n" + kCodeTooLong +
+             "\r\nSelect an Apply option for Note.\r\n" + kNote},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        load(h, c.mode, c.rows);
+        const std::string values = h.shownValues();
+        EXPECT_EQ(validationText(h, true), c.createErr);
+        EXPECT_EQ(validationText(h, false), c.retrievalErr);
+        EXPECT_EQ(h.shownValues(), values);
+    }
+}
+
+// The last pass's problems as "id|index|message;message".
+std::vector<std::string> problems(Harness& h) {
+    std::vector<std::string> out;
+    for (const auto& p : h.control.lastValidationProblems()) {
+        std::string line = p.attributeId + "|" + std::to_string(p.rowIndex) + "|";
+        for (std::size_t i = 0; i < p.messages.size(); ++i) line += (i ? ";" : "") + p.messages[i];
+        out.push_back(line);
+    }
+    return out;
+}
+
+TEST(ValidationPasses, ProblemsPerRowClearedByNextPassAndIntialize) {
+    Harness h;
+    load(h, "RETRIEVAL",
+         {kCode, text("Fine", std::string("ok")), number("Size", std::string("a.b")),
+          required(text("Note", std::string()))});
+    setCell(h, 3, "AttributeID", CellValue());
+    const std::vector<std::string> fromCreate = {
+        "ca0|0|" + kCodeTooLongFirst,
+        "ca2|2|Enter numeric value for Size.;This is an integer value. You cannot enter decimal "
+        "value for Size."};
+    std::vector<std::string> fromRetrieval = fromCreate;
+    fromRetrieval.push_back("|3|" + kNote);
+    validationText(h, false);
+    EXPECT_EQ(problems(h), fromRetrieval);
+    validationText(h, true);
+    EXPECT_EQ(problems(h), fromCreate);
+    for (const auto& [row, value] : {std::pair{0, "abc"}, {2, "7"}, {3, "n"}})
+        setCell(h, row, "Value", std::string(value));
+    EXPECT_EQ(validationText(h, false), "");
+    EXPECT_TRUE(problems(h).empty());
+    setCell(h, 0, "Value", std::string("abcd"));
+    validationText(h, true);
+    EXPECT_EQ(problems(h).size(), 1u);
+    h.control.Intialize();
+    EXPECT_TRUE(problems(h).empty());
+}
+
+// Which apply-option cells count as not chosen: a Boolean false and the texts that read as
+// false; a text that reads as no Boolean and an unset cell do not. ApplyToNone plays no part,
+// validateCreate never asks, and the check belongs to COPYACROSS exactly.
+TEST(ValidationPasses, ApplyOptionCellsThatCountAsNotChosen) {
+    const CellValue unset, no = false, zero = std::string("0");
+    const struct {
+        CellValue all, emptyOnly;
+        bool asked;
+    } cases[] = {{no, no, true},
+                 {zero, std::string("false"), true},
+                 {std::string("FALSE"), std::string("fAlSe"), true},
+                 {true, no, false},
+                 {no, true, false},
+                 {std::string("TRUE"), zero, false},
+                 {zero, std::string("2"), false},
+                 {std::string("yes"), no, false},
+                 {no, std::string(""), false},
+                 {unset, no, false},
+                 {no, unset, false}};
+    for (const auto& c : cases) {
+        for (const std::string mode : {"COPYACROSS", "RETRIEVAL", "copyacross"}) {
+            Harness h;
+            load(h, mode, {text("Tag", std::string((&c - cases) % 2 ? "v" : ""))});
+            setCell(h, 0, "ApplyToAll", c.all);
+            setCell(h, 0, "ApplyToEmptyOnly", c.emptyOnly);
+            setCell(h, 0, "ApplyToNone", true);
+            const bool asked = c.asked && mode == "COPYACROSS";
+            EXPECT_EQ(validationText(h, false), asked ? "\r\nSelect an Apply option for Tag." : "");
+            EXPECT_EQ(validationText(h, true), "");
+        }
+    }
+}
+
+// A required row (Required reads "true" ignoring case) needs a value; blanks are a value.
+// With the retrieval switch off validateRetrieval checks nothing and keeps the text.
+TEST(ValidationPasses, RequiredValuesAndTheRetrievalSwitch) {
+    const std::string t = "true", f = "false", none;
+    const struct {
+        CellValue required, value;
+        bool reported;
+    } cases[] = {{t, none, true},
+                 {std::string("TRUE"), none, true},
+                 {true, none, true},
+                 {std::string("True"), CellValue(), true},
+                 {std::string("1"), none, false},
+                 {f, none, false},
+                 {false, none, false},
+                 {CellValue(), none, false},
+                 {t, std::string(" "), false}};
+    for (const auto& c : cases) {
+        Harness h;
+        R note = text("Note", c.value);
+        note.required = c.required;
+        load(h, "RETRIEVAL", {note});
+        EXPECT_EQ(validationText(h, false),
+                  c.reported ? "Please specify the valid default value for Note." : "");
+        EXPECT_EQ(validationText(h, true), "");
+    }
+    Harness off;
+    load(off, "RETRIEVAL", {required(text("Note", std::string()))});
+    off.platform.grid().setRetrievalSwitch(false);
+    std::string kept = "kept";
+    EXPECT_TRUE(off.control.validateRetrieval(kept));
+    EXPECT_EQ(kept, "kept");
+    off.platform.grid().setRetrievalSwitch(true);
+    EXPECT_NE(validationText(off, false), "");
+    // Without rows both passes find nothing; validateRetrieval still empties the text.
+    Harness empty;
+    empty.init("RETRIEVAL", {});
+    EXPECT_EQ(validationText(empty, true) + validationText(empty, false), "");
+}
+
+// A pass ended by a bound that does not convert still hands over what it found, the ending
+// row's own earlier messages included.
+TEST(ValidationPasses, APassEndedByABadBoundKeepsItsProblems) {
+    const R badQty = number("Qty", std::string("1"), "x");
+    const std::string noOptionText = "Select an Apply option for Qty.";
+    const struct {
+        std::string mode;
+        bool create;
+        std::vector<R> rows;
+        std::string strErr;
+        std::vector<std::string> problems;
+    } cases[] = {
+        {"RETRIEVAL", true, {kCode, badQty}, kCodeTooLongFirst, {"ca0|0|" + kCodeTooLongFirst}},
+        {"RETRIEVAL", false, {kCode, badQty}, kCodeTooLongFirst, {"ca0|0|" + kCodeTooLongFirst}},
+        {"COPYACROSS", false, {noOption(badQty)}, "\r\n" + noOptionText, {"ca0|0|" + noOptionText}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode + (c.create ? " create" : " retrieval"));
+        Harness h;
+        load(h, c.mode, c.rows);
+        std::string strErr;
+        EXPECT_THROW(
+            c.create ? h.control.validateCreate(strErr) : h.control.validateRetrieval(strErr),
+            zelvane::ZlvError);
+        EXPECT_EQ(strErr, c.strErr);
+        EXPECT_EQ(problems(h), c.problems);
+    }
+}
+
+}  // namespace
