@@ -1,7 +1,5 @@
 #include "support/test_support.hpp"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -120,26 +118,6 @@ std::string columnTexts(Harness& h, const std::string& key) {
     std::string all;
     for (int r = 0; r < h.rowCount(); ++r) all += (r ? " " : "") + h.cell(r, key);
     return all;
-}
-
-void expectOutput(const std::string& mode, const std::vector<Def>& defs, const Steps& steps,
-                  const std::string& xml) {
-    Harness h;
-    h.init(mode, defs);
-    if (steps) steps(h);
-    EXPECT_EQ(h.control.GetData(), xml);
-    expectMessages(h, {});
-}
-
-void expectMessages(Harness& h, const std::vector<std::string>& messages) {
-    EXPECT_EQ(h.platform.messages(), messages);
-}
-
-std::string validationText(Harness& h, bool create) {
-    std::string strErr = "stale";
-    const bool ok = create ? h.control.validateCreate(strErr) : h.control.validateRetrieval(strErr);
-    EXPECT_EQ(ok, strErr.empty()) << strErr;
-    return strErr;
 }
 
 }  // namespace zlvtest
