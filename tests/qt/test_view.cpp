@@ -110,9 +110,11 @@ std::vector<int> shownColumns(WidgetHarness& h) {
     return shown;
 }
 
-const zelvane::Column& columnShownAt(WidgetHarness& h, int viewColumn) {
+// The width in pixels the layout gives the column shown at a view column.
+int layoutWidth(WidgetHarness& h, int viewColumn) {
     const auto rows = h.widget.control().platform().grid().GetRowSet();
-    return rows->column(qttest::modelOf(h.widget.gridView()).position(viewColumn));
+    const int position = qttest::modelOf(h.widget.gridView()).position(viewColumn);
+    return zelvane::qt::twipsToPixels(h.widget.gridView(), rows->column(position).width);
 }
 
 QAccessibleTableInterface* tableOf(WidgetHarness& h) {
@@ -159,7 +161,6 @@ TEST(View, PassesCalledOnTheControlMarkTheRowsTheyFault) {
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     h.init("RETRIEVAL", markDefs());
     auto& control = h.widget.control();
-    EXPECT_TRUE(markedRows(h).empty());
 
     std::string errors;
     EXPECT_FALSE(control.validateCreate(errors));
@@ -235,18 +236,16 @@ TEST(View, MarkedAndReadOnlyCellsStayReadableInLightAndDarkPalettes) {
 // Header captions always carry their caption, which a narrow column cuts off.
 TEST(View, TextTheColumnCutsOffHasATooltip) {
     WidgetHarness h;
-    const std::string longName =
-        "Maximum permitted operating temperature of the cooling unit at full load";
-    h.init("COPYACROSS", {Def{.caId = "A", .caName = longName, .defaultValue = "x"},
+    const QString longName = "Maximum permitted operating temperature of the cooling unit";
+    h.init("COPYACROSS", {Def{.caId = "A", .caName = longName.toStdString(), .defaultValue = "x"},
                           Def{.caId = "B", .caName = "Size", .defaultValue = "y"}});
     QTableView* view = h.widget.gridView();
     QAbstractItemModel* model = view->model();
-    EXPECT_EQ(cellData(h, 0, "Attribute", Qt::ToolTipRole).toString().toStdString(), longName);
+    EXPECT_EQ(cellData(h, 0, "Attribute", Qt::ToolTipRole).toString(), longName);
     EXPECT_TRUE(cellData(h, 1, "Attribute", Qt::ToolTipRole).isNull());
     EXPECT_TRUE(cellData(h, 0, "Value", Qt::ToolTipRole).isNull());
-    view->setColumnWidth(
-        h.column("Attribute"),
-        view->fontMetrics().horizontalAdvance(QString::fromStdString(longName)) + 40);
+    view->setColumnWidth(h.column("Attribute"),
+                         view->fontMetrics().horizontalAdvance(longName) + 40);
     EXPECT_TRUE(cellData(h, 0, "Attribute", Qt::ToolTipRole).isNull());
 
     const int options = h.column("ApplyToEmptyOnly");
@@ -273,7 +272,6 @@ TEST(View, LastColumnFillsTheViewAndTheSizeHintFitsColumnsAndRows) {
             h.init(mode, defs);
             QTableView* view = h.widget.gridView();
             const std::vector<int> shown = shownColumns(h);
-            ASSERT_GE(shown.size(), 2u);
             for (int width : {700, 1000, 620}) {
                 h.widget.resize(width, 300);
                 QApplication::processEvents();
@@ -281,11 +279,8 @@ TEST(View, LastColumnFillsTheViewAndTheSizeHintFitsColumnsAndRows) {
                 EXPECT_EQ(header->sectionViewportPosition(shown.back()) +
                               header->sectionSize(shown.back()),
                           view->viewport()->width());
-                for (int c : shown) {
-                    if (c == shown.back()) continue;
-                    EXPECT_EQ(view->columnWidth(c),
-                              zelvane::qt::twipsToPixels(view, columnShownAt(h, c).width));
-                }
+                for (std::size_t i = 0; i + 1 < shown.size(); ++i)
+                    EXPECT_EQ(view->columnWidth(shown[i]), layoutWidth(h, shown[i]));
             }
             const QSize hint = h.widget.sizeHint();
             EXPECT_LE(hint.width(), 1000);
@@ -295,9 +290,7 @@ TEST(View, LastColumnFillsTheViewAndTheSizeHintFitsColumnsAndRows) {
             EXPECT_EQ(h.widget.sizeHint(), hint);
             EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
             EXPECT_EQ(view->verticalScrollBar()->isVisible(), defs.size() > 10);
-            for (int c : shown)
-                EXPECT_GE(view->columnWidth(c),
-                          zelvane::qt::twipsToPixels(view, columnShownAt(h, c).width));
+            for (int c : shown) EXPECT_GE(view->columnWidth(c), layoutWidth(h, c));
         }
     }
 }
