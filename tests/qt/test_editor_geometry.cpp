@@ -70,10 +70,7 @@ struct GeometryHarness : WidgetHarness {
 // The editors sit inside the cell they edit and are large enough to read and click.
 void expectInsideCell(const QRect& editor, const QRect& cell, const char* what) {
     SCOPED_TRACE(what);
-    EXPECT_TRUE(cell.contains(editor))
-        << "editor " << editor.x() << "," << editor.y() << " " << editor.width() << "x"
-        << editor.height() << " cell " << cell.x() << "," << cell.y() << " " << cell.width() << "x"
-        << cell.height();
+    EXPECT_TRUE(cell.contains(editor)) << "right " << editor.right() << " of " << cell.right();
     EXPECT_GE(editor.width(), 20);
     EXPECT_GE(editor.height(), 20);
 }

@@ -1,5 +1,4 @@
-// What the grid shows and tells: validation marks, readable in a light and a dark palette,
-// tooltips, column widths and size hint, and what assistive tools read from the table.
+// What the grid shows and tells: marks, contrast, tooltips, widths and accessibility texts.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
