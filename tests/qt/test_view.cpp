@@ -139,7 +139,7 @@ void collectTexts(QAccessibleInterface* node, QStringList& names, QStringList& d
 }  // namespace
 
 // The passes mark what they found whoever calls them; each pass replaces the marks of the one
-// before, and a corrected value loses its mark. A row without an in-place editor opens none.
+// before, and a corrected value loses its mark.
 TEST(View, PassesCalledOnTheControlMarkTheRowsTheyFault) {
     WidgetHarness h;
     QAbstractItemModelTester tester(h.widget.gridView()->model(),
@@ -158,21 +158,16 @@ TEST(View, PassesCalledOnTheControlMarkTheRowsTheyFault) {
     EXPECT_FALSE(cellData(h, kWeight, "Value", Qt::DecorationRole).isNull());
     EXPECT_TRUE(cellData(h, kQuantity, "Value", Qt::DecorationRole).isNull());
 
-    // The retrieval pass also finds the required date; a create pass does not.
+    // The retrieval pass also finds the required date.
     EXPECT_FALSE(control.validateRetrieval(errors));
     EXPECT_EQ(markedRows(h), (std::vector<int>{kWeight, kNote, kReviewed}));
-    EXPECT_FALSE(control.validateCreate(errors));
-    EXPECT_EQ(markedRows(h), (std::vector<int>{kWeight, kNote}));
-
-    h.doubleClickCell(kLabel, "Value");
-    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
-    // The user corrects the weight in its editor: its mark goes at once, the note keeps its own.
+    // The user corrects the weight in its editor: its mark goes at once, the others stay.
     h.doubleClickCell(kWeight, "Value");
     ASSERT_TRUE(h.widget.textBox()->isVisible());
     QTest::keyClicks(h.widget.textBox(), "5");
     QTest::keyClick(h.widget.textBox(), Qt::Key_Return);
     ASSERT_EQ(h.cell(kWeight, "Value"), "5.00");
-    EXPECT_EQ(markedRows(h), (std::vector<int>{kNote}));
+    EXPECT_EQ(markedRows(h), (std::vector<int>{kNote, kReviewed}));
 
     // Good values for the rest: the next passes mark nothing.
     std::string values = zlvtest::valuesXml({{"ID-N", "abc"}, {"ID-R", "2024-03-05T00:00:00.0"}});
