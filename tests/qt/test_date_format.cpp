@@ -16,113 +16,68 @@ using zelvane::DateTime;
 // Saturday 7 March 2026, 13:05:09.400: every number field shows whether it is padded.
 const DateTime kAfternoon{2026, 3, 7, 13, 5, 9, 400};
 
-DateTime at(int hour, int minute = 5) { return DateTime{2026, 3, 7, hour, minute, 9, 400}; }
-
-struct Case {
-    const char* pattern;
-    DateTime value;
-    // Empty: the editor shows exactly the renderer's text. Otherwise the editor's text where
-    // Qt's format language has no exact token (the nearest one is used, see qt_date_format).
-    const char* editorText = "";
-};
+DateTime at(int hour, int minute = 5, int millisecond = 400) {
+    return DateTime{2026, 3, 7, hour, minute, 9, millisecond};
+}
 
 // The text a QDateTimeEdit in the C locale shows for the value with the converted pattern.
-std::string editorText(const Case& c) {
+std::string editorText(const char* pattern, const DateTime& v) {
     QDateTimeEdit edit;
     edit.setLocale(QLocale::c());
-    const QString format = zelvane::qt::toQtDateFormat(c.pattern);
+    const QString format = zelvane::qt::toQtDateFormat(pattern);
     edit.setDisplayFormat(format);
-    EXPECT_EQ(edit.displayFormat().toStdString(), format.toStdString())
-        << "Qt refused the format for " << c.pattern;
-    const DateTime& v = c.value;
+    EXPECT_EQ(edit.displayFormat(), format) << "Qt refused the format for " << pattern;
     edit.setDateTime(
         QDateTime(QDate(v.year, v.month, v.day), QTime(v.hour, v.minute, v.second, v.millisecond)));
     return edit.text().toStdString();
 }
 
-void expectEditorShowsRendering(const Case& c) {
-    const std::string rendered = zelvane::text::renderDate(c.value, c.pattern);
-    const std::string expected = *c.editorText ? c.editorText : rendered;
-    EXPECT_EQ(editorText(c), expected)
-        << "pattern \"" << c.pattern << "\", the grid shows \"" << rendered << '"';
+// The editor shows exactly the grid's text for each of the patterns.
+void expectSameText(const DateTime& value, std::initializer_list<const char*> patterns) {
+    for (const char* pattern : patterns)
+        EXPECT_EQ(editorText(pattern, value), zelvane::text::renderDate(value, pattern))
+            << "pattern \"" << pattern << '"';
 }
 
 }  // namespace
 
-// Every token alone, the twelve-hour clocks, and whole patterns as hosts write them.
+// Every token alone, the twelve-hour clocks (the designator may come first; H is twelve-hour
+// next to it), literals (a lone y, quoted and escaped text, letters Qt reads as fields but the
+// control writes as text) and whole patterns as hosts write them.
 TEST(QtDateFormat, TheEditorShowsWhatTheGridWrites) {
-    const Case cases[] = {
-        {"yyyy", kAfternoon},
-        {"yy", kAfternoon},
-        {"y yy", kAfternoon},   // a lone y is literal text
-        {"yyy", kAfternoon},    // yy, then a literal y
-        {"yyyyy", kAfternoon},  // yyyy, then a literal y
-        {"MMMM", kAfternoon},
-        {"MMM", kAfternoon},
-        {"MM", kAfternoon},
-        {"M", kAfternoon},
-        {"mmmm", kAfternoon},
-        {"mmm", kAfternoon},
-        {"mm", kAfternoon},  // no hour or seconds next to it: the month
-        {"m", kAfternoon},
-        {"dddd", kAfternoon},
-        {"ddd", kAfternoon},
-        {"dd", kAfternoon},
-        {"d", kAfternoon},
-        {"hh", at(9)},
-        {"HH", at(9)},
-        {"h", at(9)},
-        {"H", at(9)},
-        {"hh", kAfternoon},
-        {"h:m", at(9)},
-        {"hh:mm", at(9)},
-        {"mm:ss", kAfternoon},
-        {"m:s", kAfternoon},
-        {"ss", kAfternoon},
-        {"s", kAfternoon},
-        {"SSS", DateTime{2026, 3, 7, 13, 5, 9, 456}},
-        {"SSSS", DateTime{2026, 3, 7, 13, 5, 9, 456}},
-        {"S", kAfternoon},  // whole tenths: "z" shows the same digit
-        {"SS", DateTime{2026, 3, 7, 13, 5, 9, 450}, "450"},
-        {"S", DateTime{2026, 3, 7, 13, 5, 9, 456}, "456"},
-        {"\"at\" hh", kAfternoon},
-        {"\\h\\h hh", kAfternoon},
-        {"hh tz", kAfternoon},  // letters Qt reads as fields but the control writes as text
-        {"it's hh", kAfternoon},
-        {"\"it's\" hh", kAfternoon},
-        {"hh\"\"mm", kAfternoon},
-        {"[yyyy] #1 ~%", kAfternoon},
-        {"hh:mm AM/PM", at(0)},
-        {"hh:mm AM/PM", at(9)},
-        {"hh:mm AM/PM", at(12)},
-        {"hh:mm AM/PM", at(13)},
-        {"h:mm am/pm", at(0)},
-        {"h:mm am/pm", at(12)},
-        {"h:mm am/pm", at(13)},
-        {"H:mm AM/PM", at(13)},  // H is also twelve-hour next to AM/PM
-        {"AM/PM hh", at(23)},    // the designator may come first
-        // Qt writes the locale's two-letter designators: the nearest to A/P is AM/PM.
+    expectSameText(kAfternoon,
+                   {"yyyy",  "yy",  "y yy", "yyy", "yyyyy", "MMMM",  "MMM",     "MM",          "M",
+                    "mmmm",  "mmm", "mm",   "m",   "dddd",  "ddd",   "dd",      "d",           "hh",
+                    "mm:ss", "m:s", "ss",   "s",   "S",     "hh tz", "it's hh", "[yyyy] #1 ~%"});
+    expectSameText(kAfternoon, {"\"at\" hh", "\\h\\h hh", "\"it's\" hh", "hh\"\"mm", "d/M/y"});
+    expectSameText(kAfternoon,
+                   {"dd/MM/yyyy", "dd/MM/yyyy hh:mm", "mm/dd/yyyy", "dddd, d MMMM yyyy"});
+    expectSameText(kAfternoon,
+                   {"ddd d mmm yy h:mm:ss AM/PM", "yyyy-MM-ddThh:mm:ss.S", "Thh:mm:ss.S"});
+    expectSameText(kAfternoon, {"\"Week of\" d MMM, hh\\h", ""});
+    expectSameText(at(9), {"hh", "HH", "h", "H", "h:m", "hh:mm", "hh:mm AM/PM"});
+    for (int hour : {0, 12, 13}) expectSameText(at(hour), {"hh:mm AM/PM", "h:mm am/pm"});
+    expectSameText(at(13), {"H:mm AM/PM"});
+    expectSameText(at(23), {"AM/PM hh"});
+    expectSameText(at(13, 5, 456), {"SSS", "SSSS"});
+}
+
+// Where Qt's format language has no exact token the nearest one is used: its designators for
+// A/P, more digits of the milliseconds, and the general form for a pattern without fields or
+// an empty one at midnight (so that the value can be given a time).
+TEST(QtDateFormat, TheNearestFormWhereQtHasNoExactToken) {
+    const std::tuple<const char*, DateTime, const char*> cases[] = {
         {"hh:mm A/P", at(0), "12:05 AM"},
         {"hh:mm A/P", at(12), "12:05 PM"},
         {"hh:mm A/P", at(13), "01:05 PM"},
         {"h:mm a/p", at(13), "1:05 pm"},
         {"h:mm Am/Pm", at(13), "1:05 PM"},
-        {"dd/MM/yyyy", kAfternoon},
-        {"dd/MM/yyyy hh:mm", kAfternoon},
-        {"d/M/y", kAfternoon},
-        {"mm/dd/yyyy", kAfternoon},
-        {"dddd, d MMMM yyyy", kAfternoon},
-        {"ddd d mmm yy h:mm:ss AM/PM", kAfternoon},
-        {"yyyy-MM-ddThh:mm:ss.S", kAfternoon},
-        {"Thh:mm:ss.S", kAfternoon},
-        {"\"Week of\" d MMM, hh\\h", kAfternoon},
-        {"", kAfternoon},
-        // The empty pattern keeps the full general form in the editor, so that a midnight
-        // value can be given a time.
+        {"SS", at(13, 5, 450), "450"},
+        {"S", at(13, 5, 456), "456"},
         {"", DateTime{2026, 3, 7, 0, 0, 0, 0}, "2026-03-07 00:00:00"},
-        // A QDateTimeEdit needs a field: a pattern of literals only edits in the general form.
         {"y", kAfternoon, "2026-03-07 13:05:09"},
         {"\"noon\"", kAfternoon, "2026-03-07 13:05:09"},
     };
-    for (const Case& c : cases) expectEditorShowsRendering(c);
+    for (const auto& [pattern, value, shown] : cases)
+        EXPECT_EQ(editorText(pattern, value), shown) << "pattern \"" << pattern << '"';
 }

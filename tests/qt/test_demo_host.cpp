@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
@@ -47,6 +46,7 @@ struct DemoHarness {
         QApplication::processEvents();
     }
     zelvane::ZlvCustomAttr& control() { return window.attributes().control(); }
+    QTableView* view() { return window.attributes().gridView(); }
     int indexOf(const std::string& attribute) {
         auto rows = control().platform().grid().GetRowSet();
         for (int i = 0; i < rows->recordCount(); ++i)
@@ -59,19 +59,9 @@ struct DemoHarness {
         return zelvane::cellTextOrEmpty(
             control().platform().grid().GetRowSet()->row(row)->value(key));
     }
-    QPushButton* button(const QString& caption) {
-        for (auto* b : window.findChildren<QPushButton*>())
-            if (b->text() == caption) return b;
-        return nullptr;
-    }
-    QComboBox* modeChooser() {
-        for (auto* c : window.findChildren<QComboBox*>())
-            if (c->accessibleName() == "Mode") return c;
-        return nullptr;
-    }
     // Clicks the row's selector (its header section).
     void selectRow(const std::string& attribute) {
-        QHeaderView* header = window.attributes().gridView()->verticalHeader();
+        QHeaderView* header = view()->verticalHeader();
         const int row = indexOf(attribute);
         const QPoint p(header->width() / 2,
                        header->sectionViewportPosition(row) + header->sectionSize(row) / 2);
@@ -79,14 +69,13 @@ struct DemoHarness {
     }
     // Opens the row's value editor and presses its "Select" button.
     void pressSelect(const std::string& attribute) {
-        QTableView* view = window.attributes().gridView();
-        const int column = qttest::modelOf(view).viewColumn(
+        const int column = qttest::modelOf(view()).viewColumn(
             control().platform().grid().GetRowSet()->findColumn("Value"));
-        const QModelIndex index = view->model()->index(indexOf(attribute), column);
-        view->scrollTo(index);
-        const QPoint p = view->visualRect(index).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, p);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, p);
+        const QModelIndex index = view()->model()->index(indexOf(attribute), column);
+        view()->scrollTo(index);
+        const QPoint p = view()->visualRect(index).center();
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, p);
         QPushButton* select = window.attributes().selectButton();
         ASSERT_TRUE(select->isVisible()) << "no Select button on " << attribute;
         QTest::mouseClick(select, Qt::LeftButton);
@@ -111,20 +100,31 @@ struct DemoHarness {
     demo::DemoWindow window;
 };
 
+// Answers a question box by clicking one of its buttons.
+std::function<void(QWidget*)> answerWith(QMessageBox::StandardButton choice) {
+    return [choice](QWidget* dialog) {
+        shoot(dialog, "mode_question");
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            QTest::mouseClick(box->button(choice), Qt::LeftButton);
+    };
+}
+
 }  // namespace
 
 TEST(DemoHost, ARefusedRemoveShowsTheControlsMessage) {
     DemoHarness demo;
     demo.selectRow("Region");
     QString text;
-    int dialogs =
-        withDialog([&] { QTest::mouseClick(demo.button("Remove selected"), Qt::LeftButton); },
-                   [&](QWidget* dialog) {
-                       auto* box = qobject_cast<QMessageBox*>(dialog);
-                       if (box) text = box->text();
-                       shoot(dialog, "remove_refused");
-                       QTest::keyClick(dialog, Qt::Key_Return);
-                   });
+    int dialogs = withDialog(
+        [&] {
+            for (auto* b : demo.window.findChildren<QPushButton*>())
+                if (b->text() == "Remove selected") QTest::mouseClick(b, Qt::LeftButton);
+        },
+        [&](QWidget* dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) text = box->text();
+            shoot(dialog, "remove_refused");
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(text.toStdString(),
               "Please select valid Attribute. The selected attribute has Parent Attribute "
@@ -135,8 +135,19 @@ TEST(DemoHost, ARefusedRemoveShowsTheControlsMessage) {
     EXPECT_NE(demo.indexOf("Region"), -1);
 }
 
-TEST(DemoHost, EveryPickerRowOffersItsList) {
+// Unchanged values change mode without a question; after picks from every picker row's list
+// the host asks, and No keeps the mode and the edits.
+TEST(DemoHost, PickerRowsOfferTheirListsAndAModeChangeAsksBeforeDiscardingThem) {
     DemoHarness demo;
+    QComboBox* chooser = demo.window.findChild<QComboBox*>();
+    ASSERT_EQ(chooser->accessibleName(), "Mode");
+    int dialogs = withDialog([&] { QTest::keyClick(chooser, Qt::Key_Down); },
+                             [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(demo.control().mode(), "COPYACROSS");
+    QTest::keyClick(chooser, Qt::Key_Up);
+    ASSERT_EQ(demo.control().mode(), "RETRIEVAL");
+
     demo.pick("Country", {"France", "Germany", "Italy"}, "Germany");
     EXPECT_EQ(demo.cell("Country", "Value"), "Germany");
     EXPECT_EQ(demo.cell("Country", "valueId"), "DE");
@@ -148,35 +159,14 @@ TEST(DemoHost, EveryPickerRowOffersItsList) {
     demo.pick("Supplier", {"Acme Supplies", "Nordwind GmbH"}, "Nordwind GmbH");
     EXPECT_EQ(demo.cell("Supplier", "valueId"), "S-22");
     shoot(&demo.window, "picked");
-}
-
-TEST(DemoHost, AModeChangeAsksBeforeDiscardingEdits) {
-    DemoHarness demo;
-    QComboBox* chooser = demo.modeChooser();
-    ASSERT_NE(chooser, nullptr);
-    // Unchanged values: the mode changes without a question.
-    int dialogs = withDialog([&] { QTest::keyClick(chooser, Qt::Key_Down); },
-                             [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
-    EXPECT_EQ(dialogs, 0);
-    EXPECT_EQ(demo.control().mode(), "COPYACROSS");
-    QTest::keyClick(chooser, Qt::Key_Up);
-    ASSERT_EQ(demo.control().mode(), "RETRIEVAL");
-
-    demo.pick("Country", {"France", "Germany", "Italy"}, "Italy");
     ASSERT_TRUE(demo.control().IsDataChanged());
-    const auto answerWith = [](QMessageBox::StandardButton choice) {
-        return [choice](QWidget* dialog) {
-            shoot(dialog, "mode_question");
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            if (box) QTest::mouseClick(box->button(choice), Qt::LeftButton);
-        };
-    };
+
     dialogs =
         withDialog([&] { QTest::keyClick(chooser, Qt::Key_Down); }, answerWith(QMessageBox::No));
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(chooser->currentText(), "RETRIEVAL");
     EXPECT_EQ(demo.control().mode(), "RETRIEVAL");
-    EXPECT_EQ(demo.cell("Country", "Value"), "Italy");
+    EXPECT_EQ(demo.cell("City", "Value"), "Nürnberg");
     EXPECT_TRUE(demo.control().IsDataChanged());
 
     dialogs =
@@ -184,6 +174,6 @@ TEST(DemoHost, AModeChangeAsksBeforeDiscardingEdits) {
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(chooser->currentText(), "COPYACROSS");
     EXPECT_EQ(demo.control().mode(), "COPYACROSS");
-    EXPECT_NE(demo.cell("Country", "Value"), "Italy");
+    EXPECT_NE(demo.cell("City", "Value"), "Nürnberg");
     EXPECT_FALSE(demo.control().IsDataChanged());
 }

@@ -1,9 +1,7 @@
 // Where each editor appears on screen when a value cell is opened: over the cell, large enough
-// to use, the "Select" caption readable; and what assistive tools hear the editors called.
-// In a grid narrower than its columns the frame stays over the part of its cell that can be
-// seen: a row selector click closes it, and a scroll bar appearing cuts it again.
-// Runs once at the screen's own scale and once more with QT_SCALE_FACTOR=2 (see CMakeLists).
-// Screenshots go to $ZLV_SHOT_DIR/editor_*.png when it is set.
+// to use, its popup over it, the "Select" caption readable; and what assistive tools hear the
+// editors called. In a grid narrower than its columns the frame stays over the part of its
+// cell that can be seen. Runs at the screen's own scale and with QT_SCALE_FACTOR=2.
 #include <gtest/gtest.h>
 
 #include <QCalendarWidget>
@@ -24,29 +22,18 @@ using zlvtest::Def;
 
 namespace {
 
+enum Row { kWeight, kColour, kStart, kCountry };
+
 std::vector<Def> oneOfEachKind() {
-    return {Def{.caId = "W",
-                .caName = "Weight",
-                .dataType = "number",
-                .defaultValue = "5.00",
-                .mandatory = "true",
-                .allowedDecimalPlaces = "2"},
-            Def{.caId = "C",
-                .caName = "Colour",
-                .controlType = "ComboBox",
-                .defaultValue = "Green",
-                .valueListId = "VL_C"},
-            Def{.caId = "S",
-                .caName = "Start date",
-                .controlType = "Date",
-                .defaultValue = "15/03/2024",
-                .dateType = "dateOnly"},
-            Def{.caId = "K",
-                .caName = "Country",
-                .controlType = "Picker",
-                .defaultValue = "Germany",
-                .event = "Standard",
-                .valueListId = "VL_K"}};
+    std::vector<Def> defs = {
+        Def{.caId = "W", .caName = "Weight", .dataType = "number", .defaultValue = "5.00"},
+        Def{.caId = "C", .caName = "Colour", .controlType = "ComboBox", .defaultValue = "Green"},
+        Def{.caId = "S", .caName = "Start date", .controlType = "Date", .dateType = "dateOnly"},
+        Def{.caId = "K", .caName = "Country", .controlType = "Picker", .defaultValue = "Germany"}};
+    defs[kWeight].mandatory = "true", defs[kWeight].allowedDecimalPlaces = "2";
+    defs[kColour].valueListId = "VL_C", defs[kCountry].valueListId = "VL_K";
+    defs[kStart].defaultValue = "15/03/2024", defs[kCountry].event = "Standard";
+    return defs;
 }
 
 struct EditorCase {
@@ -57,10 +44,10 @@ struct EditorCase {
 };
 
 const EditorCase kCases[] = {
-    {"textbox", 0, "Weight", [](auto& w) -> QWidget* { return w.textBox(); }},
-    {"dropdown", 1, "Colour", [](auto& w) -> QWidget* { return w.dropDown(); }},
-    {"date", 2, "Start date", [](auto& w) -> QWidget* { return w.dateEdit(); }},
-    {"picker", 3, "Country", [](auto& w) -> QWidget* { return w.textBox(); }},
+    {"textbox", kWeight, "Weight", [](auto& w) -> QWidget* { return w.textBox(); }},
+    {"dropdown", kColour, "Colour", [](auto& w) -> QWidget* { return w.dropDown(); }},
+    {"date", kStart, "Start date", [](auto& w) -> QWidget* { return w.dateEdit(); }},
+    {"picker", kCountry, "Country", [](auto& w) -> QWidget* { return w.textBox(); }},
 };
 
 QString scaleTag() { return QString("%1x").arg(qApp->devicePixelRatio()); }
@@ -83,27 +70,22 @@ struct GeometryHarness : WidgetHarness {
 // The editors sit inside the cell they edit and are large enough to read and click.
 void expectInsideCell(const QRect& editor, const QRect& cell, const char* what) {
     SCOPED_TRACE(what);
-    EXPECT_TRUE(cell.contains(editor))
-        << "editor " << editor.x() << "," << editor.y() << " " << editor.width() << "x"
-        << editor.height() << " cell " << cell.x() << "," << cell.y() << " " << cell.width() << "x"
-        << cell.height();
+    EXPECT_TRUE(cell.contains(editor)) << "right " << editor.right() << " of " << cell.right();
     EXPECT_GE(editor.width(), 20);
     EXPECT_GE(editor.height(), 20);
 }
 
 // Number rows around a picker row, in a grid too narrow for its columns.
 struct NarrowGrid : WidgetHarness {
-    NarrowGrid(const std::string& mode, int width) {
+    explicit NarrowGrid(int width) {
         std::vector<Def> defs;
-        for (const char* id : {"A", "B", "C"})
+        for (const char* id : {"A", "K", "C"})
             defs.push_back(
                 Def{.caId = id, .caName = id, .dataType = "number", .defaultValue = "1"});
-        defs[1] = Def{.caId = "K",
-                      .caName = "Country",
-                      .controlType = "Picker",
-                      .event = "Standard",
-                      .valueListId = "VL_K"};
-        init(mode, defs);
+        defs[1] =
+            Def{.caId = "K", .caName = "Country", .controlType = "Picker", .event = "Standard"};
+        defs[1].valueListId = "VL_K";
+        init("CREATE", defs);
         widget.resize(width, 320);
         QApplication::setActiveWindow(&widget);
         QApplication::processEvents();
@@ -118,20 +100,55 @@ struct NarrowGrid : WidgetHarness {
     }
 };
 
-}  // namespace
-
-// The run with QT_SCALE_FACTOR=2 really draws at twice the pixels.
-TEST(EditorGeometry, ScaleFactorOfTheRunIsInEffect) {
-    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
-    const double expected = factor.isEmpty() ? 1.0 : factor.toDouble();
-    GeometryHarness h;
-    EXPECT_DOUBLE_EQ(h.widget.devicePixelRatioF(), expected);
+// The pictures of the drop-down's list and the date editor's calendar, opened over the grid.
+void expectPopupOverEditor(GeometryHarness& h, int row) {
+    if (row == kColour) {
+        QComboBox* combo = h.widget.dropDown();
+        combo->showPopup();
+        QApplication::processEvents();
+        ASSERT_TRUE(combo->view()->isVisible());
+        const QRect list(combo->view()->mapToGlobal(QPoint(0, 0)), combo->view()->size());
+        const QRect shown(combo->mapToGlobal(QPoint(0, 0)), combo->size());
+        EXPECT_TRUE(list.intersects(shown))
+            << list.x() << "," << list.y() << " vs " << shown.x() << "," << shown.y();
+        EXPECT_GE(list.width(), shown.width() - 2);
+        qttest::shoot(&h.widget, "editor_dropdown_list_" + scaleTag(), combo->view()->window());
+        combo->hidePopup();
+    } else if (row == kStart) {
+        QTest::keyClick(h.widget.dateEdit(), Qt::Key_Down, Qt::AltModifier);
+        QApplication::processEvents();
+        QWidget* calendar = h.widget.dateEdit()->calendarWidget()->window();
+        EXPECT_TRUE(calendar->isVisible());
+        qttest::shoot(&h.widget, "editor_date_calendar_" + scaleTag(), calendar);
+    }
 }
+
+// The "Select" button at the cell's right edge with its caption readable; the read-only value
+// beside it shows the value and leaves the button on top.
+void expectSelectButton(GeometryHarness& h, const QRect& cell) {
+    QPushButton* button = h.widget.selectButton();
+    ASSERT_TRUE(button->isVisible());
+    const QRect shown = qttest::rectIn(button, &h.widget);
+    expectInsideCell(shown, cell, "button");
+    EXPECT_EQ(shown.right(), cell.right());
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width());
+    EXPECT_EQ(button->text(), "Select");
+    EXPECT_TRUE(button->accessibleName().contains("Country"));
+    EXPECT_EQ(h.widget.childAt(shown.center()), button);
+    EXPECT_EQ(h.widget.childAt(shown.topLeft() + QPoint(1, 1)), button);
+    EXPECT_TRUE(h.widget.textBox()->isReadOnly());
+    EXPECT_EQ(h.widget.textBox()->text(), "Germany");
+}
+
+}  // namespace
 
 TEST(EditorGeometry, EachEditorCoversItsCellAndIsNamedForItsAttribute) {
     for (const EditorCase& c : kCases) {
         SCOPED_TRACE(c.kind);
         GeometryHarness h;
+        // The run with QT_SCALE_FACTOR=2 really draws at twice the pixels.
+        const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+        EXPECT_DOUBLE_EQ(h.widget.devicePixelRatioF(), factor.isEmpty() ? 1.0 : factor.toDouble());
         h.doubleClickCell(c.row, "Value");
         QWidget* editor = c.editor(h.widget);
         ASSERT_TRUE(editor->isVisible());
@@ -141,58 +158,11 @@ TEST(EditorGeometry, EachEditorCoversItsCellAndIsNamedForItsAttribute) {
         EXPECT_TRUE(editor->accessibleName().contains(c.attribute))
             << editor->accessibleName().toStdString();
         // Only the weight is required, and its editor says so.
-        EXPECT_EQ(editor->accessibleDescription().contains("Required"), c.row == 0)
+        EXPECT_EQ(editor->accessibleDescription().contains("Required"), c.row == kWeight)
             << editor->accessibleDescription().toStdString();
         qttest::shoot(&h.widget, QString("editor_%1_%2").arg(c.kind, scaleTag()));
-    }
-}
-
-TEST(EditorGeometry, SelectButtonSitsAtTheCellsRightEdgeWithItsCaptionReadable) {
-    GeometryHarness h;
-    h.doubleClickCell(3, "Value");
-    QPushButton* button = h.widget.selectButton();
-    ASSERT_TRUE(button->isVisible());
-    const QRect cell = qttest::cellRectInWidget(h, 3, "Value");
-    const QRect shown = qttest::rectIn(button, &h.widget);
-    expectInsideCell(shown, cell, "button");
-    EXPECT_EQ(shown.right(), cell.right());
-    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width());
-    EXPECT_EQ(button->text(), "Select");
-    EXPECT_TRUE(button->accessibleName().contains("Country"));
-    // The read-only value beside it shows the value and leaves the button on top.
-    EXPECT_EQ(h.widget.childAt(shown.center()), button);
-    EXPECT_EQ(h.widget.childAt(shown.topLeft() + QPoint(1, 1)), button);
-    EXPECT_TRUE(h.widget.textBox()->isReadOnly());
-    EXPECT_EQ(h.widget.textBox()->text(), "Germany");
-}
-
-// The drop-down's list and the date editor's calendar open over the grid, for the pictures.
-TEST(EditorGeometry, PopupsOpenForThePictures) {
-    {
-        GeometryHarness h;
-        h.doubleClickCell(1, "Value");
-        QComboBox* combo = h.widget.dropDown();
-        combo->showPopup();
-        QApplication::processEvents();
-        ASSERT_TRUE(combo->view()->isVisible());
-        // The list opens over the drop-down, not elsewhere on the screen.
-        const QRect list(combo->view()->mapToGlobal(QPoint(0, 0)), combo->view()->size());
-        const QRect shown(combo->mapToGlobal(QPoint(0, 0)), combo->size());
-        EXPECT_TRUE(list.intersects(shown))
-            << list.x() << "," << list.y() << " vs " << shown.x() << "," << shown.y();
-        EXPECT_GE(list.width(), shown.width() - 2);
-        qttest::shoot(&h.widget, "editor_dropdown_list_" + scaleTag(), combo->view()->window());
-        combo->hidePopup();
-    }
-    {
-        GeometryHarness h;
-        h.doubleClickCell(2, "Value");
-        QDateTimeEdit* date = h.widget.dateEdit();
-        QTest::keyClick(date, Qt::Key_Down, Qt::AltModifier);
-        QApplication::processEvents();
-        QWidget* calendar = date->calendarWidget()->window();
-        EXPECT_TRUE(calendar->isVisible());
-        qttest::shoot(&h.widget, "editor_date_calendar_" + scaleTag(), calendar);
+        if (c.row == kCountry) expectSelectButton(h, cell);
+        expectPopupOverEditor(h, c.row);
     }
 }
 
@@ -201,7 +171,7 @@ TEST(EditorGeometry, PopupsOpenForThePictures) {
 // nothing as it loses the focus, was open, the editor stayed open over a cell that was no longer
 // the active one.
 TEST(EditorOverCell, RowSelectorClickOnTheEditedRowClosesTheEditor) {
-    NarrowGrid g("CREATE", 260);
+    NarrowGrid g(260);
     g.scrollValueColumnToTheLeft();
     ASSERT_EQ(g.view()->columnAt(0), g.column("Value"));
     const QRect cell = g.view()->visualRect(g.index(1, "Value"));
@@ -219,7 +189,7 @@ TEST(EditorOverCell, RowSelectorClickOnTheEditedRowClosesTheEditor) {
 // Rows the host adds bring the vertical scroll bar, which takes room from the cells once the
 // editor is placed: the frame is cut to the smaller area, never drawn over the scroll bar.
 TEST(EditorOverCell, FrameIsCutAgainWhenAScrollBarAppearsAfterItWasPlaced) {
-    NarrowGrid g("CREATE", 200);
+    NarrowGrid g(200);
     g.view()->setFocus();
     g.view()->setCurrentIndex(g.index(0, "Value"));
     QApplication::processEvents();
