@@ -191,6 +191,15 @@ TEST_P(DateEntry, ACellWithoutAnyValueIsNoChange) {
     EXPECT_FALSE(control().IsDataChanged());
 }
 
+// A picked date closes the date editor: the next cell edited shows its own editor alone.
+TEST_P(DateEntry, TheNextEditorOpensAloneAfterAPick) {
+    init("CREATE", {entry("D", "Date", "", "", "", "dateOnly"), entry("N", "TextBox", "")});
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
+    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+    EXPECT_EQ(g->shownEditor(), Editor::Text);
+}
+
 // Country, its city, the city's street, and a colour without parent.
 const std::vector<Def> kCascade = {entry("CTRY", "ComboBox", "FR, France", "E", "", "countries"),
                                    entry("CITY", "ComboBox", "PAR, Paris", "E", "CTRY", "cities"),
