@@ -253,6 +253,14 @@ TEST_P(DropDown, AnyEntryChangesAnUnsetId) {
 using Picker = zlvtest::OnEveryPlatform;
 using Items = std::vector<CellValue>;
 
+// Keeps the items of every collection the host's picker handler receives.
+void recordPicks(zlvtest::Gestures& g, std::vector<Items>& received) {
+    g.onPick([&received](zelvane::KeyedCollection& coll) {
+        received.emplace_back();
+        for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
+    });
+}
+
 TEST_P(Picker, SelectHandsTheHostTheKindOfPickAndWhatItDependsOn) {
     const struct {
         std::string event;
@@ -270,10 +278,7 @@ TEST_P(Picker, SelectHandsTheHostTheKindOfPickAndWhatItDependsOn) {
         init("CREATE",
              {pick("P", "FR, France", c.event), pick("D", "PAR, Paris", c.event, "  P  ")});
         std::vector<Items> received;
-        g->onPick([&received](zelvane::KeyedCollection& coll) {
-            received.emplace_back();
-            for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
-        });
+        recordPicks(*g, received);
         ASSERT_TRUE(g->doubleClickCell(c.row, "Value"));
         ASSERT_TRUE(g->pressSelect());
         EXPECT_EQ(received, std::vector<Items>{c.items});
@@ -287,10 +292,7 @@ TEST_P(Picker, DependentPickReadsTheRowAboveAsItIsNow) {
     init("CREATE", {pick("P", "FR, France", "Cascade"), pick("D", "PAR, Paris", "", "P"),
                     pick("Q", "", "", "D")});
     std::vector<Items> received;
-    g->onPick([&received](zelvane::KeyedCollection& coll) {
-        received.emplace_back();
-        for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
-    });
+    recordPicks(*g, received);
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     control().setCellValue("  DE\t  ", "Germany", true);  // only blanks are trimmed
     ASSERT_TRUE(g->doubleClickCell(1, "Value"));

@@ -71,10 +71,7 @@ struct EntryHarness : qttest::QtGestures {
             return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
         });
         onPick([this](zelvane::KeyedCollection&) { ++pickerEvents; });
-        control().setMode("RETRIEVAL");
-        control().setDateOnlyFormat("dd/MM/yyyy");
-        control().setAttributeXML(zlvtest::definitionsXml(kDefs));
-        control().Intialize();
+        load("RETRIEVAL", zlvtest::definitionsXml(kDefs));
         QApplication::processEvents();
     }
     // The grid's current cell on the row's value, as the arrow keys leave it.
@@ -344,9 +341,7 @@ TEST(ApplyOptions, SpaceTicksAnOptionAsAClickDoes) {
         R"(<options objectId="A" applyToAll="true" applyToEmpty="false" applyToNone="true"/>)"
         R"(<options objectId="B" applyToAll="true" applyToEmpty="true" applyToNone="true"/>)"
         "</copyAcrossSpaceTemplates>");
-    g.control().setMode("COPYACROSS");
-    g.control().setAttributeXML(zlvtest::definitionsXml({{.caId = "A"}, {.caId = "B"}}));
-    g.control().Intialize();
+    g.load("COPYACROSS", zlvtest::definitionsXml({{.caId = "A"}, {.caId = "B"}}));
     QTableView* view = g.widget->gridView();
     auto spaceOn = [&](int row, const char* key) {
         const QModelIndex target = view->model()->index(
