@@ -38,15 +38,6 @@ void fail(const std::string& what) {
     std::abort();
 }
 
-void Control::init(const std::string& mode, const std::string& definitions) {
-    control().setMode(mode);
-    control().setDateOnlyFormat("dd/MM/yyyy");
-    control().setTimeOnlyFormat("hh:mm");
-    control().setDateTimeFormat("dd/MM/yyyy hh:mm");
-    control().setAttributeXML(definitions);
-    control().Intialize();
-}
-
 void Control::initSample(const std::string& mode) {
     static const std::string definitions = zlvtest::readSample("definitions.xml");
     init(mode, definitions);

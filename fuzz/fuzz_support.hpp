@@ -47,7 +47,7 @@ inline const std::vector<std::string> kModes = {"CREATE", "RETRIEVAL", "COPYACRO
 struct Control : zlvtest::HeadlessGestures {
     Control() : HeadlessGestures(ZLV_RESOURCE_DIR) {}
     // Sets mode, the three display patterns and definitions, and calls Intialize.
-    void init(const std::string& mode, const std::string& definitions);
+    void init(const std::string& mode, const std::string& definitions) { load(mode, definitions); }
     // The sample definitions of resources/samples; fails when they do not load.
     void initSample(const std::string& mode);
     // Every cell of every row as text, and the GetData text last: what a refused call must not

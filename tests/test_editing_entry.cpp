@@ -191,6 +191,15 @@ TEST_P(DateEntry, ACellWithoutAnyValueIsNoChange) {
     EXPECT_FALSE(control().IsDataChanged());
 }
 
+// A picked date closes the date editor: the next cell edited shows its own editor alone.
+TEST_P(DateEntry, TheNextEditorOpensAloneAfterAPick) {
+    init("CREATE", {entry("D", "Date", "", "", "", "dateOnly"), entry("N", "TextBox", "")});
+    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
+    ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
+    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+    EXPECT_EQ(g->shownEditor(), Editor::Text);
+}
+
 // Country, its city, the city's street, and a colour without parent.
 const std::vector<Def> kCascade = {entry("CTRY", "ComboBox", "FR, France", "E", "", "countries"),
                                    entry("CITY", "ComboBox", "PAR, Paris", "E", "CTRY", "cities"),
@@ -244,6 +253,14 @@ TEST_P(DropDown, AnyEntryChangesAnUnsetId) {
 using Picker = zlvtest::OnEveryPlatform;
 using Items = std::vector<CellValue>;
 
+// Keeps the items of every collection the host's picker handler receives.
+void recordPicks(zlvtest::Gestures& g, std::vector<Items>& received) {
+    g.onPick([&received](zelvane::KeyedCollection& coll) {
+        received.emplace_back();
+        for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
+    });
+}
+
 TEST_P(Picker, SelectHandsTheHostTheKindOfPickAndWhatItDependsOn) {
     const struct {
         std::string event;
@@ -261,10 +278,7 @@ TEST_P(Picker, SelectHandsTheHostTheKindOfPickAndWhatItDependsOn) {
         init("CREATE",
              {pick("P", "FR, France", c.event), pick("D", "PAR, Paris", c.event, "  P  ")});
         std::vector<Items> received;
-        g->onPick([&received](zelvane::KeyedCollection& coll) {
-            received.emplace_back();
-            for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
-        });
+        recordPicks(*g, received);
         ASSERT_TRUE(g->doubleClickCell(c.row, "Value"));
         ASSERT_TRUE(g->pressSelect());
         EXPECT_EQ(received, std::vector<Items>{c.items});
@@ -278,10 +292,7 @@ TEST_P(Picker, DependentPickReadsTheRowAboveAsItIsNow) {
     init("CREATE", {pick("P", "FR, France", "Cascade"), pick("D", "PAR, Paris", "", "P"),
                     pick("Q", "", "", "D")});
     std::vector<Items> received;
-    g->onPick([&received](zelvane::KeyedCollection& coll) {
-        received.emplace_back();
-        for (std::size_t i = 1; i <= coll.Count(); ++i) received.back().push_back(coll.Item(i));
-    });
+    recordPicks(*g, received);
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     control().setCellValue("  DE\t  ", "Germany", true);  // only blanks are trimmed
     ASSERT_TRUE(g->doubleClickCell(1, "Value"));

@@ -63,36 +63,25 @@ TEST(HeadlessGestures, AnUnsetValueCannotBeReadAsText) {
     EXPECT_EQ(zelvane::cellTextOrEmpty(zelvane::CellValue()), "");
 }
 
-// Scrolled down, the rows above the first visible one have no place on screen; the first
-// visible row sits right under the header.
-TEST(HeadlessGestures, RowsAboveTheTopAreNotShown) {
-    Harness h;
-    h.init("RETRIEVAL", numberRows(30));
-    h.platform.scrollTo(5);
-    ASSERT_EQ(h.platform.topRow(), 5);
-    for (int row : {0, 4}) EXPECT_FALSE(h.platform.cellRect(row, "Value")) << row;
-    const auto top = h.platform.cellRect(5, "Value");
-    ASSERT_TRUE(top);
-    EXPECT_EQ(top->top, 20);
-    const auto next = h.platform.cellRect(6, "Value");
-    ASSERT_TRUE(next);
-    EXPECT_EQ(next->top, 38);
-}
-
-// Scrolling stops with the last row at the top, however far the host asks; a grid of one row
-// keeps it at the top.
-TEST(HeadlessGestures, ScrollingStopsAtTheLastRow) {
-    for (int rows : {1, 6}) {
-        SCOPED_TRACE(rows);
+// Scrolling stops with the last row at the top, however far the host asks, and at row 0; the
+// rows above the top have no place on screen, and the top row sits right under the header.
+TEST(HeadlessGestures, ScrollingShowsTheTopRowUnderTheHeader) {
+    const struct { int rows, asked, top; } cases[] = {{30, 5, 5}, {1, 4, 0}, {6, 9, 5}, {6, -4, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rows) + " " + std::to_string(c.asked));
         Harness h;
-        h.init("RETRIEVAL", numberRows(rows));
-        h.platform.scrollTo(rows + 3);
-        EXPECT_EQ(h.platform.topRow(), rows - 1);
-        const auto last = h.platform.cellRect(rows - 1, "Value");
-        ASSERT_TRUE(last);
-        EXPECT_EQ(last->top, 20);
-        h.platform.scrollTo(-4);
-        EXPECT_EQ(h.platform.topRow(), 0);
+        h.init("RETRIEVAL", numberRows(c.rows));
+        h.platform.scrollTo(c.asked);
+        ASSERT_EQ(h.platform.topRow(), c.top);
+        for (int row = 0; row < c.top; ++row)
+            EXPECT_FALSE(h.platform.cellRect(row, "Value")) << row;
+        const auto top = h.platform.cellRect(c.top, "Value");
+        const auto next = h.platform.cellRect(c.top + 1, "Value");
+        ASSERT_TRUE(top);
+        EXPECT_EQ(top->top, 20);
+        if (c.top + 1 < c.rows) {
+            EXPECT_EQ(next ? next->top : -1, 38);
+        }
     }
 }
 

@@ -120,13 +120,8 @@ std::vector<std::string> shownState(zelvane::ZlvCustomAttr& control) {
 Session::Session(zlvtest::Gestures& gestures, Choices& choices, const std::string& resourceDir,
                  const std::string& mode)
     : g_(gestures), control_(gestures.control()), choices_(choices), resourceDir_(resourceDir) {
-    control_.setMode(mode);
-    control_.setDateOnlyFormat("dd/MM/yyyy");
-    control_.setTimeOnlyFormat("hh:mm");
-    control_.setDateTimeFormat("dd/MM/yyyy hh:mm");
-    control_.setAttributeXML(readFile(resourceDir + "/samples/definitions.xml"));
     control_.setCopyTemplateXML(readFile(resourceDir + "/samples/copy_template.xml"));
-    control_.Intialize();
+    g_.load(mode, readFile(resourceDir + "/samples/definitions.xml"));
     std::string values = readFile(resourceDir + "/samples/values.xml");
     control_.SetData(values);
     control_.setValueListProvider([](const std::string& list, const std::string& parent) {

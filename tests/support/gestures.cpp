@@ -4,6 +4,15 @@
 
 namespace zlvtest {
 
+void Gestures::load(const std::string& mode, const std::string& definitions) {
+    control().setMode(mode);
+    control().setDateOnlyFormat("dd/MM/yyyy");
+    control().setTimeOnlyFormat("hh:mm");
+    control().setDateTimeFormat("dd/MM/yyyy hh:mm");
+    control().setAttributeXML(definitions);
+    control().Intialize();
+}
+
 int Gestures::rowCount() {
     auto rows = control().platform().grid().GetRowSet();
     return rows ? rows->recordCount() : 0;

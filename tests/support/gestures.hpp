@@ -55,6 +55,9 @@ class Gestures {
     // does not show the row set's rows, the focus lost from the control.
     virtual std::string viewProblem() = 0;
 
+    // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
+    // and calls Intialize.
+    void load(const std::string& mode, const std::string& definitions);
     // Cells as a host reads them.
     int rowCount();
     std::string cell(int row, std::string_view key);

@@ -36,17 +36,11 @@ class OnEveryPlatform : public ::testing::TestWithParam<Platform> {
     std::unique_ptr<Gestures> g = GetParam().make();
     zelvane::ZlvCustomAttr& control() { return g->control(); }
 
-    // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
-    // and calls Intialize; a second call starts again on a new control.
+    // Loads the definitions in the mode; a second call starts again on a new control.
     void init(const std::string& mode, const std::vector<Def>& defs) {
         if (initialised_) g = GetParam().make();
         initialised_ = true;
-        control().setMode(mode);
-        control().setDateOnlyFormat("dd/MM/yyyy");
-        control().setTimeOnlyFormat("hh:mm");
-        control().setDateTimeFormat("dd/MM/yyyy hh:mm");
-        control().setAttributeXML(definitionsXml(defs));
-        control().Intialize();
+        g->load(mode, definitionsXml(defs));
     }
     // A row of the grid, as the host holds it.
     zelvane::RowPtr row(int r) { return control().platform().grid().GetRowSet()->row(r); }
