@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/date_text.hpp"
+#include "support/test_support.hpp"
 #include "text/date_calendar.hpp"
 #include "text/date_pattern.hpp"
 
@@ -56,20 +57,27 @@ TEST(Calendar, GeneratedDatesMatchStdChrono) {
     }
 }
 
-DateTime randomDateTime(std::mt19937& random) {
+// Random date-times, a fifth of them at midnight and a fifth on day zero.
+const std::vector<DateTime> kDates = [] {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    DateTime dt;
-    dt.year = in(random, 0, 3) == 0 ? in(random, 1, 9999) : in(random, 1890, 2110);
-    dt.month = in(random, 1, 12);
-    const bool leap = (dt.year % 4 == 0 && dt.year % 100 != 0) || dt.year % 400 == 0;
-    const int last = days[dt.month - 1] + (dt.month == 2 && leap ? 1 : 0);
-    dt.day = in(random, 0, 3) == 0 ? last : in(random, 1, last);
-    dt.hour = in(random, 0, 3) == 0 ? 12 * in(random, 0, 1) : in(random, 0, 23);
-    dt.minute = in(random, 0, 59);
-    dt.second = in(random, 0, 59);
-    dt.millisecond = in(random, 0, 999);
-    return dt;
-}
+    std::mt19937 random(20070504);
+    std::vector<DateTime> all(3000);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        DateTime& dt = all[i];
+        dt.year = in(random, 0, 3) == 0 ? in(random, 1, 9999) : in(random, 1890, 2110);
+        dt.month = in(random, 1, 12);
+        const bool leap = (dt.year % 4 == 0 && dt.year % 100 != 0) || dt.year % 400 == 0;
+        const int last = days[dt.month - 1] + (dt.month == 2 && leap ? 1 : 0);
+        dt.day = in(random, 0, 3) == 0 ? last : in(random, 1, last);
+        dt.hour = in(random, 0, 3) == 0 ? 12 * in(random, 0, 1) : in(random, 0, 23);
+        dt.minute = in(random, 0, 59);
+        dt.second = in(random, 0, 59);
+        dt.millisecond = in(random, 0, 999);
+        if (i % 5 == 1) dt.hour = dt.minute = dt.second = dt.millisecond = 0;
+        if (i % 5 == 2) dt.year = 1899, dt.month = 12, dt.day = 30;
+    }
+    return all;
+}();
 
 // What a text carries back, a letter a field (Y a four-digit year, y a two-digit one, M month,
 // D day, h hour, m minute, s second) and the digits of the fraction; the rest read as defaults.
@@ -88,68 +96,48 @@ std::string expectedBack(const DateTime& dt, std::string_view carried) {
     return show(back);
 }
 
-// Date-times written with patterns using every token, stored shapes and loose forms, read back.
+// Date-times written with patterns using every token, as pattern|carried, read back; the empty
+// pattern writes the general form: no time at midnight, no date on day zero.
 TEST(DateRoundTrip, ReadingARenderingGivesBackTheFieldsItCarries) {
-    // The empty pattern writes the general form: no time at midnight, no date on day zero.
-    const std::pair<std::string, std::string> patterns[] = {
-        {"yyyy-MM-dd HH:mm:ss.SSS", "YMDhms3"},
-        {"yyyyMMddHHmmssSSSSS", "YMDhms3"},
-        {"yy/M/d h:m:s", "yMDhms"},
-        {"dddd, MMMM d, yyyy hh:mm:ss AM/PM", "YMDhms"},
-        {"ddd dd MMM yyyy h:mm a/p", "YMDhm"},
-        {"mmmm d yyyy H\\h m \"min\" s.SS", "YMDhms2"},
-        {"dd.mm.yyyy", "YMD"},
-        {"d.m.yyyy mmm", "YMD"},
-        {"MM/dd/yy hh:mm A/P", "yMDhm"},
-        {"mm:ss.S", "ms1"},
-        {"yyyy-MM-ddThh:mm:ss.S", "YMDhms1"},
-        {"Thh:mm:ss.S", "hms1"},
-        {"", "YMDhms"}};
-    using zelvane::text::StoredShape;
-    const std::tuple<StoredShape, std::string, std::string> shapes[] = {
-        {StoredShape::Date, "yyyy-MM-dd", "YMD"},
-        {StoredShape::Time, "Thh:mm:ss.S", "hms1"},
-        {StoredShape::DateTime, "yyyy-MM-ddThh:mm:ss.S", "YMDhms1"}};
-    const std::pair<std::string, std::string> loose[] = {
-        {"yyyy/M/d   H:m:s.SSS", "YMDhms3"}, {"yyyy-MM-dd", "YMD"}, {"H:mm", "hm"}};
-    std::mt19937 random(20070504);
-    for (int i = 0; i < 3000; ++i) {
-        DateTime dt = randomDateTime(random);
-        if (i % 5 == 1) dt.hour = dt.minute = dt.second = dt.millisecond = 0;
-        if (i % 5 == 2) dt.year = 1899, dt.month = 12, dt.day = 30;
-        for (const auto& [pattern, carried] : patterns) {
-            const std::string text = renderDate(dt, pattern);
-            ASSERT_EQ(show(readDate(text, pattern)), expectedBack(dt, carried))
-                << show(dt) << " as '" << text << "' with " << pattern;
+    for (std::string_view row :
+         {"yyyy-MM-dd HH:mm:ss.SSS|YMDhms3", "yyyyMMddHHmmssSSSSS|YMDhms3", "yy/M/d h:m:s|yMDhms",
+          "dddd, MMMM d, yyyy hh:mm:ss AM/PM|YMDhms", "ddd dd MMM yyyy h:mm a/p|YMDhm",
+          "mmmm d yyyy H\\h m \"min\" s.SS|YMDhms2", "dd.mm.yyyy|YMD", "d.m.yyyy mmm|YMD",
+          "MM/dd/yy hh:mm A/P|yMDhm", "mm:ss.S|ms1", "Thh:mm:ss.S|hms1", "|YMDhms"}) {
+        const auto f = zlvtest::fields(row);
+        for (const DateTime& dt : kDates) {
+            const std::string text = renderDate(dt, f[0]);
+            ASSERT_EQ(show(readDate(text, f[0])), expectedBack(dt, f[1]))
+                << show(dt) << " as '" << text << "' with " << f[0];
         }
-        for (const auto& [shape, pattern, carried] : shapes) {
-            const std::string text = renderStoredDate(dt, shape);
-            ASSERT_EQ(text, renderDate(dt, pattern));
-            ASSERT_EQ(show(zelvane::text::readStoredDate(text)), expectedBack(dt, carried)) << text;
-        }
-        const auto& [form, carried] = loose[i % 3];
-        const std::string text = " " + renderDate(dt, form) + "  ";
-        ASSERT_EQ(show(zelvane::text::interpretDateTimeText(text)), expectedBack(dt, carried))
-            << text;
     }
 }
 
-// The fields of a table row written "a|b|c".
-std::vector<std::string> fields(std::string_view row) {
-    std::vector<std::string> out(1);
-    for (char c : row) {
-        if (c == '|')
-            out.emplace_back();
-        else
-            out.back() += c;
+// Each stored shape, written as its pattern writes it, and loose forms with blanks around.
+TEST(DateRoundTrip, StoredShapesAndLooseFormsAreReadBack) {
+    using zelvane::text::StoredShape;
+    for (std::string_view row :
+         {"0|yyyy-MM-dd|YMD", "1|Thh:mm:ss.S|hms1", "2|yyyy-MM-ddThh:mm:ss.S|YMDhms1",
+          "|yyyy/M/d   H:m:s.SSS|YMDhms3", "|yyyy-MM-dd|YMD", "|H:mm|hm"}) {
+        const auto f = zlvtest::fields(row);
+        for (const DateTime& dt : kDates) {
+            if (f[0].empty()) {
+                const std::string text = " " + renderDate(dt, f[1]) + "  ";
+                ASSERT_EQ(show(zelvane::text::interpretDateTimeText(text)), expectedBack(dt, f[2]))
+                    << text;
+                continue;
+            }
+            const std::string text = renderStoredDate(dt, StoredShape(std::stoi(f[0])));
+            ASSERT_EQ(text, renderDate(dt, f[1]));
+            ASSERT_EQ(show(zelvane::text::readStoredDate(text)), expectedBack(dt, f[2])) << text;
+        }
     }
-    return out;
 }
 
 // Tokens as pattern|text, and fields out of their range written as numbers without names.
 TEST(RenderDate, TokensAndFieldsOutOfTheirRange) {
     const auto expectRendering = [](const DateTime& dt, std::string_view row) {
-        const auto f = fields(row);
+        const auto f = zlvtest::fields(row);
         EXPECT_EQ(renderDate(dt, f[0]), f[1]) << row;
     };
     for (std::string_view row :
@@ -157,6 +145,7 @@ TEST(RenderDate, TokensAndFieldsOutOfTheirRange) {
           "hhh Hh sss SSSSS|099 99 077 45600", "hh ss mm/mm hh/ss:mm|09 07 05/05 09/07:05",
           "h:mm a/p AM/P aM/pM A/|9:03 a A5/P aM A/", "\"a\"\"b\" \\d \"yyyy|ab d yyyy", "x\\|x\\"})
         expectRendering({2007, 5, 4, 9, 3, 7, 456}, row);
+    expectRendering({2007, 5, 4}, "|2007-05-04");  // the general form: no time at midnight
     for (std::string_view row : {"yyyy yy MMMM MMM MM M dd d|12345 45 13 13 13 13 100 100",
                                  "[dddd] HH:mm:ss SSS S|[] 24:1000:60 999 9", "h AM/PM|12 PM"})
         expectRendering({12345, 13, 100, 24, 1000, 60, 1500}, row);
@@ -189,7 +178,7 @@ TEST(ReadDate, WhatRoundTripsDoNotReach) {
           "12:59 am|hh:mm AM/PM|1899-12-30 0:59:0.0", "PM|AM/PM|1899-12-30 12:0:0.0",
           "07.45699|ss.SSSSS|1899-12-30 0:0:7.456", "2007 to end|yyyy\" to end|2007-12-30 0:0:0.0",
           "2001 2002|yyyy yyyy|2002-12-30 0:0:0.0"}) {
-        const auto f = fields(row);
+        const auto f = zlvtest::fields(row);
         EXPECT_EQ(show(readDate(f[0], f[1])), f[2]) << row;
     }
     for (std::string_view row :
@@ -198,7 +187,7 @@ TEST(ReadDate, WhatRoundTripsDoNotReach) {
           "07.45|ss.S", "AT 09|\"at\" HH", "x4|\\dd", "2007|yyyyy", "20070-05-04|yyyy-MM-dd",
           " 2007-05-04|yyyy-MM-dd", "0000-05-04|yyyy-MM-dd", "2007-04-31|yyyy-MM-dd", "24:00|hh:mm",
           "29/02|dd/MM", "2007-05-04 09:03|", "2007-05-04T09:03:07|"}) {
-        const auto f = fields(row);
+        const auto f = zlvtest::fields(row);
         EXPECT_FALSE(readDate(f[0], f[1])) << row;
     }
 }
@@ -237,7 +226,7 @@ TEST(DateValues, StoredValuesAreShownAndStoredBack) {
           "2007-05-14T09:30:00.5",
           "2007-04-05|dateOnly|yyyy-dd-MM|2007-05-04|2007-04-05",
           "2007-02-29|dateOnly|dd/MM/yyyy|2007-02-29|2007-02-29", "|dateOnly|dd/MM/yyyy||"}) {
-        const auto f = fields(row);
+        const auto f = zlvtest::fields(row);
         EXPECT_EQ(zelvane::formatDateText(f[0], f[2]), f[3]) << row;
         EXPECT_EQ(zelvane::storedDateText(f[3], f[2], f[1]), f[4]) << row;
     }

@@ -12,14 +12,14 @@
 #include <regex>
 #include <string>
 #include <vector>
-#include <zelvane/error.hpp>
 
+#include "support/test_support.hpp"
 #include "text/number_text.hpp"
 
 namespace {
 
 namespace text = zelvane::text;
-using zelvane::ZlvError;
+using zlvtest::errorOf;
 
 // The length of the longest number at the start of s; 0 for none.
 std::size_t numberPrefix(const std::string& s) {
@@ -92,25 +92,11 @@ std::string toCharsText(std::mt19937& random) {
     return std::string(buffer, written.ptr);
 }
 
-std::string failure(const auto& call) {
-    try {
-        (void)call();
-    } catch (const ZlvError& e) {
-        return e.what();
-    }
-    return "";
-}
-
 // Edges of the double and 16-bit ranges, Boolean words, and look-alikes, read first.
-const std::vector<std::string> kEdges = [] {
-    std::vector<std::string> edges = {"1.7976931348623157e308", "1.7976931348623159e308",
-                                      "4.9406564584124654e-324", "9007199254740993"};
-    edges.insert(edges.end(), {"32767.5", "32767.4", "-32768.5", "-32768.6", "true", "TRUE", "tRuE",
-                               "fALSE", " true", "truee", "TRUE\n"});
-    edges.insert(edges.end(), {"\xC5\xBFrue", "fal\xC5\xBF\x65", "inf", "nan", "Infinity", "0x10",
-                               "1,5", "１", "1\r", "e5", ".", "-.e1"});
-    return edges;
-}();
+const auto kEdges = zlvtest::fields(
+    "1.7976931348623157e308|1.7976931348623159e308|4.9406564584124654e-324|9007199254740993|"
+    "32767.5|32767.4|-32768.5|-32768.6|true|TRUE|tRuE|fALSE| true|truee|TRUE\n|\xC5\xBFrue|"
+    "fal\xC5\xBF\x65|inf|nan|Infinity|0x10|1,5|１|1\r|e5|.|-.e1");
 
 TEST(NumberText, GeneratedTextsReadAsFromCharsReadsThem) {
     std::mt19937 random(2024);
@@ -137,9 +123,9 @@ TEST(NumberText, GeneratedTextsReadAsFromCharsReadsThem) {
         if (core.empty() || numberPrefix(core) != core.size()) {
             ASSERT_FALSE(text::isNumeric(s));
             const std::string notANumber = "Type mismatch: " + quoted + " is not a number";
-            ASSERT_EQ(failure([&] { return text::toNumberStrict(s); }), notANumber);
-            ASSERT_EQ(failure([&] { return text::toSmallIntStrict(s); }), notANumber);
-            ASSERT_EQ(failure([&] { return text::textToBoolean(s); }),
+            ASSERT_EQ(errorOf([&] { (void)text::toNumberStrict(s); }), notANumber);
+            ASSERT_EQ(errorOf([&] { (void)text::toSmallIntStrict(s); }), notANumber);
+            ASSERT_EQ(errorOf([&] { (void)text::textToBoolean(s); }),
                       "Type mismatch: " + quoted + " cannot be read as a Boolean");
             continue;
         }
@@ -152,11 +138,11 @@ TEST(NumberText, GeneratedTextsReadAsFromCharsReadsThem) {
         if (rounded >= -32768 && rounded <= 32767)
             ASSERT_EQ(text::toSmallIntStrict(s), rounded);
         else
-            ASSERT_EQ(failure([&] { return text::toSmallIntStrict(s); }),
+            ASSERT_EQ(errorOf([&] { (void)text::toSmallIntStrict(s); }),
                       "Overflow: " + quoted + " does not fit a 16-bit integer (-32768 to 32767)");
         if (std::isinf(value)) {
             ++overflowed;
-            ASSERT_EQ(failure([&] { return text::toNumberStrict(s); }),
+            ASSERT_EQ(errorOf([&] { (void)text::toNumberStrict(s); }),
                       "Overflow: " + quoted + " does not fit a double-precision number");
         } else {
             ASSERT_TRUE(sameBits(text::toNumberStrict(s), value)) << text::toNumberStrict(s);

@@ -2,12 +2,14 @@
 // the cells of the rows of a row set, and column lookup by key.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
 #include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 #include <zelvane/error.hpp>
 #include <zelvane/keyed_collection.hpp>
@@ -15,32 +17,23 @@
 
 #include "model/loaded_attributes.hpp"
 #include "rows/stored_rows.hpp"
+#include "support/test_support.hpp"
 #include "text/unicode.hpp"
 
 namespace {
 
 using namespace zelvane;
+using zlvtest::errorOf;
 
 std::string upper(std::string_view s) { return zelvane::text::upperCase(s); }
 
 // Keys from case twins, letters that upper-case to several, and invalid bytes: often equal.
 std::string generatedKey(std::mt19937& random) {
-    static const std::vector<std::string> pieces = {"a", "A", "b", "B", "é", "É", "ß",    "SS",
-                                                    "s", "ﬀ", "F", "σ", "ς", "Σ", "\xFF", "\xC3"};
+    static const auto pieces = zlvtest::fields("a|A|b|B|é|É|ß|SS|s|ﬀ|F|σ|ς|Σ|\xFF|\xC3");
     std::string key;
     for (auto length = random() % 4; length > 0; --length) key += pieces[random() % pieces.size()];
     if (random() % 8 == 0) key += std::to_string(random() % 1000);
     return key;
-}
-
-// The message of the error the call throws; "" when it throws none.
-std::string errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const ZlvError& e) {
-        return e.what();
-    }
-    return "";
 }
 
 // A keyed collection against a list, the loaded attributes against a map of upper-cased ids.
@@ -53,18 +46,18 @@ TEST(KeyedLookups, GeneratedOperationsMatchPlainModels) {
         LoadedAttributes attributes;
         if (seed % 2 == 0) attributes.reserve(random() % 100);
         std::map<std::string, CellValue> loaded;
-        const auto find = [&](std::string_view key) -> std::optional<std::size_t> {
-            for (std::size_t i = 0; i < items.size(); ++i)
-                if (items[i].second && upper(*items[i].second) == upper(key)) return i;
-            return std::nullopt;
-        };
+        const std::string taken =
+            "This key is already associated with an element of this collection: '";
+        const std::string missing = "Invalid procedure call or argument: no item with the key '";
         for (int step = 0; step < 500; ++step) {
             const std::string key = generatedKey(random);
-            const auto at = find(key);
+            const auto at = std::find_if(items.begin(), items.end(), [&](const auto& item) {
+                return item.second && upper(*item.second) == upper(key);
+            });
             const CellValue v = step % 7 == 0   ? CellValue()
                                 : step % 5 == 0 ? CellValue(step % 2 == 0)
                                                 : CellValue("v" + std::to_string(step));
-            ASSERT_EQ(c.Contains(key), at.has_value()) << key;
+            ASSERT_EQ(c.Contains(key), at != items.end()) << key;
             const auto known = loaded.find(upper(key));
             ASSERT_EQ(attributes.contains(key), known != loaded.end()) << key;
             if (known != loaded.end()) {
@@ -77,25 +70,20 @@ TEST(KeyedLookups, GeneratedOperationsMatchPlainModels) {
             }
             ASSERT_EQ(attributes.size(), loaded.size());
             const auto op = random() % 4;
-            if (op == 0 || (op == 1 && !at)) {
+            if (op == 0 || (op == 1 && at == items.end())) {
                 const auto keyed = op == 0 ? std::nullopt : std::optional<std::string>(key);
                 c.Add(v, keyed);
                 items.emplace_back(v, keyed);
-            } else if (op == 2 && at) {
+            } else if (op == 2 && at != items.end()) {
                 c.Remove(key);
-                items.erase(items.begin() + static_cast<std::ptrdiff_t>(*at));
-            } else if (op == 3 && at) {
-                ASSERT_EQ(c.Item(key), items[*at].first) << key;
+                items.erase(at);
+            } else if (op == 3 && at != items.end()) {
+                ASSERT_EQ(c.Item(key), at->first) << key;
             } else {  // a key taken already, or one nobody holds
-                const std::string message =
-                    op == 1 ? "This key is already associated with an element of this collection: '"
-                            : "Invalid procedure call or argument: no item with the key '";
-                ASSERT_EQ(errorOf([&] {
-                              if (op == 1) c.Add(v, key);
-                              if (op == 2) c.Remove(key);
-                              if (op == 3) (void)c.Item(key);
-                          }),
-                          message + key + "'");
+                const auto call = [&] {
+                    op == 1 ? c.Add(v, key) : op == 2 ? c.Remove(key) : (void)c.Item(key);
+                };
+                ASSERT_EQ(errorOf(call), (op == 1 ? taken : missing) + key + "'");
             }
             ASSERT_EQ(c.Count(), items.size());
             if (items.empty()) continue;
@@ -112,13 +100,12 @@ TEST(KeyedLookups, GeneratedOperationsMatchPlainModels) {
 }
 
 constexpr int kColumns = 5;
-
 const std::string kKeys[kColumns] = {"Key0", "Key1", "Key2", "Key3", "Key4"};
 
 // The columns; cells of the last one are disabled unless a row says otherwise.
 std::vector<Column> someColumns() {
     std::vector<Column> columns;
-    for (int i = 0; i < kColumns; ++i) columns.push_back(Column{.key = kKeys[i]});
+    for (const std::string& key : kKeys) columns.push_back(Column{.key = key});
     columns.back().activation = 2;
     return columns;
 }
@@ -141,16 +128,15 @@ void expectCells(const RowModel& m) {
     const Row& row = *m.row;
     ASSERT_EQ(errorOf([&] { (void)row.kind(kColumns); }), "No column at position 5");
     for (int p = 0; p < kColumns; ++p) {
-        const int own = m.activation[static_cast<std::size_t>(p)];
-        const bool disabledColumn = row.attached() && p == kColumns - 1;
-        ASSERT_EQ(row.activation(p), own >= 0 ? own : disabledColumn ? 2 : 0) << p;
-        const CellValue& v = m.cells[static_cast<std::size_t>(p)];
+        const int own = m.activation[p];
+        ASSERT_EQ(row.activation(p), own >= 0 ? own : row.attached() && p == kColumns - 1 ? 2 : 0);
+        const CellValue& v = m.cells[p];
         const std::string text = cellTextOrEmpty(v), key = "KEY" + std::to_string(p);
-        const CellKind kind =
-            std::array{CellKind::Unset, CellKind::Text, CellKind::Boolean}[v.index()];
-        ASSERT_EQ(row.value(p), v) << p;
-        ASSERT_EQ(row.kind(p), kind) << p;
-        ASSERT_EQ(row.textOrEmpty(p), text) << p;
+        const auto kind = std::array{CellKind::Unset, CellKind::Text, CellKind::Boolean}[v.index()];
+        const auto read = [&](auto at) {
+            return std::tuple(row.value(at), row.kind(at), std::string(row.textOrEmpty(at)));
+        };
+        ASSERT_EQ(read(p), std::tuple(v, kind, text)) << p;
         if (!row.attached()) {
             ASSERT_EQ(errorOf([&] { (void)row.value(key); }),
                       "The row is no longer in the grid: its cell '" + key +
@@ -158,18 +144,16 @@ void expectCells(const RowModel& m) {
             continue;
         }
         const ColumnKey slotted{kKeys[p], p};
-        ASSERT_EQ(row.value(key), v) << p;
-        ASSERT_EQ(row.kind(key), kind) << p;
-        ASSERT_EQ(row.textOrEmpty(key), text) << p;
+        ASSERT_EQ(read(key), std::tuple(v, kind, text)) << p;
         ASSERT_EQ(stored(row).textOrEmpty(slotted), text) << p;
         if (!isUnset(v)) {
             ASSERT_EQ(row.textOrThrow(key), text) << p;
             ASSERT_EQ(stored(row).textOrThrow(slotted), text) << p;
             continue;
         }
-        const std::string unset = "Invalid use of Null: the cell '" + key + "' of row " +
-                                  std::to_string(row.index()) + " holds no value";
-        ASSERT_EQ(errorOf([&] { (void)row.textOrThrow(key); }), unset);
+        ASSERT_EQ(errorOf([&] { (void)row.textOrThrow(key); }),
+                  "Invalid use of Null: the cell '" + key + "' of row " +
+                      std::to_string(row.index()) + " holds no value");
         ASSERT_THROW((void)stored(row).textOrThrow(slotted), ZlvError);
     }
 }
@@ -187,10 +171,8 @@ void expectRows(const RowSet& set, const std::vector<RowModel>& rows,
         ASSERT_EQ(row.hasNextSibling(), i + 1 != rows.size());
     }
     for (const RowModel& m : removed) {
+        ASSERT_FALSE(m.row->attached() || m.row->hasNextSibling() || m.row->previousSibling());
         ASSERT_EQ(m.row->index(), -1);
-        ASSERT_FALSE(m.row->attached());
-        ASSERT_EQ(m.row->previousSibling(), nullptr);
-        ASSERT_FALSE(m.row->hasNextSibling());
     }
 }
 
@@ -225,53 +207,41 @@ std::vector<int> writeSome(RowModel& m, std::mt19937& random) {
         for (char& c : t) c = static_cast<char>(below(256));
         return t;
     };
-    const int p = below(kColumns);
+    const int p = below(kColumns), op = below(4);
     const bool keyed = row.attached() && below(2) == 0;
-    CellValue& cell = m.cells[static_cast<std::size_t>(p)];
-    switch (below(5)) {
-        case 0: {
-            const std::string_view t = someText();
-            cell = std::string(t);
-            if (keyed)
-                row.setText("kEy" + std::to_string(p), t);
-            else
-                row.setText(p, t);
-            return {p};
-        }
-        case 1:
-            cell = below(2) == 0;
+    CellValue& cell = m.cells[p];
+    if (op == 0) {
+        const std::string_view t = someText();
+        cell = std::string(t);
+        keyed ? row.setText("kEy" + std::to_string(p), t) : row.setText(p, t);
+    } else if (op == 1) {  // a value of any kind, through the setter for its kind or setValue
+        const int kind = below(3);
+        cell = kind == 0   ? CellValue()
+               : kind == 1 ? CellValue(below(2) == 0)
+                           : CellValue(std::string(someText()));
+        if (kind == 1 && below(2) == 0)
             row.setBoolean(p, std::get<bool>(cell));
-            return {p};
-        case 3:
-            m.activation[static_cast<std::size_t>(p)] = 2 * below(2);
-            row.setActivation(p, m.activation[static_cast<std::size_t>(p)]);
-            return {p};
-        case 2: {
-            const int kind = below(3);
-            cell = kind == 0   ? CellValue()
-                   : kind == 1 ? CellValue(below(2) == 0)
-                               : CellValue(std::string(someText()));
-            if (!keyed)
-                row.setValue(p, cell);
-            else if (below(2) == 0)
-                stored(row).setValue(ColumnKey{kKeys[p], p}, cell);
-            else
-                row.setValue(kKeys[p], cell);
-            return {p};
+        else if (!keyed)
+            row.setValue(p, cell);
+        else if (below(2) == 0)
+            stored(row).setValue(ColumnKey{kKeys[p], p}, cell);
+        else
+            row.setValue(kKeys[p], cell);
+    } else if (op == 2) {
+        row.setActivation(p, m.activation[p] = 2 * below(2));
+    } else {
+        std::vector<int> positions;
+        std::vector<std::string_view> texts;
+        for (int i = below(5); i > 0; --i) {
+            positions.push_back(below(kColumns));
+            texts.push_back(someText());
         }
-        default: {
-            std::vector<int> positions;
-            std::vector<std::string_view> texts;
-            for (int i = below(5); i > 0; --i) {
-                positions.push_back(below(kColumns));
-                texts.push_back(someText());
-            }
-            const std::vector<std::string> copies(texts.begin(), texts.end());
-            stored(row).setTexts(positions, texts);
-            for (std::size_t i = 0; i < copies.size(); ++i) m.cells[positions[i]] = copies[i];
-            return positions;
-        }
+        const std::vector<std::string> copies(texts.begin(), texts.end());
+        stored(row).setTexts(positions, texts);
+        for (std::size_t i = 0; i < copies.size(); ++i) m.cells[positions[i]] = copies[i];
+        return positions;
     }
+    return {p};
 }
 
 // Appends, removals and writes to rows in and out of the set, against a plain table.
@@ -310,15 +280,18 @@ TEST(RowCells, GeneratedWritesMatchAPlainTable) {
 TEST(RowCells, ErrorsNameTheKeyOrPosition) {
     StoredRowSet set(someColumns());
     const RowModel row{set.appendRow()};
-    const std::vector<int> positions{0, kColumns};
-    const std::vector<std::string_view> texts{"a", "b"};
-    const ColumnKey unknown{"Key 1", 31};
     const std::string none = "Item not found in this collection: no column 'Key 1'";
     const std::pair<std::function<void()>, std::string> failures[] = {
-        {[&] { stored(*row.row).setTexts(positions, texts); }, "No column at position 5"},
+        {[&] {
+             stored(*row.row).setTexts({0, kColumns}, {"a", "b"});
+         },
+         "No column at position 5"},
         {[&] { row.row->setBoolean(-1, true); }, "No column at position -1"},
         {[&] { (void)row.row->textOrThrow("Key 1"); }, none},
-        {[&] { stored(*row.row).setText(unknown, "x"); }, none},
+        {[&] {
+             stored(*row.row).setText(ColumnKey{"Key 1", 31}, "x");
+         },
+         none},
         {[&] { (void)set.row(1); }, "No row at index 1"},
         {[&] { (void)set.column(-1); }, "No column at position -1"}};
     for (const auto& [call, message] : failures) EXPECT_EQ(errorOf(call), message);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/date_text.hpp"
+#include "support/test_support.hpp"
 #include "text/unicode.hpp"
 
 namespace {
@@ -29,30 +30,17 @@ std::string icuUpper(std::string_view s) {
     return out;
 }
 
-// Pieces, between bars: ASCII next to the letters, letters whose upper case is longer, shorter
-// or several characters, and ill-formed UTF-8 of every kind.
-const std::vector<std::string> kPieces = [] {
-    const std::string all =
-        "a|z|A|Z|m|M|@|[|`|{|\x7F|0| |é|É|ß|ẞ|ﬀ|İ|ı|ǅ|σ|ς|Σ|ŉ|\xCC\x81|😀|中|ſ|ǰ|\xE2\x84\xAA|"
-        "\xFF|\xFE|\x80|\xC3|\xE4\xB8|\xC0\xAF|\xED\xA0\x80|\xF4\x90\x80\x80";
-    std::vector<std::string> pieces(1);
-    for (char c : all) {
-        if (c == '|')
-            pieces.emplace_back();
-        else
-            pieces.back() += c;
-    }
-    return pieces;
-}();
+// ASCII next to the letters, letters whose upper case is longer, shorter or several
+// characters, and ill-formed UTF-8 of every kind.
+const auto kPieces = zlvtest::fields(
+    "a|z|A|Z|m|M|@|[|`|{|\x7F|0| |é|É|ß|ẞ|ﬀ|İ|ı|ǅ|σ|ς|Σ|ŉ|\xCC\x81|😀|中|ſ|ǰ|\xE2\x84\xAA|"
+    "\xFF|\xFE|\x80|\xC3|\xE4\xB8|\xC0\xAF|\xED\xA0\x80|\xF4\x90\x80\x80");
 
 std::string generatedString(std::mt19937& random, bool asciiOnly) {
     std::string s;
-    for (auto length = random() % 4 == 0 ? random() % 40 : random() % 12; length > 0; --length) {
-        if (asciiOnly || random() % 3 != 0)
-            s += static_cast<char>(random() % 128);
-        else
-            s += kPieces[random() % kPieces.size()];
-    }
+    for (auto length = random() % 4 == 0 ? random() % 40 : random() % 12; length > 0; --length)
+        s += asciiOnly || random() % 3 != 0 ? std::string(1, static_cast<char>(random() % 128))
+                                            : kPieces[random() % kPieces.size()];
     return s;
 }
 
@@ -68,19 +56,9 @@ std::string variantOf(std::string s, std::mt19937& random) {
     return s;
 }
 
-TEST(UnicodeText, UpperCaseAndCharacterCountMatchIcu) {
-    std::mt19937 random(1);
-    for (int i = 0; i < 30000; ++i) {
-        const std::string s = generatedString(random, i % 2 == 0);
-        ASSERT_EQ(text::upperCase(s), icuUpper(s)) << s;
-        ASSERT_EQ(text::characterCount(s), static_cast<std::size_t>(fromUtf8(s).countChar32()))
-            << s;
-    }
-}
-
-// Equal exactly when ICU upper-cases both alike; the hash is the upper-cased text's, and no two
-// different upper-cased texts share one.
-TEST(UnicodeText, CompareAndHashMatchTheUpperCasedText) {
+// Upper case and character count as ICU gives them; equal exactly when ICU upper-cases both
+// alike; the hash is the upper-cased text's, and no two different upper-cased texts share one.
+TEST(UnicodeText, CaseCountCompareAndHashMatchIcu) {
     for (bool asciiOnly : {true, false}) {
         SCOPED_TRACE(asciiOnly ? "ASCII" : "any");
         std::mt19937 random(asciiOnly ? 2 : 3);
@@ -92,6 +70,9 @@ TEST(UnicodeText, CompareAndHashMatchTheUpperCasedText) {
             if (asciiOnly)
                 for (char& c : b) c = static_cast<char>(c & 0x7F);
             const std::string ua = icuUpper(a), ub = icuUpper(b);
+            ASSERT_EQ(text::upperCase(b), ub) << b;
+            ASSERT_EQ(text::characterCount(b), static_cast<std::size_t>(fromUtf8(b).countChar32()))
+                << b;
             ASSERT_EQ(text::equalsIgnoringCase(a, b), ua == ub) << a << " | " << b;
             ASSERT_EQ(text::equalsIgnoringCase(b, a), ua == ub) << b << " | " << a;
             ASSERT_TRUE(text::equalsIgnoringCase(a, ua)) << a;
@@ -110,22 +91,14 @@ TEST(UnicodeText, CompareAndHashMatchTheUpperCasedText) {
 }
 
 // The first two parts of a comma list, trimmed of spaces only; without a comma the value is
-// both, untrimmed.
+// both, untrimmed. As value|id|text.
 TEST(TextServices, SplitIdAndText) {
-    const struct {
-        std::string value, id, text;
-    } cases[] = {{",Blue", "", "Blue"},
-                 {" , ", "", ""},
-                 {"a,,c", "a", ""},
-                 {"id,\tx, Shown", "id", "\tx"},
-                 {" A7 ", " A7 ", " A7 "},
-                 {"", "", ""},
-                 {" \xC2\xA0, b ", "\xC2\xA0", "b"}};
-    for (const auto& c : cases) {
+    for (std::string_view row : {",Blue||Blue", " , ||", "a,,c|a|", "id,\tx, Shown|id|\tx",
+                                 " A7 | A7 | A7 ", "||", " \xC2\xA0, b |\xC2\xA0|b"}) {
+        const auto f = zlvtest::fields(row);
         std::string id = "old", shown = "old";
-        zelvane::splitIdAndText(c.value, id, shown);
-        EXPECT_EQ(id, c.id) << "'" << c.value << "'";
-        EXPECT_EQ(shown, c.text) << "'" << c.value << "'";
+        zelvane::splitIdAndText(f[0], id, shown);
+        EXPECT_EQ(id + "|" + shown, f[1] + "|" + f[2]) << row;
     }
 }
 

@@ -59,19 +59,11 @@ TEST(XmlService, TextsUpToTheSizeLimit) {
     const std::string text =
         open + std::string(zelvane::xml::kMaxXmlText - open.size() - close.size(), 'z') + close;
     const std::string longer = open + "z" + text.substr(open.size());
-    const std::string refusal =
-        "The XML text is 67108865 bytes long; the control reads at most 67108864 bytes (64 MiB)";
-    for (bool inPlace : {false, true}) {
-        XmlDocument doc;
-        EXPECT_TRUE(inPlace ? doc.loadXmlInPlace(text) : doc.loadXml(text));
-        EXPECT_EQ(doc.selectNodes("/cas/ca").size(), 1u);
-        try {
-            inPlace ? doc.loadXmlInPlace(longer) : doc.loadXml(longer);
-            ADD_FAILURE() << "a text beyond the limit was read";
-        } catch (const zelvane::ZlvError& e) {
-            EXPECT_EQ(std::string(e.what()), refusal);
-        }
-    }
+    XmlDocument doc;
+    EXPECT_TRUE(doc.loadXml(text) && doc.selectNodes("/cas/ca").size() == 1);
+    EXPECT_TRUE(doc.loadXmlInPlace(text) && doc.selectNodes("/cas/ca").size() == 1);
+    EXPECT_THROW((void)doc.loadXml(longer), zelvane::ZlvError);
+    EXPECT_THROW((void)doc.loadXmlInPlace(longer), zelvane::ZlvError);
 }
 
 // Attribute names match whole, for every way of reading one.

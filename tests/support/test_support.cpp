@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <zelvane/error.hpp>
 
 namespace zlvtest {
 
@@ -118,6 +119,26 @@ std::string columnTexts(Harness& h, const std::string& key) {
     std::string all;
     for (int r = 0; r < h.rowCount(); ++r) all += (r ? " " : "") + h.cell(r, key);
     return all;
+}
+
+std::string errorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const zelvane::ZlvError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+std::vector<std::string> fields(std::string_view row) {
+    std::vector<std::string> out(1);
+    for (char c : row) {
+        if (c == '|')
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
 }
 
 }  // namespace zlvtest

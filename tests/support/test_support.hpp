@@ -81,4 +81,9 @@ void expectMessages(Harness& h, const std::vector<std::string>& messages);
 // leaves; checks that the call answers "valid" exactly when that text is empty.
 std::string validationText(Harness& h, bool create);
 
+// The message of the ZlvError the call throws; "" when it throws none.
+std::string errorOf(const std::function<void()>& call);
+// The fields of a table row written "a|b|c".
+std::vector<std::string> fields(std::string_view row);
+
 }  // namespace zlvtest
