@@ -1,5 +1,4 @@
-// Add and Remove: the appended row, refusals with their messages, what a refusal or failure
-// leaves, which removals are recorded, and the active cell.
+// Add and Remove: the appended row, refusals, which removals are recorded, the active cell.
 #include <gtest/gtest.h>
 
 #include <zelvane/error.hpp>

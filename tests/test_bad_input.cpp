@@ -1,5 +1,4 @@
-// Bad texts from a host: each gets its operation's reaction (a message box, an error of the
-// call, or nothing) and the control keeps what it held; the fuzzers cover arbitrary texts.
+// Bad texts from a host get their operation's reaction and the control keeps what it held.
 #include <gtest/gtest.h>
 
 #include <zelvane/error.hpp>

@@ -1,5 +1,4 @@
-// Copy-across apply options (what the host's options document lets the user change, what a
-// click on one does), getCADetails, and the stars that mark required rows.
+// Copy-across apply options, getCADetails, and the stars that mark required rows.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,5 +1,4 @@
-// Editor placement: the frame over the value cell, each control type's editor inside it,
-// requests that bring up nothing, what a dismissal hides, and size conversions.
+// Editor placement: the frame over the value cell and each control type's editor inside it.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,5 +1,4 @@
-// Intialize and SetData: each mode's columns and colours, the rows' editor kinds and shown
-// values, values matched by id, the dependants a parent's new value clears, and failures.
+// Intialize and SetData: each mode's layout, the rows' editors and values, cleared dependants.
 #include <gtest/gtest.h>
 
 #include "support/test_support.hpp"

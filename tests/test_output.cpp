@@ -1,5 +1,4 @@
-// GetData: the entries of every mode, the value each control type writes, CREATE's Required
-// changes and added rows, apply options, removal records, round trips and the failure report.
+// GetData: the entries of every mode, the values written, removal records and round trips.
 #include <gtest/gtest.h>
 
 #include "support/test_support.hpp"

@@ -1,5 +1,4 @@
-// validateCreate and validateRetrieval as a host runs them: the error text of every value rule
-// in its first and appended forms, required values, apply options and the problems per row.
+// validateCreate and validateRetrieval: every rule's error text and the problems per row.
 #include <gtest/gtest.h>
 
 #include <zelvane/error.hpp>
