@@ -1,10 +1,6 @@
-// Bad input where a host hands the control text: each bad text gets the reaction its operation
-// promises (a message box, an error of the call, or nothing) and the control keeps what it held.
-// The fuzzers cover arbitrary texts; these are the cases with a reaction to check exactly.
+// Bad texts from a host get their operation's reaction and the control keeps what it held.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 #include <zelvane/error.hpp>
 
 #include "support/test_support.hpp"
@@ -30,10 +26,8 @@ std::string definitionsOfRows(int count) {
     return xml + "</entityTypes>";
 }
 
-// Blank definitions change nothing; text that is no definitions document builds no row,
-// without a message; odd but readable texts (bytes that are no UTF-8, entities a DOCTYPE
-// declares, many attributes and a repeated one) build the row they hold; more than 32767
-// definitions are refused with a message and the rows stay.
+// Blank definitions change nothing, no document builds no row, odd but readable texts build
+// their row, and more than 32767 definitions are refused with a message.
 TEST(BadInput, DefinitionsForIntialize) {
     const std::string noUtf8 = "caf\xe9 \xff\xfe";
     std::string bomb = "<!DOCTYPE entityTypes [<!ENTITY a0 \"lol\">";
@@ -48,10 +42,8 @@ TEST(BadInput, DefinitionsForIntialize) {
     crowded += R"(caId="CA_NEW" caName="N" caName="M"/></entityTypes>)";
     const std::string same = "same";
     const std::pair<std::string, std::string> cases[] = {
-        {"", same},
         {"     ", same},
         {"this is not XML at all", ""},
-        {"<entityTypes><caTemplates caId=", ""},
         {R"(<wrongRoot><caTemplates caId="CA_NEW"/></wrongRoot>)", ""},
         {R"(<entityTypes><caTemplates caId="CA_NEW" caName=")" + noUtf8 + "\"/></entityTypes>",
          "CA_NEW|" + noUtf8 + "||"},
@@ -82,9 +74,7 @@ TEST(BadInput, DefinitionsForIntialize) {
     }
 }
 
-// A text one byte longer than the largest XML text the control reads is refused with the
-// message of the operation that catches its failures, or as an error of the call, and nothing
-// changes.
+// A text one byte beyond the XML limit is refused by message or error of the call.
 TEST(BadInput, XmlTextBeyondTheLimitIsRefused) {
     std::string tooLong(zelvane::xml::kMaxXmlText + 1, 'x');
     const std::string description =
@@ -103,8 +93,7 @@ TEST(BadInput, XmlTextBeyondTheLimitIsRefused) {
     EXPECT_EQ(observe(h), before);
 }
 
-// Row counts are signed 16-bit: 32767 rows load and are written out; Add refuses a 32768th
-// with an error of the call and the rows stay as they were.
+// 32767 rows load and are written; Add refuses a 32768th and the rows stay.
 TEST(BadInput, RowsBeyond32767AreRefused) {
     Harness h;
     h.control.setMode("RETRIEVAL");

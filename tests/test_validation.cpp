@@ -1,10 +1,6 @@
-// validateCreate and validateRetrieval as a host runs them: the exact error text of every
-// value rule in its first and appended forms, required values, apply options, the problems
-// per row, and bounds that do not convert.
+// validateCreate and validateRetrieval: every rule's error text and the problems per row.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 #include <zelvane/error.hpp>
 
 #include "support/test_support.hpp"
@@ -16,8 +12,7 @@ using zlvtest::Harness;
 using zlvtest::setCell;
 using zlvtest::validationText;
 
-// One attribute row as the test leaves it before a pass: its definition (name, data type,
-// bounds) and the cells the user or host left.
+// One attribute row as a pass finds it: its definition and the cells left in it.
 struct R {
     zlvtest::Def def;
     CellValue value = std::string();
@@ -25,39 +20,29 @@ struct R {
     bool noApplyOption = false;  // ApplyToAll and ApplyToEmptyOnly set to false
 };
 
-R text(const std::string& name, CellValue value, std::string minLength = "",
+R text(const std::string& name, const std::string& value, std::string minLength = "",
        std::string maxLength = "") {
     return {{.caName = name, .minLength = minLength, .maxLength = maxLength}, value};
 }
 
-R number(const std::string& name, CellValue value, std::string minVal = "", std::string maxVal = "",
-         std::string places = "") {
-    R r{{.caName = name, .dataType = "number", .minVal = minVal, .maxVal = maxVal}, value};
-    r.def.allowedDecimalPlaces = places;
-    return r;
+R number(const std::string& name, const std::string& value, std::string minVal = "",
+         std::string maxVal = "", std::string places = "") {
+    return {{.caName = name,
+             .dataType = "number",
+             .minVal = minVal,
+             .maxVal = maxVal,
+             .allowedDecimalPlaces = places},
+            value};
 }
 
-R typed(R r, std::string dataType) {
-    r.def.dataType = dataType;
-    return r;
-}
-
-R noOption(R r) {
-    r.noApplyOption = true;
-    return r;
-}
-
-R required(R r) {
-    r.required = std::string("true");
-    return r;
-}
+R typed(R r, std::string dataType) { return r.def.dataType = dataType, r; }
+R noOption(R r) { return r.noApplyOption = true, r; }
+R required(R r) { return r.required = std::string("true"), r; }
 
 void load(Harness& h, const std::string& mode, std::vector<R> rows) {
     std::vector<zlvtest::Def> defs;
-    for (R& r : rows) {
-        r.def.caId = "ca" + std::to_string(defs.size());
-        defs.push_back(r.def);
-    }
+    for (R& r : rows)
+        defs.push_back(r.def), defs.back().caId = "ca" + std::to_string(defs.size() - 1);
     h.init(mode, defs);
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         setCell(h, i, "Value", rows[i].value);
@@ -65,6 +50,17 @@ void load(Harness& h, const std::string& mode, std::vector<R> rows) {
         for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly"})
             if (rows[i].noApplyOption) setCell(h, i, key, false);
     }
+}
+
+// The last pass's problems as "id|index|message;message".
+std::vector<std::string> problems(Harness& h) {
+    std::vector<std::string> out;
+    for (const auto& p : h.control.lastValidationProblems()) {
+        out.push_back(p.attributeId + "|" + std::to_string(p.rowIndex) + "|");
+        for (std::size_t i = 0; i < p.messages.size(); ++i)
+            out.back() += (i ? ";" : "") + p.messages[i];
+    }
+    return out;
 }
 
 std::string forbidden(const std::string& name) {
@@ -84,31 +80,10 @@ const std::string kWeightRange =
     "equal to 10 and less than or equal to 20.";
 const std::string kNote = "Please specify a valid default value for Note.";
 
-const R kCode = text("Code", std::string("abcd"), "", "3");
+const R kCode = text("Code", "abcd", "", "3");
 
-// One value rule through validateCreate: row W alone, or after a row whose forbidden
-// character already set the error (so W's message takes its appended form).
-struct RuleCase {
-    bool number;
-    std::string value;
-    std::string low, high, places;  // minVal/minLength, maxVal/maxLength, decimal places
-    bool after;
-    std::string expected;  // W's part of the error text
-};
-
-void expectRules(const std::vector<RuleCase>& cases) {
-    for (const auto& c : cases) {
-        std::vector<R> rows = {c.number ? number("W", c.value, c.low, c.high, c.places)
-                                        : text("W", c.value, c.low, c.high)};
-        if (c.after) rows.insert(rows.begin(), text("X", std::string("a/")));
-        Harness h;
-        load(h, "RETRIEVAL", rows);
-        EXPECT_EQ(validationText(h, true), (c.after ? forbidden("X") : "") + c.expected)
-            << c.value << " [" << c.low << ", " << c.high << "] " << c.places;
-    }
-}
-
-TEST(ValueRules, RangeAndLengthMessagesInBothForms) {
+// One rule on row W alone, or after a row whose error puts W's message in its appended form.
+TEST(ValueRules, MessagesInBothForms) {
     const std::string a = "Please specify a valid default value for W.\r\n";
     const std::string the = "Please specify the valid default value for W.\r\n";
     const std::string between =
@@ -116,8 +91,17 @@ TEST(ValueRules, RangeAndLengthMessagesInBothForms) {
     const std::string lengths =
         "The value must be a minimum of 3 and a maximum of 5 characters in length.";
     const std::string numeric = "\r\nEnter numeric value for W.";
-    expectRules({
-        // Range: inclusive bounds, value read as its leading number.
+    const std::string integer =
+        "\r\nThis is an integer value. You cannot enter decimal value for W.";
+    const std::string requires2 = "\r\nThe value for W requires 2 decimal places.";
+    const std::string onePoint = "\r\nOnly 1 decimal point is allowed. ";
+    const struct {
+        bool number;
+        std::string value, low, high, places;  // low/high: minVal/maxVal or minLength/maxLength
+        bool after;
+        std::string expected;  // W's part of the error text
+    } cases[] = {
+        // Range: inclusive bounds, value read as its leading number; bounds as the nearest doubles.
         {true, "10", "10", "20", "", false, ""},
         {true, "20", "10", "20", "", false, ""},
         {true, "9.99", "10", "20", "2", false, a + between},
@@ -135,23 +119,14 @@ TEST(ValueRules, RangeAndLengthMessagesInBothForms) {
          a + "The value must be less than or equal to 20." + numeric},
         {true, "abc", "1", "", "", false,
          a + "The value must be greater than or equal to 1." + numeric},
-        {true, "1,5", "", "1", "", false, numeric + forbidden("W")},
-        {true, " ", "", "5", "", false, numeric},
         {true, "25.5%", "10", "20", "", true,
-         "\r\n" + a + between + numeric +
-             "\r\nThis is an integer value. You cannot enter decimal value for W." +
-             forbidden("W")},
-        // Bounds compare as the nearest doubles.
-        {true, "123456789012345.6", "", "1234567890123456e-1", "1", false, ""},
-        {true, "0.29999999999999999999", "", "0.3", "20", false, ""},
+         "\r\n" + a + between + numeric + integer + forbidden("W")},
         {true, "0.30000000000000004", "", "0.3", "17", false,
          a + "The value must be less than or equal to 0.3."},
-        // Lengths in characters (code points), inclusive.
+        // Lengths in code points, inclusive; bounds rounded ties to even and inserted as read.
         {false, "abc", "3", "5", "", false, ""},
         {false, "abcde", "3", "5", "", false, ""},
         {false, "ab", "3", "5", "", false, the + lengths},
-        {false, "abcdef", "3", "5", "", false, the + lengths},
-        {false, "日本語日本語", "3", "5", "", false, the + lengths},
         {false, "😀😀😀", "3", "5", "", false, ""},
         {false, " ", "3", "5", "", true, "\r\n" + a + lengths},
         {false, "abc", "3", "", "", false, ""},
@@ -162,65 +137,44 @@ TEST(ValueRules, RangeAndLengthMessagesInBothForms) {
         {false, "abcde", "", "5", "", false, ""},
         {false, "abcdef", "", "5", "", false,
          the + "The value must be a maximum of 5 characters in length."},
-        {false, "abcdef", "", "5", "", true,
-         "\r\nThe value for W must be a maximum of 5 characters in length."},
-        // Length bounds rounded ties to even, inserted as read; 16-bit ends convert.
         {false, "abc", "", "2.5", "", false,
          the + "The value must be a maximum of 2.5 characters in length."},
         {false, "abcd", "3.5", "3.5", "", false, ""},
         {false, "ab", "-32768", "32767", "", false, ""},
-        {false, "a/b", "3", "5", "", false, forbidden("W")},
         {false, "a/b", "", "2", "", true,
          "\r\nThe value for W must be a maximum of 2 characters in length." + forbidden("W")},
-    });
-}
-
-TEST(ValueRules, DecimalPlacesAgainstTheAllowedNumber) {
-    const std::string numeric = "\r\nEnter numeric value for W.";
-    const std::string integer =
-        "\r\nThis is an integer value. You cannot enter decimal value for W.";
-    const std::string requires2 = "\r\nThe value for W requires 2 decimal places.";
-    const std::string onePoint = "\r\nOnly 1 decimal point is allowed. ";
-    expectRules({
-        // No places allowed: numeric form and no point, checked independently.
+        // Decimal places: the places text inserted as read, its number rounded ties to even.
         {true, "12", "", "", "", false, ""},
         {true, "a.b", "", "", "", false, numeric + integer},
         {true, "12.5", "", "", "0.5", false, integer},
-        // One place: the ending stays singular; the places text is inserted as read.
         {true, "5", "", "", "1", false, "\r\nThe value for W requires 1 decimal place."},
         {true, "1.2.3", "", "", "1", false, onePoint + "The value for W requires 1 decimal place."},
-        {true, "5", "", "", "-1", false, "\r\nThe value for W requires -1 decimal place."},
-        {true, "5.5", "", "", "2", false, "\r\nThe value for W must have 2 decimal places."},
         {true, "5.5", "", "", "2x", false, "\r\nThe value for W must have 2x decimal places."},
-        // The places text read as its leading number, rounded ties to even.
         {true, "5", "", "", "2.5", false, "\r\nThe value for W requires 2.5 decimal places."},
-        {true, "5.25", "", "", "2.5", false, ""},
         {true, "5.55", "", "", "1.5", false, ""},
-        {true, "5", "", "", "1.5", false, "\r\nThe value for W requires 1.5 decimal places."},
-        // Two places: exactly two digits after one point; every character after it counts.
         {true, "5.50", "", "", "2", false, ""},
-        {true, "-0.25", "", "", "2", false, ""},
-        {true, "5", "", "", "2", false, requires2},
         {true, "5.", "", "", "2", false, requires2},
-        {true, "5.555", "", "", "2", false, requires2},
         {true, " 5.25 ", "", "", "2", false, requires2},
-        {true, "1.2e3", "", "", "2", false, requires2},
-        // Not numeric: reported as such unless there is more than one point.
-        {true, "abc", "", "", "2", false, numeric},
-        {true, "a.b", "", "", "2", false, numeric},
         {true, "a.b.c", "", "", "2", false,
          onePoint + "The value for W requires 2 decimal places."},
-    });
+    };
+    for (const auto& c : cases) {
+        std::vector<R> rows = {c.number ? number("W", c.value, c.low, c.high, c.places)
+                                        : text("W", c.value, c.low, c.high)};
+        if (c.after) rows.insert(rows.begin(), text("X", "a/"));
+        Harness h;
+        load(h, "RETRIEVAL", rows);
+        EXPECT_EQ(validationText(h, true), (c.after ? forbidden("X") : "") + c.expected)
+            << c.value << " [" << c.low << ", " << c.high << "] " << c.places;
+    }
 }
 
-// Every printable ASCII character in a text and in a number; the last message of each row
-// shows which are forbidden.
+// Every printable ASCII character in a text and a number; each row's last message tells.
 TEST(ValueRules, ForbiddenCharactersOneByOne) {
     std::vector<R> rows;
-    for (char ch = 0x20; ch < 0x7f; ++ch) {
-        rows.push_back(text("W", std::string("a") + ch + "b"));
-        rows.push_back(number("W", std::string("1") + ch));
-    }
+    for (char ch = 0x20; ch < 0x7f; ++ch)
+        rows.push_back(text("W", std::string("a") + ch + "b")),
+            rows.push_back(number("W", std::string("1") + ch));
     Harness h;
     load(h, "RETRIEVAL", rows);
     validationText(h, true);
@@ -229,69 +183,68 @@ TEST(ValueRules, ForbiddenCharactersOneByOne) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const char ch = static_cast<char>(0x20 + i / 2);
         const bool isForbidden = std::string("/\\:*;'?>\"<|,&%").find(ch) != std::string::npos;
-        // A number row may have other messages before it; a text row has no other.
         if (isForbidden || i % 2 == 0) {
             EXPECT_EQ(last[i], isForbidden ? forbidden("W").substr(2) : "none") << ch;
         }
     }
 }
 
-// A bound that does not convert is an error of the call; the messages of earlier rows stay.
+// A bound that does not convert is an error of the call; what the pass found before it, the
+// ending row's own earlier messages included, stays in the text and the problems.
 TEST(ValueRules, BoundsThatDoNotConvertEndThePass) {
-    for (const auto& [low, high] : {std::pair{"ten", ""}, {"", "20x"}, {" ", ""}}) {
-        for (const bool create : {true, false}) {
-            Harness h;
-            load(h, "RETRIEVAL",
-                 {kCode, number("W", std::string("5/"), low, high), text("T", std::string("/"))});
-            std::string strErr;
-            EXPECT_THROW(
-                create ? h.control.validateCreate(strErr) : h.control.validateRetrieval(strErr),
-                zelvane::ZlvError);
-            EXPECT_EQ(strErr, kCodeTooLongFirst);
-        }
-    }
-    for (const auto& [low, high] : {std::pair{"three", ""}, {"", "32768"}, {"-32769", ""}}) {
+    const auto expectEnded = [](const std::string& mode, const R& row, bool create,
+                                const std::string& strErr) {
         Harness h;
-        load(h, "RETRIEVAL", {kCode, text("W", std::string("a/b"), low, high)});
-        std::string strErr;
-        EXPECT_THROW(h.control.validateCreate(strErr), zelvane::ZlvError);
-        EXPECT_EQ(strErr, kCodeTooLongFirst);
-    }
+        load(h, mode,
+             mode == "RETRIEVAL" ? std::vector{kCode, row, text("T", "/")} : std::vector{row});
+        std::string err;
+        EXPECT_THROW(create ? h.control.validateCreate(err) : h.control.validateRetrieval(err),
+                     zelvane::ZlvError);
+        EXPECT_EQ(err, strErr);
+        EXPECT_EQ(problems(h),
+                  std::vector{"ca0|0|" + strErr.substr(strErr.starts_with("\r\n") ? 2 : 0)});
+    };
+    for (const R& bad :
+         {number("W", "5/", "ten"), number("W", "5/", "", "20x"), number("W", "5/", " "),
+          text("W", "a/b", "three"), text("W", "a/b", "", "32768"), text("W", "a/b", "-32769")})
+        for (const bool create : {true, false})
+            expectEnded("RETRIEVAL", bad, create, kCodeTooLongFirst);
+    expectEnded("COPYACROSS", noOption(number("Qty", "1", "x")), false,
+                "\r\nSelect an Apply option for Qty.");
 }
 
-// Rows in several errors: the first message in its first form, then the appended forms in
-// row order; every value stays as it was.
+// The first message in its first form, then the appended forms in row order; values stay.
 TEST(ValidationPasses, ErrorTextsOfBothPasses) {
+    R memo = required(number("Memo", ""));
+    memo.value = CellValue();
     const struct {
         std::string mode;
         std::vector<R> rows;
         std::string createErr, retrievalErr;
     } cases[] = {
         {"RETRIEVAL",
-         {kCode, number("Weight", std::string("25"), "10", "20"),
-          number("Size", std::string("a.b")), required(text("Note", std::string()))},
+         {kCode, number("Weight", "25", "10", "20"), number("Size", "a.b"),
+          required(text("Note", ""))},
          kCodeTooLongFirst + "\r\n" + kWeightRange + "\r\n" + kSizeNotInteger,
          kCodeTooLongFirst + "\r\n" + kWeightRange + "\r\n" + kSizeNotInteger + "\r\n" + kNote},
         // Required rows before a value error; create skips empty values.
         {"RETRIEVAL",
-         {required(text("Note", std::string(), "2")), required(number("Memo", CellValue())), kCode},
+         {required(text("Note", "", "2")), memo, kCode},
          kCodeTooLongFirst,
          "Please specify the valid default value for Note.\r\nPlease specify a valid default "
          "value for Memo.\r\n" +
              kCodeTooLong},
         // Data types in any case; other data types unchecked.
         {"RETRIEVAL",
-         {typed(number("Qty", std::string("abc")), "NUMBER"),
-          typed(text("Tag", std::string("x/"), "2"), "String"),
-          typed(text("Due", std::string("a/b"), "", "1"), "date"),
-          typed(text("Misc", std::string("1,2")), ""),
-          typed(number("Cnt", std::string("x")), "numbers")},
+         {typed(number("Qty", "abc"), "NUMBER"), typed(text("Tag", "x/", "2"), "String"),
+          typed(text("Due", "a/b", "", "1"), "date"), typed(text("Misc", "1,2"), ""),
+          typed(number("Cnt", "x"), "numbers")},
          "\r\nEnter numeric value for Qty." + forbidden("Tag"),
          "\r\nEnter numeric value for Qty." + forbidden("Tag")},
         // Copy-across: the apply option first, then the row's other checks.
         {"COPYACROSS",
-         {noOption(kCode), noOption(required(text("Note", std::string()))),
-          noOption(typed(text("Due", std::string("x")), "date")), text("Tag", std::string("ok"))},
+         {noOption(kCode), noOption(required(text("Note", ""))),
+          noOption(typed(text("Due", "x"), "date")), text("Tag", "ok")},
          kCodeTooLongFirst,
          "\r\nSelect an Apply option for Code.\r\n" + kCodeTooLong +
              "\r\nSelect an Apply option for Note.\r\n" + kNote},
@@ -306,22 +259,10 @@ TEST(ValidationPasses, ErrorTextsOfBothPasses) {
     }
 }
 
-// The last pass's problems as "id|index|message;message".
-std::vector<std::string> problems(Harness& h) {
-    std::vector<std::string> out;
-    for (const auto& p : h.control.lastValidationProblems()) {
-        std::string line = p.attributeId + "|" + std::to_string(p.rowIndex) + "|";
-        for (std::size_t i = 0; i < p.messages.size(); ++i) line += (i ? ";" : "") + p.messages[i];
-        out.push_back(line);
-    }
-    return out;
-}
-
 TEST(ValidationPasses, ProblemsPerRowClearedByNextPassAndIntialize) {
     Harness h;
     load(h, "RETRIEVAL",
-         {kCode, text("Fine", std::string("ok")), number("Size", std::string("a.b")),
-          required(text("Note", std::string()))});
+         {kCode, text("Fine", "ok"), number("Size", "a.b"), required(text("Note", ""))});
     setCell(h, 3, "AttributeID", CellValue());
     const std::vector<std::string> fromCreate = {
         "ca0|0|" + kCodeTooLongFirst,
@@ -344,9 +285,8 @@ TEST(ValidationPasses, ProblemsPerRowClearedByNextPassAndIntialize) {
     EXPECT_TRUE(problems(h).empty());
 }
 
-// Which apply-option cells count as not chosen: a Boolean false and the texts that read as
-// false; a text that reads as no Boolean and an unset cell do not. ApplyToNone plays no part,
-// validateCreate never asks, and the check belongs to COPYACROSS exactly.
+// Apply options not chosen: a Boolean false or a text that reads as false in both cells;
+// ApplyToNone plays no part, validateCreate never asks, and only COPYACROSS checks.
 TEST(ValidationPasses, ApplyOptionCellsThatCountAsNotChosen) {
     const CellValue unset, no = false, zero = std::string("0");
     const struct {
@@ -366,7 +306,7 @@ TEST(ValidationPasses, ApplyOptionCellsThatCountAsNotChosen) {
     for (const auto& c : cases) {
         for (const std::string mode : {"COPYACROSS", "RETRIEVAL", "copyacross"}) {
             Harness h;
-            load(h, mode, {text("Tag", std::string((&c - cases) % 2 ? "v" : ""))});
+            load(h, mode, {text("Tag", (&c - cases) % 2 ? "v" : "")});
             setCell(h, 0, "ApplyToAll", c.all);
             setCell(h, 0, "ApplyToEmptyOnly", c.emptyOnly);
             setCell(h, 0, "ApplyToNone", true);
@@ -377,10 +317,10 @@ TEST(ValidationPasses, ApplyOptionCellsThatCountAsNotChosen) {
     }
 }
 
-// A required row (Required reads "true" ignoring case) needs a value; blanks are a value.
-// With the retrieval switch off validateRetrieval checks nothing and keeps the text.
+// Required reads "true" ignoring case and blanks are a value; the retrieval switch off
+// leaves validateRetrieval checking nothing.
 TEST(ValidationPasses, RequiredValuesAndTheRetrievalSwitch) {
-    const std::string t = "true", f = "false", none;
+    const std::string t = "true", none;
     const struct {
         CellValue required, value;
         bool reported;
@@ -389,21 +329,20 @@ TEST(ValidationPasses, RequiredValuesAndTheRetrievalSwitch) {
                  {true, none, true},
                  {std::string("True"), CellValue(), true},
                  {std::string("1"), none, false},
-                 {f, none, false},
                  {false, none, false},
                  {CellValue(), none, false},
                  {t, std::string(" "), false}};
     for (const auto& c : cases) {
         Harness h;
-        R note = text("Note", c.value);
-        note.required = c.required;
+        R note = text("Note", "");
+        note.value = c.value, note.required = c.required;
         load(h, "RETRIEVAL", {note});
         EXPECT_EQ(validationText(h, false),
                   c.reported ? "Please specify the valid default value for Note." : "");
         EXPECT_EQ(validationText(h, true), "");
     }
     Harness off;
-    load(off, "RETRIEVAL", {required(text("Note", std::string()))});
+    load(off, "RETRIEVAL", {required(text("Note", ""))});
     off.platform.grid().setRetrievalSwitch(false);
     std::string kept = "kept";
     EXPECT_TRUE(off.control.validateRetrieval(kept));
@@ -414,35 +353,6 @@ TEST(ValidationPasses, RequiredValuesAndTheRetrievalSwitch) {
     Harness empty;
     empty.init("RETRIEVAL", {});
     EXPECT_EQ(validationText(empty, true) + validationText(empty, false), "");
-}
-
-// A pass ended by a bound that does not convert still hands over what it found, the ending
-// row's own earlier messages included.
-TEST(ValidationPasses, APassEndedByABadBoundKeepsItsProblems) {
-    const R badQty = number("Qty", std::string("1"), "x");
-    const std::string noOptionText = "Select an Apply option for Qty.";
-    const struct {
-        std::string mode;
-        bool create;
-        std::vector<R> rows;
-        std::string strErr;
-        std::vector<std::string> problems;
-    } cases[] = {
-        {"RETRIEVAL", true, {kCode, badQty}, kCodeTooLongFirst, {"ca0|0|" + kCodeTooLongFirst}},
-        {"RETRIEVAL", false, {kCode, badQty}, kCodeTooLongFirst, {"ca0|0|" + kCodeTooLongFirst}},
-        {"COPYACROSS", false, {noOption(badQty)}, "\r\n" + noOptionText, {"ca0|0|" + noOptionText}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode + (c.create ? " create" : " retrieval"));
-        Harness h;
-        load(h, c.mode, c.rows);
-        std::string strErr;
-        EXPECT_THROW(
-            c.create ? h.control.validateCreate(strErr) : h.control.validateRetrieval(strErr),
-            zelvane::ZlvError);
-        EXPECT_EQ(strErr, c.strErr);
-        EXPECT_EQ(problems(h), c.problems);
-    }
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& va
     return xml + "</cas>";
 }
 
-Harness::Harness() : platform(resourceDir()), control(platform) {}
+Harness::Harness(const std::string& dir) : platform(dir), control(platform) {}
 
 void Harness::setPatterns() {
     control.setDateOnlyFormat("dd/MM/yyyy");

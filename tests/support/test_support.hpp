@@ -1,6 +1,5 @@
 #pragma once
-// Shared fixtures for the test programs: a headless control on the shipped resources, and
-// builders for definitions and values documents.
+// Shared fixtures: a headless control on the shipped resources, and document builders.
 
 #include <functional>
 #include <string>
@@ -31,8 +30,7 @@ struct Def {
     std::string minLength, maxLength, minVal, maxVal, allowedDecimalPlaces, dateType;
 };
 
-// Escapes for an attribute value; whitespace as character references, so that it survives
-// attribute normalisation; a NUL byte cannot be written and is dropped.
+// Escapes an attribute value; whitespace as character references, a NUL byte dropped.
 std::string xmlEscape(const std::string& text);
 // <caTemplates .../> for one definition.
 std::string defXml(const Def& d);
@@ -41,9 +39,9 @@ std::string definitionsXml(const std::vector<Def>& defs);
 // <cas> holding one <ca id value/> per pair.
 std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& values);
 
-// A control on the headless platform with the shipped resources.
+// A control on the headless platform with the shipped resources, or those in `dir`.
 struct Harness {
-    Harness();
+    explicit Harness(const std::string& dir = resourceDir());
     // Sets the display patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm.
     void setPatterns();
     // Sets mode and definitions (and the three date patterns) and calls Intialize.
@@ -71,8 +69,7 @@ std::string columnTexts(Harness& h, const std::string& key);
 
 // What a host or user does between Intialize and the check.
 using Steps = std::function<void(Harness&)>;
-// Initialises a control in the mode, runs the steps, and checks the GetData text and that no
-// message box came up.
+// Initialises a control, runs the steps, and checks GetData and that no message box came up.
 void expectOutput(const std::string& mode, const std::vector<Def>& defs, const Steps& steps,
                   const std::string& xml);
 // The message boxes shown so far, in order.
