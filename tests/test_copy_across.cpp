@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <zelvane/error.hpp>
 
@@ -218,14 +219,19 @@ TEST(RequiredMarkers, MarkersFollowRequiredAtInitialisation) {
 
 // A component folder holding the shipped layout template and the given star icon bytes.
 struct ComponentFolder {
-    explicit ComponentFolder(const std::string& name, const std::optional<std::string>& bytes) {
+    // editLayout, when given, rewrites the layout template's text.
+    explicit ComponentFolder(const std::string& name, const std::optional<std::string>& bytes,
+                             const std::function<std::string(std::string)>& editLayout = {}) {
         namespace fs = std::filesystem;
         path = fs::path(testing::TempDir()) / ("zlv_star_" + name);
         fs::remove_all(path);
         fs::create_directories(path / "Templates");
         fs::create_directories(path / "Images" / "AppImages");
-        fs::copy_file(fs::path(zlvtest::resourceDir()) / "Templates" / "CustomAttrView.xml",
-                      path / "Templates" / "CustomAttrView.xml");
+        std::ifstream shipped(fs::path(zlvtest::resourceDir()) / "Templates" /
+                              "CustomAttrView.xml");
+        std::string layout((std::istreambuf_iterator<char>(shipped)), {});
+        if (editLayout) layout = editLayout(layout);
+        std::ofstream(path / "Templates" / "CustomAttrView.xml") << layout;
         if (bytes) std::ofstream(iconPath(), std::ios::binary) << *bytes;
     }
     ~ComponentFolder() { std::filesystem::remove_all(path); }
@@ -320,6 +326,21 @@ TEST(RequiredMarkers, NoIconNeededWithoutRowsToMark) {
         EXPECT_EQ(a.backColor2, c.style ? zelvane::kButtonFaceColor : 0u);
         EXPECT_EQ(a.gradientStyle, c.style);
     }
+}
+
+// A layout number with anything after its digits is no number: the column keeps its default.
+TEST(ComponentFolder, ALayoutNumberWithTrailingTextTakesTheDefault) {
+    ComponentFolder folder("layout_number", std::nullopt, [](std::string layout) {
+        const std::string from = "caption=\"Mandatory\" width=\"1000\"";
+        const std::size_t at = layout.find(from);
+        if (at != std::string::npos)
+            layout.replace(at, from.size(), "caption=\"Mandatory\" width=\"1000px\"");
+        return layout;
+    });
+    Harness edited(folder.path.string()), shipped;
+    for (Harness* h : {&edited, &shipped}) h->init("CREATE", {zlvtest::Def{.caId = "A"}});
+    EXPECT_EQ(edited.platform.grid().column("Mandatory").width, 1500);
+    EXPECT_EQ(shipped.platform.grid().column("Mandatory").width, 1000);
 }
 
 }  // namespace

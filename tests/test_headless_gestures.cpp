@@ -217,4 +217,33 @@ TEST_F(Tapped, RowsAreDeletedWithoutAPromptAndTheCancelAnswerIsLeft) {
     EXPECT_EQ(headless.grid().rowDeletion(), zelvane::kStopRowDeletion);
 }
 
+// The grid refuses to make a column past the last one active, naming the position.
+TEST(HeadlessGestures, NoColumnPastTheLastCanBeActive) {
+    Harness h;
+    h.init("RETRIEVAL", numberRows(1));
+    zelvane::Grid& grid = h.platform.grid();
+    const int count = grid.GetRowSet()->columnCount();
+    EXPECT_EQ(zlvtest::errorOf([&] {
+                  grid.setActiveCell({grid.GetRowSet()->row(0), count});
+              }),
+              "No column at position " + std::to_string(count));
+}
+
+// An apply option activated for a cell of no row is told in the message box.
+TEST(HeadlessGestures, AnApplyOptionOfNoRowIsReported) {
+    zelvane::headless::HeadlessPlatform headless{zlvtest::resourceDir()};
+    TappedPlatform tap{headless};
+    zelvane::ZlvCustomAttr control{tap};
+    control.setMode("COPYACROSS");
+    control.setAttributeXML(zlvtest::definitionsXml({{.caId = "A"}}));
+    control.setCopyTemplateXML(zlvtest::readSample("copy_template.xml"));
+    control.Intialize();
+    ASSERT_NE(tap.events, nullptr);
+    tap.events->CellActivating({nullptr, headless.grid().GetRowSet()->findColumn("ApplyToAll")});
+    EXPECT_EQ(
+        headless.messages(),
+        std::vector<std::string>{
+            " IntializewithCopyTemplate Object variable not set: the cell belongs to no row"});
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 #include <zelvane/error.hpp>
 
+#include "support/test_support.hpp"
 #include "xml/xml_document.hpp"
 
 using zelvane::xml::XmlDocument;
@@ -82,4 +83,18 @@ TEST(XmlService, AttributeNamesMatchWhole) {
         EXPECT_EQ(node.attributeView(names[i]), expected[i]) << names[i];
         EXPECT_EQ(found[i], expected[i]) << names[i];
     }
+}
+
+// Values go into an element's attributes in order; more values than attributes is an error
+// naming the element.
+TEST(XmlService, SettingMoreValuesThanAttributesNamesTheElement) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadXml(R"(<r><ca id="1" value="2"/></r>)"));
+    auto node = doc.selectNodes("/r/ca").item(0);
+    node.setAttributeValues({"A", "B"});
+    EXPECT_EQ(node.attribute("id") + node.attribute("value"), "AB");
+    EXPECT_EQ(zlvtest::errorOf([&] {
+                  node.setAttributeValues({"x", "y", "z"});
+              }),
+              "The element 'ca' has fewer than 3 attributes");
 }
