@@ -88,7 +88,8 @@ QtPlatform::~QtPlatform() {
     grid_->setEvents(nullptr);
     for (QWidget* w :
          {static_cast<QWidget*>(edit_), static_cast<QWidget*>(date_), static_cast<QWidget*>(combo_),
-          static_cast<QWidget*>(button_), static_cast<QWidget*>(table_)})
+          static_cast<QWidget*>(button_), static_cast<QWidget*>(table_), table_->viewport(),
+          table_->verticalHeader()->viewport(), static_cast<QWidget*>(frame_)})
         w->removeEventFilter(this);
     if (QLineEdit* dateText = date_->findChild<QLineEdit*>()) dateText->removeEventFilter(this);
     delete table_;
@@ -456,7 +457,7 @@ bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
         (watched == table_->viewport() || watched == table_->verticalHeader()->viewport()))
         return gridMousePress(watched, event);
     // The frame stays cut to the grid's viewport when a scroll bar appearing makes it smaller.
-    if (watched == table_->viewport() && type == QEvent::Resize && !frame_->isHidden()) {
+    if (type == QEvent::Resize && watched == table_->viewport() && !frame_->isHidden()) {
         picture1_->applyGeometry();
         layoutEditors();
     }
