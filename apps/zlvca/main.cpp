@@ -83,6 +83,10 @@ int main(int argc, char** argv) {
             std::cout << zlvca::usageText();
             return 0;
         }
+        if (o.version) {
+            std::cout << "zlvca " ZLV_VERSION "\n";
+            return 0;
+        }
         return run(o);
     } catch (const std::invalid_argument& e) {
         std::cerr << "zlvca: usage: " << e.what() << '\n';

@@ -50,21 +50,25 @@ Options parseOptions(int argc, char** argv) {
             o.help = true;
             return o;
         }
+        if (arg == "--version") {
+            o.version = true;
+            return o;
+        }
         if (arg.rfind("--", 0) != 0) {
             if (!o.command.empty())
                 throw std::invalid_argument("unexpected argument '" + arg + "'");
             o.command = arg;
             continue;
         }
+        std::string* field = target(o, arg);
+        if (!field && arg != "--copy-template")
+            throw std::invalid_argument("unknown option '" + arg + "'; see 'zlvca --help'");
         if (i + 1 >= argc) throw std::invalid_argument(arg + " needs a value");
         const std::string value = argv[++i];
-        if (arg == "--copy-template") {
-            o.copyTemplate = value;
-        } else if (std::string* field = target(o, arg)) {
+        if (field)
             *field = value;
-        } else {
-            throw std::invalid_argument("unknown option '" + arg + "'");
-        }
+        else
+            o.copyTemplate = value;
     }
     if (o.command.empty()) throw std::invalid_argument("no command given (try --help)");
     check(o);
@@ -98,6 +102,7 @@ Options:
   --pass create|retrieval  which validation pass `validate` runs (default retrieval)
   --component-dir DIR      folder holding Templates/ and Images/ (default: the installed one)
   --help                   this text
+  --version                the program's name and version
 
 Message boxes the control shows go to standard error, each prefixed with "zlvca: message: ".
 Bad usage, an unreadable file or an error of a call: one line on standard error, exit 2.

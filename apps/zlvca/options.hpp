@@ -19,6 +19,7 @@ struct Options {
     std::string pass = "retrieval";
     std::string componentDir;
     bool help = false;
+    bool version = false;
 };
 
 // Parses argv. Throws std::invalid_argument with a one-line description on bad usage.

@@ -3,6 +3,7 @@
 set -u
 zlvca=$1
 samples=$2
+version=$3
 failures=0
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -16,8 +17,20 @@ contains() { grep -qF -- "$2" "$1"; }
 common=(--mode RETRIEVAL --definitions "$samples/definitions.xml" --values "$samples/values.xml")
 
 "$zlvca" --help >"$scratch/help" 2>&1
-check "--help exits 0" test $? -eq 0
 check "--help shows an example" contains "$scratch/help" "zlvca validate --mode RETRIEVAL"
+
+# Arguments | exit code | first line written (standard output and error together).
+while IFS='|' read -r args code first; do
+    # shellcheck disable=SC2086  # the arguments are split on purpose
+    "$zlvca" $args >"$scratch/out" 2>&1
+    check "'$args' exits $code" test $? -eq "$code"
+    check "'$args' says: $first" test "$(head -n 1 "$scratch/out")" = "$first"
+done <<TABLE
+--help|0|zlvca - the custom attribute control's rules as a batch tool
+--version|0|zlvca $version
+show --frob|2|zlvca: usage: unknown option '--frob'; see 'zlvca --help'
+show --mode|2|zlvca: usage: --mode needs a value
+TABLE
 
 "$zlvca" validate "${common[@]}" >"$scratch/out" 2>"$scratch/err"
 check "validate exits 1 on invalid values" test $? -eq 1
