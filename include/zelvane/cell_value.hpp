@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
@@ -18,10 +19,10 @@ inline bool isUnset(const CellValue& v) { return std::holds_alternative<std::mon
 
 // The cell's value as text: a text as it stands, a Boolean as "True" or "False".
 // Throws ZlvError for an unset cell, which cannot be read as text.
-std::string cellText(const CellValue& v);
+ZLV_EXPORT std::string cellText(const CellValue& v);
 
 // As cellText, but an unset cell reads as "".
-std::string cellTextOrEmpty(const CellValue& v);
+ZLV_EXPORT std::string cellTextOrEmpty(const CellValue& v);
 
 // Exact comparison of two cell values of the same kind; unset equals only unset.
 inline bool sameValue(const CellValue& a, const CellValue& b) { return a == b; }

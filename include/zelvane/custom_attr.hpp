@@ -7,6 +7,7 @@
 #include <vector>
 #include <zelvane/contracts/platform.hpp>
 #include <zelvane/error.hpp>
+#include <zelvane/export.hpp>
 #include <zelvane/host_callbacks.hpp>
 #include <zelvane/keyed_collection.hpp>
 #include <zelvane/row_problems.hpp>
@@ -18,7 +19,7 @@ struct ControlState;
 // The control. Texts are UTF-8. A failure that reaches the caller is a ZlvError; the
 // procedures that catch their own failures show them through the host's message box.
 // All members are to be called on one thread, one at a time.
-class ZlvCustomAttr {
+class ZLV_EXPORT ZlvCustomAttr {
   public:
     // Creates the control on a platform, which must outlive it. All properties start empty
     // or False; nothing is loaded.

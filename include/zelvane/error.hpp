@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
@@ -10,7 +11,7 @@ namespace zelvane {
 // value rule, an XML text that yields no definition for Add, a count beyond 32767, a missing
 // picture file, a duplicate key. what() is a clear English description of what failed; the
 // control's catching procedures show the same text after their fixed label.
-class ZlvError : public std::runtime_error {
+class ZLV_EXPORT ZlvError : public std::runtime_error {
   public:
     explicit ZlvError(const std::string& description) : std::runtime_error(description) {}
 };

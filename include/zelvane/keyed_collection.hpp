@@ -8,12 +8,13 @@
 #include <string_view>
 #include <vector>
 #include <zelvane/cell_value.hpp>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
 // Items keep the cell values exactly as added. Keys are compared without regard to case
 // (both sides upper-cased by Unicode case mapping). Positions are 1-based.
-class KeyedCollection {
+class ZLV_EXPORT KeyedCollection {
   public:
     // Appends an item, under a key when one is given.
     // Throws ZlvError when the key is already present (compared ignoring case).

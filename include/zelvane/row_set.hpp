@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 #include <zelvane/cell_value.hpp>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
@@ -37,7 +38,7 @@ struct CellRef {
 };
 
 // Told about changes so that a view can repaint what changed.
-class RowSetObserver {
+class ZLV_EXPORT RowSetObserver {
   public:
     virtual ~RowSetObserver() = default;
     virtual void cellChanged(const Row& row, int column) = 0;
@@ -48,7 +49,7 @@ class RowSetObserver {
 // no siblings, its cells can still be read and written by position, and a cell addressed by
 // key throws ZlvError (the row no longer knows its columns). Rows are made only by their row
 // set.
-class Row {
+class ZLV_EXPORT Row {
   public:
     // Cell value by column key (ignoring case) or 0-based position, as a copy.
     // Throws ZlvError for an unknown key or position.
@@ -112,7 +113,7 @@ class Row {
 };
 
 // The rows of the grid and their columns. Row sets are made by the grid that shows them.
-class RowSet {
+class ZLV_EXPORT RowSet {
   public:
     RowSet(const RowSet&) = delete;
     RowSet& operator=(const RowSet&) = delete;

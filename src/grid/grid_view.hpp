@@ -6,10 +6,11 @@
 #include <vector>
 #include <zelvane/contracts/control_events.hpp>
 #include <zelvane/contracts/grid.hpp>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
-class GridView : public Grid, protected RowSetObserver {
+class ZLV_EXPORT GridView : public Grid, protected RowSetObserver {
   public:
     GridView() = default;
     ~GridView() override;

@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 #include <zelvane/contracts/host_container.hpp>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
@@ -14,7 +15,7 @@ std::shared_ptr<const Picture> loadIconPicture(const std::string& path);
 
 // The pictures a host container has loaded, by path: the component's images are read once
 // per host, however many rows show them. A load that fails is not remembered.
-class PictureCache {
+class ZLV_EXPORT PictureCache {
   public:
     std::shared_ptr<const Picture> load(const std::string& path);
 

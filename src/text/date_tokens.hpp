@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include <zelvane/export.hpp>
 
 namespace zelvane::text::dates {
 
@@ -61,6 +62,6 @@ bool startsWithIgnoringCase(std::string_view s, std::string_view prefix);
 // with one of three display and three stored patterns, so the last eight tokenisations are
 // kept per thread instead of repeating them for each row. The reference stays valid until
 // eight other patterns have been tokenised on the thread.
-const TokenizedPattern& tokensOf(std::string_view pattern);
+ZLV_EXPORT const TokenizedPattern& tokensOf(std::string_view pattern);
 
 }  // namespace zelvane::text::dates

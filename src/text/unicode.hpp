@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <zelvane/export.hpp>
 
 namespace zelvane::text {
 
@@ -12,7 +13,7 @@ namespace zelvane::text {
 std::string upperCase(std::string_view s);
 
 // True when both texts are equal after upper-casing.
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
+ZLV_EXPORT bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 // A hash of the upper-cased text: texts equal ignoring case hash alike.
 std::size_t hashIgnoringCase(std::string_view s);

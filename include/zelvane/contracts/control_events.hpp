@@ -7,13 +7,14 @@
 #include <vector>
 #include <zelvane/contracts/window_control.hpp>
 #include <zelvane/date_time.hpp>
+#include <zelvane/export.hpp>
 #include <zelvane/row_set.hpp>
 
 namespace zelvane {
 
 inline constexpr std::int16_t kDeleteKey = 46;
 
-class ControlEvents {
+class ZLV_EXPORT ControlEvents {
   public:
     virtual ~ControlEvents() = default;
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <zelvane/contracts/window_control.hpp>
+#include <zelvane/export.hpp>
 #include <zelvane/row_set.hpp>
 
 namespace zelvane {
@@ -58,7 +59,7 @@ inline constexpr std::uint32_t kButtonFaceColor = 0x8000000F;
 inline constexpr int kAllowRowDeletion = 1;
 inline constexpr int kStopRowDeletion = 2;
 
-class Grid : public WindowControl {
+class ZLV_EXPORT Grid : public WindowControl {
   public:
     // Building rows from XML: the layout template, the data, the path of the row elements.
     virtual void SetLayoutXml(std::string xml) = 0;

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
@@ -18,7 +19,7 @@ struct Picture {
     std::string bytes;
 };
 
-class HostContainer {
+class ZLV_EXPORT HostContainer {
   public:
     virtual ~HostContainer() = default;
 

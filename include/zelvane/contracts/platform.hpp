@@ -5,13 +5,14 @@
 #include <zelvane/contracts/grid.hpp>
 #include <zelvane/contracts/host_container.hpp>
 #include <zelvane/contracts/window_control.hpp>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
 // A platform owns the child controls of one control and its host container, and raises the
 // control's notifications to the ControlEvents attached to it. The headless and Qt platforms
 // implement it; the control sees nothing else of them.
-class Platform {
+class ZLV_EXPORT Platform {
   public:
     virtual ~Platform() = default;
 

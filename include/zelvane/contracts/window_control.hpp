@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 #include <zelvane/date_time.hpp>
+#include <zelvane/export.hpp>
 
 namespace zelvane {
 
 // A window control. Positions and sizes are in the scale units of its container (the
 // control's scale mode for children of the control, the same units inside the editor frame).
-class WindowControl {
+class ZLV_EXPORT WindowControl {
   public:
     virtual ~WindowControl() = default;
 
@@ -39,7 +40,7 @@ class WindowControl {
 };
 
 // The date-time picker ZlvDateTimePicker1.
-class DateTimePicker : public WindowControl {
+class ZLV_EXPORT DateTimePicker : public WindowControl {
   public:
     // The current value; never empty.
     virtual DateTime value() const = 0;
@@ -57,7 +58,7 @@ struct ListEntry {
 };
 
 // The drop-down list SSComboBoxEx1. text() is the displayed text.
-class ComboBox : public WindowControl {
+class ZLV_EXPORT ComboBox : public WindowControl {
   public:
     virtual const std::vector<ListEntry>& entries() const = 0;
     virtual void setEntries(std::vector<ListEntry> entries) = 0;

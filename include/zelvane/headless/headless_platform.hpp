@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 #include <zelvane/contracts/platform.hpp>
+#include <zelvane/export.hpp>
 
 namespace zelvane::headless {
 
@@ -21,7 +22,7 @@ inline constexpr int kWidthUnitsPerPixel = 15;
 // Scale units per pixel when the scale mode is twips.
 inline constexpr int kTwipsPerPixel = 15;
 
-class HeadlessPlatform final : public Platform {
+class ZLV_EXPORT HeadlessPlatform final : public Platform {
   public:
     // componentFolder holds Templates/CustomAttrView.xml and Images/AppImages/star.ico.
     // The control starts 6000 x 4000 twips (400 x 266 pixels).

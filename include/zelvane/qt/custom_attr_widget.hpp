@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <zelvane/custom_attr.hpp>
+#include <zelvane/export.hpp>
 
 class QComboBox;
 class QDateTimeEdit;
@@ -21,7 +22,7 @@ class QtPlatform;
 // a "Select" button, a date-time edit and a drop-down laid over the active cell. Every member
 // of the control is reachable through control(), and the common ones are forwarded here. The
 // control's event PickerButtonClicked is emitted as the Qt signal of the same name.
-class CustomAttrWidget : public QWidget {
+class ZLV_EXPORT CustomAttrWidget : public QWidget {
     Q_OBJECT
   public:
     // componentFolder holds Templates/ and Images/; empty uses the installed resources.
