@@ -10,11 +10,11 @@
 
 namespace zelvane {
 
-// Receives the selection collection when the user presses a row's "Select" button.
+/// Receives the selection collection when the user presses a row's "Select" button.
 using PickerButtonClickedHandler = std::function<void(KeyedCollection& selectionColl)>;
 
-// Gives the drop-down entries for a row: its ValueListID and its parent row's valueId
-// ("" when the row has no parent row).
+/// Gives the drop-down entries for a row: its ValueListID and its parent row's valueId
+/// ("" when the row has no parent row).
 using ValueListProvider = std::function<std::vector<ListEntry>(const std::string& valueListId,
                                                                const std::string& parentValueId)>;
 

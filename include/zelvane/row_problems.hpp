@@ -6,11 +6,11 @@
 
 namespace zelvane {
 
-// Messages one validation pass added for one row.
+/// Messages one validation pass added for one row.
 struct RowProblems {
-    std::string attributeId;            // the row's AttributeID ("" when unset)
-    int rowIndex = -1;                  // the row's position in the grid
-    std::vector<std::string> messages;  // without the "\r\n" separators
+    std::string attributeId;            ///< the row's AttributeID ("" when unset)
+    int rowIndex = -1;                  ///< the row's position in the grid
+    std::vector<std::string> messages;  ///< without the "\r\n" separators
 };
 
 }  // namespace zelvane

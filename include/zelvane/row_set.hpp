@@ -14,88 +14,97 @@ namespace zelvane {
 struct Picture;
 class Row;
 class RowSet;
-using RowPtr = std::shared_ptr<Row>;
+using RowPtr = std::shared_ptr<Row>;  ///< A row as the row set and the grid hand it out.
 
-// Kind of values a column holds: text cells, or Boolean check cells.
-enum class ColumnKind { Text, Boolean };
+/// Kind of values a column holds: text cells, or Boolean check cells.
+enum class ColumnKind {
+    Text,    ///< text cells
+    Boolean  ///< Boolean check cells
+};
 
-// One column of the row set with the display settings of its grid column.
+/// One column of the row set with the display settings of its grid column.
 struct Column {
-    std::string key;     // the column key; lookups ignore case
-    std::string source;  // definition attribute the grid loads it from ("" = none)
-    ColumnKind kind = ColumnKind::Text;
-    int style = 0;       // 8 marks cells whose value is edited in place
-    int activation = 0;  // 0 usable, 2 disabled
-    bool hidden = false;
-    int width = 1500;  // grid width units (15 per pixel)
-    std::string caption;
+    std::string key;     ///< the column key; lookups ignore case
+    std::string source;  ///< definition attribute the grid loads it from ("" = none)
+    ColumnKind kind = ColumnKind::Text;  ///< what its cells hold
+    int style = 0;                       ///< 8 marks cells whose value is edited in place
+    int activation = 0;                  ///< 0 usable, 2 disabled
+    bool hidden = false;                 ///< not shown in the grid
+    int width = 1500;                    ///< grid width units (15 per pixel)
+    std::string caption;                 ///< the header text
 };
 
-// A cell addressed by its row and 0-based column position.
+/// A cell addressed by its row and 0-based column position.
 struct CellRef {
-    RowPtr row;
-    int column = -1;
+    RowPtr row;       ///< the row; null addresses no cell
+    int column = -1;  ///< the 0-based column position
 };
 
-// Told about changes so that a view can repaint what changed.
+/// Told about changes so that a view can repaint what changed.
 class ZLV_EXPORT RowSetObserver {
   public:
     virtual ~RowSetObserver() = default;
+    /// A cell of the row got a new value or activation.
     virtual void cellChanged(const Row& row, int column) = 0;
+    /// The row's picture changed.
     virtual void rowPictureChanged(const Row& row) = 0;
 };
 
-// One attribute row. A row removed from its row set is detached: its index reads -1, it has
-// no siblings, its cells can still be read and written by position, and a cell addressed by
-// key throws ZlvError (the row no longer knows its columns). Rows are made only by their row
-// set.
+/// One attribute row. A row removed from its row set is detached: its index reads -1, it has
+/// no siblings, its cells can still be read and written by position, and a cell addressed by
+/// key throws ZlvError (the row no longer knows its columns). Rows are made only by their row
+/// set.
 class ZLV_EXPORT Row {
   public:
-    // Cell value by column key (ignoring case) or 0-based position, as a copy.
-    // Throws ZlvError for an unknown key or position.
+    /// Cell value by column key (ignoring case) or 0-based position, as a copy.
+    /// Throws ZlvError for an unknown key or position.
     CellValue value(std::string_view key) const;
-    CellValue value(int position) const;
-    // What the cell holds. Throws ZlvError for an unknown key or position.
+    CellValue value(int position) const;  ///< As value(std::string_view), by position.
+    /// What the cell holds. Throws ZlvError for an unknown key or position.
     CellKind kind(int position) const;
-    CellKind kind(std::string_view key) const;
+    CellKind kind(std::string_view key) const;  ///< As kind(int), by column key.
 
-    // The cell as text, in two readers that differ only in how an unset cell reads: a text as
-    // it stands, a Boolean as "True" or "False". Each gives a view valid until the row next
-    // changes, and throws ZlvError for an unknown key or position. To tell an unset cell or a
-    // Boolean from a text, read kind() first.
-    //
-    // textOrThrow: an unset cell throws ZlvError ("Invalid use of Null: ...", naming the key as
-    // the caller spelled it).
+    /// The cell as text, in two readers that differ only in how an unset cell reads: a text as
+    /// it stands, a Boolean as "True" or "False". Each gives a view valid until the row next
+    /// changes, and throws ZlvError for an unknown key or position. To tell an unset cell or a
+    /// Boolean from a text, read kind() first.
+    ///
+    /// textOrThrow: an unset cell throws ZlvError ("Invalid use of Null: ...", naming the key as
+    /// the caller spelled it).
     std::string_view textOrThrow(std::string_view key) const;
-    // textOrEmpty: an unset cell reads "".
+    /// textOrEmpty: an unset cell reads "".
     std::string_view textOrEmpty(int position) const;
-    std::string_view textOrEmpty(std::string_view key) const;
+    std::string_view textOrEmpty(std::string_view key) const;  ///< As textOrEmpty(int), by key.
 
-    // Replaces the cell value. Throws ZlvError for an unknown column.
+    /// Replaces the cell value. Throws ZlvError for an unknown column.
     void setValue(std::string_view key, CellValue v);
-    void setValue(int position, CellValue v);
-    // Replaces the cell value with a Boolean. Throws ZlvError for an unknown column.
+    void setValue(int position, CellValue v);  ///< As setValue(std::string_view, CellValue).
+    /// Replaces the cell value with a Boolean. Throws ZlvError for an unknown column.
     void setBoolean(int position, bool value);
-    // Replaces the cell value with a text; the text may be a view into this row.
+    /// Replaces the cell value with a text; the text may be a view into this row.
     void setText(int position, std::string_view text);
-    void setText(std::string_view key, std::string_view text);
+    void setText(std::string_view key, std::string_view text);  ///< As setText(int, ...), by key.
 
-    // Cell activation: 0 usable, 2 disabled; unset cells take their column's activation.
+    /// Cell activation: 0 usable, 2 disabled; unset cells take their column's activation.
     int activation(int position) const;
-    void setActivation(int position, int activation);
+    void setActivation(int position, int activation);  ///< Sets a cell's activation.
 
-    // The row's position in its row set, or -1 once detached.
+    /// The row's position in its row set, or -1 once detached.
     int index() const { return index_; }
+    /// True while the row belongs to a row set.
     bool attached() const { return owner_ != nullptr; }
+    /// True when a row follows this one in its row set.
     bool hasNextSibling() const;
-    RowPtr nextSibling() const;      // nullptr when none
-    RowPtr previousSibling() const;  // nullptr when none
+    RowPtr nextSibling() const;      ///< nullptr when none
+    RowPtr previousSibling() const;  ///< nullptr when none
+    /// The row set the row belongs to; nullptr once detached.
     RowSet* owner() const { return owner_; }
 
-    // The picture of the row's appearance (the required marker); null when none.
+    /// The picture of the row's appearance (the required marker); null when none.
     const std::shared_ptr<const Picture>& picture() const { return picture_; }
-    void setPicture(std::shared_ptr<const Picture> picture);
+    void setPicture(std::shared_ptr<const Picture> picture);  ///< Sets picture; null clears it.
 
+    /// \cond internal
   protected:
     Row(RowSet* owner, int columns) : owner_(owner), columns_(columns) {}
     ~Row() = default;
@@ -110,33 +119,39 @@ class ZLV_EXPORT Row {
   private:
     friend class RowSet;
     friend class StoredRowSet;
+    /// \endcond
 };
 
-// The rows of the grid and their columns. Row sets are made by the grid that shows them.
+/// The rows of the grid and their columns. Row sets are made by the grid that shows them.
 class ZLV_EXPORT RowSet {
   public:
     RowSet(const RowSet&) = delete;
     RowSet& operator=(const RowSet&) = delete;
 
-    // Columns.
+    /// The number of columns.
     int columnCount() const { return static_cast<int>(columns_.size()); }
-    // 0-based position of a column key compared ignoring case, or -1.
+    /// 0-based position of a column key compared ignoring case, or -1.
     int findColumn(std::string_view key) const;
-    // As findColumn but throws ZlvError naming the key when there is none.
+    /// As findColumn but throws ZlvError naming the key when there is none.
     int columnIndex(std::string_view key) const;
-    Column& column(int position);  // throws ZlvError when out of range
-    const Column& column(int position) const;
+    Column& column(int position);              ///< throws ZlvError when out of range
+    const Column& column(int position) const;  ///< throws ZlvError when out of range
 
-    // Rows in display order.
+    /// The number of rows.
     int recordCount() const { return static_cast<int>(rows_.size()); }
-    const RowPtr& row(int index) const;  // throws ZlvError when out of range
+    /// The row at a 0-based index in display order. Throws ZlvError when out of range.
+    const RowPtr& row(int index) const;
+    /// The first row, or null when there is none.
     RowPtr firstRow() const { return rows_.empty() ? nullptr : rows_.front(); }
-    // Removes rows (any order, duplicates ignored); the rest keep their order.
+    /// Removes rows (any order, duplicates ignored); the rest keep their order.
     void removeRows(const std::vector<RowPtr>& rows);
 
+    /// Tells the observer about changes from now on; nullptr tells nobody.
     void setObserver(RowSetObserver* observer) { observer_ = observer; }
+    /// The observer told about changes, or nullptr.
     RowSetObserver* observer() const { return observer_; }
 
+    /// \cond internal
   protected:
     explicit RowSet(std::vector<Column> columns) : columns_(std::move(columns)) {}
     ~RowSet();
@@ -148,6 +163,7 @@ class ZLV_EXPORT RowSet {
   private:
     friend class Row;
     friend class StoredRow;
+    /// \endcond
 };
 
 }  // namespace zelvane

@@ -11,21 +11,22 @@
 #include <zelvane/contracts/platform.hpp>
 #include <zelvane/export.hpp>
 
+/// The headless platform: the control without a window system.
 namespace zelvane::headless {
 
-// Fixed geometry of the headless grid, in pixels.
-inline constexpr int kHeaderHeight = 20;
-inline constexpr int kRowHeight = 18;
-inline constexpr int kRowSelectorWidth = 15;
-// Grid width units per pixel, whatever the control's scale mode.
+inline constexpr int kHeaderHeight = 20;      ///< Height of the grid's header, in pixels.
+inline constexpr int kRowHeight = 18;         ///< Height of a grid row, in pixels.
+inline constexpr int kRowSelectorWidth = 15;  ///< Width of the row selectors, in pixels.
+/// Grid width units per pixel, whatever the control's scale mode.
 inline constexpr int kWidthUnitsPerPixel = 15;
-// Scale units per pixel when the scale mode is twips.
+/// Scale units per pixel when the scale mode is twips.
 inline constexpr int kTwipsPerPixel = 15;
 
+/// The control's outside components in memory, with fixed geometry and a user's gestures.
 class ZLV_EXPORT HeadlessPlatform final : public Platform {
   public:
-    // componentFolder holds Templates/CustomAttrView.xml and Images/AppImages/star.ico.
-    // The control starts 6000 x 4000 twips (400 x 266 pixels).
+    /// componentFolder holds Templates/CustomAttrView.xml and Images/AppImages/star.ico.
+    /// The control starts 6000 x 4000 twips (400 x 266 pixels).
     explicit HeadlessPlatform(std::string componentFolder);
     ~HeadlessPlatform() override;
 
@@ -38,37 +39,47 @@ class ZLV_EXPORT HeadlessPlatform final : public Platform {
     HostContainer& host() override;
     void attach(ControlEvents* events) override;
 
-    // Host container settings and what it recorded.
-    const std::vector<std::string>& messages() const;  // every message box text, in order
-    void clearMessages();
-    void setEchoMessages(bool echo);            // also print them to stderr
-    void setMessagePrefix(std::string prefix);  // put before each echoed message
-    void setScaleMode(ScaleMode mode);          // twips by default
-    void setParentIsMdiForm(bool mdi);
+    /// \name Host container
+    /// Its settings and what it recorded.
+    ///@{
+    const std::vector<std::string>& messages() const;  ///< every message box text, in order
+    void clearMessages();                              ///< forgets the recorded message texts
+    void setEchoMessages(bool echo);                   ///< also print them to stderr
+    void setMessagePrefix(std::string prefix);         ///< put before each echoed message
+    void setScaleMode(ScaleMode mode);                 ///< twips by default
+    void setParentIsMdiForm(bool mdi);  ///< what parentIsMdiForm answers; false first
+    ///@}
 
-    // Gestures. Rows are 0-based grid positions; keys name columns (ignoring case).
-    // A gesture on something the user cannot reach (a hidden editor, a row that is not there)
-    // does nothing and returns false. Errors raised by the control's handlers propagate.
-    void resize(int width, int height);                // new control size in scale units
-    bool clickCell(int row, std::string_view key);     // pointer down, activate, click
-    bool clickRowSelector(int row);                    // pointer down, row active, click
-    bool startEditing(int row, std::string_view key);  // activate the cell, then edit request
-    bool typeText(const std::string& text);            // replaces the text box's text
-    bool leaveTextBox();                               // focus back to the grid
-    bool pressDeleteInTextBox();                       // Delete key released in the text box
-    bool pressDeleteInGrid();                          // Delete key on the grid
-    bool pickDate(const DateTime& value);              // a date chosen in the picker
-    bool pressSelect();                                // the "Select" button
-    bool chooseInDropDown(int index);                  // an entry of the drop-down list
-    bool toggleCheck(int row, std::string_view key);   // a check cell clicked
-    void scrollTo(int topRow);                         // vertical scroll to a first visible row
+    /// \name Gestures
+    /// Rows are 0-based grid positions; keys name columns (ignoring case). A gesture on
+    /// something the user cannot reach (a hidden editor, a row that is not there) does nothing
+    /// and returns false. Errors raised by the control's handlers propagate.
+    ///@{
+    void resize(int width, int height);                ///< new control size in scale units
+    bool clickCell(int row, std::string_view key);     ///< pointer down, activate, click
+    bool clickRowSelector(int row);                    ///< pointer down, row active, click
+    bool startEditing(int row, std::string_view key);  ///< activate the cell, then edit request
+    bool typeText(const std::string& text);            ///< replaces the text box's text
+    bool leaveTextBox();                               ///< focus back to the grid
+    bool pressDeleteInTextBox();                       ///< Delete key released in the text box
+    bool pressDeleteInGrid();                          ///< Delete key on the grid
+    bool pickDate(const DateTime& value);              ///< a date chosen in the picker
+    bool pressSelect();                                ///< the "Select" button
+    bool chooseInDropDown(int index);                  ///< an entry of the drop-down list
+    bool toggleCheck(int row, std::string_view key);   ///< a check cell clicked
+    void scrollTo(int topRow);                         ///< vertical scroll to a first visible row
+    ///@}
 
-    // Observation.
+    /// \name Observation
+    ///@{
+
+    /// The first visible row.
     int topRow() const;
-    // The pixel rectangle of a cell relative to the grid, if it is shown.
+    /// The pixel rectangle of a cell relative to the grid, if it is shown.
     std::optional<PixelRect> cellRect(int row, std::string_view key);
-    // The control that holds the keyboard focus, or nullptr (the grid counts as nullptr).
+    /// The control that holds the keyboard focus, or nullptr (the grid counts as nullptr).
     const WindowControl* focused() const;
+    ///@}
 
   private:
     struct Impl;
