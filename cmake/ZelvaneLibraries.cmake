@@ -35,8 +35,10 @@ function(zlv_add_public_library name)
     ARCHIVE_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib)
   zlv_hide_symbols(${target})
   # A symbol missing from the libraries it links is an error when the library is linked, not
-  # when a host is.
-  target_link_options(${target} PRIVATE LINKER:--no-undefined)
+  # when a host is. Sanitizer and fuzzer runtimes are the program's to bring (clang).
+  if(NOT ZLV_SANITIZE AND NOT ZLV_FUZZ_ENGINE)
+    target_link_options(${target} PRIVATE LINKER:--no-undefined)
+  endif()
   add_library(zelvane::${name} ALIAS ${target})
 endfunction()
 
