@@ -20,6 +20,12 @@ if(TARGET zelvane-qt)
           COMPONENT dev)
 endif()
 
+# zelvane::zlvca comes with the tool, so that the development files do not need it.
+if(TARGET zlvca)
+  install(EXPORT ZelvaneCustomAttrToolsTargets NAMESPACE zelvane:: DESTINATION ${ZLV_CMAKE_DIR}
+          COMPONENT tools)
+endif()
+
 configure_package_config_file(cmake/ZelvaneCustomAttrConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/ZelvaneCustomAttrConfig.cmake
   INSTALL_DESTINATION ${ZLV_CMAKE_DIR}

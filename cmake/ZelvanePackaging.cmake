@@ -7,6 +7,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Custom attribute control: attribute rows,
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 # Dependencies on system libraries from what the binaries link; on our own packages from the
 # component dependencies below.
@@ -28,6 +29,8 @@ set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DEV_DESCRIPTION
     "Custom attribute control: headers, CMake package and pkg-config files")
 set(CPACK_COMPONENT_DEV_DEPENDS runtime)
+# The Qt binding's headers and pkg-config file need Qt's development files.
+set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS qt6-base-dev)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME zlvca)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION utils)
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION
