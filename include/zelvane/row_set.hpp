@@ -30,6 +30,10 @@ struct Column {
     std::string caption;
 };
 
+// How the grid shows a row: in full, not at all (no place on screen, no click), or greyed as
+// the context of a shown dependant whose parent chain would otherwise be out of sight.
+enum class RowDisplay : unsigned char { Shown, Hidden, Context };
+
 // A cell addressed by its row and 0-based column position.
 struct CellRef {
     RowPtr row;
@@ -95,6 +99,11 @@ class Row {
     const std::shared_ptr<const Picture>& picture() const { return picture_; }
     void setPicture(std::shared_ptr<const Picture> picture);
 
+    // How the grid shows the row; Shown until the grid's row display says otherwise. A view
+    // setting only: every walk over the row set sees the row whatever it holds.
+    RowDisplay display() const { return display_; }
+    void setDisplay(RowDisplay display) { display_ = display; }
+
   protected:
     Row(RowSet* owner, int columns) : owner_(owner), columns_(columns) {}
     ~Row() = default;
@@ -105,6 +114,7 @@ class Row {
     int index_ = -1;
     int columns_;
     std::shared_ptr<const Picture> picture_;
+    RowDisplay display_ = RowDisplay::Shown;
 
   private:
     friend class RowSet;
