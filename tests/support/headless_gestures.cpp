@@ -35,6 +35,30 @@ bool HeadlessGestures::pressKey(Key key) {
     }
 }
 
+// Copying and pasting are the grid's keys: an open text box loses the focus first.
+zelvane::ClipboardPayload HeadlessGestures::copy() {
+    platform.leaveTextBox();
+    return control_.copySelection();
+}
+
+zelvane::PasteResult HeadlessGestures::paste(const zelvane::ClipboardPayload& payload) {
+    platform.leaveTextBox();
+    return control_.paste(payload);
+}
+
+// The rows the grid shows, and those it greys, as the grid was told to show them.
+std::string HeadlessGestures::visibleRows() {
+    std::string seen;
+    for (int r = 0; r < rowCount(); ++r) {
+        const zelvane::RowPtr row = platform.grid().GetRowSet()->row(r);
+        if (row->display() == zelvane::RowDisplay::Hidden) continue;
+        const std::string name = cell(r, "Attribute");
+        seen += (seen.empty() ? "" : " ") +
+                (row->display() == zelvane::RowDisplay::Context ? "(" + name + ")" : name);
+    }
+    return seen;
+}
+
 bool HeadlessGestures::setScaleMode(ScaleMode mode) {
     platform.setScaleMode(mode);
     return true;
