@@ -233,17 +233,21 @@ void GridView::setRowPicture(const RowPtr& row, std::shared_ptr<const Picture> p
     row->setPicture(std::move(picture));
 }
 
+// Only a change of some row's display moves rows on screen and is passed on.
 void GridView::setRowDisplay(const std::vector<RowDisplay>& display) {
     if (!rows_) return;
     bool hidden = false;
+    bool changed = false;
     for (int i = 0; i < rows_->recordCount(); ++i) {
         const auto at = static_cast<std::size_t>(i);
         const RowDisplay d = at < display.size() ? display[at] : RowDisplay::Shown;
-        rows_->row(i)->setDisplay(d);
+        Row& row = *rows_->row(i);
+        changed = changed || row.display() != d;
+        row.setDisplay(d);
         hidden = hidden || d == RowDisplay::Hidden;
     }
     mayHideRows_ = hidden;
-    rowDisplayChanged();
+    if (changed) rowDisplayChanged();
 }
 
 std::vector<int> GridView::visibleColumns() const {
