@@ -1,15 +1,18 @@
 #include "qt_gestures.hpp"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <algorithm>
 
 #include "qt_support.hpp"
@@ -219,6 +222,78 @@ bool QtGestures::scrollTo(int topRow) {
     bar->setValue(topRow);
     settle();
     return bar->value() != before;
+}
+
+// Ctrl+F on the grid shows the filter bar; Escape clears it, then the text is typed and the
+// toggles clicked. The focus goes back to the grid, as a click into it would take it.
+void QtGestures::filter(const std::string& text, zelvane::RowFilterFlags which) {
+    using zelvane::RowFilterFlags;
+    QTest::keyClick(widget->gridView(), Qt::Key_F, Qt::ControlModifier);
+    settle();
+    QLineEdit* find = widget->filterField();
+    QTest::keyClick(find, Qt::Key_Escape);
+    typeInto(find, QString::fromStdString(text));
+    for (RowFilterFlags flag : {RowFilterFlags::ChangedOnly, RowFilterFlags::RequiredOnly,
+                                RowFilterFlags::WithProblemsOnly}) {
+        QToolButton* toggle = widget->filterToggle(flag);
+        if (hasFlag(which, flag)) QTest::mouseClick(toggle, Qt::LeftButton);
+    }
+    widget->gridView()->setFocus(Qt::MouseFocusReason);
+    settle();
+}
+
+// Ctrl+C on the grid, then both formats read back from the clipboard.
+zelvane::ClipboardPayload QtGestures::copy() {
+    QApplication::clipboard()->clear();
+    widget->gridView()->setFocus(Qt::MouseFocusReason);
+    settle();
+    QTest::keyClick(widget->gridView(), Qt::Key_C, Qt::ControlModifier);
+    settle();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime) return {};
+    const QByteArray own = mime->data(QString::fromUtf8(zelvane::kAttributesMimeType.data()));
+    return {mime->text().toStdString(), own.toStdString()};
+}
+
+// The payload put on the clipboard as another program would (the own format only when it
+// has rows), then Ctrl+V on the grid; a refusal is heard from the widget's signal.
+zelvane::PasteResult QtGestures::paste(const zelvane::ClipboardPayload& payload) {
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(payload.text));
+    if (!payload.attributes.empty())
+        mime->setData(QString::fromUtf8(zelvane::kAttributesMimeType.data()),
+                      QByteArray::fromStdString(payload.attributes));
+    QApplication::clipboard()->setMimeData(mime);
+    widget->gridView()->setFocus(Qt::MouseFocusReason);
+    settle();
+    zelvane::PasteResult result{true, {}};
+    const QMetaObject::Connection heard = QObject::connect(
+        widget, &zelvane::qt::CustomAttrWidget::pasteRefused, [&result](const QString& reason) {
+            result = {false, reason.toStdString()};
+        });
+    QTest::keyClick(widget->gridView(), Qt::Key_V, Qt::ControlModifier);
+    settle();
+    QObject::disconnect(heard);
+    return result;
+}
+
+// The rows the view does not hide, greyed ones (in the disabled text colour) in brackets.
+std::string QtGestures::visibleRows() {
+    QTableView* view = widget->gridView();
+    const auto rows = control().platform().grid().GetRowSet();
+    if (!rows) return {};
+    const int column = modelOf(view).viewColumn(rows->findColumn("Attribute"));
+    const QColor grey = view->palette().color(QPalette::Disabled, QPalette::Text);
+    std::string seen;
+    for (int r = 0; r < view->model()->rowCount(); ++r) {
+        if (view->isRowHidden(r)) continue;
+        const QModelIndex index = view->model()->index(r, column);
+        const std::string name = index.data().toString().toStdString();
+        const QVariant fore = index.data(Qt::ForegroundRole);
+        const bool greyed = fore.isValid() && fore.value<QBrush>().color() == grey;
+        seen += (seen.empty() ? "" : " ") + (greyed ? "(" + name + ")" : name);
+    }
+    return seen;
 }
 
 Editor QtGestures::shownEditor() {

@@ -12,10 +12,12 @@ class QDateTimeEdit;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QToolButton;
 
 namespace zelvane::qt {
 
 class QtPlatform;
+class FilterBar;
 
 // Owns a ZlvCustomAttr on Qt widgets: a QTableView for the grid, and a frame with a line edit,
 // a "Select" button, a date-time edit and a drop-down laid over the active cell. Every member
@@ -23,6 +25,7 @@ class QtPlatform;
 // control's event PickerButtonClicked is emitted as the Qt signal of the same name.
 class CustomAttrWidget : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(bool filterBarVisible READ filterBarVisible WRITE setFilterBarVisible)
   public:
     // componentFolder holds Templates/ and Images/; empty uses the installed resources.
     explicit CustomAttrWidget(const QString& componentFolder = {}, QWidget* parent = nullptr);
@@ -65,6 +68,17 @@ class CustomAttrWidget : public QWidget {
     // True while a validation mark is shown on the row.
     bool rowIsMarked(int row) const;
 
+    // Finding, copying and pasting. The filter bar above the grid (hidden until shown here or
+    // by Ctrl+F, which also focuses its field) sets the control's row filter as the user types
+    // and toggles; Escape in its field clears the filter. Ctrl+C on the grid puts the selected
+    // rows (or the current value) on the clipboard as text and in the control's own format;
+    // Ctrl+V pastes into the current row, and a refused paste is told by pasteRefused and as
+    // the status tip.
+    void setFilterBarVisible(bool visible);
+    bool filterBarVisible() const;
+    QLineEdit* filterField() const;
+    QToolButton* filterToggle(RowFilterFlags which) const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -73,13 +87,19 @@ class CustomAttrWidget : public QWidget {
 
   signals:
     void PickerButtonClicked(zelvane::KeyedCollection& selectionColl);
+    void pasteRefused(const QString& reason);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void markProblems();
+    void addClipboardKeys();
+    void copyToClipboard();
+    void pasteFromClipboard();
 
+    FilterBar* filterBar_;
+    QWidget* body_;  // the control's own widgets below the filter bar
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<ZlvCustomAttr> control_;
 };
