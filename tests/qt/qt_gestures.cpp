@@ -227,32 +227,25 @@ bool QtGestures::scrollTo(int topRow) {
 // Ctrl+F on the grid shows the filter bar; Escape clears it, then the text is typed and the
 // toggles clicked. The focus goes back to the grid, as a click into it would take it.
 void QtGestures::filter(const std::string& text, zelvane::RowFilterFlags which) {
-    using zelvane::RowFilterFlags;
     QTest::keyClick(widget->gridView(), Qt::Key_F, Qt::ControlModifier);
-    settle();
-    QLineEdit* find = widget->filterField();
-    QTest::keyClick(find, Qt::Key_Escape);
-    typeInto(find, QString::fromStdString(text));
-    for (RowFilterFlags flag : {RowFilterFlags::ChangedOnly, RowFilterFlags::RequiredOnly,
-                                RowFilterFlags::WithProblemsOnly}) {
-        QToolButton* toggle = widget->filterToggle(flag);
-        if (hasFlag(which, flag)) QTest::mouseClick(toggle, Qt::LeftButton);
-    }
+    QTest::keyClick(widget->filterField(), Qt::Key_Escape);
+    typeInto(widget->filterField(), QString::fromStdString(text));
+    for (const unsigned bit : {1u, 2u, 4u})
+        if (hasFlag(which, zelvane::RowFilterFlags(bit)))
+            QTest::mouseClick(widget->filterToggle(zelvane::RowFilterFlags(bit)), Qt::LeftButton);
     widget->gridView()->setFocus(Qt::MouseFocusReason);
     settle();
 }
+
+static const QString kOwnFormat = QString::fromUtf8(zelvane::kAttributesMimeType.data());
 
 // Ctrl+C on the grid, then both formats read back from the clipboard.
 zelvane::ClipboardPayload QtGestures::copy() {
     QApplication::clipboard()->clear();
     widget->gridView()->setFocus(Qt::MouseFocusReason);
-    settle();
     QTest::keyClick(widget->gridView(), Qt::Key_C, Qt::ControlModifier);
-    settle();
     const QMimeData* mime = QApplication::clipboard()->mimeData();
-    if (!mime) return {};
-    const QByteArray own = mime->data(QString::fromUtf8(zelvane::kAttributesMimeType.data()));
-    return {mime->text().toStdString(), own.toStdString()};
+    return {mime->text().toStdString(), mime->data(kOwnFormat).toStdString()};
 }
 
 // The payload put on the clipboard as another program would (the own format only when it
@@ -261,19 +254,17 @@ zelvane::PasteResult QtGestures::paste(const zelvane::ClipboardPayload& payload)
     auto* mime = new QMimeData;
     mime->setText(QString::fromStdString(payload.text));
     if (!payload.attributes.empty())
-        mime->setData(QString::fromUtf8(zelvane::kAttributesMimeType.data()),
-                      QByteArray::fromStdString(payload.attributes));
+        mime->setData(kOwnFormat, QByteArray::fromStdString(payload.attributes));
     QApplication::clipboard()->setMimeData(mime);
     widget->gridView()->setFocus(Qt::MouseFocusReason);
-    settle();
     zelvane::PasteResult result{true, {}};
     const QMetaObject::Connection heard = QObject::connect(
         widget, &zelvane::qt::CustomAttrWidget::pasteRefused, [&result](const QString& reason) {
             result = {false, reason.toStdString()};
         });
     QTest::keyClick(widget->gridView(), Qt::Key_V, Qt::ControlModifier);
-    settle();
     QObject::disconnect(heard);
+    settle();
     return result;
 }
 
@@ -286,12 +277,11 @@ std::string QtGestures::visibleRows() {
     const QColor grey = view->palette().color(QPalette::Disabled, QPalette::Text);
     std::string seen;
     for (int r = 0; r < view->model()->rowCount(); ++r) {
-        if (view->isRowHidden(r)) continue;
-        const QModelIndex index = view->model()->index(r, column);
-        const std::string name = index.data().toString().toStdString();
-        const QVariant fore = index.data(Qt::ForegroundRole);
-        const bool greyed = fore.isValid() && fore.value<QBrush>().color() == grey;
-        seen += (seen.empty() ? "" : " ") + (greyed ? "(" + name + ")" : name);
+        const QModelIndex at = view->model()->index(r, column);
+        const std::string name = at.data().toString().toStdString();
+        const bool greyed = at.data(Qt::ForegroundRole).value<QBrush>().color() == grey;
+        if (!view->isRowHidden(r))
+            seen += (seen.empty() ? "" : " ") + (greyed ? "(" + name + ")" : name);
     }
     return seen;
 }

@@ -50,11 +50,11 @@ zelvane::PasteResult HeadlessGestures::paste(const zelvane::ClipboardPayload& pa
 std::string HeadlessGestures::visibleRows() {
     std::string seen;
     for (int r = 0; r < rowCount(); ++r) {
-        const zelvane::RowPtr row = platform.grid().GetRowSet()->row(r);
-        if (row->display() == zelvane::RowDisplay::Hidden) continue;
-        const std::string name = cell(r, "Attribute");
-        seen += (seen.empty() ? "" : " ") +
-                (row->display() == zelvane::RowDisplay::Context ? "(" + name + ")" : name);
+        const zelvane::RowDisplay shown = platform.grid().GetRowSet()->row(r)->display();
+        const std::string name = shown == zelvane::RowDisplay::Context
+                                     ? "(" + cell(r, "Attribute") + ")"
+                                     : cell(r, "Attribute");
+        if (shown != zelvane::RowDisplay::Hidden) seen += (seen.empty() ? "" : " ") + name;
     }
     return seen;
 }
