@@ -13,9 +13,9 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent), field_(new QLineEdit(th
     field_->setClearButtonEnabled(true);
     field_->setAccessibleName("Find rows");
     layout->addWidget(field_, 1);
-    changedOnly_ = addToggle("Changed", "Only rows whose value was changed");
-    requiredOnly_ = addToggle("Required", "Only required rows");
-    problemsOnly_ = addToggle("Problems", "Only rows the last validation found problems in");
+    changedOnly_ = addToggle("Changed only", "Only rows whose value was changed");
+    requiredOnly_ = addToggle("Required only", "Only required rows");
+    problemsOnly_ = addToggle("With problems", "Only rows the last validation found problems in");
     connect(field_, &QLineEdit::textChanged, this, [this] { notify(); });
     // Escape in the field takes the whole filter back.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), field_);

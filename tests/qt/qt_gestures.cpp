@@ -224,9 +224,10 @@ bool QtGestures::scrollTo(int topRow) {
     return bar->value() != before;
 }
 
-// Ctrl+F on the grid shows the filter bar; Escape clears it, then the text is typed and the
-// toggles clicked. The focus goes back to the grid, as a click into it would take it.
+// Ctrl+F on the grid (clicked into first) shows the filter bar; Escape clears it, then the text is
+// typed and the toggles clicked. The focus goes back to the grid, as a click into it would take it.
 void QtGestures::filter(const std::string& text, zelvane::RowFilterFlags which) {
+    widget->gridView()->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(widget->gridView(), Qt::Key_F, Qt::ControlModifier);
     QTest::keyClick(widget->filterField(), Qt::Key_Escape);
     typeInto(widget->filterField(), QString::fromStdString(text));
@@ -245,6 +246,7 @@ zelvane::ClipboardPayload QtGestures::copy() {
     widget->gridView()->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(widget->gridView(), Qt::Key_C, Qt::ControlModifier);
     const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime) return {};
     return {mime->text().toStdString(), mime->data(kOwnFormat).toStdString()};
 }
 

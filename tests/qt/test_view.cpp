@@ -376,7 +376,7 @@ TEST(View, FilterBarAndRefusedPastesAsAUserMeetsThem) {
     StatusTips tips;
     h.widget.installEventFilter(&tips);
     QApplication::clipboard()->setText("two\nlines");
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, h.cellPoint(0, "Attribute"));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, h.cellPoint(3, "Attribute"));
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(tips.last, "A value takes one line of text.");
 }
