@@ -46,8 +46,9 @@ class HeadlessPlatform final : public Platform {
     void setParentIsMdiForm(bool mdi);
 
     // Gestures. Rows are 0-based grid positions; keys name columns (ignoring case).
-    // A gesture on something the user cannot reach (a hidden editor, a row that is not there)
-    // does nothing and returns false. Errors raised by the control's handlers propagate.
+    // A gesture on something the user cannot reach (a hidden editor, a row that is not there or
+    // that a row filter hides) does nothing and returns false. Errors raised by the control's
+    // handlers propagate.
     void resize(int width, int height);                // new control size in scale units
     bool clickCell(int row, std::string_view key);     // pointer down, activate, click
     bool clickRowSelector(int row);                    // pointer down, row active, click
