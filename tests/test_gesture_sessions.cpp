@@ -19,7 +19,7 @@ TEST(GestureSessions, SeededSessionsKeepEditorsOutputAndRefusalsConsistent) {
         zlvtest::HeadlessGestures gestures(zlvtest::resourceDir());
         zlvgesture::SeededChoices choices(seed);
         zlvgesture::Session session(gestures, choices, zlvtest::resourceDir(), mode);
-        EXPECT_EQ(session.run(800, tally), "") << mode << " seed " << seed;
+        EXPECT_EQ(session.run(900, tally), "") << mode << " seed " << seed;
     }
     // The sessions reach the refusal paths they check.
     EXPECT_GT(tally.refused, 50);

@@ -14,6 +14,10 @@
 namespace zlvgesture {
 namespace {
 
+bool showsEveryRow(const zelvane::RowFilter& f) {
+    return f.text.empty() && f.which == zelvane::RowFilterFlags::None;
+}
+
 using zlvtest::Key;
 
 const char* const kColumns[] = {"Value", "Attribute", "Required", "ApplyToAll", "ApplyToEmptyOnly"};
@@ -288,11 +292,37 @@ std::string Session::hostCall(int kind, int row) {
     }
 }
 
+std::string Session::findOrPaste(int kind, int row) {
+    if (kind == 0) {
+        const bool editing = g_.shownEditor() != zlvtest::Editor::None;
+        const std::vector<std::string> before = shownState(control_);
+        // A filter set is taken back at the next filter step, so that the editing gestures
+        // still reach most rows.
+        const std::string texts[] = {"e", "o", "ZZZ", choices_.text()};
+        const bool set = showsEveryRow(control_.rowFilter());
+        const std::string text = set ? anyOf(choices_, texts) : std::string();
+        const int flags = set && choices_.below(4) == 0 ? choices_.below(8) : 0;
+        g_.filter(text, static_cast<zelvane::RowFilterFlags>(flags));
+        if (!editing && shownState(control_) != before) broken_ = "a filter changed the rows";
+        return "filter '" + text + "'";
+    }
+    const zelvane::ClipboardPayload copied = g_.copy();
+    g_.clickCell(row, "Attribute");
+    const std::vector<std::string> before = shownState(control_);
+    const zelvane::PasteResult result =
+        choices_.below(2) ? g_.paste(copied) : g_.paste(choices_.text());
+    if (result.pasted) return "copy, paste";
+    if (result.reason.empty()) broken_ = "a paste was refused without a reason";
+    if (shownState(control_) != before) broken_ = "a refused paste changed the rows";
+    return "copy, paste (refused)";
+}
+
 std::string Session::step() {
     broken_.clear();
     const int row = choices_.below(g_.rowCount() + 1);
     // Editing gestures come most often: the editors are where most of the work is.
-    const int kind = choices_.below(28);
+    const int kind = choices_.below(32);
+    if (kind == 28 || kind == 29) return findOrPaste(kind - 28, row);
     if (kind >= 23) return choices_.below(2) ? gesture(2, row) : gesture(3, row);
     return kind < 16 ? gesture(kind, row) : hostCall(kind - 16, row);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A user session on any platform: gestures (clicks, row selectors, editing, typing, keys, date
-// picks, "Select", drop-down choices, apply options, scrolling, resizes and scale-mode changes)
+// picks, "Select", drop-down choices, apply options, scrolling, resizes, scale-mode changes,
+// row filters, copies and pastes)
 // interleaved with the host's SetData, Add, Remove, Intialize, setCellValue and validation.
 // The choices come from a fuzz input or a seeded generator. After each step the session's
 // invariants can be checked: what the platform's gestures see wrong (editors away from the
@@ -73,6 +74,9 @@ class Session {
   private:
     std::string gesture(int kind, int row);
     std::string hostCall(int kind, int row);
+    // A filter set, or a copy and paste; either leaves every cell as it was unless a paste
+    // was taken (an open editor may first write its entry, as leaving it does).
+    std::string findOrPaste(int kind, int row);
     // Runs a host call; when it was refused (false, a ZlvError, or a message box), every cell
     // and the GetData text must be as they were.
     template <class Call>

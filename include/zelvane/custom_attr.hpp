@@ -5,11 +5,13 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include <zelvane/clipboard.hpp>
 #include <zelvane/contracts/platform.hpp>
 #include <zelvane/error.hpp>
 #include <zelvane/export.hpp>
 #include <zelvane/host_callbacks.hpp>
 #include <zelvane/keyed_collection.hpp>
+#include <zelvane/row_filter.hpp>
 #include <zelvane/row_problems.hpp>
 
 /// The custom attribute control, its row set and the contracts of the components it uses.
@@ -101,6 +103,25 @@ class ZLV_EXPORT ZlvCustomAttr {
     /// The messages the last validation pass added, row by row; cleared by the next pass and by
     /// Intialize.
     const std::vector<RowProblems>& lastValidationProblems() const;
+
+    /// Finding rows: the grid shows only the rows the filter holds, each shown dependant with
+    /// the hidden rows of its parent chain above it, greyed. A filter changes the view alone:
+    /// walks, Remove's selection rules, GetData and validation see every row. It is applied
+    /// again after Intialize, SetData, Add, Remove and each validation pass, never while the
+    /// user edits. An empty text without flags shows every row.
+    void setRowFilter(std::string text, RowFilterFlags which);
+    /// The filter last set.
+    const RowFilter& rowFilter() const;
+
+    /// Copying: the grid's selected rows in row order, or with none selected the active row's
+    /// value alone (and that row in the control's own format). Empty without either.
+    ClipboardPayload copySelection();
+    /// Pasting into the active row's value through the path of the row's editor: a text box
+    /// takes the text as typed and left, a drop-down the entry whose text or id matches, a
+    /// date row a date its display pattern or the stored shapes read; a Select row refuses.
+    /// Several rows in the control's own format go to the rows with the same AttributeIDs,
+    /// all or none. A refusal changes nothing and says why.
+    PasteResult paste(const ClipboardPayload& payload);
 
     /// The platform the control lives on.
     Platform& platform();

@@ -34,6 +34,14 @@ struct Column {
     std::string caption;                 ///< the header text
 };
 
+/// How the grid shows a row: in full, not at all (no place on screen, no click), or greyed as
+/// the context of a shown dependant whose parent chain would otherwise be out of sight.
+enum class RowDisplay : unsigned char {
+    Shown,   ///< in full
+    Hidden,  ///< not at all
+    Context  ///< greyed, above a shown dependant
+};
+
 /// A cell addressed by its row and 0-based column position.
 struct CellRef {
     RowPtr row;       ///< the row; null addresses no cell
@@ -104,6 +112,12 @@ class ZLV_EXPORT Row {
     const std::shared_ptr<const Picture>& picture() const { return picture_; }
     void setPicture(std::shared_ptr<const Picture> picture);  ///< Sets picture; null clears it.
 
+    /// How the grid shows the row; Shown until the grid's row display says otherwise. A view
+    /// setting only: every walk over the row set sees the row whatever it holds.
+    RowDisplay display() const { return display_; }
+    /// Sets how the grid shows the row.
+    void setDisplay(RowDisplay display) { display_ = display; }
+
     /// \cond internal
   protected:
     Row(RowSet* owner, int columns) : owner_(owner), columns_(columns) {}
@@ -115,6 +129,7 @@ class ZLV_EXPORT Row {
     int index_ = -1;
     int columns_;
     std::shared_ptr<const Picture> picture_;
+    RowDisplay display_ = RowDisplay::Shown;
 
   private:
     friend class RowSet;

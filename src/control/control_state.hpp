@@ -32,6 +32,9 @@ struct ControlState {
     EditSession session;
     // The messages the last validation pass added per row.
     std::vector<RowProblems> validationProblems;
+    // The rows the user looks for, and whether the grid was last told to hide any.
+    RowFilter rowFilter;
+    bool rowsFiltered = false;
 
     // The notifications attached to the platform for this control.
     std::unique_ptr<ControlEvents> events;

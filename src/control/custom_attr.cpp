@@ -6,7 +6,10 @@
 #include "changes/update_details.hpp"
 #include "control/control_state.hpp"
 #include "control/events_adapter.hpp"
+#include "control/find_rows.hpp"
 #include "control/initialise.hpp"
+#include "editing/clipboard_rows.hpp"
+#include "editing/paste_values.hpp"
 #include "editing/picker_flow.hpp"
 #include "model/loading_values.hpp"
 #include "validation/passes.hpp"
@@ -89,12 +92,16 @@ void ZlvCustomAttr::setCopyTemplateXML(const std::string& vNewValue) {
     d->copyTemplateXml = vNewValue;
 }
 
-void ZlvCustomAttr::Intialize() { zelvane::Intialize(*d); }
+void ZlvCustomAttr::Intialize() {
+    zelvane::Intialize(*d);
+    refilter(*d);
+}
 void ZlvCustomAttr::SetData(std::string& strAttrvalues) {
     runReported(d->host, " Set Data ", [&] {
         const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
         zelvane::SetData(d->model, rows.get(), strAttrvalues);
     });
+    refilter(*d);
 }
 std::string ZlvCustomAttr::GetData() {
     std::string data;
@@ -108,24 +115,39 @@ bool ZlvCustomAttr::Validate() { return zelvane::Validate(); }
 void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
     zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent);
 }
-bool ZlvCustomAttr::Remove() { return zelvane::Remove(d->model, d->grid, d->host); }
-void ZlvCustomAttr::Add(std::string strXML) { zelvane::Add(d->model, d->grid, strXML); }
+bool ZlvCustomAttr::Remove() {
+    const bool removed = zelvane::Remove(d->model, d->grid, d->host);
+    refilter(*d);
+    return removed;
+}
+void ZlvCustomAttr::Add(std::string strXML) {
+    zelvane::Add(d->model, d->grid, strXML);
+    refilter(*d);
+}
 bool ZlvCustomAttr::validateRetrieval(std::string& strErr) {
-    const PassFinished told{d->platform};
-    // With the grid's retrieval switch off nothing is checked and the last problems stay.
-    if (!d->grid.retrievalSwitch()) return true;
-    const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
-    Report report;
-    const HandOver handOver{report, strErr, d->validationProblems};
-    return zelvane::validateRetrieval(d->model.mode, rows.get(), report);
+    const bool valid = [&] {
+        const PassFinished told{d->platform};
+        // With the grid's retrieval switch off nothing is checked and the last problems stay.
+        if (!d->grid.retrievalSwitch()) return true;
+        const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+        Report report;
+        const HandOver handOver{report, strErr, d->validationProblems};
+        return zelvane::validateRetrieval(d->model.mode, rows.get(), report);
+    }();
+    refilter(*d);
+    return valid;
 }
 void ZlvCustomAttr::updateData() { zelvane::updateData(d->model, d->grid, d->host); }
 bool ZlvCustomAttr::validateCreate(std::string& strErr) {
-    const PassFinished told{d->platform};
-    const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
-    Report report;
-    const HandOver handOver{report, strErr, d->validationProblems};
-    return zelvane::validateCreate(rows.get(), report);
+    const bool valid = [&] {
+        const PassFinished told{d->platform};
+        const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+        Report report;
+        const HandOver handOver{report, strErr, d->validationProblems};
+        return zelvane::validateCreate(rows.get(), report);
+    }();
+    refilter(*d);
+    return valid;
 }
 std::unique_ptr<KeyedCollection> ZlvCustomAttr::getCADetails(std::string strCAId) {
     return zelvane::getCADetails(d->grid, strCAId);
@@ -139,6 +161,15 @@ void ZlvCustomAttr::setValueListProvider(ValueListProvider provider) {
 }
 const std::vector<RowProblems>& ZlvCustomAttr::lastValidationProblems() const {
     return d->validationProblems;
+}
+void ZlvCustomAttr::setRowFilter(std::string text, RowFilterFlags which) {
+    d->rowFilter = {std::move(text), which};
+    applyRowFilter(*d);
+}
+const RowFilter& ZlvCustomAttr::rowFilter() const { return d->rowFilter; }
+ClipboardPayload ZlvCustomAttr::copySelection() { return zelvane::copySelection(d->grid); }
+PasteResult ZlvCustomAttr::paste(const ClipboardPayload& payload) {
+    return pasteValues(d->session, d->grid, d->model.patterns, payload);
 }
 Platform& ZlvCustomAttr::platform() { return d->platform; }
 

@@ -14,4 +14,12 @@ const std::string& displayPatternOf(const DisplayPatterns& patterns, const RowPt
 // The cell's value as text, an unset cell reading "".
 std::string cellTextOf(const CellRef& cell);
 
+// A text entered for the row as the row keeps it: a number row's numeric text is rewritten to
+// the row's allowed decimal places, anything else stays as typed.
+std::string enteredTextFor(std::string typed, const Row& row);
+
+// The valueId of the row a dependant drop-down depends on: the row just above it; "" for a
+// null row or one without a parent.
+std::string parentValueIdOf(const RowPtr& row);
+
 }  // namespace zelvane

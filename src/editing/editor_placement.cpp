@@ -101,13 +101,6 @@ void showTextBox(EditSession& e, const Grid& grid, WindowControl& frame, bool lo
     e.text1.setText(activeCellText(grid));
 }
 
-// The valueId of the row a dependant drop-down depends on: the row just above it.
-std::string parentValueIdOf(const RowPtr& row) {
-    if (!row || stored(*row).textOrEmpty(col::ParentAttributeID).empty()) return {};
-    const RowPtr parent = row->previousSibling();
-    return parent ? std::string(stored(*parent).textOrEmpty(col::valueId)) : std::string();
-}
-
 // The drop-down's choices from the host's value-list provider; none without one.
 void fillDropDown(EditSession& e, const Grid& grid) {
     if (!e.valueListProvider) {

@@ -7,23 +7,9 @@
 #include "model/columns.hpp"
 #include "model/dependant_chain.hpp"
 #include "text/date_pattern.hpp"
-#include "text/number_text.hpp"
-#include "text/unicode.hpp"
 
 namespace zelvane {
 namespace {
-
-// The text box's text as the edit cell's row keeps it: a number row's numeric text is
-// rewritten to the row's allowed decimal places, anything else stays as typed.
-std::string enteredText(const WindowControl& text1, const Row& row) {
-    std::string typed = text1.text();
-    if (!text::equalsIgnoringCase(stored(row).textOrEmpty(col::dataType), "number") ||
-        !text::isNumeric(typed))
-        return typed;
-    const int places =
-        text::allowedDecimalPlacesOf(stored(row).textOrEmpty(col::allowedDecimalPlaces));
-    return text::formatWithDecimalPlaces(typed, places);
-}
 
 // Whether writing the text changes the cell. A cell without a value never counts as changed.
 bool differsFrom(const CellValue& current, const std::string& text) {
@@ -61,7 +47,7 @@ void onText1LostFocus(EditSession& e) {
     // A row that has left the grid (Remove, or a new Intialize) takes the entry nowhere.
     if (!e.editCell || !e.editCell->row || !e.editCell->row->attached()) return;
     const CellRef cell = *e.editCell;
-    const std::string text = enteredText(e.text1, *cell.row);
+    const std::string text = enteredTextFor(e.text1.text(), *cell.row);
     e.text1.setText(text);
     cell.row->setValue(cell.column, text);
     hideControl(&e.picture1);

@@ -143,6 +143,7 @@ void GridView::BindRowSet(std::shared_ptr<RowSet> rows) {
         activeRow_.reset();
         activeColumn_ = -1;
         selection_.clear();
+        mayHideRows_ = false;  // a new row set starts with every row shown
     }
     if (rows_) rows_->setObserver(this);
     forgetDetachedRows();
@@ -230,6 +231,23 @@ Appearance& GridView::overrideAppearance(char name) {
 void GridView::setRowPicture(const RowPtr& row, std::shared_ptr<const Picture> picture) {
     if (!row) throw ZlvError("Object variable not set: no row for the picture");
     row->setPicture(std::move(picture));
+}
+
+// Only a change of some row's display moves rows on screen and is passed on.
+void GridView::setRowDisplay(const std::vector<RowDisplay>& display) {
+    if (!rows_) return;
+    bool hidden = false;
+    bool changed = false;
+    for (int i = 0; i < rows_->recordCount(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const RowDisplay d = at < display.size() ? display[at] : RowDisplay::Shown;
+        Row& row = *rows_->row(i);
+        changed = changed || row.display() != d;
+        row.setDisplay(d);
+        hidden = hidden || d == RowDisplay::Hidden;
+    }
+    mayHideRows_ = hidden;
+    if (changed) rowDisplayChanged();
 }
 
 std::vector<int> GridView::visibleColumns() const {

@@ -55,6 +55,9 @@ class ZLV_EXPORT GridView : public Grid, protected RowSetObserver {
     void setRetrievalSwitch(bool on) override { retrievalSwitch_ = on; }
     Appearance& overrideAppearance(char name) override;
     void setRowPicture(const RowPtr& row, std::shared_ptr<const Picture> picture) override;
+    void setRowDisplay(const std::vector<RowDisplay>& display) override;
+    // False while no row of the bound row set can be hidden, so geometry may skip looking.
+    bool mayHideRows() const { return mayHideRows_; }
 
     // The columns BuildLayout made from the template.
     const std::vector<Column>& layoutColumns() const { return layoutColumns_; }
@@ -67,6 +70,7 @@ class ZLV_EXPORT GridView : public Grid, protected RowSetObserver {
     // Platform hooks: a new row set is shown, rows were deleted, a cell or row picture changed.
     virtual void rowSetBound() {}
     virtual void rowsRemoved() {}
+    virtual void rowDisplayChanged() {}
     void cellChanged(const Row&, int) override {}
     void rowPictureChanged(const Row&) override {}
 
@@ -82,6 +86,7 @@ class ZLV_EXPORT GridView : public Grid, protected RowSetObserver {
     std::vector<RowPtr> selection_;
     int rowDeletion_ = kAllowRowDeletion;
     bool retrievalSwitch_ = true;
+    bool mayHideRows_ = false;
     Appearance appearanceA_, appearanceB_;
 };
 

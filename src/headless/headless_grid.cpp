@@ -12,6 +12,8 @@ namespace {
 // brought back into the int range at the end.
 int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
 
+bool isHidden(const Row& row) { return row.display() == RowDisplay::Hidden; }
+
 }  // namespace
 
 int HeadlessGrid::pixelWidth() const {
@@ -22,9 +24,37 @@ int HeadlessGrid::pixelHeight() const {
     return static_cast<int>(height() / host_.pixelsToScaleX(1.0));
 }
 
+// A hidden row cannot be the top row: the next shown row takes its place, else the one before.
 void HeadlessGrid::setTopRow(int row) {
     const int count = rowSet() ? rowSet()->recordCount() : 0;
     topRow_ = std::clamp(row, 0, std::max(0, count - 1));
+    if (!mayHideRows() || !isHidden(*rowSet()->row(topRow_))) return;
+    for (int r = topRow_ + 1; r < count; ++r)
+        if (!isHidden(*rowSet()->row(r))) return void(topRow_ = r);
+    for (int r = topRow_ - 1; r >= 0; --r)
+        if (!isHidden(*rowSet()->row(r))) return void(topRow_ = r);
+}
+
+long long HeadlessGrid::lineOf(int index) const {
+    if (!mayHideRows()) return index;
+    long long line = 0;
+    for (int r = 0; r < index; ++r) line += isHidden(*rowSet()->row(r)) ? 0 : 1;
+    return line;
+}
+
+RowPtr HeadlessGrid::rowAtLine(long long line) const {
+    const int count = rowSet() ? rowSet()->recordCount() : 0;
+    if (!mayHideRows()) return line >= 0 && line < count ? rowSet()->row(int(line)) : nullptr;
+    for (int r = 0; r < count && line >= 0; ++r) {
+        if (isHidden(*rowSet()->row(r))) continue;
+        if (line-- == 0) return rowSet()->row(r);
+    }
+    return nullptr;
+}
+
+std::optional<long long> HeadlessGrid::rowTop(const Row& row) const {
+    if (row.index() < topRow_ || isHidden(row)) return std::nullopt;
+    return kHeaderHeight + (lineOf(row.index()) - lineOf(topRow_)) * kRowHeight;
 }
 
 std::optional<std::pair<int, int>> HeadlessGrid::columnSpan(int column) const {
@@ -39,14 +69,16 @@ std::optional<std::pair<int, int>> HeadlessGrid::columnSpan(int column) const {
 }
 
 void HeadlessGrid::scrollCellIntoView(const CellRef& cell) {
-    if (!cell.row || cell.row->index() < 0) return;
+    if (!cell.row || cell.row->index() < 0 || isHidden(*cell.row)) return;
     const int r = cell.row->index();
     const long long fullyVisible =
         std::max(1LL, (static_cast<long long>(pixelHeight()) - kHeaderHeight) / kRowHeight);
-    if (r < topRow_)
+    const long long line = lineOf(r);
+    const long long topLine = lineOf(topRow_);
+    if (line < topLine)
         setTopRow(r);
-    else if (r >= topRow_ + fullyVisible)
-        setTopRow(clampToInt(r - fullyVisible + 1));
+    else if (line >= topLine + fullyVisible)
+        setTopRow(rowAtLine(line - fullyVisible + 1)->index());
     scrollColumnIntoView(cell.column);
 }
 
@@ -64,12 +96,13 @@ void HeadlessGrid::scrollColumnIntoView(int column) {
 }
 
 std::optional<PixelRect> HeadlessGrid::cellElementRect(const CellRef& cell) {
-    if (!cell.row || cell.row->index() < topRow_) return std::nullopt;
+    if (!cell.row) return std::nullopt;
+    const auto top = rowTop(*cell.row);
+    if (!top) return std::nullopt;
     const auto span = columnSpan(cell.column);
     if (!span || static_cast<long long>(span->first) + span->second <= kRowSelectorWidth)
         return std::nullopt;
-    const long long y =
-        kHeaderHeight + (static_cast<long long>(cell.row->index()) - topRow_) * kRowHeight;
+    const long long y = *top;
     if (y >= pixelHeight() || span->first >= pixelWidth()) return std::nullopt;
     const long long width =
         std::min<long long>(span->second, static_cast<long long>(pixelWidth()) - span->first);
@@ -81,10 +114,10 @@ std::optional<GridElement> HeadlessGrid::ElementAtPoint(float x, float y, bool) 
     if (x < 0 || y < 0 || x >= float(pixelWidth()) || y >= float(pixelHeight()))
         return std::nullopt;
     if (y < float(kHeaderHeight)) return GridElement{kHeaderElement, nullptr, -1};
-    const long long r =
-        topRow_ + static_cast<long long>((y - float(kHeaderHeight)) / float(kRowHeight));
-    if (!GetRowSet() || r >= GetRowSet()->recordCount()) return std::nullopt;
-    RowPtr row = GetRowSet()->row(static_cast<int>(r));
+    const long long line =
+        lineOf(topRow_) + static_cast<long long>((y - float(kHeaderHeight)) / float(kRowHeight));
+    RowPtr row = rowAtLine(line);
+    if (!row) return std::nullopt;
     if (x < float(kRowSelectorWidth)) return GridElement{kRowSelectorElement, row, -1};
     for (int c : visibleColumns()) {
         const auto span = columnSpan(c);
@@ -101,6 +134,12 @@ void HeadlessGrid::rowSetBound() {
     setTopRow(topRow_);
     if (rowSet() != shownRows_ && events()) events()->EditorDismiss();
     shownRows_ = rowSet();
+}
+
+// Rows hidden or shown move the rows under the placed editors, so they are dismissed.
+void HeadlessGrid::rowDisplayChanged() {
+    setTopRow(topRow_);
+    if (events()) events()->EditorDismiss();
 }
 
 // The rows after the deleted ones move up under the placed editors, so they are dismissed.

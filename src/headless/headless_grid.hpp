@@ -24,13 +24,20 @@ class HeadlessGrid final : public HeadlessWindow<GridView> {
     int pixelHeight() const;
     // Left pixel edge (after horizontal scrolling) and pixel width of a column, when shown.
     std::optional<std::pair<int, int>> columnSpan(int column) const;
+    // Top pixel edge of a row below the top row that is not hidden; none otherwise.
+    std::optional<long long> rowTop(const Row& row) const;
 
   protected:
     void rowSetBound() override;
     void rowsRemoved() override;
+    void rowDisplayChanged() override;
 
   private:
     void scrollColumnIntoView(int column);
+    // Screen lines: the rows that are not hidden, in row order. A row's line counts the shown
+    // rows above it; rowAtLine gives null past the last line.
+    long long lineOf(int index) const;
+    RowPtr rowAtLine(long long line) const;
 
     const HostContainer& host_;
     int topRow_ = 0;

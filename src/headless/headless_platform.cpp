@@ -187,10 +187,9 @@ bool HeadlessPlatform::clickCell(int row, std::string_view key) {
 
 bool HeadlessPlatform::clickRowSelector(int row) {
     RowPtr r = impl_->rowAt(row);
-    if (!r) return false;
+    if (!r || r->display() == RowDisplay::Hidden) return false;
     impl_->scrollIntoView(CellRef{r, 0});
-    const long long top =
-        kHeaderHeight + (static_cast<long long>(row) - impl_->grid.topRow()) * kRowHeight;
+    const long long top = impl_->grid.rowTop(*r).value_or(kHeaderHeight);
     impl_->focusGrid();
     if (impl_->events)
         impl_->events->GridMouse(1, 0, float(kRowSelectorWidth) / 2, float(top + kRowHeight / 2));

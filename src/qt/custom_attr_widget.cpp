@@ -1,14 +1,39 @@
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QResizeEvent>
+#include <QShortcut>
+#include <QStatusTipEvent>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <unordered_map>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
+#include "qt/filter_bar.hpp"
 #include "qt/qt_platform.hpp"
 
 namespace zelvane::qt {
+namespace {
+
+// The area the control's own widgets live in: the control's size is its size.
+class ControlArea final : public QWidget {
+  public:
+    explicit ControlArea(QWidget* parent) : QWidget(parent) {}
+    std::function<void()> resized;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (resized) resized();
+    }
+};
+
+QByteArray bytesOf(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
+
+}  // namespace
 
 QString CustomAttrWidget::defaultComponentFolder() {
     for (const char* dir : {ZLV_BUILD_COMPONENT_DIR, ZLV_INSTALL_COMPONENT_DIR})
@@ -17,10 +42,25 @@ QString CustomAttrWidget::defaultComponentFolder() {
 }
 
 CustomAttrWidget::CustomAttrWidget(const QString& componentFolder, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent), filterBar_(new FilterBar(this)) {
+    auto* area = new ControlArea(this);
+    body_ = area;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->addWidget(filterBar_);
+    layout->addWidget(body_, 1);
+    filterBar_->hide();
     const QString folder = componentFolder.isEmpty() ? defaultComponentFolder() : componentFolder;
-    platform_ = std::make_unique<QtPlatform>(this, folder.toStdString());
+    platform_ = std::make_unique<QtPlatform>(body_, folder.toStdString());
     control_ = std::make_unique<ZlvCustomAttr>(*platform_);
+    area->resized = [this] { platform_->controlResized(); };
+    filterBar_->changed = [this] {
+        const RowFilter f = filterBar_->filter();
+        control_->setRowFilter(f.text, f.which);
+    };
+    addClipboardKeys();
     control_->onPickerButtonClicked(
         [this](KeyedCollection& selectionColl) { emit PickerButtonClicked(selectionColl); });
     setFocusProxy(platform_->tableView());
@@ -54,7 +94,8 @@ QSize CustomAttrWidget::sizeHint() const {
     // A longer list scrolls: its scroll bar takes room beside the columns.
     if (view->model()->rowCount() > rows)
         width += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-    const int height = view->horizontalHeader()->sizeHint().height() +
+    const int bar = filterBar_->isHidden() ? 0 : filterBar_->sizeHint().height();
+    const int height = bar + view->horizontalHeader()->sizeHint().height() +
                        rows * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth();
     return {std::clamp(width, 240, 900), height};
 }
@@ -87,9 +128,58 @@ bool CustomAttrWidget::rowIsMarked(int row) const {
     return platform_->qtGrid().model()->isMarked(row);
 }
 
-void CustomAttrWidget::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    platform_->controlResized();
+// The control follows the size of its area below the filter bar.
+void CustomAttrWidget::resizeEvent(QResizeEvent* event) { QWidget::resizeEvent(event); }
+
+void CustomAttrWidget::setFilterBarVisible(bool visible) { filterBar_->setVisible(visible); }
+bool CustomAttrWidget::filterBarVisible() const { return !filterBar_->isHidden(); }
+QLineEdit* CustomAttrWidget::filterField() const { return filterBar_->field(); }
+QToolButton* CustomAttrWidget::filterToggle(RowFilterFlags which) const {
+    return filterBar_->toggle(which);
+}
+
+// Ctrl+F anywhere in the control; copy and paste only on the grid, so that the editors and
+// the filter field keep their own.
+void CustomAttrWidget::addClipboardKeys() {
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        setFilterBarVisible(true);
+        filterField()->setFocus(Qt::ShortcutFocusReason);
+        filterField()->selectAll();
+    });
+    auto* copy = new QShortcut(QKeySequence::Copy, gridView());
+    copy->setContext(Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { copyToClipboard(); });
+    auto* paste = new QShortcut(QKeySequence::Paste, gridView());
+    paste->setContext(Qt::WidgetShortcut);
+    connect(paste, &QShortcut::activated, this, [this] { pasteFromClipboard(); });
+}
+
+void CustomAttrWidget::copyToClipboard() {
+    const ClipboardPayload payload = control_->copySelection();
+    if (payload.text.empty() && payload.attributes.empty()) return;
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(payload.text));
+    mime->setData(
+        QString::fromUtf8(kAttributesMimeType.data(), qsizetype(kAttributesMimeType.size())),
+        bytesOf(payload.attributes));
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+void CustomAttrWidget::pasteFromClipboard() {
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime) return;
+    const QString format =
+        QString::fromUtf8(kAttributesMimeType.data(), qsizetype(kAttributesMimeType.size()));
+    const QByteArray own = mime->data(format);
+    const PasteResult result = control_->paste(
+        {mime->text().toStdString(), std::string(own.constData(), std::size_t(own.size()))});
+    if (result.pasted) return;
+    const QString reason = QString::fromStdString(result.reason);
+    QStatusTipEvent tip(reason);
+    QApplication::sendEvent(this, &tip);
+    emit pasteRefused(reason);
 }
 
 }  // namespace zelvane::qt

@@ -126,6 +126,7 @@ void QtGrid::syncRowsInPlace(bool rebind) {
 // again after every Add and Remove, whose rows can move the edit cell.
 void QtGrid::rowSetBound() {
     syncRowsInPlace(true);
+    syncHiddenRows();
     syncColumns();
     applyAppearance();
     if (events()) events()->EditorDismiss();
@@ -134,6 +135,7 @@ void QtGrid::rowSetBound() {
 // The rows after the deleted ones move up under the placed editors, so they are dismissed.
 void QtGrid::rowsRemoved() {
     syncRowsInPlace(false);
+    syncHiddenRows();
     syncColumns();
     if (events()) events()->EditorDismiss();
 }
@@ -142,6 +144,25 @@ void QtGrid::rowsRemoved() {
 void QtGrid::cellChanged(const Row& row, int column) {
     if (row.index() >= model_->rowCount()) syncRowsInPlace(false);
     model_->cellChanged(row, column);
+}
+
+// A model reset shows every row again, so the rows are hidden again after each. Without
+// hidden rows on either side there is nothing to look at.
+void QtGrid::syncHiddenRows() {
+    if (!mayHideRows() && !viewHidesRows_) return;
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        const RowPtr row = model_->rowAt(r);
+        const bool hidden = row && row->display() == RowDisplay::Hidden;
+        if (view_->isRowHidden(r) != hidden) view_->setRowHidden(r, hidden);
+    }
+    viewHidesRows_ = mayHideRows();
+}
+
+// Rows hidden or shown move the rows under the placed editors, so they are dismissed.
+void QtGrid::rowDisplayChanged() {
+    syncHiddenRows();
+    model_->rowDisplayChanged();
+    if (events()) events()->EditorDismiss();
 }
 
 void QtGrid::rowPictureChanged(const Row& row) {

@@ -33,8 +33,11 @@ class QtGrid final : public QtWindow<GridView> {
     void rowsRemoved() override;
     void cellChanged(const Row& row, int column) override;
     void rowPictureChanged(const Row& row) override;
+    void rowDisplayChanged() override;
 
   private:
+    // Hides the view's rows that the grid hides, and shows the others.
+    void syncHiddenRows();
     void applyAppearance();
     // Announces the row set's row changes, keeping the row at the top of the view at its top
     // and the view's current cell on the grid's active cell.
@@ -43,6 +46,7 @@ class QtGrid final : public QtWindow<GridView> {
     QTableView* view_;
     RowSetModel* model_;
     bool announcing_ = false;
+    bool viewHidesRows_ = false;
 };
 
 }  // namespace zelvane::qt

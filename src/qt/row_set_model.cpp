@@ -310,6 +310,9 @@ QVariant RowSetModel::foreground(const Row& row) const {
     const QPalette p = palette();
     if (marks_.count(&row) != 0) return QBrush(p.color(QPalette::Text));
     if (isSelected(row)) return QBrush(p.color(QPalette::HighlightedText));
+    // A row shown only as the context of a filtered dependant is greyed.
+    if (row.display() == RowDisplay::Context)
+        return QBrush(p.color(QPalette::Disabled, QPalette::Text));
     return {};
 }
 
@@ -331,6 +334,7 @@ QVariant RowSetModel::accessibleDescription(const Row& row, int position) const 
     if (requiredColumn_ >= 0 && textMeansChecked(row.textOrEmpty(requiredColumn_)))
         about << "Required";
     if (position == valueColumn_ && valueColumn_ >= 0 && isReadOnly(row)) about << "Read-only";
+    if (row.display() == RowDisplay::Context) about << "Outside the filter";
     auto it = marks_.find(&row);
     if (it != marks_.end()) about << it->second;
     return about.isEmpty() ? QVariant() : QVariant(about.join('\n'));
@@ -469,6 +473,12 @@ void RowSetModel::selectionChanged() {
     if (rowCount() > 0 && columnCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
                          {Qt::BackgroundRole, Qt::ForegroundRole});
+}
+
+void RowSetModel::rowDisplayChanged() {
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::ForegroundRole, Qt::AccessibleDescriptionRole});
 }
 
 void RowSetModel::setProblemMarks(std::unordered_map<const Row*, QString> marks) {

@@ -57,6 +57,8 @@ class RowSetModel final : public QAbstractTableModel {
     void rowPictureChanged(const Row& row);
     // The grid's selection changed: the selected rows are looked up again and repainted.
     void selectionChanged();
+    // Rows were greyed or no longer are: every row is repainted and described again.
+    void rowDisplayChanged();
 
     // Rows a validation pass found problems in, with their messages; a row's mark goes when
     // its value changes.

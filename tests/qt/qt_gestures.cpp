@@ -1,15 +1,18 @@
 #include "qt_gestures.hpp"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <algorithm>
 
 #include "qt_support.hpp"
@@ -219,6 +222,70 @@ bool QtGestures::scrollTo(int topRow) {
     bar->setValue(topRow);
     settle();
     return bar->value() != before;
+}
+
+// Ctrl+F on the grid (clicked into first) shows the filter bar; Escape clears it, then the text is
+// typed and the toggles clicked. The focus goes back to the grid, as a click into it would take it.
+void QtGestures::filter(const std::string& text, zelvane::RowFilterFlags which) {
+    widget->gridView()->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(widget->gridView(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(widget->filterField(), Qt::Key_Escape);
+    typeInto(widget->filterField(), QString::fromStdString(text));
+    for (const unsigned bit : {1u, 2u, 4u})
+        if (hasFlag(which, zelvane::RowFilterFlags(bit)))
+            QTest::mouseClick(widget->filterToggle(zelvane::RowFilterFlags(bit)), Qt::LeftButton);
+    widget->gridView()->setFocus(Qt::MouseFocusReason);
+    settle();
+}
+
+static const QString kOwnFormat = QString::fromUtf8(zelvane::kAttributesMimeType.data());
+
+// Ctrl+C on the grid, then both formats read back from the clipboard.
+zelvane::ClipboardPayload QtGestures::copy() {
+    QApplication::clipboard()->clear();
+    widget->gridView()->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(widget->gridView(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime) return {};
+    return {mime->text().toStdString(), mime->data(kOwnFormat).toStdString()};
+}
+
+// The payload put on the clipboard as another program would (the own format only when it
+// has rows), then Ctrl+V on the grid; a refusal is heard from the widget's signal.
+zelvane::PasteResult QtGestures::paste(const zelvane::ClipboardPayload& payload) {
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(payload.text));
+    if (!payload.attributes.empty())
+        mime->setData(kOwnFormat, QByteArray::fromStdString(payload.attributes));
+    QApplication::clipboard()->setMimeData(mime);
+    widget->gridView()->setFocus(Qt::MouseFocusReason);
+    zelvane::PasteResult result{true, {}};
+    const QMetaObject::Connection heard = QObject::connect(
+        widget, &zelvane::qt::CustomAttrWidget::pasteRefused, [&result](const QString& reason) {
+            result = {false, reason.toStdString()};
+        });
+    QTest::keyClick(widget->gridView(), Qt::Key_V, Qt::ControlModifier);
+    QObject::disconnect(heard);
+    settle();
+    return result;
+}
+
+// The rows the view does not hide, greyed ones (in the disabled text colour) in brackets.
+std::string QtGestures::visibleRows() {
+    QTableView* view = widget->gridView();
+    const auto rows = control().platform().grid().GetRowSet();
+    if (!rows) return {};
+    const int column = modelOf(view).viewColumn(rows->findColumn("Attribute"));
+    const QColor grey = view->palette().color(QPalette::Disabled, QPalette::Text);
+    std::string seen;
+    for (int r = 0; r < view->model()->rowCount(); ++r) {
+        const QModelIndex at = view->model()->index(r, column);
+        const std::string name = at.data().toString().toStdString();
+        const bool greyed = at.data(Qt::ForegroundRole).value<QBrush>().color() == grey;
+        if (!view->isRowHidden(r))
+            seen += (seen.empty() ? "" : " ") + (greyed ? "(" + name + ")" : name);
+    }
+    return seen;
 }
 
 Editor QtGestures::shownEditor() {

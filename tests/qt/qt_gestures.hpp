@@ -31,6 +31,11 @@ class QtGestures : public zlvtest::Gestures {
     bool scrollTo(int topRow) override;
     void onPick(std::function<void(zelvane::KeyedCollection&)> handler) override;
     bool setScaleMode(zelvane::ScaleMode) override { return false; }
+    void filter(const std::string& text, zelvane::RowFilterFlags which) override;
+    zelvane::ClipboardPayload copy() override;
+    zelvane::PasteResult paste(const zelvane::ClipboardPayload& payload) override;
+    using Gestures::paste;
+    std::string visibleRows() override;
     zlvtest::Editor shownEditor() override;
     std::string editorText() override;
     zlvtest::Editor focusedEditor() override;

@@ -1,13 +1,17 @@
-// What the grid shows and tells: marks, contrast, tooltips, widths and accessibility texts.
+// What the grid shows and tells: marks, contrast, tooltips, widths, accessibility texts and
+// the filter bar.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QTest>
 #include <algorithm>
@@ -334,4 +338,45 @@ TEST(View, AssistiveToolsFindTheShownColumnsOnlyAndHearTheirState) {
         EXPECT_EQ(cellText(table, kWeight, h.column("ApplyToEmptyOnly"), QAccessible::Name),
                   "Not checked");
     }
+}
+
+// The host's window hears the status tips.
+struct StatusTips : QObject {
+    QString last;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::StatusTip) last = static_cast<QStatusTipEvent*>(e)->tip();
+        return false;
+    }
+};
+
+// Ctrl+F shows the filter bar above the grid and focuses its field; the row found shows with
+// its parent chain greyed; a refused paste is told as a status tip.
+TEST(View, FilterBarAndRefusedPastesAsAUserMeetsThem) {
+    WidgetHarness h;
+    h.init("RETRIEVAL",
+           {Def{.caId = "C", .caName = "Colour", .defaultValue = "Red"},
+            Def{.caId = "K", .caName = "Country", .defaultValue = "France", .event = "Region"},
+            Def{.caId = "R",
+                .caName = "Region",
+                .defaultValue = "Alsace",
+                .event = "City",
+                .parentId = "K"},
+            Def{.caId = "T", .caName = "City", .defaultValue = "Colmar", .parentId = "R"},
+            Def{.caId = "N", .caName = "Note", .defaultValue = "Red wine"}});
+    QTableView* view = h.widget.gridView();
+    EXPECT_FALSE(h.widget.filterBarVisible());
+    QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(h.widget.filterBarVisible());
+    EXPECT_TRUE(h.widget.filterField()->hasFocus());
+    EXPECT_GE(view->mapTo(&h.widget, QPoint(0, 0)).y(), h.widget.filterField()->height());
+    QTest::keyClicks(h.widget.filterField(), "colm");
+    EXPECT_TRUE(view->isRowHidden(0));
+    EXPECT_EQ(cellData(h, 1, "Attribute", Qt::AccessibleDescriptionRole), "Outside the filter");
+    qttest::shoot(&h.widget, "filter-bar");
+    StatusTips tips;
+    h.widget.installEventFilter(&tips);
+    QApplication::clipboard()->setText("two\nlines");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, h.cellPoint(3, "Attribute"));
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(tips.last, "A value takes one line of text.");
 }

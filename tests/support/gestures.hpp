@@ -55,6 +55,15 @@ class Gestures {
     // does not show the row set's rows, the focus lost from the control.
     virtual std::string viewProblem() = 0;
 
+    // Finding rows: the filter's text and narrowings, as the platform lets a user set them.
+    virtual void filter(const std::string& text, zelvane::RowFilterFlags which) = 0;
+    // Copies the selected rows (or the current value) from the grid.
+    virtual zelvane::ClipboardPayload copy() = 0;
+    // Pastes into the grid's active row; the result says why a refused paste was refused.
+    virtual zelvane::PasteResult paste(const zelvane::ClipboardPayload& payload) = 0;
+    // The Attribute of every row the user sees, in row order, greyed ones in brackets.
+    virtual std::string visibleRows() = 0;
+
     // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
     // and calls Intialize.
     void load(const std::string& mode, const std::string& definitions);
@@ -63,6 +72,8 @@ class Gestures {
     std::string cell(int row, std::string_view key);
     // Value and valueId of every row as "value/id", blank separated.
     std::string shownValues();
+    // Pastes plain text, as from another program.
+    zelvane::PasteResult paste(const std::string& text) { return paste({text, ""}); }
 };
 
 }  // namespace zlvtest

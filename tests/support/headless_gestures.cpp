@@ -35,6 +35,30 @@ bool HeadlessGestures::pressKey(Key key) {
     }
 }
 
+// Copying and pasting are the grid's keys: an open text box loses the focus first.
+zelvane::ClipboardPayload HeadlessGestures::copy() {
+    platform.leaveTextBox();
+    return control_.copySelection();
+}
+
+zelvane::PasteResult HeadlessGestures::paste(const zelvane::ClipboardPayload& payload) {
+    platform.leaveTextBox();
+    return control_.paste(payload);
+}
+
+// The rows the grid shows, and those it greys, as the grid was told to show them.
+std::string HeadlessGestures::visibleRows() {
+    std::string seen;
+    for (int r = 0; r < rowCount(); ++r) {
+        const zelvane::RowDisplay shown = platform.grid().GetRowSet()->row(r)->display();
+        const std::string name = shown == zelvane::RowDisplay::Context
+                                     ? "(" + cell(r, "Attribute") + ")"
+                                     : cell(r, "Attribute");
+        if (shown != zelvane::RowDisplay::Hidden) seen += (seen.empty() ? "" : " ") + name;
+    }
+    return seen;
+}
+
 bool HeadlessGestures::setScaleMode(ScaleMode mode) {
     platform.setScaleMode(mode);
     return true;

@@ -35,6 +35,13 @@ class HeadlessGestures : public Gestures {
         control_.onPickerButtonClicked(std::move(handler));
     }
     bool setScaleMode(zelvane::ScaleMode mode) override;
+    void filter(const std::string& text, zelvane::RowFilterFlags which) override {
+        control_.setRowFilter(text, which);
+    }
+    zelvane::ClipboardPayload copy() override;
+    zelvane::PasteResult paste(const zelvane::ClipboardPayload& payload) override;
+    using Gestures::paste;
+    std::string visibleRows() override;
     Editor shownEditor() override;
     std::string editorText() override;
     Editor focusedEditor() override;

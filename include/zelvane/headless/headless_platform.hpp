@@ -52,8 +52,9 @@ class ZLV_EXPORT HeadlessPlatform final : public Platform {
 
     /// \name Gestures
     /// Rows are 0-based grid positions; keys name columns (ignoring case). A gesture on
-    /// something the user cannot reach (a hidden editor, a row that is not there) does nothing
-    /// and returns false. Errors raised by the control's handlers propagate.
+    /// something the user cannot reach (a hidden editor, a row that is not there or
+    /// that a row filter hides) does nothing and returns false. Errors raised by the control's
+    /// handlers propagate.
     ///@{
     void resize(int width, int height);                ///< new control size in scale units
     bool clickCell(int row, std::string_view key);     ///< pointer down, activate, click

@@ -13,18 +13,21 @@ class QDateTimeEdit;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QToolButton;
 
 /// The Qt 6 Widgets binding: the control as a widget.
 namespace zelvane::qt {
 
 class QtPlatform;
+class FilterBar;
 
-//// Owns a ZlvCustomAttr on Qt widgets: a QTableView for the grid, and a frame with a line edit,
+/// Owns a ZlvCustomAttr on Qt widgets: a QTableView for the grid, and a frame with a line edit,
 /// a "Select" button, a date-time edit and a drop-down laid over the active cell. Every member
 /// of the control is reachable through control(), and the common ones are forwarded here. The
 /// control's event PickerButtonClicked is emitted as the Qt signal of the same name.
 class ZLV_EXPORT CustomAttrWidget : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(bool filterBarVisible READ filterBarVisible WRITE setFilterBarVisible)
   public:
     /// componentFolder holds Templates/ and Images/; empty uses the installed resources.
     explicit CustomAttrWidget(const QString& componentFolder = {}, QWidget* parent = nullptr);
@@ -77,6 +80,17 @@ class ZLV_EXPORT CustomAttrWidget : public QWidget {
     /// True while a validation mark is shown on the row.
     bool rowIsMarked(int row) const;
 
+    /// Finding, copying and pasting. The filter bar above the grid (hidden until shown here or
+    /// by Ctrl+F, which also focuses its field) sets the control's row filter as the user types
+    /// and toggles; Escape in its field clears the filter. Ctrl+C on the grid puts the selected
+    /// rows (or the current value) on the clipboard as text and in the control's own format;
+    /// Ctrl+V pastes into the current row, and a refused paste is told by pasteRefused and as
+    /// the status tip.
+    void setFilterBarVisible(bool visible);                 ///< shows or hides the filter bar
+    bool filterBarVisible() const;                          ///< whether the filter bar is shown
+    QLineEdit* filterField() const;                         ///< the filter bar's text field
+    QToolButton* filterToggle(RowFilterFlags which) const;  ///< the filter bar's toggle for a flag
+
     QSize sizeHint() const override;         ///< the shown columns and some rows
     QSize minimumSizeHint() const override;  ///< a fixed small size
 
@@ -86,13 +100,20 @@ class ZLV_EXPORT CustomAttrWidget : public QWidget {
   signals:
     /// The user pressed a picker row's "Select" button; answer with setCellValue.
     void PickerButtonClicked(zelvane::KeyedCollection& selectionColl);
+    /// A paste was refused; the reason says why (also sent as the status tip).
+    void pasteRefused(const QString& reason);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;  ///< lays the grid and editors out again
 
   private:
     void markProblems();
+    void addClipboardKeys();
+    void copyToClipboard();
+    void pasteFromClipboard();
 
+    FilterBar* filterBar_;
+    QWidget* body_;  // the control's own widgets below the filter bar
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<ZlvCustomAttr> control_;
 };

@@ -1,0 +1,47 @@
+#include "control/find_rows.hpp"
+
+#include <unordered_set>
+
+#include "model/columns.hpp"
+#include "model/row_filter.hpp"
+
+namespace zelvane {
+namespace {
+
+// Whether the user changed the row's value. Rows keep no record of the values they were
+// loaded with yet, so no row counts as changed.
+bool rowIsChanged(const Row&) { return false; }
+
+// The rows the last validation pass found problems in that still stand where the pass saw them.
+std::unordered_set<const Row*> rowsWithProblems(const ControlState& s, const RowSet& rows) {
+    std::unordered_set<const Row*> found;
+    for (const RowProblems& p : s.validationProblems) {
+        if (p.rowIndex < 0 || p.rowIndex >= rows.recordCount()) continue;
+        const Row& row = *rows.row(p.rowIndex);
+        if (stored(row).textOrEmpty(col::AttributeID) == p.attributeId) found.insert(&row);
+    }
+    return found;
+}
+
+}  // namespace
+
+void applyRowFilter(ControlState& s) {
+    const std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
+    if (!rows) return;
+    if (showsEveryRow(s.rowFilter)) {
+        if (s.rowsFiltered) s.grid.setRowDisplay({});
+        s.rowsFiltered = false;
+        return;
+    }
+    const std::unordered_set<const Row*> problems = rowsWithProblems(s, *rows);
+    const RowTests tests{rowIsChanged,
+                         [&problems](const Row& row) { return problems.contains(&row); }};
+    s.grid.setRowDisplay(displayWithContext(*rows, rowsMatching(*rows, s.rowFilter, tests)));
+    s.rowsFiltered = true;
+}
+
+void refilter(ControlState& s) {
+    if (!showsEveryRow(s.rowFilter)) applyRowFilter(s);
+}
+
+}  // namespace zelvane
