@@ -212,10 +212,36 @@ std::string Session::gesture(int kind, int row) {
             g_.setScaleMode(pixels ? zelvane::ScaleMode::Pixels : zelvane::ScaleMode::Twips);
             return pixels ? "scale mode pixels" : "scale mode twips";
         }
+        case 15:
+        case 16:
+            return historyStep(kind == 16);
         default:
             g_.clearMessages();
             return "read the messages";
     }
+}
+
+// With no editor open, an undo (redo) that moved the history comes back exactly with a redo
+// (undo) and goes again exactly; one that did not move changed nothing.
+std::string Session::historyStep(bool redo) {
+    const char* what = redo ? "redo" : "undo";
+    const bool editing = g_.shownEditor() != zlvtest::Editor::None;
+    const std::vector<std::string> before = shownState(control_);
+    const bool moved = redo ? g_.redo() : g_.undo();
+    if (editing) return what;
+    const std::vector<std::string> after = shownState(control_);
+    if (!moved && after != before) broken_ = std::string(what) + " with no step changed the rows";
+    if (!moved) return what;
+    redo ? g_.undo() : g_.redo();
+    if (shownState(control_) != before) broken_ = std::string(what) + " did not come back";
+    redo ? g_.redo() : g_.undo();
+    if (shownState(control_) != after) broken_ = std::string(what) + " did not go again";
+    return what + std::string(" (moved)");
+}
+
+// A host call that changes the rows leaves nothing to undo or redo.
+void Session::expectNewHistory(const std::string& call) {
+    if (control_.canUndo() || control_.canRedo()) broken_ = call + " kept the undo history";
 }
 
 std::string Session::hostCall(int kind, int row) {
@@ -227,6 +253,7 @@ std::string Session::hostCall(int kind, int row) {
             std::string done = refusable("Remove", [&] { return removed = control_.Remove(); });
             if (removed && g_.rowCount() != rows - selected)
                 broken_ = "Remove did not take out exactly the selected rows";
+            expectNewHistory("Remove");
             return done;
         }
         case 1: {
@@ -237,6 +264,7 @@ std::string Session::hostCall(int kind, int row) {
                 return true;
             });
             if (g_.rowCount() > rows + 1) broken_ = "Add appended more than one row";
+            expectNewHistory("Add");
             return done;
         }
         case 2: {
@@ -244,10 +272,12 @@ std::string Session::hostCall(int kind, int row) {
             std::string values = which == 0 ? readFile(resourceDir_ + "/samples/values.xml")
                                  : which == static_cast<int>(std::size(kValues)) ? choices_.text()
                                                                                  : kValues[which];
-            return refusable("SetData", [&] {
+            std::string done = refusable("SetData", [&] {
                 control_.SetData(values);
                 return true;
             });
+            expectNewHistory("SetData");
+            return done;
         }
         case 3: {
             const std::string id =
@@ -292,9 +322,9 @@ std::string Session::step() {
     broken_.clear();
     const int row = choices_.below(g_.rowCount() + 1);
     // Editing gestures come most often: the editors are where most of the work is.
-    const int kind = choices_.below(28);
-    if (kind >= 23) return choices_.below(2) ? gesture(2, row) : gesture(3, row);
-    return kind < 16 ? gesture(kind, row) : hostCall(kind - 16, row);
+    const int kind = choices_.below(30);
+    if (kind >= 25) return choices_.below(2) ? gesture(2, row) : gesture(3, row);
+    return kind < 18 ? gesture(kind, row) : hostCall(kind - 18, row);
 }
 
 std::string Session::messageProblem() {
@@ -328,6 +358,7 @@ std::string Session::run(int steps, Tally& tally) {
     for (int step = 0; step < steps; ++step) {
         recent.push_back(this->step());
         if (recent.back().ends_with("(refused)")) ++tally.refused;
+        if (recent.back().ends_with("(moved)")) ++tally.historyMoves;
         if (g_.shownEditor() != zlvtest::Editor::None) ++tally.editing;
         if (recent.size() > 12) recent.pop_front();
         const std::string broken = brokenInvariant();

@@ -10,6 +10,8 @@
 #include <vector>
 #include <zelvane/custom_attr.hpp>
 
+#include "changes/value_baseline.hpp"
+#include "editing/edit_history.hpp"
 #include "editing/edit_session.hpp"
 #include "model/control_model.hpp"
 
@@ -32,6 +34,12 @@ struct ControlState {
     EditSession session;
     // The messages the last validation pass added per row.
     std::vector<RowProblems> validationProblems;
+
+    // The user's edits as undo steps, and the rows' values at load that tell changed rows.
+    EditHistory history;
+    ValueBaseline baseline;
+    // A check cell's step stays open from the proposed value to the click that follows it.
+    bool checkStepOpen = false;
 
     // The notifications attached to the platform for this control.
     std::unique_ptr<ControlEvents> events;

@@ -5,6 +5,7 @@
 #include "changes/remove_attributes.hpp"
 #include "changes/update_details.hpp"
 #include "control/control_state.hpp"
+#include "control/edit_steps.hpp"
 #include "control/events_adapter.hpp"
 #include "control/initialise.hpp"
 #include "editing/picker_flow.hpp"
@@ -89,12 +90,20 @@ void ZlvCustomAttr::setCopyTemplateXML(const std::string& vNewValue) {
     d->copyTemplateXml = vNewValue;
 }
 
-void ZlvCustomAttr::Intialize() { zelvane::Intialize(*d); }
+// An Intialize that builds no rows (blank definitions) keeps the history and what changed.
+void ZlvCustomAttr::Intialize() {
+    closeCheckStep(*d);
+    const std::shared_ptr<RowSet> before = d->grid.GetRowSet();
+    zelvane::Intialize(*d);
+    if (d->grid.GetRowSet() != before) startOverAfterLoad(*d);
+}
 void ZlvCustomAttr::SetData(std::string& strAttrvalues) {
+    closeCheckStep(*d);
     runReported(d->host, " Set Data ", [&] {
         const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
         zelvane::SetData(d->model, rows.get(), strAttrvalues);
     });
+    startOverAfterLoad(*d);
 }
 std::string ZlvCustomAttr::GetData() {
     std::string data;
@@ -106,10 +115,20 @@ std::string ZlvCustomAttr::GetData() {
 }
 bool ZlvCustomAttr::Validate() { return zelvane::Validate(); }
 void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
-    zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent);
+    asOneStep(*d,
+              [&] { zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent); });
 }
-bool ZlvCustomAttr::Remove() { return zelvane::Remove(d->model, d->grid, d->host); }
-void ZlvCustomAttr::Add(std::string strXML) { zelvane::Add(d->model, d->grid, strXML); }
+bool ZlvCustomAttr::Remove() {
+    forgetHistory(*d);
+    return zelvane::Remove(d->model, d->grid, d->host);
+}
+void ZlvCustomAttr::Add(std::string strXML) {
+    forgetHistory(*d);
+    const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+    const int before = rows ? rows->recordCount() : 0;
+    zelvane::Add(d->model, d->grid, strXML);
+    takeAddedRow(*d, before);
+}
 bool ZlvCustomAttr::validateRetrieval(std::string& strErr) {
     const PassFinished told{d->platform};
     // With the grid's retrieval switch off nothing is checked and the last problems stay.
@@ -140,6 +159,22 @@ void ZlvCustomAttr::setValueListProvider(ValueListProvider provider) {
 const std::vector<RowProblems>& ZlvCustomAttr::lastValidationProblems() const {
     return d->validationProblems;
 }
+
+bool ZlvCustomAttr::rowIsChanged(int row) const {
+    const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+    return rows && row >= 0 && row < rows->recordCount() && d->baseline.isChanged(*rows->row(row));
+}
+std::vector<std::string> ZlvCustomAttr::changedAttributeIds() const {
+    return d->baseline.changedIds(d->grid.GetRowSet().get());
+}
+bool ZlvCustomAttr::canUndo() const { return d->history.canUndo(); }
+bool ZlvCustomAttr::canRedo() const { return d->history.canRedo(); }
+bool ZlvCustomAttr::undo() { return undoStep(*d); }
+bool ZlvCustomAttr::redo() { return redoStep(*d); }
+void ZlvCustomAttr::onUndoStateChanged(std::function<void(bool, bool)> handler) {
+    d->history.onStateChanged(std::move(handler));
+}
+
 Platform& ZlvCustomAttr::platform() { return d->platform; }
 
 }  // namespace zelvane

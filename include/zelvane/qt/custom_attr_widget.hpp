@@ -73,6 +73,10 @@ class CustomAttrWidget : public QWidget {
 
   signals:
     void PickerButtonClicked(zelvane::KeyedCollection& selectionColl);
+    // The control's onUndoStateChanged, as a signal (do not replace that handler either).
+    // Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redo on the grid and in the editors; in the
+    // text box its own undo and redo come first while it has some. Changed values are bold.
+    void undoStateChanged(bool canUndo, bool canRedo);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
