@@ -8,39 +8,23 @@
 
 namespace {
 
+using zelvane::cellTextOrEmpty;
 using zlvtest::Def;
-using zlvtest::Gestures;
 
-// A drop-down parent, a text box and a picker depending on it in turn, then a date and a number
-// outside the chain.
+// A drop-down parent, a text box and a picker depending on it in turn, a date and a number.
 const std::vector<Def> kRows = {
     {.caId = "A", .caName = "A", .controlType = "ComboBox", .defaultValue = "1, Red", .event = "E"},
     {.caId = "B", .caName = "B", .defaultValue = "b", .event = "E", .parentId = "A"},
-    {.caId = "C",
-     .caName = "C",
-     .controlType = "Picker",
-     .defaultValue = "P0, Zero",
-     .parentId = "B"},
+    {.caId = "C", .controlType = "Picker", .defaultValue = "P0, Zero", .parentId = "B"},
     {.caId = "D", .caName = "D", .controlType = "Date", .dateType = "dateOnly"},
     {.caId = "N", .caName = "N", .dataType = "number", .allowedDecimalPlaces = "2"}};
 
-// One user edit, made with gestures; its numbers pick the row, entry, text or date.
+// A user's edit or the host's call; the numbers pick the row, the entry, the text or the date.
 struct Edit {
-    enum Kind { Type, Choose, Date, Pick, Delete, Tick } kind;
-    int row;
-    int n;
+    enum Kind { Type, Choose, Date, Pick, Delete, Tick, Undo, Redo, Load, Add } kind;
+    int row = 0;
+    int n = 0;
 };
-
-// Every cell with its kind, so that an unset cell and "" differ as they do for undo.
-std::string cells(Gestures& g) {
-    std::string all;
-    auto rows = g.control().platform().grid().GetRowSet();
-    for (int r = 0; r < g.rowCount(); ++r)
-        for (int c = 0; c < rows->columnCount(); ++c)
-            all += std::to_string(static_cast<int>(rows->row(r)->kind(c))) +
-                   zelvane::cellTextOrEmpty(rows->row(r)->value(c)) + "|";
-    return all;
-}
 
 class UndoRedo : public zlvtest::OnEveryPlatform {
   protected:
@@ -53,51 +37,51 @@ class UndoRedo : public zlvtest::OnEveryPlatform {
             control().setCellValue("P" + answer_, "Pick " + answer_, true);
         });
     }
-    // Makes the edit's gestures, then closes an editor they left open, so that the next edit
-    // starts from the grid whatever came before it.
+    // An editor the gestures leave open is closed, so that every edit starts from the grid.
     void make(const Edit& e) {
         makeGestures(e);
         if (g->shownEditor() != zlvtest::Editor::None) g->pressKey(zlvtest::Key::Escape);
     }
-
     void makeGestures(const Edit& e) {
         static const char* const kTexts[] = {"7", "1.005", "x & y", ""};
         static const char* const kChecks[] = {"Required", "ApplyToAll", "ApplyToEmptyOnly",
                                               "ApplyToNone"};
+        std::string noValues = "<cas/>";
+        const int opened[] = {e.row % 2 ? 1 : 4, 0, 3, 2, e.row};
+        if (e.kind <= Edit::Delete) g->doubleClickCell(opened[e.kind], "Value");
+        answer_ = std::to_string(e.n % 3);
         switch (e.kind) {
             case Edit::Type:
-                g->doubleClickCell(e.row % 2 ? 1 : 4, "Value");
-                g->typeText(kTexts[e.n % 4]);
-                g->pressKey(zlvtest::Key::Enter);
-                return;
+                return (void)(g->typeText(kTexts[e.n % 4]) && g->pressKey(zlvtest::Key::Enter));
             case Edit::Choose:
-                g->doubleClickCell(0, "Value");
-                g->chooseEntry(e.n % 3);
-                return;
+                return (void)g->chooseEntry(e.n % 3);
             case Edit::Date:
-                g->doubleClickCell(3, "Value");
-                g->pickDate({2000 + e.n, 1 + e.n % 12, 1 + e.n % 28, 0, 0, 0, 0});
-                return;
+                return (void)g->pickDate({2000 + e.n, 1 + e.n % 12, 1 + e.n % 28, 0, 0, 0, 0});
             case Edit::Pick:
-                answer_ = std::to_string(e.n % 3);
-                g->doubleClickCell(2, "Value");
-                g->pressSelect();
-                return;
+                return (void)g->pressSelect();
             case Edit::Delete:
-                g->doubleClickCell(e.row, "Value");
-                g->pressKey(zlvtest::Key::Delete);
-                return;
+                return (void)g->pressKey(zlvtest::Key::Delete);
             case Edit::Tick:
-                g->toggleCheck(e.row, kChecks[e.n % 4]);
-                return;
+                return (void)g->toggleCheck(e.row, kChecks[e.n % 4]);
+            case Edit::Undo:
+                return (void)g->undo();
+            case Edit::Redo:
+                return (void)g->redo();
+            case Edit::Load:
+                return control().SetData(noValues);
+            case Edit::Add:
+                return control().Add(zlvtest::defXml({.caId = "X", .defaultValue = "x"}));
         }
     }
-
-    std::string changed() {
-        std::string ids;
-        for (const std::string& id : control().changedAttributeIds()) ids += id + " ";
-        return ids;
+    // Every cell with its kind, so that an unset cell and "" differ as they do for undo.
+    std::string cells() {
+        std::string all;
+        for (int r = 0; r < g->rowCount(); ++r)
+            for (int c = 0; c < row(r)->owner()->columnCount(); ++c)
+                all += std::to_string(int(row(r)->kind(c))) + cellTextOrEmpty(row(r)->value(c));
+        return all;
     }
+    int history() { return control().canUndo() + 2 * control().canRedo(); }
 
     std::string answer_;  // what the host's picker handler answers
 };
@@ -113,94 +97,61 @@ TEST_P(UndoRedo, RandomSessionsEndAsTheEditsThatStandWouldLeaveThem) {
             const auto below = [&rng](int n) { return static_cast<int>(rng() % unsigned(n)); };
             std::vector<Edit> done, undone;
             for (int i = 0; i < 40; ++i) {
-                const int what = below(8);
-                if (what == 0 && !done.empty()) {
-                    ASSERT_TRUE(g->undo());
-                    undone.push_back(done.back());
-                    done.pop_back();
-                } else if (what == 1 && !undone.empty()) {
-                    ASSERT_TRUE(g->redo());
-                    done.push_back(undone.back());
-                    undone.pop_back();
-                } else {
-                    const Edit e{Edit::Kind(below(6)), below(5), below(12)};
-                    const std::string before = cells(*g);
-                    make(e);
-                    if (cells(*g) == before) continue;
+                const Edit e{Edit::Kind(below(8)), below(5), below(12)};
+                const bool back = e.kind == Edit::Undo;
+                std::vector<Edit>&from = back ? done : undone, &to = back ? undone : done;
+                const std::string before = cells();
+                make(e);
+                if (e.kind >= Edit::Undo && !from.empty()) {
+                    to.push_back(from.back());
+                    from.pop_back();
+                } else if (e.kind < Edit::Undo && cells() != before) {
                     done.push_back(e);
                     undone.clear();
                 }
-                ASSERT_EQ(control().canUndo(), !done.empty()) << "after action " << i;
-                ASSERT_EQ(control().canRedo(), !undone.empty()) << "after action " << i;
+                ASSERT_EQ(history(), !done.empty() + 2 * !undone.empty()) << "action " << i;
             }
-            const std::string data = control().GetData(), shown = cells(*g);
+            const std::string data = control().GetData(), shown = cells();
             load(mode);
             for (const Edit& e : done) make(e);
             EXPECT_EQ(control().GetData(), data);
-            EXPECT_EQ(cells(*g), shown);
+            EXPECT_EQ(cells(), shown);
         }
     }
 }
 
-// The changed rows, the history and its notifications along one session: a Required tick
-// writes into the chain, a choice in the parent clears it, undo brings the chain back
-// exactly, and loading starts anew.
+// The changed rows and the history's notifications along a session: a Required tick writes
+// into the chain, a choice in the parent clears it, undo brings the chain back exactly, and
+// loading or adding a row starts a new history.
 TEST_P(UndoRedo, ChangedRowsFollowEditsUndoAndLoading) {
     load("CREATE");
-    std::string told;
+    int told = 0;
     control().onUndoStateChanged(
-        [&told](bool canUndo, bool canRedo) { told = std::to_string(canUndo + 2 * canRedo); });
+        [&told](bool canUndo, bool canRedo) { told = canUndo + 2 * canRedo; });
     const std::string loaded = control().GetData();
-    std::string noValues = "<cas/>";
     const struct {
-        const char* what;
-        std::function<void()> act;
+        Edit edit;
         const char* changed;
-        const char* told;  // canUndo + 2 * canRedo, last told
-        bool asLoaded;     // GetData as after loading
+        int history;    // canUndo + 2 * canRedo
+        bool asLoaded;  // GetData as after loading
     } script[] = {
-        {"tick Required",
-         [&] {
-             make({Edit::Tick, 0, 0});
-         },
-         "", "1", false},
-        {"undo", [&] { EXPECT_TRUE(g->undo()); }, "", "2", true},
-        {"redo", [&] { EXPECT_TRUE(g->redo()); }, "", "1", false},
-        {"choose Green",
-         [&] {
-             make({Edit::Choose, 0, 1});
-         },
-         "A B C ", "1", false},
-        {"undo", [&] { EXPECT_TRUE(g->undo()); }, "", "3", false},
-        {"undo the tick", [&] { EXPECT_TRUE(g->undo()); }, "", "2", true},
-        {"nothing to undo", [&] { EXPECT_FALSE(g->undo()); }, "", "2", true},
-        {"redo both", [&] { EXPECT_TRUE(g->redo() && g->redo()); }, "A B C ", "1", false},
-        {"reload", [&] { control().SetData(noValues); }, "", "0", false},
-        {"type 7",
-         [&] {
-             make({Edit::Type, 0, 0});
-         },
-         "N ", "1", false},
-        {"add", [&] { control().Add(zlvtest::defXml({.caId = "X", .caName = "X"})); }, "N ", "0",
-         false},
-        {"type in the new row",
-         [&] {
-             g->doubleClickCell(5, "Value");
-             g->typeText("x");
-             g->pressKey(zlvtest::Key::Enter);
-         },
-         "N X ", "1", false},
+        {{Edit::Tick}, "", 1, false},          {{Edit::Undo}, "", 2, true},
+        {{Edit::Redo}, "", 1, false},          {{Edit::Choose, 0, 1}, "A B C ", 1, false},
+        {{Edit::Undo}, "", 3, false},          {{Edit::Undo}, "", 2, true},
+        {{Edit::Undo}, "", 2, true},           {{Edit::Redo}, "", 3, false},
+        {{Edit::Redo}, "A B C ", 1, false},    {{Edit::Load}, "", 0, false},
+        {{Edit::Type}, "N ", 1, false},        {{Edit::Add}, "N ", 0, false},
+        {{Edit::Delete, 5}, "N X ", 1, false},
     };
     for (const auto& s : script) {
-        SCOPED_TRACE(s.what);
-        s.act();
-        EXPECT_EQ(changed(), s.changed);
-        EXPECT_EQ(told, s.told);
-        EXPECT_EQ(control().canUndo() + 2 * control().canRedo(), std::stoi(s.told));
-        if (s.asLoaded) {
-            EXPECT_EQ(control().GetData(), loaded);
-        }
-        EXPECT_TRUE(control().IsDataChanged());
+        SCOPED_TRACE(&s - script);
+        make(s.edit);
+        std::string changed;
+        for (const std::string& id : control().changedAttributeIds()) changed += id + " ";
+        EXPECT_EQ(changed, s.changed);
+        EXPECT_EQ(told, s.history);
+        EXPECT_EQ(history(), s.history);
+        EXPECT_EQ(s.asLoaded ? control().GetData() : loaded, loaded);
     }
 }
 
