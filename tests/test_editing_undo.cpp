@@ -50,28 +50,20 @@ class UndoRedo : public zlvtest::OnEveryPlatform {
         const int opened[] = {e.row % 2 ? 1 : 4, 0, 3, 2, e.row};
         if (e.kind <= Edit::Delete) g->doubleClickCell(opened[e.kind], "Value");
         answer_ = std::to_string(e.n % 3);
-        switch (e.kind) {
-            case Edit::Type:
-                return (void)(g->typeText(kTexts[e.n % 4]) && g->pressKey(zlvtest::Key::Enter));
-            case Edit::Choose:
-                return (void)g->chooseEntry(e.n % 3);
-            case Edit::Date:
-                return (void)g->pickDate({2000 + e.n, 1 + e.n % 12, 1 + e.n % 28, 0, 0, 0, 0});
-            case Edit::Pick:
-                return (void)g->pressSelect();
-            case Edit::Delete:
-                return (void)g->pressKey(zlvtest::Key::Delete);
-            case Edit::Tick:
-                return (void)g->toggleCheck(e.row, kChecks[e.n % 4]);
-            case Edit::Undo:
-                return (void)g->undo();
-            case Edit::Redo:
-                return (void)g->redo();
-            case Edit::Load:
-                return control().SetData(noValues);
-            case Edit::Add:
-                return control().Add(zlvtest::defXml({.caId = "X", .defaultValue = "x"}));
-        }
+        const std::function<void()> gestures[] = {
+            [&] { (void)(g->typeText(kTexts[e.n % 4]) && g->pressKey(zlvtest::Key::Enter)); },
+            [&] { g->chooseEntry(e.n % 3); },
+            [&] {
+                g->pickDate({2000 + e.n, 1 + e.n % 12, 1 + e.n % 28, 0, 0, 0, 0});
+            },
+            [&] { g->pressSelect(); },
+            [&] { g->pressKey(zlvtest::Key::Delete); },
+            [&] { g->toggleCheck(e.row, kChecks[e.n % 4]); },
+            [&] { g->undo(); },
+            [&] { g->redo(); },
+            [&] { control().SetData(noValues); },
+            [&] { control().Add(zlvtest::defXml({.caId = "X", .defaultValue = "x"})); }};
+        gestures[e.kind]();
     }
     // Every cell with its kind, so that an unset cell and "" differ as they do for undo.
     std::string cells() {
@@ -124,6 +116,7 @@ TEST_P(UndoRedo, RandomSessionsEndAsTheEditsThatStandWouldLeaveThem) {
 // into the chain, a choice in the parent clears it, undo brings the chain back exactly, and
 // loading or adding a row starts a new history.
 TEST_P(UndoRedo, ChangedRowsFollowEditsUndoAndLoading) {
+    EXPECT_EQ(history(), 0);
     load("CREATE");
     int told = 0;
     control().onUndoStateChanged(

@@ -1,17 +1,21 @@
 #include "changes/value_baseline.hpp"
 
+#include <zelvane/error.hpp>
+
 #include "model/columns.hpp"
 #include "model/control_model.hpp"
 
 namespace zelvane {
 namespace {
 
-// The cell as text ("" when unset); "" too when the row's set has no such column or the row
-// has left its set, so that a layout without these columns shows no row as changed.
+// The cell as text, "" when unset; "" too when the row has left its set or the layout has no
+// such column, so that neither shows a row as changed nor fails the host's call.
 std::string_view textOf(const Row& row, ColumnKey key) {
-    const RowSet* rows = row.owner();
-    const int at = rows == nullptr ? -1 : rows->findColumn(key.name);
-    return at < 0 ? std::string_view() : stored(row).textOrEmpty(at);
+    try {
+        return stored(row).textOrEmpty(key);
+    } catch (const ZlvError&) {
+        return {};
+    }
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ class EditHistory final : private CellWriteWatcher {
     Step open_;
     std::map<std::pair<const Row*, int>, std::size_t> recorded_;  // cell -> place in open_
     std::function<void(bool, bool)> stateChanged_;
-    std::pair<bool, bool> told_{false, false};
+    std::pair<bool, bool> told_;  // the state last told; both false at first
 };
 
 // Brackets one step: a paste, a user's edit and whatever it changes besides.

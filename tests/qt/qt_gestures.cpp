@@ -156,7 +156,6 @@ bool QtGestures::pressKey(Key key) {
     return true;
 }
 
-// Ctrl+Y would do for redo too; Ctrl+Shift+Z is the key every platform knows.
 bool QtGestures::historyKey(bool redo) {
     QWidget* target = QApplication::focusWidget();
     if (!target || !widget->isAncestorOf(target)) target = widget->gridView();
