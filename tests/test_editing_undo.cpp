@@ -62,7 +62,9 @@ class UndoRedo : public zlvtest::OnEveryPlatform {
             [&] { g->undo(); },
             [&] { g->redo(); },
             [&] { control().SetData(noValues); },
-            [&] { control().Add(zlvtest::defXml({.caId = "X", .defaultValue = "x"})); }};
+            [&] {
+                control().Add(zlvtest::defXml({.caId = e.n ? "X" : "N", .defaultValue = "x"}));
+            }};
         gestures[e.kind]();
     }
     // Every cell with its kind, so that an unset cell and "" differ as they do for undo.
@@ -128,12 +130,19 @@ TEST_P(UndoRedo, ChangedRowsFollowEditsUndoAndLoading) {
         int history;    // canUndo + 2 * canRedo
         bool asLoaded;  // GetData as after loading
     } script[] = {
-        {{Edit::Tick}, "", 1, false},          {{Edit::Undo}, "", 2, true},
-        {{Edit::Redo}, "", 1, false},          {{Edit::Choose, 0, 1}, "A B C ", 1, false},
-        {{Edit::Undo}, "", 3, false},          {{Edit::Undo}, "", 2, true},
-        {{Edit::Undo}, "", 2, true},           {{Edit::Redo}, "", 3, false},
-        {{Edit::Redo}, "A B C ", 1, false},    {{Edit::Load}, "", 0, false},
-        {{Edit::Type}, "N ", 1, false},        {{Edit::Add}, "N ", 0, false},
+        {{Edit::Tick}, "", 1, false},
+        {{Edit::Undo}, "", 2, true},
+        {{Edit::Redo}, "", 1, false},
+        {{Edit::Choose, 0, 1}, "A B C ", 1, false},
+        {{Edit::Undo}, "", 3, false},
+        {{Edit::Undo}, "", 2, true},
+        {{Edit::Undo}, "", 2, true},
+        {{Edit::Redo}, "", 3, false},
+        {{Edit::Redo}, "A B C ", 1, false},
+        {{Edit::Load}, "", 0, false},
+        {{Edit::Type}, "N ", 1, false},
+        {{Edit::Add}, "N ", 0, false},  // N is there already: nothing is added
+        {{Edit::Add, 0, 1}, "N ", 0, false},
         {{Edit::Delete, 5}, "N X ", 1, false},
     };
     for (const auto& s : script) {

@@ -30,12 +30,12 @@ class EditHistory final : private CellWriteWatcher {
     // Closes the step opened last. The outermost close keeps the step when it changed a cell
     // (dropping the steps undone before it) and forgets it otherwise.
     void endStep();
-    bool stepOpen() const { return depth_ > 0; }
 
     bool canUndo() const { return undoable_ > 0; }
     bool canRedo() const { return undoable_ < steps_.size(); }
     // Writes back the cells of the last step kept (undo) or the last step undone (redo);
-    // false when there is none. Not inside an open step.
+    // false when there is none. Not to be called inside an open step, whose record the writes
+    // would join.
     bool undo();
     bool redo();
     // Forgets every step; an open step records nothing more.

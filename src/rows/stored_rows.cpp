@@ -46,14 +46,16 @@ void StoredRow::throwUnsetCell(std::string_view key) const {
 void StoredRow::setValue(int position, CellValue v) {
     if (const auto* t = std::get_if<std::string>(&v)) return setText(position, *t);
     if (const auto* b = std::get_if<bool>(&v)) return setBoolean(position, *b);
-    aboutToWrite(static_cast<int>(cellAt(position)));
-    texts_.setUnset(static_cast<std::size_t>(position));
+    const std::size_t cell = cellAt(position);
+    aboutToWrite(position);
+    texts_.setUnset(cell);
     notify(position);
 }
 
 void StoredRow::setBoolean(int position, bool value) {
-    aboutToWrite(static_cast<int>(cellAt(position)));
-    texts_.setBoolean(static_cast<std::size_t>(position), value);
+    const std::size_t cell = cellAt(position);
+    aboutToWrite(position);
+    texts_.setBoolean(cell, value);
     notify(position);
 }
 
