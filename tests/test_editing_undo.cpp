@@ -124,6 +124,7 @@ TEST_P(UndoRedo, ChangedRowsFollowEditsUndoAndLoading) {
     control().onUndoStateChanged(
         [&told](bool canUndo, bool canRedo) { told = canUndo + 2 * canRedo; });
     const std::string loaded = control().GetData();
+    EXPECT_FALSE(control().undo() || control().redo());
     const struct {
         Edit edit;
         const char* changed;

@@ -45,15 +45,13 @@ void forgetHistory(ControlState& s) {
 
 bool undoStep(ControlState& s) {
     closeCheckStep(s);
-    if (!s.history.canUndo()) return false;
-    abandonOpenEdit(s.session);
+    if (s.history.canUndo()) abandonOpenEdit(s.session);
     return s.history.undo();
 }
 
 bool redoStep(ControlState& s) {
     closeCheckStep(s);
-    if (!s.history.canRedo()) return false;
-    abandonOpenEdit(s.session);
+    if (s.history.canRedo()) abandonOpenEdit(s.session);
     return s.history.redo();
 }
 
