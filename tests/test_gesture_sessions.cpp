@@ -24,6 +24,7 @@ TEST(GestureSessions, SeededSessionsKeepEditorsOutputAndRefusalsConsistent) {
     // The sessions reach the refusal paths they check.
     EXPECT_GT(tally.refused, 50);
     EXPECT_GT(tally.editing, 800);
+    EXPECT_GT(tally.historyMoves, 10);
 }
 
 }  // namespace

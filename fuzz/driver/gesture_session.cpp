@@ -216,10 +216,31 @@ std::string Session::gesture(int kind, int row) {
             g_.setScaleMode(pixels ? zelvane::ScaleMode::Pixels : zelvane::ScaleMode::Twips);
             return pixels ? "scale mode pixels" : "scale mode twips";
         }
+        case 15:
+        case 16:
+            return historyStep(kind == 16);
         default:
             g_.clearMessages();
             return "read the messages";
     }
+}
+
+// With no editor open, an undo (redo) that moved the history comes back exactly with a redo
+// (undo), and is then made again.
+std::string Session::historyStep(bool redo) {
+    const std::string what = redo ? "redo" : "undo";
+    const bool editing = g_.shownEditor() != zlvtest::Editor::None;
+    const std::vector<std::string> before = shownState(control_);
+    if (!(redo ? g_.redo() : g_.undo()) || editing) return what;
+    redo ? g_.undo() : g_.redo();
+    if (shownState(control_) != before) broken_ = what + " did not come back";
+    redo ? g_.redo() : g_.undo();
+    return what + " (moved)";
+}
+
+// A host call that changes the rows leaves nothing to undo or redo.
+void Session::expectNewHistory(const std::string& call) {
+    if (control_.canUndo() || control_.canRedo()) broken_ = call + " kept the undo history";
 }
 
 std::string Session::hostCall(int kind, int row) {
@@ -231,6 +252,7 @@ std::string Session::hostCall(int kind, int row) {
             std::string done = refusable("Remove", [&] { return removed = control_.Remove(); });
             if (removed && g_.rowCount() != rows - selected)
                 broken_ = "Remove did not take out exactly the selected rows";
+            expectNewHistory("Remove");
             return done;
         }
         case 1: {
@@ -241,6 +263,7 @@ std::string Session::hostCall(int kind, int row) {
                 return true;
             });
             if (g_.rowCount() > rows + 1) broken_ = "Add appended more than one row";
+            expectNewHistory("Add");
             return done;
         }
         case 2: {
@@ -248,10 +271,12 @@ std::string Session::hostCall(int kind, int row) {
             std::string values = which == 0 ? readFile(resourceDir_ + "/samples/values.xml")
                                  : which == static_cast<int>(std::size(kValues)) ? choices_.text()
                                                                                  : kValues[which];
-            return refusable("SetData", [&] {
+            std::string done = refusable("SetData", [&] {
                 control_.SetData(values);
                 return true;
             });
+            expectNewHistory("SetData");
+            return done;
         }
         case 3: {
             const std::string id =
@@ -267,10 +292,12 @@ std::string Session::hostCall(int kind, int row) {
             const bool good = choices_.below(3) != 0;
             control_.setAttributeXML(good ? readFile(resourceDir_ + "/samples/definitions.xml")
                                           : "<entityTypes><caTemplates");
-            return refusable(good ? "Intialize" : "Intialize a broken text", [&] {
+            std::string done = refusable(good ? "Intialize" : "Intialize a broken text", [&] {
                 control_.Intialize();
                 return true;
             });
+            if (good) expectNewHistory("Intialize");
+            return done;
         }
         case 5: {
             std::string strErr;
@@ -321,10 +348,10 @@ std::string Session::step() {
     broken_.clear();
     const int row = choices_.below(g_.rowCount() + 1);
     // Editing gestures come most often: the editors are where most of the work is.
-    const int kind = choices_.below(32);
-    if (kind == 28 || kind == 29) return findOrPaste(kind - 28, row);
-    if (kind >= 23) return choices_.below(2) ? gesture(2, row) : gesture(3, row);
-    return kind < 16 ? gesture(kind, row) : hostCall(kind - 16, row);
+    const int kind = choices_.below(35);
+    if (kind == 30 || kind == 31) return findOrPaste(kind - 30, row);
+    if (kind >= 25) return choices_.below(2) ? gesture(2, row) : gesture(3, row);
+    return kind < 18 ? gesture(kind, row) : hostCall(kind - 18, row);
 }
 
 std::string Session::messageProblem() {
@@ -358,6 +385,7 @@ std::string Session::run(int steps, Tally& tally) {
     for (int step = 0; step < steps; ++step) {
         recent.push_back(this->step());
         if (recent.back().ends_with("(refused)")) ++tally.refused;
+        if (recent.back().ends_with("(moved)")) ++tally.historyMoves;
         if (g_.shownEditor() != zlvtest::Editor::None) ++tally.editing;
         if (recent.size() > 12) recent.pop_front();
         const std::string broken = brokenInvariant();

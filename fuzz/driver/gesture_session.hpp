@@ -1,12 +1,13 @@
 #pragma once
 // A user session on any platform: gestures (clicks, row selectors, editing, typing, keys, date
-// picks, "Select", drop-down choices, apply options, scrolling, resizes, scale-mode changes,
-// row filters, copies and pastes)
-// interleaved with the host's SetData, Add, Remove, Intialize, setCellValue and validation.
+// picks, "Select", drop-down choices, apply options, undo and redo, row filters, copies and
+// pastes, scrolling, resizes and scale-mode changes) interleaved with the host's SetData,
+// Add, Remove, Intialize, setCellValue and validation.
 // The choices come from a fuzz input or a seeded generator. After each step the session's
 // invariants can be checked: what the platform's gestures see wrong (editors away from the
 // cell being edited, a view that does not show the rows), only refusal messages, GetData
-// well-formed with one entry per row, and a call that was refused changed nothing.
+// well-formed with one entry per row, a call that was refused changed nothing, undo and redo
+// undo each other exactly, and the host calls that change the rows start a new history.
 
 #include <cstdint>
 #include <random>
@@ -64,8 +65,9 @@ class Session {
     std::string brokenInvariant();
     // How often a session's steps reached the paths its invariants check.
     struct Tally {
-        int refused = 0;  // host calls refused
-        int editing = 0;  // steps after which an editor was shown
+        int refused = 0;       // host calls refused
+        int editing = 0;       // steps after which an editor was shown
+        int historyMoves = 0;  // undos and redos checked both ways
     };
     // Runs the steps, checking the invariants after each: the first broken one with the
     // steps before it, or "".
@@ -77,6 +79,8 @@ class Session {
     // A filter set, or a copy and paste; either leaves every cell as it was unless a paste
     // was taken (an open editor may first write its entry, as leaving it does).
     std::string findOrPaste(int kind, int row);
+    std::string historyStep(bool redo);
+    void expectNewHistory(const std::string& call);
     // Runs a host call; when it was refused (false, a ZlvError, or a message box), every cell
     // and the GetData text must be as they were.
     template <class Call>

@@ -123,6 +123,32 @@ class ZLV_EXPORT ZlvCustomAttr {
     /// all or none. A refusal changes nothing and says why.
     PasteResult paste(const ClipboardPayload& payload);
 
+    /// Beyond the interface: the rows the user changed. A row is changed while its Value or
+    /// valueId (an unset cell reading "") differs from what it held after the last Intialize
+    /// that built rows, the last SetData, or the Add that appended it; Required and the apply
+    /// options are not part of its value. rowIsChanged takes a position in the row set and is
+    /// false for a position without a row; changedAttributeIds lists the changed rows'
+    /// AttributeIDs in row order. IsDataChanged is not affected.
+    bool rowIsChanged(int row) const;
+    /// The changed rows' AttributeIDs in row order.
+    std::vector<std::string> changedAttributeIds() const;
+
+    /// Beyond the interface: undo and redo of the user's edits. Each edit is one step with all
+    /// it changed in the same gesture: a text entry, a drop-down choice, a date pick, the host's
+    /// setCellValue answer, Delete in the text box, a check cell's click (with dependants cleared,
+    /// Required written into dependants, the other apply options cleared). undo puts back every
+    /// cell of the last step exactly as it was, redo writes the step again; both first end an
+    /// open edit without writing its entry, and are false when there is nothing to undo (redo).
+    /// A new edit drops the steps undone before it. Intialize (when it builds rows), SetData,
+    /// Add and Remove start a new history. Neither changes IsDataChanged: once an edit set it, it
+    /// stays set even when undo brings every value back.
+    bool canUndo() const;  ///< whether undo has a step to undo
+    bool canRedo() const;  ///< whether redo has a step to redo
+    bool undo();           ///< undoes the last step; false with none
+    bool redo();           ///< redoes the last step undone; false with none
+    /// Told whenever canUndo() or canRedo() changes.
+    void onUndoStateChanged(std::function<void(bool canUndo, bool canRedo)> handler);
+
     /// The platform the control lives on.
     Platform& platform();
 

@@ -10,6 +10,8 @@
 #include <vector>
 #include <zelvane/custom_attr.hpp>
 
+#include "changes/value_baseline.hpp"
+#include "editing/edit_history.hpp"
 #include "editing/edit_session.hpp"
 #include "model/control_model.hpp"
 
@@ -35,6 +37,12 @@ struct ControlState {
     // The rows the user looks for, and whether the grid was last told to hide any.
     RowFilter rowFilter;
     bool rowsFiltered = false;
+
+    // The user's edits as undo steps, and the rows' values at load that tell changed rows.
+    EditHistory history;
+    ValueBaseline baseline;
+    // A check cell's step stays open from the proposed value to the click that follows it.
+    bool checkStepOpen = false;
 
     // The notifications attached to the platform for this control.
     std::unique_ptr<ControlEvents> events;

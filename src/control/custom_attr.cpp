@@ -5,6 +5,7 @@
 #include "changes/remove_attributes.hpp"
 #include "changes/update_details.hpp"
 #include "control/control_state.hpp"
+#include "control/edit_steps.hpp"
 #include "control/events_adapter.hpp"
 #include "control/find_rows.hpp"
 #include "control/initialise.hpp"
@@ -92,15 +93,21 @@ void ZlvCustomAttr::setCopyTemplateXML(const std::string& vNewValue) {
     d->copyTemplateXml = vNewValue;
 }
 
+// An Intialize that builds no rows (blank definitions) keeps the history and what changed.
 void ZlvCustomAttr::Intialize() {
+    closeCheckStep(*d);
+    const std::shared_ptr<RowSet> before = d->grid.GetRowSet();
     zelvane::Intialize(*d);
+    if (d->grid.GetRowSet() != before) startOverAfterLoad(*d);
     refilter(*d);
 }
 void ZlvCustomAttr::SetData(std::string& strAttrvalues) {
+    closeCheckStep(*d);
     runReported(d->host, " Set Data ", [&] {
         const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
         zelvane::SetData(d->model, rows.get(), strAttrvalues);
     });
+    startOverAfterLoad(*d);
     refilter(*d);
 }
 std::string ZlvCustomAttr::GetData() {
@@ -113,15 +120,25 @@ std::string ZlvCustomAttr::GetData() {
 }
 bool ZlvCustomAttr::Validate() { return zelvane::Validate(); }
 void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
-    zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent);
+    asOneStep(*d,
+              [&] { zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent); });
 }
 bool ZlvCustomAttr::Remove() {
+    forgetHistory(*d);
     const bool removed = zelvane::Remove(d->model, d->grid, d->host);
+    // Rows leaving the view may end an open edit, which writes its entry: not a step either.
+    forgetHistory(*d);
     refilter(*d);
     return removed;
 }
 void ZlvCustomAttr::Add(std::string strXML) {
+    forgetHistory(*d);
+    const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+    const int before = rows ? rows->recordCount() : 0;
     zelvane::Add(d->model, d->grid, strXML);
+    takeAddedRow(*d, before);
+    // A row joining the view may end an open edit, which writes its entry: not a step either.
+    forgetHistory(*d);
     refilter(*d);
 }
 bool ZlvCustomAttr::validateRetrieval(std::string& strErr) {
@@ -162,14 +179,32 @@ void ZlvCustomAttr::setValueListProvider(ValueListProvider provider) {
 const std::vector<RowProblems>& ZlvCustomAttr::lastValidationProblems() const {
     return d->validationProblems;
 }
+
+bool ZlvCustomAttr::rowIsChanged(int row) const {
+    const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
+    return rows && row >= 0 && row < rows->recordCount() && d->baseline.isChanged(*rows->row(row));
+}
+std::vector<std::string> ZlvCustomAttr::changedAttributeIds() const {
+    return d->baseline.changedIds(d->grid.GetRowSet().get());
+}
+bool ZlvCustomAttr::canUndo() const { return d->history.canUndo(); }
+bool ZlvCustomAttr::canRedo() const { return d->history.canRedo(); }
+bool ZlvCustomAttr::undo() { return undoStep(*d); }
+bool ZlvCustomAttr::redo() { return redoStep(*d); }
+void ZlvCustomAttr::onUndoStateChanged(std::function<void(bool, bool)> handler) {
+    d->history.onStateChanged(std::move(handler));
+}
 void ZlvCustomAttr::setRowFilter(std::string text, RowFilterFlags which) {
     d->rowFilter = {std::move(text), which};
     applyRowFilter(*d);
 }
 const RowFilter& ZlvCustomAttr::rowFilter() const { return d->rowFilter; }
 ClipboardPayload ZlvCustomAttr::copySelection() { return zelvane::copySelection(d->grid); }
+// A paste is one undo step; a refused one writes nothing and leaves none.
 PasteResult ZlvCustomAttr::paste(const ClipboardPayload& payload) {
-    return pasteValues(d->session, d->grid, d->model.patterns, payload);
+    PasteResult result;
+    asOneStep(*d, [&] { result = pasteValues(d->session, d->grid, d->model.patterns, payload); });
+    return result;
 }
 Platform& ZlvCustomAttr::platform() { return d->platform; }
 

@@ -8,10 +8,6 @@
 namespace zelvane {
 namespace {
 
-// Whether the user changed the row's value. Rows keep no record of the values they were
-// loaded with yet, so no row counts as changed.
-bool rowIsChanged(const Row&) { return false; }
-
 // The rows the last validation pass found problems in that still stand where the pass saw them.
 std::unordered_set<const Row*> rowsWithProblems(const ControlState& s, const RowSet& rows) {
     std::unordered_set<const Row*> found;
@@ -34,7 +30,7 @@ void applyRowFilter(ControlState& s) {
         return;
     }
     const std::unordered_set<const Row*> problems = rowsWithProblems(s, *rows);
-    const RowTests tests{rowIsChanged,
+    const RowTests tests{[&s](const Row& row) { return s.baseline.isChanged(row); },
                          [&problems](const Row& row) { return problems.contains(&row); }};
     s.grid.setRowDisplay(displayWithContext(*rows, rowsMatching(*rows, s.rowFilter, tests)));
     s.rowsFiltered = true;

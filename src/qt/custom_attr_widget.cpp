@@ -65,6 +65,14 @@ CustomAttrWidget::CustomAttrWidget(const QString& componentFolder, QWidget* pare
         [this](KeyedCollection& selectionColl) { emit PickerButtonClicked(selectionColl); });
     setFocusProxy(platform_->tableView());
     platform_->validated = [this] { markProblems(); };
+    control_->onUndoStateChanged(
+        [this](bool canUndo, bool canRedo) { emit undoStateChanged(canUndo, canRedo); });
+    platform_->historyKeyPressed = [this](bool redo) {
+        redo ? control_->redo() : control_->undo();
+    };
+    platform_->qtGrid().model()->setChangedQuery([this](const Row& row) {
+        return control_ && row.index() >= 0 && control_->rowIsChanged(row.index());
+    });
     resize(480, 320);
 }
 

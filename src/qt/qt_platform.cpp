@@ -451,8 +451,31 @@ void QtPlatform::leaveControl(bool forward) {
         table_->setFocus();
 }
 
+void QtPlatform::changedRowsReset() { grid_->model()->changedRowsReset(); }
+
+// The text box's own undo and redo come first while it has some; otherwise the key abandons
+// the open edit and goes to the control. The shortcut override is taken so that a host's
+// Undo action does not take the key from the grid or the editor.
+bool QtPlatform::historyKeyEvent(QObject* watched, QKeyEvent* key, bool redo) {
+    if (watched == edit_ && (redo ? edit_->isRedoAvailable() : edit_->isUndoAvailable()))
+        return false;
+    if (key->type() == QEvent::ShortcutOverride) {
+        key->accept();
+        return true;
+    }
+    if (EditorAdapter* editor = editorOf(watched))
+        endEdit(*editor, EndEdit{EndEdit::Abandon, EndEdit::Stay});
+    if (historyKeyPressed) historyKeyPressed(redo);
+    return true;
+}
+
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
+        (watched == table_ || editorOf(watched) != nullptr))
+        if (const auto history = historyKeyOf(*static_cast<QKeyEvent*>(event)))
+            return historyKeyEvent(watched, static_cast<QKeyEvent*>(event),
+                                   *history == HistoryKey::Redo);
     if (type == QEvent::MouseButtonPress &&
         (watched == table_->viewport() || watched == table_->verticalHeader()->viewport()))
         return gridMousePress(watched, event);

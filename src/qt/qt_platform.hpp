@@ -18,6 +18,7 @@
 #include "qt/drop_down_editor.hpp"
 #include "qt/end_edit.hpp"
 #include "qt/focus_chain.hpp"
+#include "qt/history_keys.hpp"
 #include "qt/qt_grid.hpp"
 #include "qt/qt_window.hpp"
 #include "qt/select_editor.hpp"
@@ -70,9 +71,13 @@ class QtPlatform final : public QObject, public Platform {
     void validationPassFinished() override {
         if (validated) validated();
     }
+    void changedRowsReset() override;
 
     // Called after every validation pass, however the host started it.
     std::function<void()> validated;
+    // Called for Ctrl+Z (redo false) and Ctrl+Shift+Z or Ctrl+Y (redo true) on the grid or an
+    // editor, after the open edit was abandoned.
+    std::function<void(bool redo)> historyKeyPressed;
 
     QtHost& qtHost() { return host_; }
     QtGrid& qtGrid() { return *grid_; }
@@ -95,6 +100,8 @@ class QtPlatform final : public QObject, public Platform {
     void connectInput();
     bool gridMousePress(QObject* watched, QEvent* event);
     bool gridKeyPress(QKeyEvent* key);
+    // An undo or redo key on the grid or an editor; false leaves it to the watched widget.
+    bool historyKeyEvent(QObject* watched, QKeyEvent* key, bool redo);
     // The editor whose widgets include watched; nullptr for any other object.
     EditorAdapter* editorOf(const QObject* watched) const;
     // Hands an event of an editor's widget to the editor, then to the key and focus policy.

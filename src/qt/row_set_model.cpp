@@ -316,6 +316,14 @@ QVariant RowSetModel::foreground(const Row& row) const {
     return {};
 }
 
+// A changed value is bold, as property editors show values that differ from their default.
+QVariant RowSetModel::font(const Row& row, int position) const {
+    if (position != valueColumn_ || valueColumn_ < 0 || !view_ || !isChanged(row)) return {};
+    QFont bold = view_->font();
+    bold.setBold(true);
+    return bold;
+}
+
 // The mark's messages; else the cell's whole text when the column is too narrow to show it.
 QVariant RowSetModel::toolTip(const Row& row, int viewColumn, int position) const {
     auto it = marks_.find(&row);
@@ -335,6 +343,7 @@ QVariant RowSetModel::accessibleDescription(const Row& row, int position) const 
         about << "Required";
     if (position == valueColumn_ && valueColumn_ >= 0 && isReadOnly(row)) about << "Read-only";
     if (row.display() == RowDisplay::Context) about << "Outside the filter";
+    if (position == valueColumn_ && valueColumn_ >= 0 && isChanged(row)) about << "changed";
     auto it = marks_.find(&row);
     if (it != marks_.end()) about << it->second;
     return about.isEmpty() ? QVariant() : QVariant(about.join('\n'));
@@ -375,6 +384,8 @@ QVariant RowSetModel::data(const QModelIndex& index, int role) const {
             return accessibleDescription(*row, position);
         case Qt::ForegroundRole:
             return foreground(*row);
+        case Qt::FontRole:
+            return font(*row, position);
         case Qt::DecorationRole:
             if (position == valueColumn_ && marks_.count(row) != 0)
                 return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -485,6 +496,13 @@ void RowSetModel::setProblemMarks(std::unordered_map<const Row*, QString> marks)
     marks_ = std::move(marks);
     if (rowCount() > 0 && columnCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void RowSetModel::changedRowsReset() {
+    const int column = viewColumn(valueColumn_);
+    if (rowCount() > 0 && column >= 0)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column),
+                         {Qt::FontRole, Qt::AccessibleDescriptionRole});
 }
 
 QString RowSetModel::problemsOf(int row) const {

@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QPointer>
 #include <QTableView>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
@@ -64,6 +65,13 @@ class RowSetModel final : public QAbstractTableModel {
     // its value changes.
     void setProblemMarks(std::unordered_map<const Row*, QString> marks);
     bool isMarked(int row) const;
+
+    // Which rows the user changed: their values are drawn bold and described as changed. The
+    // query is asked again when changedRowsReset says the answers may differ without a write.
+    void setChangedQuery(std::function<bool(const Row&)> isChanged) {
+        isChanged_ = std::move(isChanged);
+    }
+    void changedRowsReset();
     // The messages of the row's mark; empty without one.
     QString problemsOf(int row) const;
 
@@ -99,6 +107,8 @@ class RowSetModel final : public QAbstractTableModel {
     QIcon iconFor(const std::shared_ptr<const Picture>& picture) const;
     QVariant background(const Row& row, int position) const;
     QVariant foreground(const Row& row) const;
+    QVariant font(const Row& row, int position) const;
+    bool isChanged(const Row& row) const { return isChanged_ && isChanged_(row); }
     QVariant toolTip(const Row& row, int viewColumn, int position) const;
     QVariant accessibleDescription(const Row& row, int position) const;
     bool isSelected(const Row& row) const;
@@ -124,6 +134,7 @@ class RowSetModel final : public QAbstractTableModel {
     int valueColumn_ = -1;
     int controlTypeColumn_ = -1;
     std::unordered_map<const Row*, QString> marks_;
+    std::function<bool(const Row&)> isChanged_;
     // The grid's selected rows, looked up again when the selection changes (or its size does).
     mutable std::unordered_set<const Row*> selected_;
     struct CachedIcon {

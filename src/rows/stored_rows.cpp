@@ -46,12 +46,16 @@ void StoredRow::throwUnsetCell(std::string_view key) const {
 void StoredRow::setValue(int position, CellValue v) {
     if (const auto* t = std::get_if<std::string>(&v)) return setText(position, *t);
     if (const auto* b = std::get_if<bool>(&v)) return setBoolean(position, *b);
-    texts_.setUnset(cellAt(position));
+    const std::size_t cell = cellAt(position);
+    aboutToWrite(position);
+    texts_.setUnset(cell);
     notify(position);
 }
 
 void StoredRow::setBoolean(int position, bool value) {
-    texts_.setBoolean(cellAt(position), value);
+    const std::size_t cell = cellAt(position);
+    aboutToWrite(position);
+    texts_.setBoolean(cell, value);
     notify(position);
 }
 
@@ -64,6 +68,7 @@ void StoredRow::setText(int position, std::string_view text) {
     if (text.size() > TextBlock::kLargestText)
         throw ZlvError("The text of the cell at position " + std::to_string(position) +
                        " is too long");
+    aboutToWrite(position);
     try {
         texts_.setText(cell, text);
     } catch (const TextBlock::Full&) {
@@ -77,6 +82,7 @@ void StoredRow::setTexts(const std::vector<int>& positions,
                          const std::vector<std::string_view>& texts) {
     const std::size_t count = std::min(positions.size(), texts.size());
     for (std::size_t i = 0; i < count; ++i) (void)cellAt(positions[i]);
+    for (std::size_t i = 0; i < count; ++i) aboutToWrite(positions[i]);
     try {
         texts_.setTexts(positions.data(), texts.data(), count);
     } catch (const TextBlock::Full&) {
@@ -84,6 +90,12 @@ void StoredRow::setTexts(const std::vector<int>& positions,
     }
     if (owner_ && owner_->observer_)
         for (std::size_t i = 0; i < count; ++i) notify(positions[i]);
+}
+
+void StoredRow::aboutToWrite(int position) {
+    if (owner_ == nullptr) return;
+    if (CellWriteWatcher* w = static_cast<StoredRowSet*>(owner_)->writeWatcher())
+        w->beforeCellWrite(*this, position);
 }
 
 void StoredRow::notify(int position) {

@@ -19,9 +19,20 @@ namespace zelvane {
 
 class StoredRow;
 
+// Told before a cell of a row set's rows takes a new value, so that the old one can be kept.
+class CellWriteWatcher {
+  public:
+    virtual ~CellWriteWatcher() = default;
+    virtual void beforeCellWrite(StoredRow& row, int position) = 0;
+};
+
 class StoredRowSet final : public RowSet {
   public:
     explicit StoredRowSet(std::vector<Column> columns);
+
+    // The watcher told before every cell write to the set's rows; nullptr for none.
+    void setWriteWatcher(CellWriteWatcher* watcher) { writeWatcher_ = watcher; }
+    CellWriteWatcher* writeWatcher() const { return writeWatcher_; }
 
     using RowSet::columnIndex;
     int columnIndex(ColumnKey key) const {
@@ -49,6 +60,7 @@ class StoredRowSet final : public RowSet {
     // Position by ColumnKey slot; kUnresolved until first used, -1 for a key the set lacks.
     static constexpr int kUnresolved = -2;
     mutable std::array<int, kColumnKeySlots> slotPositions_;
+    CellWriteWatcher* writeWatcher_ = nullptr;
 };
 
 // The cells and their texts are kept in one TextBlock.
@@ -114,6 +126,8 @@ class StoredRow final : public Row {
     }
     [[noreturn]] void throwUnsetCell(std::string_view key) const;
     [[noreturn]] void throwTooLong() const;
+    // Tells the row set's write watcher that the cell at a checked position is about to change.
+    void aboutToWrite(int position);
     void notify(int position);
 
     TextBlock texts_;

@@ -159,6 +159,18 @@ bool QtGestures::pressKey(Key key) {
     return true;
 }
 
+bool QtGestures::historyKey(bool redo) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target || !widget->isAncestorOf(target)) target = widget->gridView();
+    const QLineEdit* box = widget->textBox();
+    const bool ownUndo = target == box && (redo ? box->isRedoAvailable() : box->isUndoAvailable());
+    const bool reaches = !ownUndo && (redo ? control().canRedo() : control().canUndo());
+    QTest::keyClick(target, Qt::Key_Z,
+                    redo ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+    settle();
+    return reaches;
+}
+
 // F4 opens the list; Home, Down to the entry and Enter choose it.
 bool QtGestures::chooseEntry(int index) {
     QComboBox* combo = widget->dropDown();

@@ -27,6 +27,8 @@ class QtGestures : public zlvtest::Gestures {
     bool chooseEntry(int index) override;
     bool pickDate(const zelvane::DateTime& value) override;
     bool pressSelect() override;
+    bool undo() override { return historyKey(false); }
+    bool redo() override { return historyKey(true); }
     void resize(int width, int height) override;
     bool scrollTo(int topRow) override;
     void onPick(std::function<void(zelvane::KeyedCollection&)> handler) override;
@@ -49,6 +51,7 @@ class QtGestures : public zlvtest::Gestures {
     // The cell's index after scrolling it into view; invalid when it cannot be seen.
     QModelIndex shownCell(int row, std::string_view key);
     void typeInto(QWidget* target, const QString& text);
+    bool historyKey(bool redo);
     void settle();
     std::string editorProblem();
     std::string focusProblem();

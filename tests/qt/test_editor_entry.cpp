@@ -9,6 +9,7 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -356,4 +357,33 @@ TEST(ApplyOptions, SpaceTicksAnOptionAsAClickDoes) {
     EXPECT_EQ(spaceOn(0, "ApplyToEmptyOnly"), "True ");
     EXPECT_EQ(spaceOn(1, "ApplyToEmptyOnly"), "0 True");
     EXPECT_EQ(spaceOn(1, "ApplyToAll"), "True 0");
+}
+
+// Ctrl+Z in the text box undoes its own typing first; with nothing left there it abandons the
+// entry and undoes the control's last step, and the widget says so. A changed value is bold
+// and described as changed until it is undone; Ctrl+Y redoes on the grid.
+TEST(UndoKeys, TheTextBoxUndoesItsTypingFirstThenTheControlsLastStep) {
+    qttest::QtGestures g;
+    g.load("CREATE", zlvtest::definitionsXml(kDefs));
+    QSignalSpy told(g.widget, &zelvane::qt::CustomAttrWidget::undoStateChanged);
+    QTableView* view = g.widget->gridView();
+    const QModelIndex weight = view->model()->index(kWeight, qttest::modelOf(view).viewColumn(8));
+    const auto looks = [&] {
+        return std::to_string(weight.data(Qt::FontRole).value<QFont>().bold()) +
+               weight.data(Qt::AccessibleDescriptionRole).toString().toStdString() + " " +
+               g.cell(kWeight, "Value");
+    };
+    ASSERT_TRUE(g.doubleClickCell(kWeight, "Value") && g.typeText("7") &&
+                g.pressKey(zlvtest::Key::Enter));
+    EXPECT_EQ(looks(), "1changed 7.00");
+    ASSERT_TRUE(g.doubleClickCell(kWeight, "Value") && g.typeText("8"));
+    g.undo();
+    EXPECT_EQ(g.editorText(), "7.00");
+    g.undo();
+    EXPECT_EQ(g.shownEditor(), zlvtest::Editor::None);
+    EXPECT_EQ(looks(), "0 5.00");
+    QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(looks(), "1changed 7.00");
+    EXPECT_EQ(told.count(), 3);
+    EXPECT_EQ(told.last(), (QVariantList{true, false}));
 }

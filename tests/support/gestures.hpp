@@ -36,6 +36,11 @@ class Gestures {
     virtual bool chooseEntry(int index) = 0;  // in the shown drop-down's list
     virtual bool pickDate(const zelvane::DateTime& value) = 0;
     virtual bool pressSelect() = 0;
+    // Ctrl+Z (Ctrl+Shift+Z) where the focus is, on the grid when it is outside the control; a
+    // platform without keys calls the control's undo (redo). True when the key reached the
+    // control with a step to undo (redo): a text box with its own undo takes the key first.
+    virtual bool undo() = 0;
+    virtual bool redo() = 0;
     // The control's size in the host's scale units.
     virtual void resize(int width, int height) = 0;
     // Scrolls the grid to a first visible row; false when the view did not scroll.

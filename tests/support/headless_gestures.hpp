@@ -25,6 +25,8 @@ class HeadlessGestures : public Gestures {
     bool chooseEntry(int index) override { return platform.chooseInDropDown(index); }
     bool pickDate(const zelvane::DateTime& value) override { return platform.pickDate(value); }
     bool pressSelect() override { return platform.pressSelect(); }
+    bool undo() override { return control_.undo(); }
+    bool redo() override { return control_.redo(); }
     void resize(int width, int height) override { platform.resize(width, height); }
     // The headless grid scrolls even to where it is.
     bool scrollTo(int topRow) override {

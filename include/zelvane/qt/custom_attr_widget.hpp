@@ -102,6 +102,10 @@ class ZLV_EXPORT CustomAttrWidget : public QWidget {
     void PickerButtonClicked(zelvane::KeyedCollection& selectionColl);
     /// A paste was refused; the reason says why (also sent as the status tip).
     void pasteRefused(const QString& reason);
+    /// The control's onUndoStateChanged, as a signal (do not replace that handler either).
+    /// Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redo on the grid and in the editors; in the
+    /// text box its own undo and redo come first while it has some. Changed values are bold.
+    void undoStateChanged(bool canUndo, bool canRedo);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;  ///< lays the grid and editors out again
