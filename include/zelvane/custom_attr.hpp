@@ -91,6 +91,10 @@ class ZlvCustomAttr {
 
     // Event PickerButtonClicked: the handler receives the selection collection.
     void onPickerButtonClicked(PickerButtonClickedHandler handler);
+    // What the host is told of changes, once per call or notification and after its writes:
+    // a value the user's edit wrote, then IsDataChanged turning. Beyond the interface.
+    void onValueWritten(ValueWrittenHandler handler);
+    void onDataChangedFlag(DataChangedHandler handler);
 
     // Beyond the interface: the value-list provider for drop-down rows, and the messages the
     // last validation pass added per row (cleared by the next pass and by Intialize).

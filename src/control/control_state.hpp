@@ -33,6 +33,11 @@ struct ControlState {
     // The messages the last validation pass added per row.
     std::vector<RowProblems> validationProblems;
 
+    // What the host is told of changes, and whether a step is being watched for them.
+    ValueWrittenHandler valueWritten;
+    DataChangedHandler dataChangedFlag;
+    bool watchingChanges = false;
+
     // The notifications attached to the platform for this control.
     std::unique_ptr<ControlEvents> events;
 };

@@ -4,6 +4,7 @@
 #include "changes/output.hpp"
 #include "changes/remove_attributes.hpp"
 #include "changes/update_details.hpp"
+#include "control/change_watch.hpp"
 #include "control/control_state.hpp"
 #include "control/events_adapter.hpp"
 #include "control/initialise.hpp"
@@ -63,7 +64,9 @@ ZlvCustomAttr::ZlvCustomAttr(Platform& platform) : d(std::make_unique<ControlSta
 ZlvCustomAttr::~ZlvCustomAttr() { d->platform.attach(nullptr); }
 
 bool ZlvCustomAttr::IsDataChanged() const { return d->session.isDataChanged; }
-void ZlvCustomAttr::setIsDataChanged(bool vData) { d->session.isDataChanged = vData; }
+void ZlvCustomAttr::setIsDataChanged(bool vData) {
+    reportingChanges(*d, [&] { d->session.isDataChanged = vData; });
+}
 const std::string& ZlvCustomAttr::EntityTypeId() const { return d->entityTypeId; }
 void ZlvCustomAttr::setEntityTypeId(const std::string& vNewValue) { d->entityTypeId = vNewValue; }
 const std::string& ZlvCustomAttr::mode() const { return d->model.modeText; }
@@ -89,7 +92,9 @@ void ZlvCustomAttr::setCopyTemplateXML(const std::string& vNewValue) {
     d->copyTemplateXml = vNewValue;
 }
 
-void ZlvCustomAttr::Intialize() { zelvane::Intialize(*d); }
+void ZlvCustomAttr::Intialize() {
+    reportingChanges(*d, [&] { zelvane::Intialize(*d); });
+}
 void ZlvCustomAttr::SetData(std::string& strAttrvalues) {
     runReported(d->host, " Set Data ", [&] {
         const std::shared_ptr<RowSet> rows = d->grid.GetRowSet();
@@ -106,7 +111,8 @@ std::string ZlvCustomAttr::GetData() {
 }
 bool ZlvCustomAttr::Validate() { return zelvane::Validate(); }
 void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
-    zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent);
+    reportingChanges(
+        *d, [&] { zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent); });
 }
 bool ZlvCustomAttr::Remove() { return zelvane::Remove(d->model, d->grid, d->host); }
 void ZlvCustomAttr::Add(std::string strXML) { zelvane::Add(d->model, d->grid, strXML); }
@@ -133,6 +139,12 @@ std::unique_ptr<KeyedCollection> ZlvCustomAttr::getCADetails(std::string strCAId
 
 void ZlvCustomAttr::onPickerButtonClicked(PickerButtonClickedHandler handler) {
     d->session.pickerButtonClicked = std::move(handler);
+}
+void ZlvCustomAttr::onValueWritten(ValueWrittenHandler handler) {
+    d->valueWritten = std::move(handler);
+}
+void ZlvCustomAttr::onDataChangedFlag(DataChangedHandler handler) {
+    d->dataChangedFlag = std::move(handler);
 }
 void ZlvCustomAttr::setValueListProvider(ValueListProvider provider) {
     d->session.valueListProvider = std::move(provider);

@@ -1,5 +1,6 @@
 #include "control/events_adapter.hpp"
 
+#include "control/change_watch.hpp"
 #include "editing/cell_changes.hpp"
 #include "editing/editor_placement.hpp"
 #include "editing/picker_flow.hpp"
@@ -20,7 +21,7 @@ void EventsAdapter::EditorPlacement(std::int32_t mode, std::optional<WindowContr
 }
 void EventsAdapter::EditorDismiss() { onEditorDismiss(s_.session); }
 void EventsAdapter::BeforeCellUpdate(const CellRef& cell, const CellValue& proposed, bool& cancel) {
-    onBeforeCellUpdate(s_.session, cell, proposed, cancel);
+    reportingChanges(s_, [&] { onBeforeCellUpdate(s_.session, cell, proposed, cancel); });
 }
 void EventsAdapter::BeforeRowsDeleted(const std::vector<RowPtr>& rows, bool& displayPrompt,
                                       bool& cancel) {
@@ -34,14 +35,18 @@ void EventsAdapter::GridMouse(int button, int shift, float x, float y) {
 }
 void EventsAdapter::GridClick() { onGridClick(s_.session, s_.grid, s_.model.mode); }
 void EventsAdapter::Text1_KeyUp(std::int16_t& keyCode, int shift) {
-    onText1KeyUp(s_.session, s_.grid, keyCode, shift);
+    reportingChanges(s_, [&] { onText1KeyUp(s_.session, s_.grid, keyCode, shift); });
 }
-void EventsAdapter::Text1_LostFocus() { onText1LostFocus(s_.session); }
+void EventsAdapter::Text1_LostFocus() {
+    reportingChanges(s_, [&] { onText1LostFocus(s_.session); });
+}
 void EventsAdapter::CmdPicker_Click() { onCmdPickerClick(s_.session, s_.grid); }
 void EventsAdapter::DateChosen(const DateTime& value) {
-    onDateChosen(s_.session, s_.grid, s_.model.patterns, value);
+    reportingChanges(s_, [&] { onDateChosen(s_.session, s_.grid, s_.model.patterns, value); });
 }
-void EventsAdapter::ComboChosen(int index) { onComboChosen(s_.session, index); }
+void EventsAdapter::ComboChosen(int index) {
+    reportingChanges(s_, [&] { onComboChosen(s_.session, index); });
+}
 void EventsAdapter::Resize() { onResize(s_.grid, s_.host); }
 
 void onResize(Grid& grid, const HostContainer& host) {

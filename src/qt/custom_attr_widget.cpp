@@ -17,15 +17,32 @@ QString CustomAttrWidget::defaultComponentFolder() {
 }
 
 CustomAttrWidget::CustomAttrWidget(const QString& componentFolder, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent), componentFolder_(componentFolder) {
     const QString folder = componentFolder.isEmpty() ? defaultComponentFolder() : componentFolder;
     platform_ = std::make_unique<QtPlatform>(this, folder.toStdString());
     control_ = std::make_unique<ZlvCustomAttr>(*platform_);
+    connectControl();
+    setFocusProxy(platform_->tableView());
+    resize(480, 320);
+}
+
+// The control's events and the platform's end of a validation pass become the signals.
+void CustomAttrWidget::connectControl() {
     control_->onPickerButtonClicked(
         [this](KeyedCollection& selectionColl) { emit PickerButtonClicked(selectionColl); });
-    setFocusProxy(platform_->tableView());
-    platform_->validated = [this] { markProblems(); };
-    resize(480, 320);
+    control_->onDataChangedFlag([this](bool changed) { emit dataChangedFlagChanged(changed); });
+    control_->onValueWritten(
+        [this](const std::string& attributeId, const std::string& value, const std::string& id) {
+            emit valueWritten(QString::fromStdString(attributeId), QString::fromStdString(value),
+                              QString::fromStdString(id));
+        });
+    platform_->validated = [this] {
+        markProblems();
+        int count = 0;
+        for (const RowProblems& p : control_->lastValidationProblems())
+            count += static_cast<int>(p.messages.size());
+        emit validationFinished(count);
+    };
 }
 
 CustomAttrWidget::~CustomAttrWidget() {

@@ -55,6 +55,16 @@ class Gestures {
     // does not show the row set's rows, the focus lost from the control.
     virtual std::string viewProblem() = 0;
 
+    // What the host was told of changes, in order: "<attributeId>=<value>/<valueId>" for a
+    // value the user's edit wrote, "changed" or "unchanged" when IsDataChanged turned.
+    std::vector<std::string> notices;
+    // The notice of a written value, as notices holds it.
+    static std::string written(const std::string& attributeId, const std::string& value,
+                               const std::string& valueId) {
+        return attributeId + "=" + value + "/" + valueId;
+    }
+    static std::string flagNotice(bool changed) { return changed ? "changed" : "unchanged"; }
+
     // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
     // and calls Intialize.
     void load(const std::string& mode, const std::string& definitions);

@@ -6,7 +6,12 @@ using zelvane::CellRef;
 using zelvane::ScaleMode;
 
 HeadlessGestures::HeadlessGestures(const std::string& resourceDir)
-    : platform(resourceDir), control_(platform) {}
+    : platform(resourceDir), control_(platform) {
+    control_.onValueWritten([this](const auto& id, const auto& value, const auto& valueId) {
+        notices.push_back(written(id, value, valueId));
+    });
+    control_.onDataChangedFlag([this](bool changed) { notices.push_back(flagNotice(changed)); });
+}
 
 bool HeadlessGestures::clickCell(int row, std::string_view key) {
     return platform.clickCell(row, key);

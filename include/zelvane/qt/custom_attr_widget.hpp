@@ -18,38 +18,73 @@ namespace zelvane::qt {
 class QtPlatform;
 
 // Owns a ZlvCustomAttr on Qt widgets: a QTableView for the grid, and a frame with a line edit,
-// a "Select" button, a date-time edit and a drop-down laid over the active cell. Every member
-// of the control is reachable through control(), and the common ones are forwarded here. The
-// control's event PickerButtonClicked is emitted as the Qt signal of the same name.
+// a "Select" button, a date-time edit and a drop-down laid over the active cell. The control's
+// properties are Qt properties, its text members are forwarded here with QString texts (UTF-8
+// in the control), and what a host wires in a form arrives as Qt signals. Every member of the
+// control is reachable through control() with std::string texts.
 class CustomAttrWidget : public QWidget {
     Q_OBJECT
+    // The control's text properties: plain stores, a read gives back exactly what was written.
+    Q_PROPERTY(QString mode READ mode WRITE setMode)
+    Q_PROPERTY(QString EntityTypeId READ EntityTypeId WRITE setEntityTypeId)
+    Q_PROPERTY(QString DateTimeFormat READ DateTimeFormat WRITE setDateTimeFormat)
+    Q_PROPERTY(QString DateOnlyFormat READ DateOnlyFormat WRITE setDateOnlyFormat)
+    Q_PROPERTY(QString TimeOnlyFormat READ TimeOnlyFormat WRITE setTimeOnlyFormat)
+    Q_PROPERTY(QString AttributeXML READ AttributeXML WRITE setAttributeXML)
+    Q_PROPERTY(QString LayoutXML READ LayoutXML WRITE setLayoutXML)
+    Q_PROPERTY(QString CopyTemplateXML READ CopyTemplateXML WRITE setCopyTemplateXML)
+    // Run-time state, not a design setting: kept out of forms.
+    Q_PROPERTY(bool IsDataChanged READ IsDataChanged WRITE setIsDataChanged NOTIFY
+                   dataChangedFlagChanged DESIGNABLE false STORED false)
+    // The folder holding Templates/ and Images/; empty uses the installed resources. Read by
+    // Intialize and updateData, so a write takes effect at the next of them.
+    Q_PROPERTY(QString componentFolder READ componentFolder WRITE setComponentFolder)
+
   public:
-    // componentFolder holds Templates/ and Images/; empty uses the installed resources.
     explicit CustomAttrWidget(const QString& componentFolder = {}, QWidget* parent = nullptr);
     ~CustomAttrWidget() override;
 
-    // The whole interface of the control. Do not replace its PickerButtonClicked handler:
-    // connect to the signal instead.
+    // The whole interface of the control. Do not replace its PickerButtonClicked,
+    // ValueWritten or DataChangedFlag handlers: connect to the signals instead.
     ZlvCustomAttr& control() { return *control_; }
 
-    // Forwarders. Every validation pass, through these or through control(), also marks the
-    // rows that have problems (a warning icon, a tinted row, the messages as tooltip and
-    // accessible description) until the row's value changes or the next pass.
+    // Properties.
+    QString mode() const;
+    void setMode(const QString& value);
+    QString EntityTypeId() const;
+    void setEntityTypeId(const QString& value);
+    QString DateTimeFormat() const;
+    void setDateTimeFormat(const QString& value);
+    QString DateOnlyFormat() const;
+    void setDateOnlyFormat(const QString& value);
+    QString TimeOnlyFormat() const;
+    void setTimeOnlyFormat(const QString& value);
+    QString AttributeXML() const;
+    void setAttributeXML(const QString& value);
+    QString LayoutXML() const;
+    void setLayoutXML(const QString& value);
+    QString CopyTemplateXML() const;
+    void setCopyTemplateXML(const QString& value);
+    bool IsDataChanged() const;
+    void setIsDataChanged(bool value);
+    QString componentFolder() const { return componentFolder_; }
+    void setComponentFolder(const QString& folder);
+
+    // Forwarders, as the control's members. Every validation pass, through these or through
+    // control(), also marks the rows that have problems (a warning icon, a tinted row, the
+    // messages as tooltip and accessible description) until the row's value changes or the
+    // next pass, and emits validationFinished.
     void Intialize() { control_->Intialize(); }
-    void SetData(std::string& strAttrvalues) { control_->SetData(strAttrvalues); }
-    std::string GetData() { return control_->GetData(); }
+    void SetData(const QString& strAttrvalues);
+    QString GetData();
     bool Validate() { return control_->Validate(); }
-    void setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
-        control_->setCellValue(std::move(ValueId), std::move(Value), IsValuePresent);
-    }
+    void setCellValue(const QString& ValueId, const QString& Value, bool IsValuePresent);
     bool Remove() { return control_->Remove(); }
-    void Add(std::string strXML) { control_->Add(std::move(strXML)); }
-    bool validateRetrieval(std::string& strErr) { return control_->validateRetrieval(strErr); }
-    bool validateCreate(std::string& strErr) { return control_->validateCreate(strErr); }
+    void Add(const QString& strXML);
+    bool validateRetrieval(QString& strErr);
+    bool validateCreate(QString& strErr);
     void updateData() { control_->updateData(); }
-    std::unique_ptr<KeyedCollection> getCADetails(std::string strCAId) {
-        return control_->getCADetails(std::move(strCAId));
-    }
+    std::unique_ptr<KeyedCollection> getCADetails(const QString& strCAId);
 
     // Message boxes go to the sink instead of a modal QMessageBox (tests, embedding hosts).
     // An empty sink restores the QMessageBox.
@@ -72,16 +107,29 @@ class CustomAttrWidget : public QWidget {
     static QString defaultComponentFolder();
 
   signals:
+    // The user pressed a row's "Select" button; answer with setCellValue.
     void PickerButtonClicked(zelvane::KeyedCollection& selectionColl);
+    // IsDataChanged changed: true by a user's edit, false by Intialize, either by the setter.
+    // Emitted once the edit is done, except for a check cell, where the flag turns just
+    // before the grid writes the new state.
+    void dataChangedFlagChanged(bool isDataChanged);
+    // A user's edit (text box, Delete in it, date, drop-down, or the host's setCellValue
+    // answer) left the edited row's Value or valueId text different from before.
+    void valueWritten(const QString& attributeId, const QString& value, const QString& valueId);
+    // A validation pass ended; problemCount is the number of messages it left on rows
+    // (those of lastValidationProblems()).
+    void validationFinished(int problemCount);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void connectControl();
     void markProblems();
 
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<ZlvCustomAttr> control_;
+    QString componentFolder_;
 };
 
 }  // namespace zelvane::qt
