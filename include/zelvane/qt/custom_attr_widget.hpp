@@ -42,6 +42,8 @@ class CustomAttrWidget : public QWidget {
 
   public:
     explicit CustomAttrWidget(const QString& componentFolder = {}, QWidget* parent = nullptr);
+    // As forms built by uic and Designer make it: on the installed resources.
+    explicit CustomAttrWidget(QWidget* parent) : CustomAttrWidget(QString(), parent) {}
     ~CustomAttrWidget() override;
 
     // The whole interface of the control. Do not replace its PickerButtonClicked,

@@ -1,0 +1,152 @@
+// The widget as a Qt developer meets it: Qt properties written and read by name, QString texts
+// in UTF-8, the signals a form wires, the Designer plugin and a form made with it.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPluginLoader>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <QtUiTools/QUiLoader>
+#include <memory>
+
+#include "qt_support.hpp"
+
+namespace {
+
+using zelvane::ZlvCustomAttr;
+using zelvane::qt::CustomAttrWidget;
+using zlvtest::Def;
+
+const QString kWidgetClass = QStringLiteral("zelvane::qt::CustomAttrWidget");
+
+int shownRows(QWidget* widget) { return widget->findChild<QTableView*>()->model()->rowCount(); }
+
+TEST(WidgetProperties, ReadBackWhatWasWrittenAndHandTheControlUtf8) {
+    const struct {
+        const char* name;
+        const std::string& (ZlvCustomAttr::*read)() const;
+    } properties[] = {
+        {"mode", &ZlvCustomAttr::mode},
+        {"EntityTypeId", &ZlvCustomAttr::EntityTypeId},
+        {"DateTimeFormat", &ZlvCustomAttr::DateTimeFormat},
+        {"DateOnlyFormat", &ZlvCustomAttr::DateOnlyFormat},
+        {"TimeOnlyFormat", &ZlvCustomAttr::TimeOnlyFormat},
+        {"AttributeXML", &ZlvCustomAttr::AttributeXML},
+        {"LayoutXML", &ZlvCustomAttr::LayoutXML},
+        {"CopyTemplateXML", &ZlvCustomAttr::CopyTemplateXML},
+    };
+    CustomAttrWidget widget;
+    for (const auto& p : properties) {
+        const QString text = QStringLiteral(" Crème \u2713 %1 ").arg(QString::fromUtf8(p.name));
+        ASSERT_TRUE(widget.setProperty(p.name, text)) << p.name;
+        EXPECT_EQ(widget.property(p.name).toString(), text) << p.name;
+        EXPECT_EQ((widget.control().*p.read)(), text.toStdString()) << p.name;
+    }
+    ASSERT_TRUE(widget.setProperty("componentFolder", QStringLiteral("/nowhere/É")));
+    EXPECT_EQ(widget.property("componentFolder").toString(), QStringLiteral("/nowhere/É"));
+}
+
+// The folder written after construction is the one the next Intialize reads.
+TEST(WidgetProperties, ComponentFolderTakesEffectAtTheNextIntialize) {
+    qttest::WidgetHarness h;
+    h.widget.setComponentFolder(QStringLiteral("/nowhere"));
+    h.init("CREATE", {Def{.caId = "A", .caName = "a"}});
+    EXPECT_FALSE(h.messages.empty());  // no layout template there
+    h.messages.clear();
+    h.widget.setComponentFolder(QString());
+    h.widget.Intialize();
+    EXPECT_EQ(h.messages, std::vector<std::string>{});
+    EXPECT_EQ(h.cell(0, "Attribute"), "a");
+}
+
+TEST(WidgetProperties, TheChangeFlagIsNotifiedAndKeptOutOfForms) {
+    CustomAttrWidget widget;
+    QSignalSpy spy(&widget, &CustomAttrWidget::dataChangedFlagChanged);
+    ASSERT_TRUE(widget.setProperty("IsDataChanged", true));
+    ASSERT_TRUE(widget.setProperty("IsDataChanged", true));
+    EXPECT_TRUE(widget.property("IsDataChanged").toBool());
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_TRUE(spy[0][0].toBool());
+    const QMetaObject* meta = widget.metaObject();
+    const QMetaProperty flag = meta->property(meta->indexOfProperty("IsDataChanged"));
+    EXPECT_TRUE(flag.hasNotifySignal());
+    EXPECT_FALSE(flag.isDesignable());
+}
+
+// The QString members, and validationFinished with the number of messages the pass left.
+TEST(WidgetTexts, ValuesAndMessagesTravelAsQString) {
+    qttest::WidgetHarness h;
+    h.init("CREATE", {Def{.caId = "É", .caName = "n", .dataType = "number"},
+                      Def{.caId = "B", .caName = "b", .dataType = "date"}});
+    h.widget.SetData(
+        QStringLiteral("<cas><ca id=\"É\" value=\"x ü\"/><ca id=\"B\" value=\"y\"/>"
+                       "</cas>"));
+    EXPECT_TRUE(h.widget.GetData().contains(QStringLiteral("x ü")));
+    EXPECT_EQ(h.widget.getCADetails(QStringLiteral("É"))->Item("Value"),
+              zelvane::CellValue(std::string("x ü")));
+    QSignalSpy finished(&h.widget, &CustomAttrWidget::validationFinished);
+    QString errors = QStringLiteral("stale");
+    EXPECT_FALSE(h.widget.validateCreate(errors));
+    std::string direct = "stale";
+    h.widget.control().validateCreate(direct);
+    EXPECT_EQ(errors.toStdString(), direct);
+    ASSERT_EQ(finished.count(), 2);  // a pass through control() too
+    EXPECT_EQ(finished[0][0].toInt(), 1);
+}
+
+// The plugin as Designer loads it from the build tree.
+struct Plugin {
+    QPluginLoader loader{QStringLiteral(ZLV_DESIGNER_PLUGIN)};
+    QDesignerCustomWidgetInterface* face =
+        qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
+};
+
+TEST(DesignerPlugin, PutsTheWidgetInItsGroupWithItsHeader) {
+    Plugin plugin;
+    ASSERT_NE(plugin.face, nullptr) << plugin.loader.errorString().toStdString();
+    EXPECT_EQ(plugin.face->name(), kWidgetClass);
+    EXPECT_EQ(plugin.face->group(), QStringLiteral("Zelvane"));
+    EXPECT_EQ(plugin.face->includeFile(), QStringLiteral("<zelvane/qt/custom_attr_widget.hpp>"));
+    EXPECT_FALSE(plugin.face->isContainer());
+    EXPECT_FALSE(plugin.face->icon().isNull());
+    EXPECT_TRUE(plugin.face->domXml().contains(QStringLiteral("class=\"%1\"").arg(kWidgetClass)));
+}
+
+// A form made in Designer, loaded at run time: the widget as the form set it, without rows.
+// Runs before the plugin is initialised as in Designer (the instance is one per process).
+TEST(DesignerPlugin, AFormLoadsWithTheWidgetAndItsProperties) {
+    QUiLoader loader;
+    loader.addPluginPath(QStringLiteral(ZLV_DESIGNER_PLUGIN_DIR));
+    EXPECT_TRUE(loader.availableWidgets().contains(kWidgetClass));
+    QFile ui(QStringLiteral(ZLV_FORM_UI));
+    ASSERT_TRUE(ui.open(QIODevice::ReadOnly));
+    std::unique_ptr<QWidget> form(loader.load(&ui));
+    ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
+    auto* widget = form->findChild<QWidget*>(QStringLiteral("customAttrs"));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(QString::fromUtf8(widget->metaObject()->className()), kWidgetClass);
+    EXPECT_EQ(widget->property("mode").toString(), QStringLiteral("RETRIEVAL"));
+    EXPECT_EQ(widget->property("DateOnlyFormat").toString(), QStringLiteral("dd/MM/yyyy"));
+    EXPECT_EQ(shownRows(widget), 0);
+}
+
+// In Designer the widget shows sample rows under a new widget's properties.
+TEST(DesignerPlugin, TheDesignTimeWidgetShowsSampleRows) {
+    Plugin plugin;
+    ASSERT_NE(plugin.face, nullptr);
+    EXPECT_EQ(shownRows(std::unique_ptr<QWidget>(plugin.face->createWidget(nullptr)).get()), 0);
+    QDesignerFormEditorInterface core;
+    plugin.face->initialize(&core);
+    EXPECT_TRUE(plugin.face->isInitialized());
+    std::unique_ptr<QWidget> widget(plugin.face->createWidget(nullptr));
+    ASSERT_EQ(QString::fromUtf8(widget->metaObject()->className()), kWidgetClass);
+    EXPECT_EQ(shownRows(widget.get()), 4);
+    EXPECT_EQ(widget->property("AttributeXML").toString(), QString());
+    ASSERT_TRUE(widget->setProperty("mode", QStringLiteral("CLONE")));
+    EXPECT_EQ(widget->property("mode").toString(), QStringLiteral("CLONE"));
+    qttest::shoot(widget.get(), QStringLiteral("designer_preview"));
+}
+
+}  // namespace
