@@ -16,7 +16,6 @@ using zlvtest::Def;
 using zlvtest::Editor;
 using zlvtest::Key;
 using Notices = std::vector<std::string>;
-using zlvtest::Gestures;
 
 Def entry(const std::string& id, const std::string& type, const std::string& value,
           const std::string& event = "", const std::string& parent = "",
@@ -88,7 +87,7 @@ TEST_P(TextEntry, EnterWritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) 
         EXPECT_EQ(g->focusedEditor(), Editor::None);
         EXPECT_EQ(g->cell(0, "Value"), "old");
         EXPECT_FALSE(control().IsDataChanged());
-        EXPECT_EQ(g->notices, Notices{Gestures::written("A", c.written, "")});
+        EXPECT_EQ(g->notices, Notices{"A=" + c.written + "/"});
     }
 }
 
@@ -100,7 +99,7 @@ TEST_P(TextEntry, OpeningAnotherEditorWritesTheEntry) {
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     EXPECT_EQ(g->shownValues(), "old/ 5.00/");
     EXPECT_FALSE(control().IsDataChanged());
-    EXPECT_EQ(g->notices, Notices{Gestures::written("A", "5.00", "")});
+    EXPECT_EQ(g->notices, Notices{"A=5.00/"});
 }
 
 TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
@@ -137,7 +136,7 @@ TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
         EXPECT_EQ(g->editorText(), "");
         EXPECT_EQ(g->shownEditor(), Editor::None);
         EXPECT_FALSE(control().IsDataChanged());
-        EXPECT_EQ(g->notices, Notices{Gestures::written(c.rows[c.edited].caId, "", "")});
+        EXPECT_EQ(g->notices, Notices{c.rows[c.edited].caId + "=/"});
     }
 }
 
@@ -168,7 +167,7 @@ TEST_P(DateEntry, APickedDateIsWrittenInTheRowsPatternAndADifferentTextIsAChange
         EXPECT_EQ(g->cell(0, "Value"), c.written);
         EXPECT_EQ(control().IsDataChanged(), c.changed);
         EXPECT_EQ(g->shownEditor(), Editor::None);
-        const Notices told = {Gestures::written("D", c.written, ""), "changed"};
+        const Notices told = {"D=" + c.written + "/", "changed"};
         EXPECT_EQ(g->notices, c.changed ? told : Notices{});
     }
 }
@@ -196,7 +195,7 @@ TEST_P(DateEntry, ACellWithoutAnyValueIsNoChange) {
     ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
     EXPECT_EQ(g->cell(0, "Value"), "14/05/2007");
     EXPECT_FALSE(control().IsDataChanged());
-    EXPECT_EQ(g->notices, Notices{Gestures::written("D", "14/05/2007", "")});
+    EXPECT_EQ(g->notices, Notices{"D=14/05/2007/"});
 }
 
 // A picked date closes the date editor: the next cell edited shows its own editor alone.
@@ -363,7 +362,7 @@ TEST_P(Picker, SetCellValueWritesANewIdAndClearsTheChainBelowTheActiveRow) {
         EXPECT_EQ(g->shownValues(), c.after);
         EXPECT_EQ(control().IsDataChanged(), c.after != kLoaded);
         EXPECT_EQ(g->shownEditor(), Editor::None);
-        const Notices told = {Gestures::written(kChain[c.edited].caId, c.value, c.id), "changed"};
+        const Notices told = {kChain[c.edited].caId + "=" + c.value + "/" + c.id, "changed"};
         EXPECT_EQ(g->notices, c.after != kLoaded ? told : Notices{});
     }
 }

@@ -31,10 +31,9 @@ QtGestures::QtGestures()
     widget->setMessageSink([this](const std::string& m) { messages_.push_back(m); });
     using Widget = zelvane::qt::CustomAttrWidget;
     QObject::connect(widget, &Widget::valueWritten, [this](auto id, auto value, auto valueId) {
-        notices.push_back(written(id.toStdString(), value.toStdString(), valueId.toStdString()));
+        noteWritten(id.toStdString(), value.toStdString(), valueId.toStdString());
     });
-    QObject::connect(widget, &Widget::dataChangedFlagChanged,
-                     [this](bool changed) { notices.push_back(flagNotice(changed)); });
+    QObject::connect(widget, &Widget::dataChangedFlagChanged, [this](bool c) { noteFlag(c); });
     window.show();
     QApplication::setActiveWindow(&window);
     (void)QTest::qWaitForWindowActive(&window);

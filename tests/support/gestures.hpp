@@ -58,12 +58,10 @@ class Gestures {
     // What the host was told of changes, in order: "<attributeId>=<value>/<valueId>" for a
     // value the user's edit wrote, "changed" or "unchanged" when IsDataChanged turned.
     std::vector<std::string> notices;
-    // The notice of a written value, as notices holds it.
-    static std::string written(const std::string& attributeId, const std::string& value,
-                               const std::string& valueId) {
-        return attributeId + "=" + value + "/" + valueId;
+    void noteWritten(const std::string& id, const std::string& value, const std::string& valueId) {
+        notices.push_back(id + "=" + value + "/" + valueId);
     }
-    static std::string flagNotice(bool changed) { return changed ? "changed" : "unchanged"; }
+    void noteFlag(bool changed) { notices.push_back(changed ? "changed" : "unchanged"); }
 
     // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
     // and calls Intialize.

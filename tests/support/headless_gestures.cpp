@@ -7,10 +7,9 @@ using zelvane::ScaleMode;
 
 HeadlessGestures::HeadlessGestures(const std::string& resourceDir)
     : platform(resourceDir), control_(platform) {
-    control_.onValueWritten([this](const auto& id, const auto& value, const auto& valueId) {
-        notices.push_back(written(id, value, valueId));
-    });
-    control_.onDataChangedFlag([this](bool changed) { notices.push_back(flagNotice(changed)); });
+    control_.onValueWritten(
+        [this](auto& id, auto& value, auto& valueId) { noteWritten(id, value, valueId); });
+    control_.onDataChangedFlag([this](bool changed) { noteFlag(changed); });
 }
 
 bool HeadlessGestures::clickCell(int row, std::string_view key) {
