@@ -25,7 +25,8 @@ using ValueWrittenHandler = std::function<void(
     const std::string& attributeId, const std::string& value, const std::string& valueId)>;
 
 // Receives the new IsDataChanged each time it changes, whatever changed it: a user's edit,
-// Intialize or setIsDataChanged.
+// Intialize or setIsDataChanged. Told once the edit is done, except for a check cell, whose
+// change is told just before the grid writes the new state.
 using DataChangedHandler = std::function<void(bool isDataChanged)>;
 
 }  // namespace zelvane

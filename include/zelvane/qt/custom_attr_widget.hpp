@@ -36,8 +36,8 @@ class CustomAttrWidget : public QWidget {
     // Run-time state, not a design setting: kept out of forms.
     Q_PROPERTY(bool IsDataChanged READ IsDataChanged WRITE setIsDataChanged NOTIFY
                    dataChangedFlagChanged DESIGNABLE false STORED false)
-    // The folder holding Templates/ and Images/; empty uses the installed resources. Read by
-    // Intialize and updateData, so a write takes effect at the next of them.
+    // The folder holding Templates/ and Images/, read back as written; empty uses the
+    // installed resources. Read by Intialize and updateData: a write takes effect at the next.
     Q_PROPERTY(QString componentFolder READ componentFolder WRITE setComponentFolder)
 
   public:
@@ -46,8 +46,8 @@ class CustomAttrWidget : public QWidget {
     explicit CustomAttrWidget(QWidget* parent) : CustomAttrWidget(QString(), parent) {}
     ~CustomAttrWidget() override;
 
-    // The whole interface of the control. Do not replace its PickerButtonClicked,
-    // ValueWritten or DataChangedFlag handlers: connect to the signals instead.
+    // The whole interface of the control. Do not replace the handlers the widget gives it
+    // (onPickerButtonClicked, onValueWritten, onDataChangedFlag): connect to the signals.
     ZlvCustomAttr& control() { return *control_; }
 
     // Properties.
