@@ -12,27 +12,26 @@ std::string textAt(const Row& row, int column) {
 }  // namespace
 
 WatchedState watchedState(const ControlState& s) {
-    WatchedState state;
-    state.isDataChanged = s.session.isDataChanged;
     const auto& cell = s.session.editCell;
-    if (!cell || !cell->row || !cell->row->attached()) return state;
-    state.row = cell->row;
-    state.valueColumn = cell->column;
-    state.idColumn = stored(*state.row->owner()).columnIndex(col::valueId);
-    state.attributeId = stored(*state.row).textOrEmpty(col::AttributeID);
-    state.value = textAt(*state.row, state.valueColumn);
-    state.valueId = textAt(*state.row, state.idColumn);
-    return state;
+    if (!cell || !cell->row || !cell->row->attached()) return {s.session.isDataChanged, {}};
+    const Row& row = *cell->row;
+    const int idColumn = stored(*row.owner()).columnIndex(col::valueId);
+    return {s.session.isDataChanged,
+            EditedRow{cell->row, cell->column, idColumn,
+                      std::string(stored(row).textOrEmpty(col::AttributeID)),
+                      textAt(row, cell->column), textAt(row, idColumn)}};
 }
 
 // Both changes are read before either hook runs: a hook that calls back into the control is
 // a step of its own and reports its own changes.
 void reportChanges(const ControlState& s, const WatchedState& before) {
     const bool flag = s.session.isDataChanged;
-    const std::string value = before.row ? textAt(*before.row, before.valueColumn) : "";
-    const std::string valueId = before.row ? textAt(*before.row, before.idColumn) : "";
-    if (before.row && (value != before.value || valueId != before.valueId) && s.valueWritten)
-        s.valueWritten(before.attributeId, value, valueId);
+    if (const auto& e = before.edited) {
+        std::string value = textAt(*e->row, e->valueColumn);
+        std::string valueId = textAt(*e->row, e->idColumn);
+        if ((value != e->value || valueId != e->valueId) && s.valueWritten)
+            s.valueWritten(e->attributeId, value, valueId);
+    }
     if (flag != before.isDataChanged && s.dataChangedFlag) s.dataChangedFlag(flag);
 }
 

@@ -4,19 +4,25 @@
 // box write its entry, a host hook can call back); only the outermost step reports, once,
 // after every write it caused, so a host hears of each change once and sees it done.
 
+#include <optional>
 #include <string>
 
 #include "control/control_state.hpp"
 
 namespace zelvane {
 
+// The row being edited and its texts.
+struct EditedRow {
+    RowPtr row;
+    int valueColumn;
+    int idColumn;  // -1 when the row set has no valueId column
+    std::string attributeId, value, valueId;
+};
+
 // What the host may be told about, as it stood before a step.
 struct WatchedState {
-    bool isDataChanged = false;
-    RowPtr row;  // the edit cell's row while it is in the grid, else null
-    int valueColumn = -1;
-    int idColumn = -1;
-    std::string attributeId, value, valueId;
+    bool isDataChanged;
+    std::optional<EditedRow> edited;  // while the edit cell's row is in the grid
 };
 
 WatchedState watchedState(const ControlState& s);
