@@ -15,6 +15,7 @@ using zelvane::ListEntry;
 using zlvtest::Def;
 using zlvtest::Editor;
 using zlvtest::Key;
+using Notices = std::vector<std::string>;
 
 Def entry(const std::string& id, const std::string& type, const std::string& value,
           const std::string& event = "", const std::string& parent = "",
@@ -86,6 +87,7 @@ TEST_P(TextEntry, EnterWritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) 
         EXPECT_EQ(g->focusedEditor(), Editor::None);
         EXPECT_EQ(g->cell(0, "Value"), "old");
         EXPECT_FALSE(control().IsDataChanged());
+        EXPECT_EQ(g->notices, Notices{"A=" + c.written + "/"});
     }
 }
 
@@ -97,6 +99,7 @@ TEST_P(TextEntry, OpeningAnotherEditorWritesTheEntry) {
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     EXPECT_EQ(g->shownValues(), "old/ 5.00/");
     EXPECT_FALSE(control().IsDataChanged());
+    EXPECT_EQ(g->notices, Notices{"A=5.00/"});
 }
 
 TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
@@ -133,6 +136,7 @@ TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
         EXPECT_EQ(g->editorText(), "");
         EXPECT_EQ(g->shownEditor(), Editor::None);
         EXPECT_FALSE(control().IsDataChanged());
+        EXPECT_EQ(g->notices, Notices{c.rows[c.edited].caId + "=/"});
     }
 }
 
@@ -163,6 +167,8 @@ TEST_P(DateEntry, APickedDateIsWrittenInTheRowsPatternAndADifferentTextIsAChange
         EXPECT_EQ(g->cell(0, "Value"), c.written);
         EXPECT_EQ(control().IsDataChanged(), c.changed);
         EXPECT_EQ(g->shownEditor(), Editor::None);
+        const Notices told = {"D=" + c.written + "/", "changed"};
+        EXPECT_EQ(g->notices, c.changed ? told : Notices{});
     }
 }
 
@@ -189,6 +195,7 @@ TEST_P(DateEntry, ACellWithoutAnyValueIsNoChange) {
     ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
     EXPECT_EQ(g->cell(0, "Value"), "14/05/2007");
     EXPECT_FALSE(control().IsDataChanged());
+    EXPECT_EQ(g->notices, Notices{"D=14/05/2007/"});
 }
 
 // A picked date closes the date editor: the next cell edited shows its own editor alone.
@@ -234,6 +241,8 @@ TEST_P(DropDown, ListIsAskedForWithTheParentRowsIdAndChoicesAreWritten) {
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->chooseEntry(0));  // the same id again changes nothing
     EXPECT_FALSE(control().IsDataChanged());
+    EXPECT_EQ(g->notices, (Notices{"COL=One /colours1", "changed", "unchanged",
+                                   "CTRY=One /countries1", "changed", "unchanged"}));
 }
 
 // A row whose valueId the host left unset holds no choice: even the entry with the empty id
@@ -320,6 +329,7 @@ TEST_P(Picker, AnAnswerInsideTheHandlerIsWritten) {
     ASSERT_TRUE(g->pressSelect());
     EXPECT_EQ(g->shownValues(), "France/FR /");
     EXPECT_TRUE(control().IsDataChanged());
+    EXPECT_EQ(g->notices, (Notices{"A=France/FR", "changed"}));
     EXPECT_EQ(g->shownEditor(), Editor::None);
 }
 
@@ -352,6 +362,8 @@ TEST_P(Picker, SetCellValueWritesANewIdAndClearsTheChainBelowTheActiveRow) {
         EXPECT_EQ(g->shownValues(), c.after);
         EXPECT_EQ(control().IsDataChanged(), c.after != kLoaded);
         EXPECT_EQ(g->shownEditor(), Editor::None);
+        const Notices told = {kChain[c.edited].caId + "=" + c.value + "/" + c.id, "changed"};
+        EXPECT_EQ(g->notices, c.after != kLoaded ? told : Notices{});
     }
 }
 
@@ -371,6 +383,8 @@ TEST_P(Picker, TheSameIdLeavesTheRowAndTheFlag) {
         EXPECT_EQ(g->shownValues(), kLoaded);
         EXPECT_EQ(control().IsDataChanged(), flag);
     }
+    control().Intialize();  // clears the flag
+    EXPECT_EQ(g->notices, (Notices{"changed", "unchanged"}));
 }
 
 // A row whose valueId the host left unset holds no choice: even an answer with the empty id
@@ -416,6 +430,8 @@ TEST_P(Picker, AnEditedRowThatWasRemovedFailsTheCall) {
     EXPECT_THROW(control().setCellValue("O2", "Bob", true), zelvane::ZlvError);
     EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1");
     EXPECT_FALSE(control().IsDataChanged());
+    control().setIsDataChanged(true);  // the failed call is told nothing; later ones are
+    EXPECT_EQ(g->notices, Notices{"changed"});
 }
 
 ZLV_ON_EVERY_PLATFORM(TextEntry);

@@ -135,6 +135,9 @@ TEST_P(GridWork, TickingACheckCellIsAChange) {
     control().setIsDataChanged(false);
     ASSERT_TRUE(g->clickCell(0, "Attribute"));
     EXPECT_FALSE(control().IsDataChanged());
+    // The host hears of each turn of the flag once, and of no value.
+    EXPECT_EQ(g->notices,
+              (std::vector<std::string>{"changed", "unchanged", "changed", "unchanged"}));
 }
 
 TEST_P(GridWork, TheDeleteKeyDeletesNoRowsAndChangesNothing) {

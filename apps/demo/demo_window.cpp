@@ -112,33 +112,29 @@ void DemoWindow::load(const QString& mode) {
         const QSignalBlocker quiet(modeChooser_);
         modeChooser_->setCurrentText(mode);
     }
-    auto& c = attributes_->control();
-    c.setMode(mode.toStdString());
-    c.setEntityTypeId("ET_PRODUCT");
-    c.setDateOnlyFormat("dd/MM/yyyy");
-    c.setTimeOnlyFormat("hh:mm");
-    c.setDateTimeFormat("dd/MM/yyyy hh:mm");
-    c.setAttributeXML(sample("definitions.xml").toStdString());
-    c.setCopyTemplateXML(sample("copy_template.xml").toStdString());
+    attributes_->setMode(mode);
+    attributes_->setEntityTypeId("ET_PRODUCT");
+    attributes_->setDateOnlyFormat("dd/MM/yyyy");
+    attributes_->setTimeOnlyFormat("hh:mm");
+    attributes_->setDateTimeFormat("dd/MM/yyyy hh:mm");
+    attributes_->setAttributeXML(sample("definitions.xml"));
+    attributes_->setCopyTemplateXML(sample("copy_template.xml"));
     attributes_->Intialize();
-    std::string values = sample("values.xml").toStdString();
-    attributes_->SetData(values);
+    attributes_->SetData(sample("values.xml"));
 }
 
 void DemoWindow::validate() {
-    std::string errors;
+    QString errors;
     const bool ok = modeChooser_->currentText() == "CREATE"
                         ? attributes_->validateCreate(errors)
                         : attributes_->validateRetrieval(errors);
-    QString text = QString::fromStdString(errors).replace("\r\n", "\n").trimmed();
+    const QString text = errors.replace("\r\n", "\n").trimmed();
     QMessageBox::information(this, "Validate", ok ? "All values are valid." : text);
 }
 
-void DemoWindow::showData() {
-    QMessageBox::information(this, "Get Data", QString::fromStdString(attributes_->GetData()));
-}
+void DemoWindow::showData() { QMessageBox::information(this, "Get Data", attributes_->GetData()); }
 
-void DemoWindow::addAttribute() { attributes_->Add(sample("add_attribute.xml").toStdString()); }
+void DemoWindow::addAttribute() { attributes_->Add(sample("add_attribute.xml")); }
 
 // A refusal of the control has already been shown as its message box; Remove also returns
 // False without a message when no row is selected, and then the demo says how to select.
@@ -168,10 +164,10 @@ void DemoWindow::answerPick(zelvane::KeyedCollection& selection) {
                                : QInputDialog::getItem(this, "Select", label, texts, 0, false, &ok);
     for (const auto& e : request.entries)
         if (ok && QString::fromStdString(e.text) == chosen) {
-            attributes_->setCellValue(e.id, e.text, true);
+            attributes_->setCellValue(QString::fromStdString(e.id), chosen, true);
             return;
         }
-    attributes_->setCellValue("", "", false);
+    attributes_->setCellValue(QString(), QString(), false);
 }
 
 }  // namespace demo

@@ -19,7 +19,7 @@ class DemoWindow final : public QMainWindow {
     // Initialises in the mode and loads the sample values.
     void load(const QString& mode);
     // The round trip's XML text after loading.
-    std::string getData() { return attributes_->GetData(); }
+    std::string getData() { return attributes_->control().GetData(); }
 
     // Shows the control's message boxes as dialogs (the default); false writes them to stderr
     // instead, for runs that nobody watches (screenshots).

@@ -44,6 +44,11 @@ struct ControlState {
     // A check cell's step stays open from the proposed value to the click that follows it.
     bool checkStepOpen = false;
 
+    // What the host is told of changes, and whether a step is being watched for them.
+    ValueWrittenHandler valueWritten;
+    DataChangedHandler dataChangedFlag;
+    bool watchingChanges = false;
+
     // The notifications attached to the platform for this control.
     std::unique_ptr<ControlEvents> events;
 };

@@ -4,6 +4,7 @@
 #include "changes/output.hpp"
 #include "changes/remove_attributes.hpp"
 #include "changes/update_details.hpp"
+#include "control/change_watch.hpp"
 #include "control/control_state.hpp"
 #include "control/edit_steps.hpp"
 #include "control/events_adapter.hpp"
@@ -67,7 +68,9 @@ ZlvCustomAttr::ZlvCustomAttr(Platform& platform) : d(std::make_unique<ControlSta
 ZlvCustomAttr::~ZlvCustomAttr() { d->platform.attach(nullptr); }
 
 bool ZlvCustomAttr::IsDataChanged() const { return d->session.isDataChanged; }
-void ZlvCustomAttr::setIsDataChanged(bool vData) { d->session.isDataChanged = vData; }
+void ZlvCustomAttr::setIsDataChanged(bool vData) {
+    reportingChanges(*d, [&] { d->session.isDataChanged = vData; });
+}
 const std::string& ZlvCustomAttr::EntityTypeId() const { return d->entityTypeId; }
 void ZlvCustomAttr::setEntityTypeId(const std::string& vNewValue) { d->entityTypeId = vNewValue; }
 const std::string& ZlvCustomAttr::mode() const { return d->model.modeText; }
@@ -97,7 +100,7 @@ void ZlvCustomAttr::setCopyTemplateXML(const std::string& vNewValue) {
 void ZlvCustomAttr::Intialize() {
     closeCheckStep(*d);
     const std::shared_ptr<RowSet> before = d->grid.GetRowSet();
-    zelvane::Intialize(*d);
+    reportingChanges(*d, [&] { zelvane::Intialize(*d); });
     if (d->grid.GetRowSet() != before) startOverAfterLoad(*d);
     refilter(*d);
 }
@@ -120,8 +123,11 @@ std::string ZlvCustomAttr::GetData() {
 }
 bool ZlvCustomAttr::Validate() { return zelvane::Validate(); }
 void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
-    asOneStep(*d,
-              [&] { zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent); });
+    asOneStep(*d, [&] {
+        reportingChanges(*d, [&] {
+            zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent);
+        });
+    });
 }
 bool ZlvCustomAttr::Remove() {
     forgetHistory(*d);
@@ -172,6 +178,12 @@ std::unique_ptr<KeyedCollection> ZlvCustomAttr::getCADetails(std::string strCAId
 
 void ZlvCustomAttr::onPickerButtonClicked(PickerButtonClickedHandler handler) {
     d->session.pickerButtonClicked = std::move(handler);
+}
+void ZlvCustomAttr::onValueWritten(ValueWrittenHandler handler) {
+    d->valueWritten = std::move(handler);
+}
+void ZlvCustomAttr::onDataChangedFlag(DataChangedHandler handler) {
+    d->dataChangedFlag = std::move(handler);
 }
 void ZlvCustomAttr::setValueListProvider(ValueListProvider provider) {
     d->session.valueListProvider = std::move(provider);

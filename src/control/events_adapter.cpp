@@ -1,5 +1,6 @@
 #include "control/events_adapter.hpp"
 
+#include "control/change_watch.hpp"
 #include "control/edit_steps.hpp"
 #include "editing/cell_changes.hpp"
 #include "editing/editor_placement.hpp"
@@ -22,7 +23,7 @@ void EventsAdapter::EditorPlacement(std::int32_t mode, std::optional<WindowContr
 void EventsAdapter::EditorDismiss() { onEditorDismiss(s_.session); }
 void EventsAdapter::BeforeCellUpdate(const CellRef& cell, const CellValue& proposed, bool& cancel) {
     openCheckStep(s_);
-    onBeforeCellUpdate(s_.session, cell, proposed, cancel);
+    reportingChanges(s_, [&] { onBeforeCellUpdate(s_.session, cell, proposed, cancel); });
 }
 void EventsAdapter::BeforeRowsDeleted(const std::vector<RowPtr>& rows, bool& displayPrompt,
                                       bool& cancel) {
@@ -43,17 +44,21 @@ void EventsAdapter::GridClick() {
     asOneStep(s_, [&] { onGridClick(s_.session, s_.grid, s_.model.mode); });
 }
 void EventsAdapter::Text1_KeyUp(std::int16_t& keyCode, int shift) {
-    asOneStep(s_, [&] { onText1KeyUp(s_.session, s_.grid, keyCode, shift); });
+    asOneStep(s_, [&] {
+        reportingChanges(s_, [&] { onText1KeyUp(s_.session, s_.grid, keyCode, shift); });
+    });
 }
 void EventsAdapter::Text1_LostFocus() {
-    asOneStep(s_, [&] { onText1LostFocus(s_.session); });
+    asOneStep(s_, [&] { reportingChanges(s_, [&] { onText1LostFocus(s_.session); }); });
 }
 void EventsAdapter::CmdPicker_Click() { onCmdPickerClick(s_.session, s_.grid); }
 void EventsAdapter::DateChosen(const DateTime& value) {
-    asOneStep(s_, [&] { onDateChosen(s_.session, s_.grid, s_.model.patterns, value); });
+    asOneStep(s_, [&] {
+        reportingChanges(s_, [&] { onDateChosen(s_.session, s_.grid, s_.model.patterns, value); });
+    });
 }
 void EventsAdapter::ComboChosen(int index) {
-    asOneStep(s_, [&] { onComboChosen(s_.session, index); });
+    asOneStep(s_, [&] { reportingChanges(s_, [&] { onComboChosen(s_.session, index); }); });
 }
 void EventsAdapter::Resize() { onResize(s_.grid, s_.host); }
 

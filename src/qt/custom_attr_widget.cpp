@@ -42,7 +42,7 @@ QString CustomAttrWidget::defaultComponentFolder() {
 }
 
 CustomAttrWidget::CustomAttrWidget(const QString& componentFolder, QWidget* parent)
-    : QWidget(parent), filterBar_(new FilterBar(this)) {
+    : QWidget(parent), componentFolder_(componentFolder), filterBar_(new FilterBar(this)) {
     auto* area = new ControlArea(this);
     body_ = area;
     auto* layout = new QVBoxLayout(this);
@@ -61,10 +61,8 @@ CustomAttrWidget::CustomAttrWidget(const QString& componentFolder, QWidget* pare
         control_->setRowFilter(f.text, f.which);
     };
     addClipboardKeys();
-    control_->onPickerButtonClicked(
-        [this](KeyedCollection& selectionColl) { emit PickerButtonClicked(selectionColl); });
+    connectControl();
     setFocusProxy(platform_->tableView());
-    platform_->validated = [this] { markProblems(); };
     control_->onUndoStateChanged(
         [this](bool canUndo, bool canRedo) { emit undoStateChanged(canUndo, canRedo); });
     platform_->historyKeyPressed = [this](bool redo) {
@@ -74,6 +72,25 @@ CustomAttrWidget::CustomAttrWidget(const QString& componentFolder, QWidget* pare
         return control_ && row.index() >= 0 && control_->rowIsChanged(row.index());
     });
     resize(480, 320);
+}
+
+// The control's events and the platform's end of a validation pass become the signals.
+void CustomAttrWidget::connectControl() {
+    control_->onPickerButtonClicked(
+        [this](KeyedCollection& selectionColl) { emit PickerButtonClicked(selectionColl); });
+    control_->onDataChangedFlag([this](bool changed) { emit dataChangedFlagChanged(changed); });
+    control_->onValueWritten(
+        [this](const std::string& attributeId, const std::string& value, const std::string& id) {
+            emit valueWritten(QString::fromStdString(attributeId), QString::fromStdString(value),
+                              QString::fromStdString(id));
+        });
+    platform_->validated = [this] {
+        markProblems();
+        int count = 0;
+        for (const RowProblems& p : control_->lastValidationProblems())
+            count += static_cast<int>(p.messages.size());
+        emit validationFinished(count);
+    };
 }
 
 CustomAttrWidget::~CustomAttrWidget() {

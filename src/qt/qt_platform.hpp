@@ -32,6 +32,8 @@ class QtHost final : public HostContainer {
   public:
     QtHost(QWidget* control, std::string folder) : control_(control), folder_(std::move(folder)) {}
     std::string componentFolder() const override { return folder_; }
+    // Read by the control at its next Intialize or updateData.
+    void setComponentFolder(std::string folder) { folder_ = std::move(folder); }
     std::shared_ptr<const Picture> loadPicture(const std::string& path) override;
     void messageBox(const std::string& text) override;
     // Twips, so that the editor geometry the control lays out in twips means on screen what

@@ -32,6 +32,11 @@ QtGestures::QtGestures()
     widget->setParent(&window);
     widget->setGeometry(0, 32, 700, 420);
     widget->setMessageSink([this](const std::string& m) { messages_.push_back(m); });
+    using Widget = zelvane::qt::CustomAttrWidget;
+    QObject::connect(widget, &Widget::valueWritten, [this](auto id, auto value, auto valueId) {
+        noteWritten(id.toStdString(), value.toStdString(), valueId.toStdString());
+    });
+    QObject::connect(widget, &Widget::dataChangedFlagChanged, [this](bool c) { noteFlag(c); });
     window.show();
     QApplication::setActiveWindow(&window);
     (void)QTest::qWaitForWindowActive(&window);

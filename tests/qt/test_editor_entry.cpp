@@ -169,7 +169,7 @@ void expectSteps(const StepsCase& c) {
         EXPECT_EQ(QApplication::focusWidget(), h.widget->gridView());
     }
     if (c.output) {
-        EXPECT_NE(h.widget->GetData().find(c.output), std::string::npos);
+        EXPECT_NE(h.widget->control().GetData().find(c.output), std::string::npos);
     }
 }
 

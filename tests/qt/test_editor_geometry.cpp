@@ -195,7 +195,7 @@ TEST(EditorOverCell, FrameIsCutAgainWhenAScrollBarAppearsAfterItWasPlaced) {
     QApplication::processEvents();
     ASSERT_FALSE(g.view()->verticalScrollBar()->isVisible());
     for (int i = 0; i < 20; ++i)
-        g.widget.Add(zlvtest::defXml(
+        g.widget.control().Add(zlvtest::defXml(
             Def{.caId = "H" + std::to_string(i), .caName = "Added", .dataType = "number"}));
     QTest::keyClick(g.view(), Qt::Key_F2);
     QTest::qWait(20);

@@ -175,7 +175,7 @@ TEST(View, PassesCalledOnTheControlMarkTheRowsTheyFault) {
 
     // Good values for the rest: the next passes mark nothing.
     std::string values = zlvtest::valuesXml({{"ID-N", "abc"}, {"ID-R", "2024-03-05T00:00:00.0"}});
-    h.widget.SetData(values);
+    h.widget.control().SetData(values);
     EXPECT_TRUE(control.validateRetrieval(errors)) << errors;
     EXPECT_TRUE(markedRows(h).empty());
     EXPECT_TRUE(cellData(h, kWeight, "Value", Qt::ToolTipRole).isNull());
@@ -322,7 +322,7 @@ TEST(View, AssistiveToolsFindTheShownColumnsOnlyAndHearTheirState) {
             EXPECT_TRUE(names.contains(shown)) << shown.toStdString();
         if (std::string(mode) != "COPYACROSS") continue;
         std::string errors;
-        EXPECT_FALSE(h.widget.validateRetrieval(errors));
+        EXPECT_FALSE(h.widget.control().validateRetrieval(errors));
         const int value = h.column("Value");
         auto description = [&](int row, int column) {
             return cellText(table, row, column, QAccessible::Description);

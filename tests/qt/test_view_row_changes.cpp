@@ -60,7 +60,7 @@ struct RowsHarness : qttest::WidgetHarness {
             model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         for (int r : marked) grid().GetRowSet()->row(r)->setValue("Value", std::string("x"));
         std::string errors;
-        EXPECT_EQ(widget.validateRetrieval(errors), marked.empty());
+        EXPECT_EQ(widget.control().validateRetrieval(errors), marked.empty());
     }
     std::unique_ptr<QAbstractItemModelTester> tester;
     zelvane::Grid& grid() { return widget.control().platform().grid(); }
@@ -132,7 +132,7 @@ TEST(ViewRowChanges, AddAndRemoveKeepTheRowsOnScreen) {
         if (shots) qttest::shoot(&h.widget, "rows_before_remove");
         RowSignals seen(h.model());
 
-        h.widget.Add(zlvtest::defXml(Def{.caId = "NEW", .caName = "Added one"}));
+        h.widget.control().Add(zlvtest::defXml(Def{.caId = "NEW", .caName = "Added one"}));
         QApplication::processEvents();
         EXPECT_EQ(RowSignals::rangesOf(seen.inserted), (Ranges{{kRows, kRows}}));
         EXPECT_EQ(h.attributeAt(kRows), "Added one");

@@ -68,6 +68,13 @@ class Gestures {
     virtual zelvane::PasteResult paste(const zelvane::ClipboardPayload& payload) = 0;
     // The Attribute of every row the user sees, in row order, greyed ones in brackets.
     virtual std::string visibleRows() = 0;
+    // What the host was told of changes, in order: "<attributeId>=<value>/<valueId>" for a
+    // value the user's edit wrote, "changed" or "unchanged" when IsDataChanged turned.
+    std::vector<std::string> notices;
+    void noteWritten(const std::string& id, const std::string& value, const std::string& valueId) {
+        notices.push_back(id + "=" + value + "/" + valueId);
+    }
+    void noteFlag(bool changed) { notices.push_back(changed ? "changed" : "unchanged"); }
 
     // Sets the mode, the patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm and the definitions,
     // and calls Intialize.

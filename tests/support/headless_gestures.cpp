@@ -6,7 +6,11 @@ using zelvane::CellRef;
 using zelvane::ScaleMode;
 
 HeadlessGestures::HeadlessGestures(const std::string& resourceDir)
-    : platform(resourceDir), control_(platform) {}
+    : platform(resourceDir), control_(platform) {
+    control_.onValueWritten(
+        [this](auto& id, auto& value, auto& valueId) { noteWritten(id, value, valueId); });
+    control_.onDataChangedFlag([this](bool changed) { noteFlag(changed); });
+}
 
 bool HeadlessGestures::clickCell(int row, std::string_view key) {
     return platform.clickCell(row, key);

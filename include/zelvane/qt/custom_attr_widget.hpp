@@ -22,46 +22,88 @@ class QtPlatform;
 class FilterBar;
 
 /// Owns a ZlvCustomAttr on Qt widgets: a QTableView for the grid, and a frame with a line edit,
-/// a "Select" button, a date-time edit and a drop-down laid over the active cell. Every member
-/// of the control is reachable through control(), and the common ones are forwarded here. The
-/// control's event PickerButtonClicked is emitted as the Qt signal of the same name.
+/// a "Select" button, a date-time edit and a drop-down laid over the active cell. The control's
+/// properties are Qt properties, its text members are forwarded here with QString texts (UTF-8
+/// in the control), and what a host wires in a form arrives as Qt signals. Every member of the
+/// control is reachable through control() with std::string texts.
 class ZLV_EXPORT CustomAttrWidget : public QWidget {
     Q_OBJECT
+    // The control's text properties: plain stores, a read gives back exactly what was written.
+    Q_PROPERTY(QString mode READ mode WRITE setMode)
+    Q_PROPERTY(QString EntityTypeId READ EntityTypeId WRITE setEntityTypeId)
+    Q_PROPERTY(QString DateTimeFormat READ DateTimeFormat WRITE setDateTimeFormat)
+    Q_PROPERTY(QString DateOnlyFormat READ DateOnlyFormat WRITE setDateOnlyFormat)
+    Q_PROPERTY(QString TimeOnlyFormat READ TimeOnlyFormat WRITE setTimeOnlyFormat)
+    Q_PROPERTY(QString AttributeXML READ AttributeXML WRITE setAttributeXML)
+    Q_PROPERTY(QString LayoutXML READ LayoutXML WRITE setLayoutXML)
+    Q_PROPERTY(QString CopyTemplateXML READ CopyTemplateXML WRITE setCopyTemplateXML)
+    // Run-time state, not a design setting: kept out of forms.
+    Q_PROPERTY(bool IsDataChanged READ IsDataChanged WRITE setIsDataChanged NOTIFY
+                   dataChangedFlagChanged DESIGNABLE false STORED false)
+    // The folder holding Templates/ and Images/, read back as written; empty uses the
+    // installed resources. Read by Intialize and updateData: a write takes effect at the next.
+    Q_PROPERTY(QString componentFolder READ componentFolder WRITE setComponentFolder)
+    // The filter bar above the grid; hidden until shown here or by Ctrl+F.
     Q_PROPERTY(bool filterBarVisible READ filterBarVisible WRITE setFilterBarVisible)
+
   public:
     /// componentFolder holds Templates/ and Images/; empty uses the installed resources.
     explicit CustomAttrWidget(const QString& componentFolder = {}, QWidget* parent = nullptr);
+    /// As forms built by uic and Designer make it: on the installed resources.
+    explicit CustomAttrWidget(QWidget* parent) : CustomAttrWidget(QString(), parent) {}
     ~CustomAttrWidget() override;
 
-    /// The whole interface of the control. Do not replace its PickerButtonClicked handler:
-    /// connect to the signal instead.
+    /// The whole interface of the control, with std::string texts. Do not replace the handlers
+    /// the widget gives it (onPickerButtonClicked, onValueWritten, onDataChangedFlag,
+    /// onUndoStateChanged): connect to the signals.
     ZlvCustomAttr& control() { return *control_; }
 
-    /// \name Forwarders to control()
+    /// \name Properties
+    /// Plain stores of the control's properties: a read gives back exactly what was written.
+    ///@{
+    QString mode() const;                           ///< ZlvCustomAttr::mode
+    void setMode(const QString& value);             ///< ZlvCustomAttr::setMode
+    QString EntityTypeId() const;                   ///< ZlvCustomAttr::EntityTypeId
+    void setEntityTypeId(const QString& value);     ///< ZlvCustomAttr::setEntityTypeId
+    QString DateTimeFormat() const;                 ///< ZlvCustomAttr::DateTimeFormat
+    void setDateTimeFormat(const QString& value);   ///< ZlvCustomAttr::setDateTimeFormat
+    QString DateOnlyFormat() const;                 ///< ZlvCustomAttr::DateOnlyFormat
+    void setDateOnlyFormat(const QString& value);   ///< ZlvCustomAttr::setDateOnlyFormat
+    QString TimeOnlyFormat() const;                 ///< ZlvCustomAttr::TimeOnlyFormat
+    void setTimeOnlyFormat(const QString& value);   ///< ZlvCustomAttr::setTimeOnlyFormat
+    QString AttributeXML() const;                   ///< ZlvCustomAttr::AttributeXML
+    void setAttributeXML(const QString& value);     ///< ZlvCustomAttr::setAttributeXML
+    QString LayoutXML() const;                      ///< ZlvCustomAttr::LayoutXML
+    void setLayoutXML(const QString& value);        ///< ZlvCustomAttr::setLayoutXML
+    QString CopyTemplateXML() const;                ///< ZlvCustomAttr::CopyTemplateXML
+    void setCopyTemplateXML(const QString& value);  ///< ZlvCustomAttr::setCopyTemplateXML
+    bool IsDataChanged() const;                     ///< ZlvCustomAttr::IsDataChanged
+    void setIsDataChanged(bool value);              ///< ZlvCustomAttr::setIsDataChanged
+    QString componentFolder() const { return componentFolder_; }  ///< as last written
+    /// The folder holding Templates/ and Images/; takes effect at the next Intialize or
+    /// updateData.
+    void setComponentFolder(const QString& folder);
+    ///@}
+
+    /// \name Forwarders to control(), with QString texts
     /// Every validation pass, through these or through control(), also marks the rows that have
     /// problems (a warning icon, a tinted row, the messages as tooltip and accessible
-    /// description) until the row's value changes or the next pass.
+    /// description) until the row's value changes or the next pass, and emits
+    /// validationFinished.
     ///@{
-    void Intialize() { control_->Intialize(); }  ///< ZlvCustomAttr::Intialize
-    /// ZlvCustomAttr::SetData
-    void SetData(std::string& strAttrvalues) { control_->SetData(strAttrvalues); }
-    std::string GetData() { return control_->GetData(); }  ///< ZlvCustomAttr::GetData
-    bool Validate() { return control_->Validate(); }       ///< ZlvCustomAttr::Validate
+    void Intialize() { control_->Intialize(); }       ///< ZlvCustomAttr::Intialize
+    void SetData(const QString& strAttrvalues);       ///< ZlvCustomAttr::SetData
+    QString GetData();                                ///< ZlvCustomAttr::GetData
+    bool Validate() { return control_->Validate(); }  ///< ZlvCustomAttr::Validate
     /// ZlvCustomAttr::setCellValue
-    void setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
-        control_->setCellValue(std::move(ValueId), std::move(Value), IsValuePresent);
-    }
-    bool Remove() { return control_->Remove(); }                        ///< ZlvCustomAttr::Remove
-    void Add(std::string strXML) { control_->Add(std::move(strXML)); }  ///< ZlvCustomAttr::Add
-    /// ZlvCustomAttr::validateRetrieval
-    bool validateRetrieval(std::string& strErr) { return control_->validateRetrieval(strErr); }
-    /// ZlvCustomAttr::validateCreate
-    bool validateCreate(std::string& strErr) { return control_->validateCreate(strErr); }
+    void setCellValue(const QString& ValueId, const QString& Value, bool IsValuePresent);
+    bool Remove() { return control_->Remove(); }   ///< ZlvCustomAttr::Remove
+    void Add(const QString& strXML);               ///< ZlvCustomAttr::Add
+    bool validateRetrieval(QString& strErr);       ///< ZlvCustomAttr::validateRetrieval
+    bool validateCreate(QString& strErr);          ///< ZlvCustomAttr::validateCreate
     void updateData() { control_->updateData(); }  ///< ZlvCustomAttr::updateData
     /// ZlvCustomAttr::getCADetails
-    std::unique_ptr<KeyedCollection> getCADetails(std::string strCAId) {
-        return control_->getCADetails(std::move(strCAId));
-    }
+    std::unique_ptr<KeyedCollection> getCADetails(const QString& strCAId);
     ///@}
 
     /// Message boxes go to the sink instead of a modal QMessageBox (tests, embedding hosts).
@@ -106,16 +148,28 @@ class ZLV_EXPORT CustomAttrWidget : public QWidget {
     /// Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redo on the grid and in the editors; in the
     /// text box its own undo and redo come first while it has some. Changed values are bold.
     void undoStateChanged(bool canUndo, bool canRedo);
+    /// IsDataChanged changed: true by a user's edit, false by Intialize, either by the setter.
+    /// Emitted once the edit is done, except for a check cell, where the flag turns just
+    /// before the grid writes the new state.
+    void dataChangedFlagChanged(bool isDataChanged);
+    /// A user's edit (text box, Delete in it, date, drop-down, or the host's setCellValue
+    /// answer) left the edited row's Value or valueId text different from before.
+    void valueWritten(const QString& attributeId, const QString& value, const QString& valueId);
+    /// A validation pass ended; problemCount is the number of messages it left on rows
+    /// (those of lastValidationProblems()).
+    void validationFinished(int problemCount);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;  ///< lays the grid and editors out again
 
   private:
+    void connectControl();
     void markProblems();
     void addClipboardKeys();
     void copyToClipboard();
     void pasteFromClipboard();
 
+    QString componentFolder_;
     FilterBar* filterBar_;
     QWidget* body_;  // the control's own widgets below the filter bar
     std::unique_ptr<QtPlatform> platform_;
