@@ -97,9 +97,11 @@ class ZLV_EXPORT ZlvCustomAttr {
 
     /// Event PickerButtonClicked: the handler receives the selection collection.
     void onPickerButtonClicked(PickerButtonClickedHandler handler);
-    // What the host is told of changes, once per call or notification and after its writes:
-    // a value the user's edit wrote, then IsDataChanged turning. Beyond the interface.
+    /// What the host is told of changes, once per call or notification and after its writes:
+    /// a value the user's edit wrote (this handler), then IsDataChanged turning
+    /// (onDataChangedFlag). Beyond the interface.
     void onValueWritten(ValueWrittenHandler handler);
+    /// Told whenever IsDataChanged turns; see onValueWritten.
     void onDataChangedFlag(DataChangedHandler handler);
 
     /// Sets the provider of the drop-down rows' entries.

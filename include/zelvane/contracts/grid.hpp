@@ -144,10 +144,10 @@ class ZLV_EXPORT Grid : public WindowControl {
     /// Sets the picture of a row's appearance.
     virtual void setRowPicture(const RowPtr& row, std::shared_ptr<const Picture> picture) = 0;
 
-    // Shows the bound rows as the list says, by row index; rows past its end are shown, so an
-    // empty list shows every row. A hidden row has no place on screen and takes no click; a
-    // context row is shown greyed. Only the view changes: the row set, the selection and the
-    // active cell keep every row. Placed editors are dismissed when a row's display changes.
+    /// Shows the bound rows as the list says, by row index; rows past its end are shown, so an
+    /// empty list shows every row. A hidden row has no place on screen and takes no click; a
+    /// context row is shown greyed. Only the view changes: the row set, the selection and the
+    /// active cell keep every row. Placed editors are dismissed when a row's display changes.
     virtual void setRowDisplay(const std::vector<RowDisplay>& display) = 0;
 };
 

@@ -29,9 +29,9 @@ class ZLV_EXPORT Platform {
     /// Told after every validation pass (validateCreate, validateRetrieval), also one that
     /// failed, so that a platform can show the problems of the last pass. Does nothing here.
     virtual void validationPassFinished() {}
-    // Told when the values the control tells changed rows by are taken anew (Intialize,
-    // SetData, Add), so that a platform showing changed rows can show them again, also those
-    // whose cells were not written. Does nothing here.
+    /// Told when the values the control tells changed rows by are taken anew (Intialize,
+    /// SetData, Add), so that a platform showing changed rows can show them again, also those
+    /// whose cells were not written. Does nothing here.
     virtual void changedRowsReset() {}
 };
 

@@ -29,21 +29,30 @@ class FilterBar;
 class ZLV_EXPORT CustomAttrWidget : public QWidget {
     Q_OBJECT
     // The control's text properties: plain stores, a read gives back exactly what was written.
+    /// The display mode: "CREATE", "RETRIEVAL", "COPYACROSS" or "CLONE".
     Q_PROPERTY(QString mode READ mode WRITE setMode)
+    /// Entity type written into the CLONE output.
     Q_PROPERTY(QString EntityTypeId READ EntityTypeId WRITE setEntityTypeId)
+    /// Display pattern of date-and-time values.
     Q_PROPERTY(QString DateTimeFormat READ DateTimeFormat WRITE setDateTimeFormat)
+    /// Display pattern of date-only values.
     Q_PROPERTY(QString DateOnlyFormat READ DateOnlyFormat WRITE setDateOnlyFormat)
+    /// Display pattern of time-only values.
     Q_PROPERTY(QString TimeOnlyFormat READ TimeOnlyFormat WRITE setTimeOnlyFormat)
+    /// The attribute definitions, read by Intialize.
     Q_PROPERTY(QString AttributeXML READ AttributeXML WRITE setAttributeXML)
+    /// Stored and returned only.
     Q_PROPERTY(QString LayoutXML READ LayoutXML WRITE setLayoutXML)
+    /// The copy-across options document.
     Q_PROPERTY(QString CopyTemplateXML READ CopyTemplateXML WRITE setCopyTemplateXML)
-    // Run-time state, not a design setting: kept out of forms.
+    /// Whether the user changed anything since Intialize. Run-time state, not a design
+    /// setting: kept out of forms.
     Q_PROPERTY(bool IsDataChanged READ IsDataChanged WRITE setIsDataChanged NOTIFY
                    dataChangedFlagChanged DESIGNABLE false STORED false)
-    // The folder holding Templates/ and Images/, read back as written; empty uses the
-    // installed resources. Read by Intialize and updateData: a write takes effect at the next.
+    /// The folder holding Templates/ and Images/, read back as written; empty uses the
+    /// installed resources. Read by Intialize and updateData: a write takes effect at the next.
     Q_PROPERTY(QString componentFolder READ componentFolder WRITE setComponentFolder)
-    // The filter bar above the grid; hidden until shown here or by Ctrl+F.
+    /// The filter bar above the grid; hidden until shown here or by Ctrl+F.
     Q_PROPERTY(bool filterBarVisible READ filterBarVisible WRITE setFilterBarVisible)
 
   public:
