@@ -70,6 +70,8 @@ TEST(AddAttribute, AppendsTheDefinitionAsItStands) {
 // element fails and appends nothing.
 TEST(AddAttribute, RemovedAndBrokenDefinitions) {
     Harness h;
+    EXPECT_EQ(zlvtest::errorOf([&] { h.control.Add(zlvtest::defXml({.caId = "a"})); }),
+              "Add: there are no rows to add to: call Intialize first");
     h.init("RETRIEVAL", kDefs);
     selectRows(h, {0});
     ASSERT_TRUE(h.control.Remove());

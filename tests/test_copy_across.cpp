@@ -157,6 +157,10 @@ TEST(ApplyOptionClick, ClearsTheRowsOtherTwoOptions) {
     EXPECT_FALSE(h.control.IsDataChanged());
     ASSERT_TRUE(h.platform.toggleCheck(1, "ApplyToNone"));
     EXPECT_TRUE(h.control.IsDataChanged());
+    // A text cell reading "1" is ticked: a click proposes "false".
+    zlvtest::setCell(h, 1, "ApplyToAll", std::string("1"));
+    ASSERT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
+    EXPECT_EQ(h.cell(1, "ApplyToAll"), "false");
     // A row selector click selects nothing in copy-across.
     ASSERT_TRUE(h.platform.clickRowSelector(0));
     EXPECT_EQ(h.platform.grid().selectedCount(), 0);
