@@ -25,6 +25,8 @@ TEST(HeadlessGestures, LeavingTheTextBoxNeedsItsFocus) {
     Harness h;
     h.init("RETRIEVAL", numberRows(2));
     EXPECT_FALSE(h.platform.leaveTextBox());
+    // A column that is not there or not shown cannot be clicked.
+    EXPECT_FALSE(h.platform.clickCell(0, "NoSuchColumn") || h.platform.clickCell(0, "ValueListID"));
     ASSERT_TRUE(h.platform.startEditing(0, "Value"));
     ASSERT_TRUE(h.platform.typeText("7"));
     EXPECT_TRUE(h.platform.leaveTextBox());
