@@ -20,13 +20,10 @@ std::string_view textOf(const Row& row, ColumnKey key) {
 
 }  // namespace
 
-void ValueBaseline::takeAll(const RowSet* rows) {
-    held_.clear();
-    forEachRow(rows, [this](const RowPtr& row) { take(*row); });
-}
-
-void ValueBaseline::take(const Row& row) {
-    held_[&row] = {std::string(textOf(row, col::Value)), std::string(textOf(row, col::valueId))};
+void ValueBaseline::keep(const Row& row) {
+    if (held_.contains(&row)) return;
+    held_.emplace(
+        &row, Held{std::string(textOf(row, col::Value)), std::string(textOf(row, col::valueId))});
 }
 
 bool ValueBaseline::isChanged(const Row& row) const {

@@ -60,6 +60,9 @@ struct HandOver {
 
 ZlvCustomAttr::ZlvCustomAttr(Platform& platform) : d(std::make_unique<ControlState>(platform)) {
     setUpChildControls(d->session);
+    // A row keeps its loaded value from the first edit that writes to it.
+    ControlState* s = d.get();
+    d->history.onRowTouched([s](const Row& row) { s->baseline.keep(row); });
     d->events = std::make_unique<EventsAdapter>(*d);
     platform.attach(d->events.get());
     onResize(d->grid, d->host);

@@ -27,14 +27,14 @@ void closeCheckStep(ControlState& s) {
 
 void startOverAfterLoad(ControlState& s) {
     forgetHistory(s);
-    s.baseline.takeAll(s.grid.GetRowSet().get());
+    s.baseline.reset();
     s.platform.changedRowsReset();
 }
 
 void takeAddedRow(ControlState& s, int rowsBefore) {
     const std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
     if (!rows || rows->recordCount() <= rowsBefore) return;
-    s.baseline.take(*rows->row(rows->recordCount() - 1));
+    s.baseline.forget(*rows->row(rows->recordCount() - 1));
     s.platform.changedRowsReset();
 }
 

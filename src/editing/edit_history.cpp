@@ -25,6 +25,7 @@ void EditHistory::endStep() {
 void EditHistory::beforeCellWrite(StoredRow& row, int position) {
     const auto [at, isNew] = recorded_.try_emplace({&row, position}, open_.size());
     if (!isNew) return;
+    if (rowTouched_) rowTouched_(row);
     open_.push_back({row.owner()->row(row.index()), position, row.value(position), CellValue()});
 }
 

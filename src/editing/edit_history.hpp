@@ -42,6 +42,8 @@ class EditHistory final : private CellWriteWatcher {
     void clear();
 
     // Told whenever canUndo or canRedo changes.
+    // Told of each row a step writes to, before its first write in the step.
+    void onRowTouched(std::function<void(const Row&)> handler) { rowTouched_ = std::move(handler); }
     void onStateChanged(std::function<void(bool canUndo, bool canRedo)> handler) {
         stateChanged_ = std::move(handler);
     }
@@ -69,6 +71,7 @@ class EditHistory final : private CellWriteWatcher {
     Step open_;
     std::map<std::pair<const Row*, int>, std::size_t> recorded_;  // cell -> place in open_
     std::function<void(bool, bool)> stateChanged_;
+    std::function<void(const Row&)> rowTouched_;
     std::pair<bool, bool> told_;  // the state last told; both false at first
 };
 
