@@ -2,6 +2,8 @@
 // rows without touching what the host reads, hidden rows take no click, and a paste goes
 // through the path of the row's editor or is refused with every cell left as it was.
 
+#include <algorithm>
+
 #include "support/on_every_platform.hpp"
 
 namespace {
@@ -147,12 +149,15 @@ TEST_P(PasteValues, GoesThroughTheEditorOfTheRowOrIsRefusedChangingNothing) {
         });
         ASSERT_TRUE(c.row < 0 || g->clickCell(c.row, "Attribute"));
         const std::string before = g->shownValues(), data = control().GetData();
+        g->notices.clear();
         const zelvane::PasteResult result = g->paste(c.pasted);
         EXPECT_EQ(result.pasted, c.refusal.empty());
         EXPECT_EQ(result.reason, c.refusal);
         EXPECT_EQ(g->shownValues(), c.refusal.empty() ? c.values : before);
         EXPECT_EQ(c.refusal.empty() ? data : control().GetData(), data);
         EXPECT_EQ(control().IsDataChanged(), c.changed);
+        // The host hears of the flag turning, as after any edit.
+        EXPECT_EQ(std::count(g->notices.begin(), g->notices.end(), "changed"), c.changed);
     }
 }
 

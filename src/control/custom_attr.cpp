@@ -126,11 +126,8 @@ std::string ZlvCustomAttr::GetData() {
 }
 bool ZlvCustomAttr::Validate() { return zelvane::Validate(); }
 void ZlvCustomAttr::setCellValue(std::string ValueId, std::string Value, bool IsValuePresent) {
-    asOneStep(*d, [&] {
-        reportingChanges(*d, [&] {
-            zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent);
-        });
-    });
+    asUserEdit(*d,
+               [&] { zelvane::setCellValue(d->session, d->grid, ValueId, Value, IsValuePresent); });
 }
 bool ZlvCustomAttr::Remove() {
     forgetHistory(*d);
@@ -218,7 +215,7 @@ ClipboardPayload ZlvCustomAttr::copySelection() { return zelvane::copySelection(
 // A paste is one undo step; a refused one writes nothing and leaves none.
 PasteResult ZlvCustomAttr::paste(const ClipboardPayload& payload) {
     PasteResult result;
-    asOneStep(*d, [&] { result = pasteValues(d->session, d->grid, d->model.patterns, payload); });
+    asUserEdit(*d, [&] { result = pasteValues(d->session, d->grid, d->model.patterns, payload); });
     return result;
 }
 Platform& ZlvCustomAttr::platform() { return d->platform; }

@@ -2,6 +2,7 @@
 // The user's edits as undo steps: which notifications make a step, the host calls that start a
 // new history, and undo and redo themselves.
 
+#include "control/change_watch.hpp"
 #include "control/control_state.hpp"
 
 namespace zelvane {
@@ -17,6 +18,12 @@ void asOneStep(ControlState& s, Handle handle) {
     closeCheckStep(s);
     const StepScope step(s.history, s.grid.GetRowSet());
     handle();
+}
+
+// Runs a user's edit: one undo step, and the host told of what it changed.
+template <class Handle>
+void asUserEdit(ControlState& s, Handle handle) {
+    asOneStep(s, [&] { reportingChanges(s, handle); });
 }
 
 // The host loaded values (Intialize, SetData): a new history, and every row's value becomes

@@ -44,21 +44,17 @@ void EventsAdapter::GridClick() {
     asOneStep(s_, [&] { onGridClick(s_.session, s_.grid, s_.model.mode); });
 }
 void EventsAdapter::Text1_KeyUp(std::int16_t& keyCode, int shift) {
-    asOneStep(s_, [&] {
-        reportingChanges(s_, [&] { onText1KeyUp(s_.session, s_.grid, keyCode, shift); });
-    });
+    asUserEdit(s_, [&] { onText1KeyUp(s_.session, s_.grid, keyCode, shift); });
 }
 void EventsAdapter::Text1_LostFocus() {
-    asOneStep(s_, [&] { reportingChanges(s_, [&] { onText1LostFocus(s_.session); }); });
+    asUserEdit(s_, [&] { onText1LostFocus(s_.session); });
 }
 void EventsAdapter::CmdPicker_Click() { onCmdPickerClick(s_.session, s_.grid); }
 void EventsAdapter::DateChosen(const DateTime& value) {
-    asOneStep(s_, [&] {
-        reportingChanges(s_, [&] { onDateChosen(s_.session, s_.grid, s_.model.patterns, value); });
-    });
+    asUserEdit(s_, [&] { onDateChosen(s_.session, s_.grid, s_.model.patterns, value); });
 }
 void EventsAdapter::ComboChosen(int index) {
-    asOneStep(s_, [&] { reportingChanges(s_, [&] { onComboChosen(s_.session, index); }); });
+    asUserEdit(s_, [&] { onComboChosen(s_.session, index); });
 }
 void EventsAdapter::Resize() { onResize(s_.grid, s_.host); }
 
