@@ -152,6 +152,12 @@ TEST_P(UndoRedo, ChangedRowsFollowEditsUndoAndLoading) {
         std::string changed;
         for (const std::string& id : control().changedAttributeIds()) changed += id + " ";
         EXPECT_EQ(changed, s.changed);
+        // Row by row the same rows, and no position outside the rows.
+        std::string byRow;
+        for (int r = -1; r <= g->rowCount(); ++r)
+            if (control().rowIsChanged(r))
+                byRow += (r >= 0 && r < g->rowCount() ? g->cell(r, "AttributeID") : "?") + " ";
+        EXPECT_EQ(byRow, s.changed);
         EXPECT_EQ(told, s.history);
         EXPECT_EQ(history(), s.history);
         EXPECT_EQ(s.asLoaded ? control().GetData() : loaded, loaded);
