@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QHeaderView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
@@ -58,41 +57,36 @@ QtGestures::~QtGestures() {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 }
 
+QModelIndex QtGestures::index(int row, std::string_view key) {
+    return cellIndex(*widget, row, key);
+}
+
 QModelIndex QtGestures::shownCell(int row, std::string_view key) {
+    const QModelIndex at = index(row, key);
     QTableView* view = widget->gridView();
-    const auto rows = control().platform().grid().GetRowSet();
-    if (!rows || row < 0 || row >= view->model()->rowCount()) return {};
-    const int column = modelOf(view).viewColumn(rows->findColumn(key));
-    if (column < 0) return {};
-    const QModelIndex index = view->model()->index(row, column);
-    view->scrollTo(index);
+    if (!at.isValid()) return {};
+    view->scrollTo(at);
     settle();
-    return view->viewport()->rect().intersects(view->visualRect(index)) ? index : QModelIndex();
+    return view->viewport()->rect().intersects(view->visualRect(at)) ? at : QModelIndex();
 }
 
 bool QtGestures::clickCell(int row, std::string_view key) {
-    const QModelIndex index = shownCell(row, key);
-    if (!index.isValid()) return false;
-    QTableView* view = widget->gridView();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    const QModelIndex at = shownCell(row, key);
+    if (at.isValid()) clickIndex(widget->gridView(), at);
     settle();
-    return true;
+    return at.isValid();
 }
 
 bool QtGestures::doubleClickCell(int row, std::string_view key) {
-    if (!clickCell(row, key)) return false;
-    QTableView* view = widget->gridView();
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
-                       view->visualRect(shownCell(row, key)).center());
+    const QModelIndex at = shownCell(row, key);
+    if (at.isValid()) clickIndex(widget->gridView(), at, true);
     settle();
-    return true;
+    return at.isValid();
 }
 
 bool QtGestures::clickRowSelector(int row) {
     if (!shownCell(row, "Attribute").isValid()) return false;
-    QHeaderView* header = widget->gridView()->verticalHeader();
-    const int y = header->sectionViewportPosition(row) + header->sectionSize(row) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->width() / 2, y));
+    clickSelector(widget->gridView(), row);
     settle();
     return true;
 }
@@ -290,13 +284,10 @@ zelvane::PasteResult QtGestures::paste(const zelvane::ClipboardPayload& payload)
 // The rows the view does not hide, greyed ones (in the disabled text colour) in brackets.
 std::string QtGestures::visibleRows() {
     QTableView* view = widget->gridView();
-    const auto rows = control().platform().grid().GetRowSet();
-    if (!rows) return {};
-    const int column = modelOf(view).viewColumn(rows->findColumn("Attribute"));
     const QColor grey = view->palette().color(QPalette::Disabled, QPalette::Text);
     std::string seen;
     for (int r = 0; r < view->model()->rowCount(); ++r) {
-        const QModelIndex at = view->model()->index(r, column);
+        const QModelIndex at = index(r, "Attribute");
         const std::string name = at.data().toString().toStdString();
         const bool greyed = at.data(Qt::ForegroundRole).value<QBrush>().color() == grey;
         if (!view->isRowHidden(r))

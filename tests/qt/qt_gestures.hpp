@@ -3,10 +3,13 @@
 // sits in a host window beside the host's own text field.
 
 #include <QLineEdit>
+#include <QModelIndex>
 #include <QWidget>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
+#include "qt_support.hpp"
 #include "support/gestures.hpp"
+#include "support/test_support.hpp"
 
 namespace qttest {
 
@@ -42,6 +45,14 @@ class QtGestures : public zlvtest::Gestures {
     std::string editorText() override;
     zlvtest::Editor focusedEditor() override;
     std::string viewProblem() override;
+
+    // Loads the definitions as load does.
+    void init(const std::string& mode, const std::vector<zlvtest::Def>& defs) {
+        load(mode, zlvtest::definitionsXml(defs));
+    }
+    // The grid's index of a cell (see cellIndex) and the view column of a key.
+    QModelIndex index(int row, std::string_view key);
+    int column(std::string_view key) { return index(0, key).column(); }
 
     QWidget window;
     QLineEdit* field;  // the host's own field, next in the focus chain

@@ -3,38 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QPainter>
 #include <QTest>
 #include <stdexcept>
 
 namespace qttest {
-
-WidgetHarness::WidgetHarness() : widget(QString::fromStdString(zlvtest::resourceDir())) {
-    widget.setMessageSink([this](const std::string& m) { messages.push_back(m); });
-    widget.resize(700, 420);
-    widget.show();
-    QApplication::processEvents();
-}
-
-void WidgetHarness::init(const std::string& mode, const std::vector<zlvtest::Def>& defs) {
-    auto& c = widget.control();
-    c.setMode(mode);
-    c.setDateOnlyFormat("dd/MM/yyyy");
-    c.setTimeOnlyFormat("hh:mm");
-    c.setDateTimeFormat("dd/MM/yyyy hh:mm");
-    c.setAttributeXML(zlvtest::definitionsXml(defs));
-    widget.Intialize();
-    QApplication::processEvents();
-}
-
-int WidgetHarness::column(const std::string& key) {
-    return modelOf(widget.gridView())
-        .viewColumn(widget.control().platform().grid().GetRowSet()->findColumn(key));
-}
-
-QModelIndex WidgetHarness::index(int row, const std::string& key) {
-    return widget.gridView()->model()->index(row, column(key));
-}
 
 zelvane::qt::RowSetModel& modelOf(QTableView* view) {
     auto* model = qobject_cast<zelvane::qt::RowSetModel*>(view->model());
@@ -42,38 +16,29 @@ zelvane::qt::RowSetModel& modelOf(QTableView* view) {
     return *model;
 }
 
-zelvane::CellValue WidgetHarness::value(int row, const std::string& key) {
-    return widget.control().platform().grid().GetRowSet()->row(row)->value(key);
+QModelIndex cellIndex(zelvane::qt::CustomAttrWidget& w, int row, std::string_view key) {
+    const auto rows = w.control().platform().grid().GetRowSet();
+    if (!rows) return {};
+    const int column = modelOf(w.gridView()).viewColumn(rows->findColumn(key));
+    return column < 0 ? QModelIndex() : w.gridView()->model()->index(row, column);
 }
 
-std::string WidgetHarness::cell(int row, const std::string& key) {
-    return zelvane::cellTextOrEmpty(value(row, key));
-}
-
-QPoint WidgetHarness::cellPoint(int row, const std::string& key) {
-    QTableView* view = widget.gridView();
-    const QModelIndex index = view->model()->index(row, column(key));
+void clickIndex(QTableView* view, const QModelIndex& index, bool twice) {
     view->scrollTo(index);
-    return view->visualRect(index).center();
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 
-void WidgetHarness::doubleClickCell(int row, const std::string& key) {
-    const QPoint p = cellPoint(row, key);
-    QWidget* viewport = widget.gridView()->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, p);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, p);
+void clickSelector(QTableView* view, int row, Qt::KeyboardModifiers modifiers) {
+    QHeaderView* header = view->verticalHeader();
+    const int y = header->sectionViewportPosition(row) + header->sectionSize(row) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers,
+                      QPoint(header->width() / 2, y));
 }
 
 QRect rectIn(const QWidget* w, const QWidget* ancestor) {
     return QRect(w->mapTo(ancestor, QPoint(0, 0)), w->size());
-}
-
-QRect cellRectInWidget(WidgetHarness& h, int row, const std::string& key) {
-    QTableView* view = h.widget.gridView();
-    const QModelIndex index = view->model()->index(row, h.column(key));
-    view->scrollTo(index);
-    const QRect r = view->visualRect(index);
-    return QRect(view->viewport()->mapTo(&h.widget, r.topLeft()), r.size());
 }
 
 void shoot(QWidget* w, const QString& name, QWidget* popup) {

@@ -1,46 +1,28 @@
 #pragma once
-// A widget on the offscreen platform, with helpers that press real mouse buttons and keys.
+// Lookups and pictures shared by the widget tests: where a cell of the grid is, the clicks a
+// person makes on it, and screenshots.
 
-#include <QPoint>
+#include <QModelIndex>
+#include <QRect>
 #include <QTableView>
-#include <string>
-#include <vector>
+#include <string_view>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
 #include "qt/row_set_model.hpp"
-#include "support/test_support.hpp"
-
-namespace qttest {
-
-struct WidgetHarness {
-    WidgetHarness();
-    // Sets the mode and definitions and calls Intialize (patterns as the headless harness).
-    void init(const std::string& mode, const std::vector<zlvtest::Def>& defs);
-    // The view column that shows the column of that key; -1 when the column is hidden.
-    int column(const std::string& key);
-    // The model index of a cell; invalid when its column is hidden.
-    QModelIndex index(int row, const std::string& key);
-    std::string cell(int row, const std::string& key);
-    zelvane::CellValue value(int row, const std::string& key);
-    // Centre of a cell in the view's viewport, after scrolling it into view.
-    QPoint cellPoint(int row, const std::string& key);
-    void doubleClickCell(int row, const std::string& key);
-
-    zelvane::qt::CustomAttrWidget widget;
-    std::vector<std::string> messages;
-};
-
-}  // namespace qttest
 
 namespace qttest {
 
 // The model behind a grid view.
 zelvane::qt::RowSetModel& modelOf(QTableView* view);
+// The grid's index of a cell; invalid when its column is hidden or the view has no such row.
+QModelIndex cellIndex(zelvane::qt::CustomAttrWidget& w, int row, std::string_view key);
+// Scrolls the cell into view and clicks it, twice for a double-click.
+void clickIndex(QTableView* view, const QModelIndex& index, bool twice = false);
+// Clicks the row's selector (its vertical header section).
+void clickSelector(QTableView* view, int row, Qt::KeyboardModifiers modifiers = {});
 
 // The rectangle of w in the coordinates of ancestor.
 QRect rectIn(const QWidget* w, const QWidget* ancestor);
-// A cell's rectangle in the widget's coordinates, after scrolling it into view.
-QRect cellRectInWidget(WidgetHarness& h, int row, const std::string& key);
 // Saves the picture of w, with the popup (a list or calendar opened from it) drawn over it at
 // its place on screen, as $ZLV_SHOT_DIR/NAME.png when the variable is set.
 void shoot(QWidget* w, const QString& name, QWidget* popup = nullptr);

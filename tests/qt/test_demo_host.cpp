@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -60,23 +59,10 @@ struct DemoHarness {
         return zelvane::cellTextOrEmpty(
             control().platform().grid().GetRowSet()->row(row)->value(key));
     }
-    // Clicks the row's selector (its header section).
-    void selectRow(const std::string& attribute) {
-        QHeaderView* header = view()->verticalHeader();
-        const int row = indexOf(attribute);
-        const QPoint p(header->width() / 2,
-                       header->sectionViewportPosition(row) + header->sectionSize(row) / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, p);
-    }
     // Opens the row's value editor and presses its "Select" button.
     void pressSelect(const std::string& attribute) {
-        const int column = qttest::modelOf(view()).viewColumn(
-            control().platform().grid().GetRowSet()->findColumn("Value"));
-        const QModelIndex index = view()->model()->index(indexOf(attribute), column);
-        view()->scrollTo(index);
-        const QPoint p = view()->visualRect(index).center();
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, p);
-        QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, p);
+        qttest::clickIndex(
+            view(), qttest::cellIndex(window.attributes(), indexOf(attribute), "Value"), true);
         QPushButton* select = window.attributes().selectButton();
         ASSERT_TRUE(select->isVisible()) << "no Select button on " << attribute;
         QTest::mouseClick(select, Qt::LeftButton);
@@ -114,7 +100,7 @@ std::function<void(QWidget*)> answerWith(QMessageBox::StandardButton choice) {
 
 TEST(DemoHost, ARefusedRemoveShowsTheControlsMessage) {
     DemoHarness demo;
-    demo.selectRow("Region");
+    qttest::clickSelector(demo.view(), demo.indexOf("Region"));
     QString text;
     int dialogs = withDialog(
         [&] {

@@ -11,7 +11,7 @@
 #include <QtUiTools/QUiLoader>
 #include <memory>
 
-#include "qt_support.hpp"
+#include "qt_gestures.hpp"
 
 namespace {
 
@@ -43,33 +43,35 @@ TEST(WidgetProperties, ReadBackWhatWasWrittenAndHandTheControlUtf8) {
 // inside a step (here from the message box of the failing Intialize, whose event loop may run
 // the host's code) is told once, when the step ends.
 TEST(WidgetProperties, ComponentFolderTakesEffectAtTheNextIntialize) {
-    qttest::WidgetHarness h;
-    QSignalSpy flag(&h.widget, &CustomAttrWidget::dataChangedFlagChanged);
-    h.widget.setMessageSink([&h](const std::string& m) {
-        h.messages.push_back(m);
-        h.widget.setIsDataChanged(true);
+    qttest::QtGestures h;
+    QSignalSpy flag(h.widget, &CustomAttrWidget::dataChangedFlagChanged);
+    std::vector<std::string> messages;
+    h.widget->setMessageSink([&](const std::string& m) {
+        messages.push_back(m);
+        h.widget->setIsDataChanged(true);
     });
-    h.widget.setComponentFolder(QStringLiteral("/nowhere"));
+    h.widget->setComponentFolder(QStringLiteral("/nowhere"));
     h.init("CREATE", {Def{.caId = "A", .caName = "a"}});
-    EXPECT_FALSE(h.messages.empty());  // no layout template there
+    EXPECT_FALSE(messages.empty());  // no layout template there
     EXPECT_EQ(flag, QList<QVariantList>{{true}});
-    h.messages.clear();
-    h.widget.setComponentFolder(QString());
-    h.widget.Intialize();
-    EXPECT_EQ(h.messages, std::vector<std::string>{});
+    messages.clear();
+    h.widget->setComponentFolder(QString());
+    h.widget->Intialize();
+    EXPECT_EQ(messages, std::vector<std::string>{});
 }
 
 // The QString members, and validationFinished with the number of messages the pass left.
 TEST(WidgetTexts, ValuesAndMessagesTravelAsQString) {
-    qttest::WidgetHarness h;
+    qttest::QtGestures h;
     h.init("CREATE", {Def{.caId = "É", .caName = "n", .dataType = "number"}});
-    h.widget.SetData(QStringLiteral("<cas><ca id=\"É\" value=\"x ü\"/></cas>"));
-    EXPECT_EQ(h.widget.GetData().toStdString(), "<updateCAs objectId=\"É\" defaultValue=\"x ü\"/>");
-    EXPECT_EQ(h.widget.getCADetails(QStringLiteral("É"))->Item("Value"),
+    h.widget->SetData(QStringLiteral("<cas><ca id=\"É\" value=\"x ü\"/></cas>"));
+    EXPECT_EQ(h.widget->GetData().toStdString(),
+              "<updateCAs objectId=\"É\" defaultValue=\"x ü\"/>");
+    EXPECT_EQ(h.widget->getCADetails(QStringLiteral("É"))->Item("Value"),
               zelvane::CellValue(std::string("x ü")));
-    QSignalSpy finished(&h.widget, &CustomAttrWidget::validationFinished);
+    QSignalSpy finished(h.widget, &CustomAttrWidget::validationFinished);
     QString errors = QStringLiteral("stale");
-    EXPECT_FALSE(h.widget.validateCreate(errors));
+    EXPECT_FALSE(h.widget->validateCreate(errors));
     EXPECT_EQ(errors.toStdString(), "\r\nEnter numeric value for n.");
     EXPECT_EQ(finished, QList<QVariantList>{{1}});
 }

@@ -77,11 +77,8 @@ struct EntryHarness : qttest::QtGestures {
     }
     // The grid's current cell on the row's value, as the arrow keys leave it.
     void goToValue(int row) {
-        QTableView* view = widget->gridView();
-        view->setFocus();
-        const int column = qttest::modelOf(view).viewColumn(
-            control().platform().grid().GetRowSet()->findColumn("Value"));
-        view->setCurrentIndex(view->model()->index(row, column));
+        widget->gridView()->setFocus();
+        widget->gridView()->setCurrentIndex(index(row, "Value"));
         QApplication::processEvents();
     }
     QComboBox* combo() { return widget->dropDown(); }
@@ -345,11 +342,8 @@ TEST(ApplyOptions, SpaceTicksAnOptionAsAClickDoes) {
     g.load("COPYACROSS", zlvtest::definitionsXml({{.caId = "A"}, {.caId = "B"}}));
     QTableView* view = g.widget->gridView();
     auto spaceOn = [&](int row, const char* key) {
-        const QModelIndex target = view->model()->index(
-            row, qttest::modelOf(view).viewColumn(
-                     g.control().platform().grid().GetRowSet()->findColumn(key)));
         view->setFocus();
-        view->setCurrentIndex(target);
+        view->setCurrentIndex(g.index(row, key));
         QTest::keyClick(view, Qt::Key_Space);
         QApplication::processEvents();
         return g.cell(row, "ApplyToAll") + " " + g.cell(row, "ApplyToEmptyOnly");
@@ -367,7 +361,7 @@ TEST(UndoKeys, TheTextBoxUndoesItsTypingFirstThenTheControlsLastStep) {
     g.load("CREATE", zlvtest::definitionsXml(kDefs));
     QSignalSpy told(g.widget, &zelvane::qt::CustomAttrWidget::undoStateChanged);
     QTableView* view = g.widget->gridView();
-    const QModelIndex weight = view->model()->index(kWeight, qttest::modelOf(view).viewColumn(8));
+    const QModelIndex weight = g.index(kWeight, "Value");
     const auto looks = [&] {
         return std::to_string(weight.data(Qt::FontRole).value<QFont>().bold()) +
                weight.data(Qt::AccessibleDescriptionRole).toString().toStdString() + " " +

@@ -15,9 +15,9 @@
 #include <QTest>
 #include <functional>
 
-#include "qt_support.hpp"
+#include "qt_gestures.hpp"
 
-using qttest::WidgetHarness;
+using Harness = qttest::QtGestures;
 using zlvtest::Def;
 
 namespace {
@@ -52,17 +52,17 @@ const EditorCase kCases[] = {
 
 QString scaleTag() { return QString("%1x").arg(qApp->devicePixelRatio()); }
 
-struct GeometryHarness : WidgetHarness {
+struct GeometryHarness : Harness {
     GeometryHarness() {
-        widget.control().setValueListProvider([](const std::string&, const std::string&) {
+        control().setValueListProvider([](const std::string&, const std::string&) {
             return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
         });
         init("RETRIEVAL", oneOfEachKind());
         // The offscreen screen keeps its pixels at every scale, so at 2x it is half as large:
         // the widget stays on it, where popups can open at their full size.
-        const QRect screen = widget.screen()->availableGeometry();
-        widget.move(screen.topLeft());
-        widget.resize(widget.size().boundedTo(screen.size()));
+        const QRect screen = window.screen()->availableGeometry();
+        window.setGeometry(screen);
+        widget->resize(widget->size().boundedTo(screen.size() - QSize(0, widget->y())));
         QApplication::processEvents();
     }
 };
@@ -76,7 +76,7 @@ void expectInsideCell(const QRect& editor, const QRect& cell, const char* what) 
 }
 
 // Number rows around a picker row, in a grid too narrow for its columns.
-struct NarrowGrid : WidgetHarness {
+struct NarrowGrid : Harness {
     explicit NarrowGrid(int width) {
         std::vector<Def> defs;
         for (const char* id : {"A", "K", "C"})
@@ -86,12 +86,11 @@ struct NarrowGrid : WidgetHarness {
             Def{.caId = "K", .caName = "Country", .controlType = "Picker", .event = "Standard"};
         defs[1].valueListId = "VL_K";
         init("CREATE", defs);
-        widget.resize(width, 320);
-        QApplication::setActiveWindow(&widget);
+        widget->resize(width, 320);
         QApplication::processEvents();
     }
-    QTableView* view() { return widget.gridView(); }
-    bool frameOpen() { return widget.editorFrame()->isVisible(); }
+    QTableView* view() { return widget->gridView(); }
+    bool frameOpen() { return widget->editorFrame()->isVisible(); }
     // Drags the sideways scroll bar until the value column starts at the grid's left edge.
     void scrollValueColumnToTheLeft() {
         QScrollBar* bar = view()->horizontalScrollBar();
@@ -100,10 +99,17 @@ struct NarrowGrid : WidgetHarness {
     }
 };
 
+// A cell's rectangle in the widget's coordinates.
+QRect cellRect(Harness& h, int row, const char* key) {
+    QTableView* view = h.widget->gridView();
+    const QRect r = view->visualRect(h.index(row, key));
+    return QRect(view->viewport()->mapTo(h.widget, r.topLeft()), r.size());
+}
+
 // The pictures of the drop-down's list and the date editor's calendar, opened over the grid.
 void expectPopupOverEditor(GeometryHarness& h, int row) {
     if (row == kColour) {
-        QComboBox* combo = h.widget.dropDown();
+        QComboBox* combo = h.widget->dropDown();
         combo->showPopup();
         QApplication::processEvents();
         ASSERT_TRUE(combo->view()->isVisible());
@@ -112,32 +118,32 @@ void expectPopupOverEditor(GeometryHarness& h, int row) {
         EXPECT_TRUE(list.intersects(shown))
             << list.x() << "," << list.y() << " vs " << shown.x() << "," << shown.y();
         EXPECT_GE(list.width(), shown.width() - 2);
-        qttest::shoot(&h.widget, "editor_dropdown_list_" + scaleTag(), combo->view()->window());
+        qttest::shoot(h.widget, "editor_dropdown_list_" + scaleTag(), combo->view()->window());
         combo->hidePopup();
     } else if (row == kStart) {
-        QTest::keyClick(h.widget.dateEdit(), Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(h.widget->dateEdit(), Qt::Key_Down, Qt::AltModifier);
         QApplication::processEvents();
-        QWidget* calendar = h.widget.dateEdit()->calendarWidget()->window();
+        QWidget* calendar = h.widget->dateEdit()->calendarWidget()->window();
         EXPECT_TRUE(calendar->isVisible());
-        qttest::shoot(&h.widget, "editor_date_calendar_" + scaleTag(), calendar);
+        qttest::shoot(h.widget, "editor_date_calendar_" + scaleTag(), calendar);
     }
 }
 
 // The "Select" button at the cell's right edge with its caption readable; the read-only value
 // beside it shows the value and leaves the button on top.
 void expectSelectButton(GeometryHarness& h, const QRect& cell) {
-    QPushButton* button = h.widget.selectButton();
+    QPushButton* button = h.widget->selectButton();
     ASSERT_TRUE(button->isVisible());
-    const QRect shown = qttest::rectIn(button, &h.widget);
+    const QRect shown = qttest::rectIn(button, h.widget);
     expectInsideCell(shown, cell, "button");
     EXPECT_EQ(shown.right(), cell.right());
     EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width());
     EXPECT_EQ(button->text(), "Select");
     EXPECT_TRUE(button->accessibleName().contains("Country"));
-    EXPECT_EQ(h.widget.childAt(shown.center()), button);
-    EXPECT_EQ(h.widget.childAt(shown.topLeft() + QPoint(1, 1)), button);
-    EXPECT_TRUE(h.widget.textBox()->isReadOnly());
-    EXPECT_EQ(h.widget.textBox()->text(), "Germany");
+    EXPECT_EQ(h.widget->childAt(shown.center()), button);
+    EXPECT_EQ(h.widget->childAt(shown.topLeft() + QPoint(1, 1)), button);
+    EXPECT_TRUE(h.widget->textBox()->isReadOnly());
+    EXPECT_EQ(h.widget->textBox()->text(), "Germany");
 }
 
 }  // namespace
@@ -148,19 +154,19 @@ TEST(EditorGeometry, EachEditorCoversItsCellAndIsNamedForItsAttribute) {
         GeometryHarness h;
         // The run with QT_SCALE_FACTOR=2 really draws at twice the pixels.
         const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
-        EXPECT_DOUBLE_EQ(h.widget.devicePixelRatioF(), factor.isEmpty() ? 1.0 : factor.toDouble());
+        EXPECT_DOUBLE_EQ(h.widget->devicePixelRatioF(), factor.isEmpty() ? 1.0 : factor.toDouble());
         h.doubleClickCell(c.row, "Value");
-        QWidget* editor = c.editor(h.widget);
+        QWidget* editor = c.editor(*h.widget);
         ASSERT_TRUE(editor->isVisible());
-        const QRect cell = qttest::cellRectInWidget(h, c.row, "Value");
-        expectInsideCell(qttest::rectIn(editor, &h.widget), cell, "editor");
-        expectInsideCell(qttest::rectIn(h.widget.editorFrame(), &h.widget), cell, "frame");
+        const QRect cell = cellRect(h, c.row, "Value");
+        expectInsideCell(qttest::rectIn(editor, h.widget), cell, "editor");
+        expectInsideCell(qttest::rectIn(h.widget->editorFrame(), h.widget), cell, "frame");
         EXPECT_TRUE(editor->accessibleName().contains(c.attribute))
             << editor->accessibleName().toStdString();
         // Only the weight is required, and its editor says so.
         EXPECT_EQ(editor->accessibleDescription().contains("Required"), c.row == kWeight)
             << editor->accessibleDescription().toStdString();
-        qttest::shoot(&h.widget, QString("editor_%1_%2").arg(c.kind, scaleTag()));
+        qttest::shoot(h.widget, QString("editor_%1_%2").arg(c.kind, scaleTag()));
         if (c.row == kCountry) expectSelectButton(h, cell);
         expectPopupOverEditor(h, c.row);
     }
@@ -179,9 +185,7 @@ TEST(EditorOverCell, RowSelectorClickOnTheEditedRowClosesTheEditor) {
     QTest::mouseClick(g.view()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(g.view()->viewport(), Qt::LeftButton, {}, at);
     ASSERT_TRUE(g.frameOpen());
-    QHeaderView* selectors = g.view()->verticalHeader();
-    QTest::mouseClick(selectors->viewport(), Qt::LeftButton, {},
-                      QPoint(selectors->width() / 2, selectors->sectionViewportPosition(1) + 5));
+    qttest::clickSelector(g.view(), 1);
     QApplication::processEvents();
     EXPECT_FALSE(g.frameOpen());
 }
@@ -195,14 +199,14 @@ TEST(EditorOverCell, FrameIsCutAgainWhenAScrollBarAppearsAfterItWasPlaced) {
     QApplication::processEvents();
     ASSERT_FALSE(g.view()->verticalScrollBar()->isVisible());
     for (int i = 0; i < 20; ++i)
-        g.widget.control().Add(zlvtest::defXml(
+        g.widget->control().Add(zlvtest::defXml(
             Def{.caId = "H" + std::to_string(i), .caName = "Added", .dataType = "number"}));
     QTest::keyClick(g.view(), Qt::Key_F2);
     QTest::qWait(20);
     ASSERT_TRUE(g.view()->verticalScrollBar()->isVisible());
     ASSERT_TRUE(g.frameOpen());
-    const QRect cells = qttest::rectIn(g.view()->viewport(), &g.widget);
-    const QRect frame = qttest::rectIn(g.widget.editorFrame(), &g.widget);
+    const QRect cells = qttest::rectIn(g.view()->viewport(), g.widget);
+    const QRect frame = qttest::rectIn(g.widget->editorFrame(), g.widget);
     EXPECT_TRUE(cells.contains(frame))
         << "frame right " << frame.right() << ", cells right " << cells.right();
 }

@@ -12,7 +12,7 @@
 #include <QWheelEvent>
 #include <functional>
 
-#include "qt_support.hpp"
+#include "qt_gestures.hpp"
 
 using zlvtest::Def;
 
@@ -36,28 +36,21 @@ std::vector<Def> formDefs(int notes) {
     return defs;
 }
 
-// A host form: a field of the host's, the control, another field of the host's. The host
-// answers "Select" with France.
-struct HostForm {
+// A host form: the gestures' host window with a second field of the host's after the control.
+// The host answers "Select" with France.
+struct HostForm : qttest::QtGestures {
     explicit HostForm(int notes = 0) {
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(before);
-        layout->addWidget(&h.widget);
-        layout->addWidget(after);
-        h.widget.control().setValueListProvider([](const std::string&, const std::string&) {
+        after->setGeometry(4, 460, 200, 24);
+        control().setValueListProvider([](const std::string&, const std::string&) {
             return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}};
         });
         QObject::connect(
-            &h.widget, &zelvane::qt::CustomAttrWidget::PickerButtonClicked,
-            [this](zelvane::KeyedCollection&) { h.widget.setCellValue("FR", "France", true); });
-        h.init("RETRIEVAL", formDefs(notes));
-        window.resize(640, 360);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+            widget, &zelvane::qt::CustomAttrWidget::PickerButtonClicked,
+            [this](zelvane::KeyedCollection&) { widget->setCellValue("FR", "France", true); });
+        init("RETRIEVAL", formDefs(notes));
+        after->show();
         before->setFocus();
     }
-    ~HostForm() { h.widget.setParent(nullptr); }
 
     // A key pressed on the keyboard: it goes to whichever widget has the focus.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -67,15 +60,15 @@ struct HostForm {
     void tab() { press(Qt::Key_Tab); }
     void backtab() { press(Qt::Key_Backtab, Qt::ShiftModifier); }
     QWidget* focus() const { return QApplication::focusWidget(); }
-    QWidget* grid() { return h.widget.gridView(); }
+    QWidget* grid() { return widget->gridView(); }
     int currentValueRow() {
-        const QModelIndex current = h.widget.gridView()->currentIndex();
-        return current.column() == h.column("Value") ? current.row() : -1;
+        const QModelIndex current = widget->gridView()->currentIndex();
+        return current.column() == column("Value") ? current.row() : -1;
     }
-    bool editorOpen() { return h.widget.editorFrame()->isVisible(); }
+    bool editorOpen() { return widget->editorFrame()->isVisible(); }
     // Opens the drop-down's list and clicks its entry.
     void chooseInList(int entry) {
-        QComboBox* combo = h.widget.dropDown();
+        QComboBox* combo = widget->dropDown();
         QTest::keyClick(combo, Qt::Key_F4);
         QApplication::processEvents();
         QAbstractItemView* list = combo->view();
@@ -83,10 +76,9 @@ struct HostForm {
                           list->visualRect(list->model()->index(entry, 0)).center());
     }
 
-    qttest::WidgetHarness h;
-    QWidget window;
-    QLineEdit* before = new QLineEdit("before");
-    QLineEdit* after = new QLineEdit("after");
+    QLineEdit* before = field;
+    QLineEdit* after = new QLineEdit("after", &window);
+    const QString beforeText = field->text();
 };
 
 std::string nameOf(const QWidget* w) {
@@ -97,22 +89,22 @@ std::string nameOf(const QWidget* w) {
 // grid, and the next arrow key moves in the grid, not in the host.
 void expectFocusOnTheGridAfter(Row row, const std::function<void(HostForm&)>& close) {
     HostForm f(40);
-    f.h.doubleClickCell(row, "Value");
+    f.doubleClickCell(row, "Value");
     ASSERT_TRUE(f.editorOpen());
     close(f);
     QApplication::processEvents();
     EXPECT_FALSE(f.editorOpen());
     EXPECT_EQ(f.focus(), f.grid()) << nameOf(f.focus());
     QTest::keyClick(f.focus(), Qt::Key_Down);
-    EXPECT_EQ(f.h.widget.gridView()->currentIndex().row(), row + 1);
-    EXPECT_EQ(f.before->text(), "before");
+    EXPECT_EQ(f.widget->gridView()->currentIndex().row(), row + 1);
+    EXPECT_EQ(f.before->text(), f.beforeText);
 }
 
 QCalendarWidget* openCalendar(HostForm& f) {
-    QTest::keyClick(f.h.widget.dateEdit(), Qt::Key_F4);
+    QTest::keyClick(f.widget->dateEdit(), Qt::Key_F4);
     QApplication::processEvents();
-    EXPECT_TRUE(f.h.widget.dateEdit()->calendarWidget()->isVisible());
-    return f.h.widget.dateEdit()->calendarWidget();
+    EXPECT_TRUE(f.widget->dateEdit()->calendarWidget()->isVisible());
+    return f.widget->dateEdit()->calendarWidget();
 }
 
 }  // namespace
@@ -139,13 +131,13 @@ TEST(Focus, TabWalksTheValueCellsAndLeavesBothWays) {
     }
     f.backtab();
     EXPECT_EQ(f.focus(), f.before) << nameOf(f.focus());
-    EXPECT_EQ(f.before->text(), "before");
+    EXPECT_EQ(f.before->text(), f.beforeText);
 
-    f.h.doubleClickCell(kCountry, "Value");
+    f.doubleClickCell(kCountry, "Value");
     f.tab();
     EXPECT_EQ(f.focus(), f.after) << nameOf(f.focus());
     EXPECT_FALSE(f.editorOpen());
-    f.h.doubleClickCell(kWeight, "Value");
+    f.doubleClickCell(kWeight, "Value");
     f.backtab();
     EXPECT_EQ(f.focus(), f.before) << nameOf(f.focus());
     EXPECT_FALSE(f.editorOpen());
@@ -176,13 +168,12 @@ TEST(Focus, CtrlTabOrAClickOnTheHostLeavesFromTheMiddleOfAnEdit) {
         SCOPED_TRACE(testing::Message() << "row " << c.row << " key " << c.leaveKey);
         HostForm f;
         if (c.typed) {
-            f.h.doubleClickCell(c.row, "Value");
+            f.doubleClickCell(c.row, "Value");
             ASSERT_TRUE(f.editorOpen());
             QTest::keyClicks(f.focus(), c.typed);
             if (c.editKey) QTest::keyClick(f.focus(), c.editKey);
         } else {
-            QTest::mouseClick(f.h.widget.gridView()->viewport(), Qt::LeftButton, {},
-                              f.h.cellPoint(c.row, "Value"));
+            f.clickCell(c.row, "Value");
             ASSERT_EQ(f.focus(), f.grid());
         }
         if (c.leaveKey == Qt::Key_unknown) {
@@ -194,7 +185,7 @@ TEST(Focus, CtrlTabOrAClickOnTheHostLeavesFromTheMiddleOfAnEdit) {
         }
         EXPECT_EQ(f.focus(), c.forward ? f.after : f.before) << nameOf(f.focus());
         EXPECT_FALSE(f.editorOpen());
-        EXPECT_EQ(f.h.cell(c.row, "Value"), c.written);
+        EXPECT_EQ(f.cell(c.row, "Value"), c.written);
     }
 }
 
@@ -209,21 +200,20 @@ TEST(Focus, FocusIsOnTheGridAfterEveryWayAnEditorHides) {
         QWidget* days = openCalendar(f)->findChild<QAbstractItemView*>()->viewport();
         QTest::mouseClick(days, Qt::LeftButton, {}, QPoint(days->width() / 2, days->height() / 2));
     });
-    expectFocusOnTheGridAfter(kCountry, [](HostForm& f) {
-        QTest::mouseClick(f.h.widget.selectButton(), Qt::LeftButton);
-    });
+    expectFocusOnTheGridAfter(
+        kCountry, [](HostForm& f) { QTest::mouseClick(f.widget->selectButton(), Qt::LeftButton); });
     // A push button passes the focus along the focus chain on an arrow key; the "Select" button
     // keeps it, instead of handing it to the host's field.
     expectFocusOnTheGridAfter(kCountry, [](HostForm& f) {
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
             QTest::keyClick(f.focus(), key);
             QTest::keyClick(f.focus(), key, Qt::AltModifier);
-            EXPECT_EQ(f.focus(), f.h.widget.selectButton()) << key;
+            EXPECT_EQ(f.focus(), f.widget->selectButton()) << key;
         }
         QTest::keyClick(f.focus(), Qt::Key_Escape);
     });
     expectFocusOnTheGridAfter(kWeight, [](HostForm& f) {
-        QWidget* viewport = f.h.widget.gridView()->viewport();
+        QWidget* viewport = f.widget->gridView()->viewport();
         const QPoint at(viewport->width() / 2, viewport->height() / 2);
         QWheelEvent wheel(at, viewport->mapToGlobal(at), {}, {0, -240}, Qt::NoButton, {},
                           Qt::NoScrollPhase, false);
@@ -232,7 +222,7 @@ TEST(Focus, FocusIsOnTheGridAfterEveryWayAnEditorHides) {
     // The calendar closes with its editor; the focus it held does not stay in it.
     expectFocusOnTheGridAfter(kStart, [](HostForm& f) {
         QCalendarWidget* calendar = openCalendar(f);
-        f.window.resize(640, 280);
+        f.widget->resize(640, 250);
         QApplication::processEvents();
         EXPECT_FALSE(calendar->isVisible());
     });

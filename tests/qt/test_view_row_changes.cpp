@@ -10,7 +10,7 @@
 #include <memory>
 #include <utility>
 
-#include "qt_support.hpp"
+#include "qt_gestures.hpp"
 
 using zlvtest::Def;
 
@@ -49,23 +49,22 @@ struct RowSignals {
 
 // A short widget on many rows, its model checked by Qt's model tester from then on; some rows'
 // values marked by a retrieval pass.
-struct RowsHarness : qttest::WidgetHarness {
+struct RowsHarness : qttest::QtGestures {
     explicit RowsHarness(QAbstractItemView::ScrollMode scrolling, int rows = kRows,
                          std::vector<int> marked = {}) {
-        widget.resize(520, 260);
+        widget->resize(520, 260);
         view()->setVerticalScrollMode(scrolling);
         init("RETRIEVAL", manyDefs(rows));
-        QApplication::setActiveWindow(&widget);
         tester = std::make_unique<QAbstractItemModelTester>(
             model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         for (int r : marked) grid().GetRowSet()->row(r)->setValue("Value", std::string("x"));
         std::string errors;
-        EXPECT_EQ(widget.control().validateRetrieval(errors), marked.empty());
+        EXPECT_EQ(control().validateRetrieval(errors), marked.empty());
     }
     std::unique_ptr<QAbstractItemModelTester> tester;
-    zelvane::Grid& grid() { return widget.control().platform().grid(); }
-    QTableView* view() { return widget.gridView(); }
-    QAbstractItemModel* model() { return widget.gridView()->model(); }
+    zelvane::Grid& grid() { return control().platform().grid(); }
+    QTableView* view() { return widget->gridView(); }
+    QAbstractItemModel* model() { return widget->gridView()->model(); }
     std::string attributeAt(int row) {
         return model()->data(index(row, "Attribute")).toString().toStdString();
     }
@@ -86,15 +85,6 @@ struct RowsHarness : qttest::WidgetHarness {
                           : view()->verticalHeader()->sectionPosition(row));
         QApplication::processEvents();
     }
-    void clickCell(int row, const std::string& key) {
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cellPoint(row, key));
-    }
-    void clickRowSelector(int row, Qt::KeyboardModifiers modifiers = {}) {
-        QHeaderView* header = view()->verticalHeader();
-        const QPoint p(header->width() / 2,
-                       header->sectionViewportPosition(row) + header->sectionSize(row) / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers, p);
-    }
     // The view stays on its rows and the current cell; every model row shows the row set's
     // row at the same place, and the marked rows are those of the marked attributes.
     void expectInPlace(const std::string& top, const std::string& current,
@@ -106,7 +96,7 @@ struct RowsHarness : qttest::WidgetHarness {
         ASSERT_EQ(model()->rowCount(), rows->recordCount());
         for (int r = 0; r < rows->recordCount(); ++r) {
             EXPECT_EQ(attributeAt(r), rows->row(r)->textOrEmpty("Attribute")) << r;
-            EXPECT_EQ(widget.rowIsMarked(r), marked.contains(attributeAt(r).c_str())) << r;
+            EXPECT_EQ(widget->rowIsMarked(r), marked.contains(attributeAt(r).c_str())) << r;
         }
     }
 };
@@ -122,24 +112,24 @@ TEST(ViewRowChanges, AddAndRemoveKeepTheRowsOnScreen) {
         const bool shots = scrolling == QAbstractItemView::ScrollPerItem;
         RowsHarness h(scrolling, kRows, {3, 20});
         h.clickRowSelector(2);
-        h.clickRowSelector(3, Qt::ControlModifier);
-        h.clickRowSelector(6, Qt::ControlModifier);
+        qttest::clickSelector(h.view(), 3, Qt::ControlModifier);
+        qttest::clickSelector(h.view(), 6, Qt::ControlModifier);
         ASSERT_EQ(h.grid().selectedCount(), 3);
         h.scrollToTop(12);
         h.clickCell(15, "Value");
         ASSERT_EQ(h.topAttribute(), "Attribute 12");
         ASSERT_EQ(h.currentAttribute(), "Attribute 15");
-        if (shots) qttest::shoot(&h.widget, "rows_before_remove");
+        if (shots) qttest::shoot(h.widget, "rows_before_remove");
         RowSignals seen(h.model());
 
-        h.widget.control().Add(zlvtest::defXml(Def{.caId = "NEW", .caName = "Added one"}));
+        h.control().Add(zlvtest::defXml(Def{.caId = "NEW", .caName = "Added one"}));
         QApplication::processEvents();
         EXPECT_EQ(RowSignals::rangesOf(seen.inserted), (Ranges{{kRows, kRows}}));
         EXPECT_EQ(h.attributeAt(kRows), "Added one");
-        if (shots) qttest::shoot(&h.widget, "rows_after_add");
+        if (shots) qttest::shoot(h.widget, "rows_after_add");
         h.expectInPlace("Attribute 12", "Attribute 15", {"Attribute 3", "Attribute 20"});
 
-        EXPECT_TRUE(h.widget.Remove());
+        EXPECT_TRUE(h.widget->Remove());
         QApplication::processEvents();
         // Each run in the rows of the model at the time: rows 2-3, then the former row 6.
         EXPECT_EQ(RowSignals::rangesOf(seen.removed), (Ranges{{2, 3}, {4, 4}}));
@@ -148,7 +138,7 @@ TEST(ViewRowChanges, AddAndRemoveKeepTheRowsOnScreen) {
         h.expectInPlace("Attribute 12", "Attribute 15", {"Attribute 20"});
         EXPECT_TRUE(
             h.view()->viewport()->rect().contains(h.view()->visualRect(h.view()->currentIndex())));
-        if (shots) qttest::shoot(&h.widget, "rows_after_remove");
+        if (shots) qttest::shoot(h.widget, "rows_after_remove");
 
         h.init("COPYACROSS", manyDefs());
         EXPECT_EQ(seen.resets.count(), 1);
@@ -184,7 +174,7 @@ TEST(ViewRowChanges, DeletingTheCurrentRowLeavesNoCurrentCell) {
     EXPECT_EQ(going,
               (std::vector<std::string>{"Attribute 0", "Attribute 1", "Attribute 4", "Attribute 8",
                                         "Attribute 9", "Attribute 10", "Attribute 29"}));
-    EXPECT_FALSE(h.widget.editorFrame()->isVisible());
+    EXPECT_FALSE(h.widget->editorFrame()->isVisible());
     h.expectInPlace("Attribute 2", "", {});
     // The rows left work as before: a click makes a cell current and active.
     h.clickCell(3, "Value");
