@@ -392,4 +392,54 @@ std::string QtGestures::modelProblem() {
     return {};
 }
 
+std::vector<zlvtest::Def> formDefs(int notes) {
+    using zlvtest::Def;
+    auto combo = [](const char* id, const char* name, const char* value) {
+        return Def{.caId = id,
+                   .caName = name,
+                   .controlType = "ComboBox",
+                   .defaultValue = value,
+                   .valueListId = "VL_C"};
+    };
+    auto date = [](const char* id, const char* name, const char* value) {
+        return Def{.caId = id,
+                   .caName = name,
+                   .controlType = "Date",
+                   .defaultValue = value,
+                   .dateType = "dateOnly"};
+    };
+    std::vector<Def> defs = {Def{.caId = "W",
+                                 .caName = "Weight",
+                                 .dataType = "number",
+                                 .defaultValue = "5.00",
+                                 .mandatory = "true",
+                                 .allowedDecimalPlaces = "2"},
+                             combo("C", "Colour", "Green"),
+                             date("S", "Start date", "15/03/2024"),
+                             Def{.caId = "K",
+                                 .caName = "Country",
+                                 .controlType = "Picker",
+                                 .defaultValue = "Germany",
+                                 .event = "Standard",
+                                 .valueListId = "VL_K"},
+                             combo("E", "Shade", ""),
+                             date("T", "End date", "")};
+    for (int i = 0; i < notes; ++i)
+        defs.push_back(Def{.caId = "N" + std::to_string(i),
+                           .caName = "Note " + std::to_string(i),
+                           .dataType = "number"});
+    return defs;
+}
+
+EditorForm::EditorForm(int notes, const std::string& mode) {
+    control().setValueListProvider([](const std::string&, const std::string&) {
+        return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
+    });
+    onPick([this](zelvane::KeyedCollection&) {
+        ++picks;
+        widget->setCellValue("FR", "France", true);
+    });
+    init(mode, formDefs(notes));
+}
+
 }  // namespace qttest

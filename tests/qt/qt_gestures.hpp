@@ -73,4 +73,15 @@ class QtGestures : public zlvtest::Gestures {
     bool outside_ = false;  // the focus went to the host's field and stayed there
 };
 
+// A host form with one row of each editor kind: a required number with two places, a drop-down
+// over Red, Green and Blue, a date, a picker the host answers with France, then an empty
+// drop-down and an empty date; `notes` number rows after them let the grid scroll.
+enum FormRow { kWeight, kColour, kStart, kCountry, kShade, kEnd, kFormRows };
+std::vector<zlvtest::Def> formDefs(int notes = 0);
+
+struct EditorForm : QtGestures {
+    explicit EditorForm(int notes = 0, const std::string& mode = "RETRIEVAL");
+    int picks = 0;  // the host's picker handler calls
+};
+
 }  // namespace qttest

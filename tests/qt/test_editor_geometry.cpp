@@ -13,34 +13,20 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
-#include <functional>
 
 #include "qt_gestures.hpp"
 
-using Harness = qttest::QtGestures;
 using zlvtest::Def;
 
 namespace {
 
-enum Row { kWeight, kColour, kStart, kCountry };
-
-std::vector<Def> oneOfEachKind() {
-    std::vector<Def> defs = {
-        Def{.caId = "W", .caName = "Weight", .dataType = "number", .defaultValue = "5.00"},
-        Def{.caId = "C", .caName = "Colour", .controlType = "ComboBox", .defaultValue = "Green"},
-        Def{.caId = "S", .caName = "Start date", .controlType = "Date", .dateType = "dateOnly"},
-        Def{.caId = "K", .caName = "Country", .controlType = "Picker", .defaultValue = "Germany"}};
-    defs[kWeight].mandatory = "true", defs[kWeight].allowedDecimalPlaces = "2";
-    defs[kColour].valueListId = "VL_C", defs[kCountry].valueListId = "VL_K";
-    defs[kStart].defaultValue = "15/03/2024", defs[kCountry].event = "Standard";
-    return defs;
-}
+using namespace qttest;
 
 struct EditorCase {
     const char* kind;
     int row;
     const char* attribute;
-    std::function<QWidget*(zelvane::qt::CustomAttrWidget&)> editor;
+    QWidget* (*editor)(zelvane::qt::CustomAttrWidget&);
 };
 
 const EditorCase kCases[] = {
@@ -52,12 +38,8 @@ const EditorCase kCases[] = {
 
 QString scaleTag() { return QString("%1x").arg(qApp->devicePixelRatio()); }
 
-struct GeometryHarness : Harness {
+struct GeometryHarness : EditorForm {
     GeometryHarness() {
-        control().setValueListProvider([](const std::string&, const std::string&) {
-            return std::vector<zelvane::ListEntry>{{"1", "Red"}, {"2", "Green"}, {"3", "Blue"}};
-        });
-        init("RETRIEVAL", oneOfEachKind());
         // The offscreen screen keeps its pixels at every scale, so at 2x it is half as large:
         // the widget stays on it, where popups can open at their full size.
         const QRect screen = window.screen()->availableGeometry();
@@ -75,17 +57,9 @@ void expectInsideCell(const QRect& editor, const QRect& cell, const char* what) 
     EXPECT_GE(editor.height(), 20);
 }
 
-// Number rows around a picker row, in a grid too narrow for its columns.
-struct NarrowGrid : Harness {
-    explicit NarrowGrid(int width) {
-        std::vector<Def> defs;
-        for (const char* id : {"A", "K", "C"})
-            defs.push_back(
-                Def{.caId = id, .caName = id, .dataType = "number", .defaultValue = "1"});
-        defs[1] =
-            Def{.caId = "K", .caName = "Country", .controlType = "Picker", .event = "Standard"};
-        defs[1].valueListId = "VL_K";
-        init("CREATE", defs);
+// The form in a grid too narrow for its columns.
+struct NarrowGrid : EditorForm {
+    explicit NarrowGrid(int width) : EditorForm(0, "CREATE") {
         widget->resize(width, 320);
         QApplication::processEvents();
     }
@@ -100,7 +74,7 @@ struct NarrowGrid : Harness {
 };
 
 // A cell's rectangle in the widget's coordinates.
-QRect cellRect(Harness& h, int row, const char* key) {
+QRect cellRect(QtGestures& h, int row, const char* key) {
     QTableView* view = h.widget->gridView();
     const QRect r = view->visualRect(h.index(row, key));
     return QRect(view->viewport()->mapTo(h.widget, r.topLeft()), r.size());
@@ -180,12 +154,12 @@ TEST(EditorOverCell, RowSelectorClickOnTheEditedRowClosesTheEditor) {
     NarrowGrid g(260);
     g.scrollValueColumnToTheLeft();
     ASSERT_EQ(g.view()->columnAt(0), g.column("Value"));
-    const QRect cell = g.view()->visualRect(g.index(1, "Value"));
+    const QRect cell = g.view()->visualRect(g.index(kCountry, "Value"));
     const QPoint at(10, cell.center().y());
     QTest::mouseClick(g.view()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(g.view()->viewport(), Qt::LeftButton, {}, at);
     ASSERT_TRUE(g.frameOpen());
-    qttest::clickSelector(g.view(), 1);
+    qttest::clickSelector(g.view(), kCountry);
     QApplication::processEvents();
     EXPECT_FALSE(g.frameOpen());
 }
