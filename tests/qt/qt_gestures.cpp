@@ -23,12 +23,11 @@ using zlvtest::Editor;
 using zlvtest::Key;
 
 QtGestures::QtGestures()
-    : field(new QLineEdit("host's own field")),
-      widget(new zelvane::qt::CustomAttrWidget(QString::fromStdString(zlvtest::resourceDir()))) {
+    : field(new QLineEdit("host's own field", &window)),
+      widget(new zelvane::qt::CustomAttrWidget(QString::fromStdString(zlvtest::resourceDir()),
+                                               &window)) {
     window.resize(820, 640);
-    field->setParent(&window);
     field->setGeometry(4, 4, 200, 24);
-    widget->setParent(&window);
     widget->setGeometry(0, 32, 700, 420);
     widget->setMessageSink([this](const std::string& m) { messages_.push_back(m); });
     using Widget = zelvane::qt::CustomAttrWidget;
@@ -70,16 +69,9 @@ QModelIndex QtGestures::shownCell(int row, std::string_view key) {
     return view->viewport()->rect().intersects(view->visualRect(at)) ? at : QModelIndex();
 }
 
-bool QtGestures::clickCell(int row, std::string_view key) {
+bool QtGestures::clickCell(int row, std::string_view key, bool twice) {
     const QModelIndex at = shownCell(row, key);
-    if (at.isValid()) clickIndex(widget->gridView(), at);
-    settle();
-    return at.isValid();
-}
-
-bool QtGestures::doubleClickCell(int row, std::string_view key) {
-    const QModelIndex at = shownCell(row, key);
-    if (at.isValid()) clickIndex(widget->gridView(), at, true);
+    if (at.isValid()) clickIndex(widget->gridView(), at, twice);
     settle();
     return at.isValid();
 }
@@ -139,20 +131,15 @@ bool QtGestures::pressKey(Key key) {
     tabbed_ = key == Key::Tab || key == Key::ShiftTab;
     QLineEdit* box = widget->textBox();
     QWidget* target = QApplication::focusWidget();
-    if (key == Key::Delete && box->isVisible()) {
+    if (key == Key::Delete)
+        target = box->isVisible() ? box : static_cast<QWidget*>(widget->gridView());
+    if (target == box && key == Key::Delete)
         QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-        target = box;
-    } else if (key == Key::Delete) {
-        target = widget->gridView();
-    }
     if (!target) return false;
-    static const std::pair<Qt::Key, Qt::KeyboardModifiers> kKeys[] = {
-        {Qt::Key_Return, {}},
-        {Qt::Key_Tab, {}},
-        {Qt::Key_Backtab, Qt::ShiftModifier},
-        {Qt::Key_Escape, {}},
-        {Qt::Key_Delete, {}}};
-    const auto [code, modifiers] = kKeys[static_cast<int>(key)];
+    const Qt::Key codes[] = {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape,
+                             Qt::Key_Delete};
+    const Qt::Key code = codes[static_cast<int>(key)];
+    const auto modifiers = key == Key::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier;
     QTest::keyClick(target, code, modifiers);
     settle();
     return true;
@@ -393,41 +380,22 @@ std::string QtGestures::modelProblem() {
 }
 
 std::vector<zlvtest::Def> formDefs(int notes) {
-    using zlvtest::Def;
-    auto combo = [](const char* id, const char* name, const char* value) {
-        return Def{.caId = id,
-                   .caName = name,
-                   .controlType = "ComboBox",
-                   .defaultValue = value,
-                   .valueListId = "VL_C"};
-    };
-    auto date = [](const char* id, const char* name, const char* value) {
-        return Def{.caId = id,
-                   .caName = name,
-                   .controlType = "Date",
-                   .defaultValue = value,
-                   .dateType = "dateOnly"};
-    };
-    std::vector<Def> defs = {Def{.caId = "W",
-                                 .caName = "Weight",
-                                 .dataType = "number",
-                                 .defaultValue = "5.00",
-                                 .mandatory = "true",
-                                 .allowedDecimalPlaces = "2"},
-                             combo("C", "Colour", "Green"),
-                             date("S", "Start date", "15/03/2024"),
-                             Def{.caId = "K",
-                                 .caName = "Country",
-                                 .controlType = "Picker",
-                                 .defaultValue = "Germany",
-                                 .event = "Standard",
-                                 .valueListId = "VL_K"},
-                             combo("E", "Shade", ""),
-                             date("T", "End date", "")};
+    const std::string rows[][4] = {{"W", "Weight", "TextBox", "5.00"},
+                                   {"C", "Colour", "ComboBox", "Green"},
+                                   {"S", "Start date", "Date", "15/03/2024"},
+                                   {"K", "Country", "Picker", "Germany"},
+                                   {"E", "Shade", "ComboBox", ""},
+                                   {"T", "End date", "Date", ""}};
+    std::vector<zlvtest::Def> defs;
+    for (const auto& [id, name, type, value] : rows) {
+        zlvtest::Def& d = defs.emplace_back(zlvtest::Def{id, name, type, "string", value});
+        d.valueListId = type == "ComboBox" ? "VL_C" : type == "Picker" ? "VL_K" : "";
+        d.dateType = type == "Date" ? "dateOnly" : "";
+    }
+    defs[kWeight].dataType = "number", defs[kWeight].mandatory = "true";
+    defs[kWeight].allowedDecimalPlaces = "2", defs[kCountry].event = "Standard";
     for (int i = 0; i < notes; ++i)
-        defs.push_back(Def{.caId = "N" + std::to_string(i),
-                           .caName = "Note " + std::to_string(i),
-                           .dataType = "number"});
+        defs.push_back({"N" + std::to_string(i), "Note " + std::to_string(i), "TextBox", "number"});
     return defs;
 }
 

@@ -21,8 +21,10 @@ class QtGestures : public zlvtest::Gestures {
     zelvane::ZlvCustomAttr& control() override { return widget->control(); }
     const std::vector<std::string>& messages() override { return messages_; }
     void clearMessages() override { messages_.clear(); }
-    bool clickCell(int row, std::string_view key) override;
-    bool doubleClickCell(int row, std::string_view key) override;
+    bool clickCell(int row, std::string_view key) override { return clickCell(row, key, false); }
+    bool doubleClickCell(int row, std::string_view key) override {
+        return clickCell(row, key, true);
+    }
     bool clickRowSelector(int row) override;
     bool toggleCheck(int row, std::string_view key) override;
     bool typeText(const std::string& text) override;
@@ -61,6 +63,7 @@ class QtGestures : public zlvtest::Gestures {
   private:
     // The cell's index after scrolling it into view; invalid when it cannot be seen.
     QModelIndex shownCell(int row, std::string_view key);
+    bool clickCell(int row, std::string_view key, bool twice);
     void typeInto(QWidget* target, const QString& text);
     bool historyKey(bool redo);
     void settle();
