@@ -55,9 +55,8 @@ struct DemoHarness {
     }
     std::string cell(const std::string& attribute, const std::string& key) {
         const int row = indexOf(attribute);
-        if (row < 0) return "<no row>";
-        return zelvane::cellTextOrEmpty(
-            control().platform().grid().GetRowSet()->row(row)->value(key));
+        const auto rows = control().platform().grid().GetRowSet();
+        return row < 0 ? "<no row>" : zelvane::cellTextOrEmpty(rows->row(row)->value(key));
     }
     // Opens the row's value editor and presses its "Select" button.
     void pressSelect(const std::string& attribute) {
@@ -73,11 +72,11 @@ struct DemoHarness {
         const int dialogs =
             withDialog([&] { pressSelect(attribute); },
                        [&](QWidget* dialog) {
-                           auto* combo = dialog->findChild<QComboBox*>();
-                           if (combo)
-                               for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
                            shoot(dialog, "pick_" + QString::fromStdString(attribute));
-                           if (combo) combo->setCurrentText(choice);
+                           if (auto* combo = dialog->findChild<QComboBox*>()) {
+                               for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+                               combo->setCurrentText(choice);
+                           }
                            static_cast<QDialog*>(dialog)->accept();
                        });
         EXPECT_EQ(dialogs, 1) << "no chooser for " << attribute;
@@ -135,15 +134,12 @@ TEST(DemoHost, PickerRowsOfferTheirListsAndAModeChangeAsksBeforeDiscardingThem) 
     QTest::keyClick(chooser, Qt::Key_Up);
     ASSERT_EQ(demo.control().mode(), "RETRIEVAL");
 
+    // Each list follows the choice above it.
     demo.pick("Country", {"France", "Germany", "Italy"}, "Germany");
-    EXPECT_EQ(demo.cell("Country", "Value"), "Germany");
-    EXPECT_EQ(demo.cell("Country", "valueId"), "DE");
     demo.pick("Region", {"Bayern", "Berlin"}, "Bayern");
-    EXPECT_EQ(demo.cell("Region", "valueId"), "BY");
     demo.pick("City", {"München", "Nürnberg"}, "Nürnberg");
-    EXPECT_EQ(demo.cell("City", "Value"), "Nürnberg");
-    EXPECT_EQ(demo.cell("City", "valueId"), "NUE");
     demo.pick("Supplier", {"Acme Supplies", "Nordwind GmbH"}, "Nordwind GmbH");
+    EXPECT_EQ(demo.cell("City", "Value") + " " + demo.cell("City", "valueId"), "Nürnberg NUE");
     EXPECT_EQ(demo.cell("Supplier", "valueId"), "S-22");
     shoot(&demo.window, "picked");
     ASSERT_TRUE(demo.control().IsDataChanged());
