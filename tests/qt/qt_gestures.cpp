@@ -1,21 +1,11 @@
 #include "qt_gestures.hpp"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QDateTimeEdit>
 #include <QMimeData>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QTableView>
-#include <QTest>
 #include <QToolButton>
 #include <algorithm>
-
-#include "qt_support.hpp"
-#include "support/test_support.hpp"
 
 namespace qttest {
 

@@ -2,11 +2,6 @@
 // The gestures made with real mouse and key events on the widgets of a CustomAttrWidget that
 // sits in a host window beside the host's own text field.
 
-#include <QLineEdit>
-#include <QModelIndex>
-#include <QWidget>
-#include <zelvane/qt/custom_attr_widget.hpp>
-
 #include "qt_support.hpp"
 #include "support/gestures.hpp"
 #include "support/test_support.hpp"

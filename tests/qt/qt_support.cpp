@@ -1,11 +1,6 @@
 #include "qt_support.hpp"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QHeaderView>
 #include <QPainter>
-#include <QTest>
 #include <stdexcept>
 
 namespace qttest {

@@ -1,10 +1,22 @@
 #pragma once
 // Lookups and pictures shared by the widget tests: where a cell of the grid is, the clicks a
-// person makes on it, and screenshots.
+// person makes on it, and screenshots; with the widgets and test tools every suite uses.
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QModelIndex>
+#include <QPushButton>
 #include <QRect>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
+#include <QTest>
 #include <string_view>
 #include <zelvane/qt/custom_attr_widget.hpp>
 

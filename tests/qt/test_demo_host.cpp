@@ -1,18 +1,11 @@
 // The demo host window on the sample data, driven with real mouse and key events: the control's
 // refusals shown as dialogs, a list for every picker row, and a question before a mode change
 // discards edits. Screenshots go to $ZLV_SHOT_DIR/demo_*.png when it is set.
-#include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
 #include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
-#include <QTableView>
-#include <QTest>
 #include <QTimer>
 #include <functional>
-#include <zelvane/qt/custom_attr_widget.hpp>
 
 #include "demo_window.hpp"
 #include "qt_support.hpp"

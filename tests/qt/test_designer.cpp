@@ -1,11 +1,8 @@
 // The widget as a Qt developer meets it: Qt properties written and read by name, QString texts
 // in UTF-8, the signals a form wires, the Designer plugin and a form made with it.
-#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QPluginLoader>
-#include <QSignalSpy>
-#include <QTableView>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <QtUiTools/QUiLoader>

@@ -2,17 +2,9 @@
 // and arrow keys, the date editor's calendar and leaving keys, Tab to the next editor, Escape
 // in every editor, Space on the apply options and the undo keys. The editing behaviour both
 // platforms share is in tests/test_editing_*.cpp.
-#include <gtest/gtest.h>
 
-#include <QCalendarWidget>
-#include <QComboBox>
-#include <QDateTimeEdit>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QTest>
 
 #include "qt_gestures.hpp"
 

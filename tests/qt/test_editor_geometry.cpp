@@ -2,17 +2,8 @@
 // to use, its popup over it, the "Select" caption readable; and what assistive tools hear the
 // editors called. In a grid narrower than its columns the frame stays over the part of its
 // cell that can be seen. Runs at the screen's own scale and with QT_SCALE_FACTOR=2.
-#include <gtest/gtest.h>
 
-#include <QCalendarWidget>
-#include <QComboBox>
-#include <QDateTimeEdit>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QTest>
 
 #include "qt_gestures.hpp"
 

@@ -1,14 +1,6 @@
 // The keyboard focus in a host form that holds the control between two fields of the host's:
 // how it leaves the control, and that it is on the grid after an editor goes away.
-#include <gtest/gtest.h>
 
-#include <QCalendarWidget>
-#include <QComboBox>
-#include <QDateTimeEdit>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <functional>
 

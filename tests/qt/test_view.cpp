@@ -1,17 +1,12 @@
 // What the grid shows and tells: marks, contrast, tooltips, widths, accessibility texts and
 // the filter bar.
-#include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QApplication>
-#include <QHeaderView>
 #include <QImage>
-#include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QStyle>
-#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <map>

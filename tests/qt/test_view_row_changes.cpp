@@ -1,11 +1,7 @@
 // Rows joining and leaving the grid are announced as such, so that the view's top rows, current
 // cell and marks stay where they were; a new row set is one reset.
-#include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QTest>
 #include <memory>
 
 #include "qt_gestures.hpp"
