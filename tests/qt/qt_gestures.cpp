@@ -273,12 +273,19 @@ std::string QtGestures::visibleRows() {
     return seen;
 }
 
+// The editors by kind, the "Select" button before the text box beside it.
+std::vector<std::pair<Editor, QWidget*>> QtGestures::editors() {
+    return {{Editor::Select, widget->selectButton()},
+            {Editor::DropDown, widget->dropDown()},
+            {Editor::Date, widget->dateEdit()},
+            {Editor::Text, widget->textBox()}};
+}
+
 Editor QtGestures::shownEditor() {
-    if (!widget->editorFrame()->isVisible()) return Editor::None;
-    if (widget->selectButton()->isVisible()) return Editor::Select;
-    if (widget->dropDown()->isVisible()) return Editor::DropDown;
-    if (widget->dateEdit()->isVisible()) return Editor::Date;
-    return widget->textBox()->isVisible() ? Editor::Text : Editor::None;
+    if (widget->editorFrame()->isVisible())
+        for (const auto& [kind, editor] : editors())
+            if (editor->isVisible()) return kind;
+    return Editor::None;
 }
 
 std::string QtGestures::editorText() {
@@ -288,12 +295,10 @@ std::string QtGestures::editorText() {
 }
 
 Editor QtGestures::focusedEditor() {
-    QWidget* f = QApplication::focusWidget();
-    auto in = [f](QWidget* w) { return f && (f == w || w->isAncestorOf(f)); };
-    if (in(widget->textBox())) return Editor::Text;
-    if (in(widget->dropDown())) return Editor::DropDown;
-    if (in(widget->dateEdit())) return Editor::Date;
-    return in(widget->selectButton()) ? Editor::Select : Editor::None;
+    QWidget* focus = QApplication::focusWidget();
+    for (const auto& [kind, editor] : editors())
+        if (focus && (focus == editor || editor->isAncestorOf(focus))) return kind;
+    return Editor::None;
 }
 
 std::string QtGestures::viewProblem() {

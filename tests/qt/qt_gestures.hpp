@@ -59,6 +59,7 @@ class QtGestures : public zlvtest::Gestures {
     // The cell's index after scrolling it into view; invalid when it cannot be seen.
     QModelIndex shownCell(int row, std::string_view key);
     bool clickCell(int row, std::string_view key, bool twice);
+    std::vector<std::pair<zlvtest::Editor, QWidget*>> editors();
     void typeInto(QWidget* target, const QString& text);
     bool historyKey(bool redo);
     void settle();
