@@ -58,14 +58,28 @@ const T& anyOf(Choices& c, const T (&items)[N]) {
     return items[c.below(static_cast<int>(N))];
 }
 
-}  // namespace
-
+// A description that names a standard library exception: a step failed with a program defect
+// instead of a ZlvError.
 bool isLibraryFailure(std::string_view description) {
     static const std::string_view kLibraryFailures[] = {
         "basic_string", "vector", "std::",     "bad_", "bad ",          "map::at", "stoi",
         "stod",         "deque",  "array::at", "stol", "unordered_map", "bitset"};
     return std::any_of(std::begin(kLibraryFailures), std::end(kLibraryFailures),
                        [&](std::string_view bad) { return description.starts_with(bad); });
+}
+
+}  // namespace
+
+std::string messageProblem(const std::vector<std::string>& messages,
+                           const std::vector<std::string_view>& labels) {
+    for (const std::string& m : messages) {
+        const auto label = std::find_if(labels.begin(), labels.end(),
+                                        [&](std::string_view l) { return m.starts_with(l); });
+        if (label == labels.end()) return "unexpected message box: " + m.substr(0, 200);
+        if (isLibraryFailure(std::string_view(m).substr(label->size())))
+            return "a library failure reached the message box: " + m.substr(0, 200);
+    }
+    return {};
 }
 
 std::string outputProblem(zlvtest::Gestures& g, std::string& output) {
@@ -80,6 +94,8 @@ std::string outputProblem(zlvtest::Gestures& g, std::string& output) {
     zelvane::xml::XmlDocument doc;
     if (!doc.loadXml(clone ? output : "<out>" + output + "</out>"))
         return "GetData is not well-formed: " + output.substr(0, 200);
+    if (clone && doc.selectSingleNode("updateEntityType").isNull())
+        return "the CLONE output has no updateEntityType root";
     const zelvane::xml::XmlNodeList entries =
         doc.firstElementByName(clone ? "updateEntityType" : "out").childNodes();
     const std::size_t perRow = g.control().mode() == "COPYACROSS" ? 2 : 1;
@@ -179,10 +195,11 @@ std::string Session::gesture(int kind, int row) {
             return "Delete";
         }
         case 6: {
-            const Key keys[] = {Key::Tab, Key::ShiftTab, Key::Escape};
-            const Key key = anyOf(choices_, keys);
+            const std::pair<Key, const char*> keys[] = {
+                {Key::Tab, "Tab"}, {Key::ShiftTab, "Shift+Tab"}, {Key::Escape, "Escape"}};
+            const auto& [key, name] = anyOf(choices_, keys);
             g_.pressKey(key);
-            return key == Key::Escape ? "Escape" : key == Key::Tab ? "Tab" : "Shift+Tab";
+            return name;
         }
         case 7:
             g_.pickDate({1990 + choices_.below(60), 1 + choices_.below(12), 1 + choices_.below(28),
@@ -354,28 +371,17 @@ std::string Session::step() {
     return kind < 18 ? gesture(kind, row) : hostCall(kind - 18, row);
 }
 
-std::string Session::messageProblem() {
-    static const std::string_view kLabels[] = {" Set Data ",
-                                               "Please select valid Attribute",
-                                               " IntializewithCopyTemplate ",
-                                               " Intialize ",
-                                               "fillRequiredColl: ",
-                                               " Get Data "};
-    for (const std::string& m : g_.messages()) {
-        std::string_view description;
-        for (std::string_view label : kLabels)
-            if (m.starts_with(label)) description = std::string_view(m).substr(label.size());
-        if (description.data() == nullptr) return "unexpected message box: " + m.substr(0, 200);
-        if (isLibraryFailure(description))
-            return "a library failure reached the message box: " + m.substr(0, 200);
-    }
-    return {};
-}
-
 std::string Session::brokenInvariant() {
     if (!broken_.empty()) return broken_;
+    static const std::vector<std::string_view> kLabels = {" Set Data ",
+                                                          "Please select valid Attribute",
+                                                          " IntializewithCopyTemplate ",
+                                                          " Intialize ",
+                                                          "fillRequiredColl: ",
+                                                          " Get Data "};
     std::string output;
-    for (std::string problem : {g_.viewProblem(), messageProblem(), outputProblem(g_, output)})
+    for (std::string problem :
+         {g_.viewProblem(), messageProblem(g_.messages(), kLabels), outputProblem(g_, output)})
         if (!problem.empty()) return problem;
     return {};
 }
