@@ -6,6 +6,7 @@
 #include <deque>
 #include <fstream>
 #include <sstream>
+#include <type_traits>
 #include <zelvane/contracts/platform.hpp>
 #include <zelvane/error.hpp>
 
@@ -156,7 +157,10 @@ std::string Session::refusable(const std::string& what, Call call) {
     const std::size_t messages = g_.messages().size();
     bool refused = false;
     try {
-        refused = !call();
+        if constexpr (std::is_void_v<std::invoke_result_t<Call>>)
+            call();
+        else
+            refused = !call();
     } catch (const zelvane::ZlvError&) {
         refused = true;
     }
@@ -255,9 +259,10 @@ std::string Session::historyStep(bool redo) {
     return what + " (moved)";
 }
 
-// A host call that changes the rows leaves nothing to undo or redo.
-void Session::expectNewHistory(const std::string& call) {
-    if (control_.canUndo() || control_.canRedo()) broken_ = call + " kept the undo history";
+// A host call that changes the rows leaves nothing to undo or redo; gives back what was done.
+std::string Session::newHistory(const std::string& done) {
+    if (control_.canUndo() || control_.canRedo()) broken_ = done + " kept the undo history";
+    return done;
 }
 
 std::string Session::hostCall(int kind, int row) {
@@ -269,52 +274,38 @@ std::string Session::hostCall(int kind, int row) {
             std::string done = refusable("Remove", [&] { return removed = control_.Remove(); });
             if (removed && g_.rowCount() != rows - selected)
                 broken_ = "Remove did not take out exactly the selected rows";
-            expectNewHistory("Remove");
-            return done;
+            return newHistory(done);
         }
         case 1: {
             const std::string definition = anyOf(choices_, kAdditions);
             const int rows = g_.rowCount();
-            std::string done = refusable("Add " + definition.substr(0, 30), [&] {
-                control_.Add(definition);
-                return true;
-            });
+            std::string done =
+                refusable("Add " + definition.substr(0, 30), [&] { control_.Add(definition); });
             if (g_.rowCount() > rows + 1) broken_ = "Add appended more than one row";
-            expectNewHistory("Add");
-            return done;
+            return newHistory(done);
         }
         case 2: {
             const int which = choices_.below(static_cast<int>(std::size(kValues)) + 1);
             std::string values = which == 0 ? readFile(resourceDir_ + "/samples/values.xml")
                                  : which == static_cast<int>(std::size(kValues)) ? choices_.text()
                                                                                  : kValues[which];
-            std::string done = refusable("SetData", [&] {
-                control_.SetData(values);
-                return true;
-            });
-            expectNewHistory("SetData");
-            return done;
+            return newHistory(refusable("SetData", [&] { control_.SetData(values); }));
         }
         case 3: {
             const std::string id =
                 choices_.below(2) == 0 ? "ID" + std::to_string(row) : choices_.text();
             const std::string value = choices_.text();
             const bool present = choices_.below(4) != 0;
-            return refusable("setCellValue " + id, [&] {
-                control_.setCellValue(id, value, present);
-                return true;
-            });
+            return refusable("setCellValue " + id,
+                             [&] { control_.setCellValue(id, value, present); });
         }
         case 4: {
             const bool good = choices_.below(3) != 0;
             control_.setAttributeXML(good ? readFile(resourceDir_ + "/samples/definitions.xml")
                                           : "<entityTypes><caTemplates");
-            std::string done = refusable(good ? "Intialize" : "Intialize a broken text", [&] {
-                control_.Intialize();
-                return true;
-            });
-            if (good) expectNewHistory("Intialize");
-            return done;
+            std::string done = refusable(good ? "Intialize" : "Intialize a broken text",
+                                         [&] { control_.Intialize(); });
+            return good ? newHistory(done) : done;
         }
         case 5: {
             std::string strErr;

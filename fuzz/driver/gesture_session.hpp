@@ -83,7 +83,7 @@ class Session {
     // was taken (an open editor may first write its entry, as leaving it does).
     std::string findOrPaste(int kind, int row);
     std::string historyStep(bool redo);
-    void expectNewHistory(const std::string& call);
+    std::string newHistory(const std::string& done);
     // Runs a host call; when it was refused (false, a ZlvError, or a message box), every cell
     // and the GetData text must be as they were.
     template <class Call>
