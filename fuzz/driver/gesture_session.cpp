@@ -42,6 +42,12 @@ const char* const kValues[] = {
     "", R"(<cas><ca id="CA_NOTE" value="x &amp; y"/><ca id="CA_NONE" value="1"/></cas>)",
     "<cas><ca id=", R"(<cas><ca id="CA_WEIGHT" value="abc"/></cas>)"};
 
+// The labels of the messages that refuse an operation.
+const std::vector<std::string_view> kRefusals = {
+    " Set Data ",         " Get Data ",
+    " Intialize ",        " IntializewithCopyTemplate ",
+    "fillRequiredColl: ", "Please select valid Attribute"};
+
 // Control sizes the host gives, in its scale units, with the ends of the int range.
 const std::array<int, 2> kSizes[] = {{6000, 4000},    {300, 200},         {0, 0},
                                      {INT_MAX, 4000}, {INT_MAX, INT_MAX}, {INT_MIN, -1},
@@ -364,15 +370,9 @@ std::string Session::step() {
 
 std::string Session::brokenInvariant() {
     if (!broken_.empty()) return broken_;
-    static const std::vector<std::string_view> kLabels = {" Set Data ",
-                                                          "Please select valid Attribute",
-                                                          " IntializewithCopyTemplate ",
-                                                          " Intialize ",
-                                                          "fillRequiredColl: ",
-                                                          " Get Data "};
     std::string output;
     for (std::string problem :
-         {g_.viewProblem(), messageProblem(g_.messages(), kLabels), outputProblem(g_, output)})
+         {g_.viewProblem(), messageProblem(g_.messages(), kRefusals), outputProblem(g_, output)})
         if (!problem.empty()) return problem;
     return {};
 }
