@@ -26,18 +26,15 @@ void add(zlvfuzz::Control& c, const std::string& definition) {
     check(std::equal(before.begin(), before.end() - 1, after.begin()), "Add changed earlier rows");
 }
 
+// A failed Remove (an error of the call) is a refused one.
 void remove(zlvfuzz::Control& c) {
-    zelvane::Grid& grid = c.platform.grid();
-    const int selected = grid.selectedCount();
-    const int rowsBefore = c.rowCount();
+    const int selected = c.platform.grid().selectedCount(), rowsBefore = c.rowCount();
     const std::vector<std::string> before = c.snapshot();
     const std::size_t messages = c.messages().size();
     bool removed = false;
     try {
         removed = c.control().Remove();
     } catch (const zelvane::ZlvError&) {
-        check(c.snapshot() == before, "a failed Remove changed the rows");
-        return;
     }
     check(c.rowCount() == (removed ? rowsBefore - selected : rowsBefore),
           "Remove did not take out exactly the selected rows");
