@@ -21,7 +21,7 @@ int definitionCount(const std::string& definitions) {
 void initialiseAndWrite(zlvfuzz::Control& c, const std::string& mode,
                         const std::string& definitions, int expectedRows) {
     const std::size_t before = c.messages().size();
-    c.init(mode, definitions);
+    c.load(mode, definitions);
     zlvfuzz::checkMessages(c, {" Intialize ", "fillRequiredColl: ", " Get Data "});
     if (definitions.find_first_not_of(' ') != std::string::npos) {
         if (expectedRows < 0)

@@ -3,6 +3,8 @@
 // the output stays well-formed with one entry per row. In RETRIEVAL mode the values GetData
 // writes load into a fresh control without defaults and write out again as the same text.
 
+#include <regex>
+
 #include "fuzz_support.hpp"
 
 namespace {
@@ -27,31 +29,19 @@ void loadValues(zlvfuzz::Control& c, const std::string& values) {
         check(after == before, "a refused values document changed a row");
 }
 
-// SetData trims the values it reads and ignores empty ones, so only values without blanks at
-// either end can come back unchanged.
-bool reloadable(const std::vector<zlvfuzz::OutputEntry>& entries) {
-    for (const zlvfuzz::OutputEntry& e : entries)
-        if (!e.value.empty() && (e.value.front() == ' ' || e.value.back() == ' ')) return false;
-    return true;
-}
-
-// The sample definitions with every defaultValue emptied.
-std::string sampleWithoutDefaults() {
-    std::string text = zlvtest::readSample("definitions.xml");
-    const std::string attribute = "defaultValue=\"";
-    for (std::size_t at = text.find(attribute); at != std::string::npos;
-         at = text.find(attribute, at + attribute.size())) {
-        const std::size_t start = at + attribute.size();
-        text.erase(start, text.find('"', start) - start);
-    }
-    return text;
+// SetData trims the spaces around the values it reads and ignores empty ones, so only an
+// output without a value that starts or ends with a space can come back unchanged.
+bool reloadable(const std::string& output) {
+    return output.find("=\" ") == std::string::npos && output.find(" \"") == std::string::npos;
 }
 
 void checkRoundTrip(const std::string& output) {
-    if (output.empty() || !reloadable(zlvfuzz::parseOutput(output, "RETRIEVAL"))) return;
-    static const std::string definitions = sampleWithoutDefaults();
+    if (output.empty() || !reloadable(output)) return;
+    static const std::string definitions =  // the sample's with every defaultValue emptied
+        std::regex_replace(zlvtest::readSample("definitions.xml"),
+                           std::regex("defaultValue=\"[^\"]*\""), "defaultValue=\"\"");
     zlvfuzz::Control again;
-    again.init("RETRIEVAL", definitions);
+    again.load("RETRIEVAL", definitions);
     loadValues(again, "<cas>" + output + "</cas>");
     check(again.messages().empty(), "the written values do not load back");
     check(zlvfuzz::checkedGetData(again) == output, "the written values change on a round trip");

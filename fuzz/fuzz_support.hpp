@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "gesture_session.hpp"
 #include "support/headless_gestures.hpp"
 #include "support/test_support.hpp"
 
@@ -46,27 +47,17 @@ inline const std::vector<std::string> kModes = {"CREATE", "RETRIEVAL", "COPYACRO
 // A control on the headless platform with the shipped resources.
 struct Control : zlvtest::HeadlessGestures {
     Control() : HeadlessGestures(ZLV_RESOURCE_DIR) {}
-    // Sets mode, the three display patterns and definitions, and calls Intialize.
-    void init(const std::string& mode, const std::string& definitions) { load(mode, definitions); }
     // The sample definitions of resources/samples; fails when they do not load.
     void initSample(const std::string& mode);
-    // Every cell of every row as text, and the GetData text last: what a refused call must not
-    // touch. GetData may show its own message: count a call's messages after the snapshot.
-    std::vector<std::string> snapshot();
+    // What a refused call must not touch (see zlvgesture::shownState).
+    std::vector<std::string> snapshot() { return zlvgesture::shownState(control()); }
 };
 
-// Checks every message box text: it starts with one of the allowed labels and does not carry
-// the description of a failure inside the standard library (a program defect, not a refusal).
-void checkMessages(Control& c, const std::vector<std::string_view>& labels);
-
-// The elements of a GetData result: every entry of the non-CLONE forms, or the children of the
-// CLONE document's updateEntityType. Fails when the text is not well-formed.
-struct OutputEntry {
-    std::string name;
-    std::string id;     // the id or objectId attribute
-    std::string value;  // the value or defaultValue attribute
-};
-std::vector<OutputEntry> parseOutput(const std::string& output, const std::string& mode);
+// Fails on a message box that is not one of the labelled refusals (see zlvgesture).
+inline void checkMessages(Control& c, const std::vector<std::string_view>& labels) {
+    const std::string problem = zlvgesture::messageProblem(c.messages(), labels);
+    check(problem.empty(), problem);
+}
 
 // GetData, checked: well-formed, one entry per row in row order (two in COPYACROSS) with the
 // rows' ids. "" is accepted only together with a " Get Data " message.

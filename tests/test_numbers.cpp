@@ -200,10 +200,8 @@ TEST(NumberText, GeneratedNumbersFormatLikeExactArithmetic) {
 TEST(NumberText, FormatEdges) {
     for (std::string_view row : {"abc|2|.00", "|1|.0", "12.345|-3|12", " 1 2.5 |2|12.50",
                                  "12abc|2|12.00", "1e400|2|1e400"}) {
-        const std::size_t bar = row.find('|'), second = row.rfind('|');
-        const int places = std::stoi(std::string(row.substr(bar + 1, second - bar - 1)));
-        EXPECT_EQ(text::formatWithDecimalPlaces(row.substr(0, bar), places), row.substr(second + 1))
-            << row;
+        const auto f = zlvtest::fields(row);
+        EXPECT_EQ(text::formatWithDecimalPlaces(f[0], std::stoi(f[1])), f[2]) << row;
     }
     EXPECT_EQ(text::formatWithDecimalPlaces("1.5e308", 0), "15" + std::string(307, '0'));
     EXPECT_EQ(text::formatWithDecimalPlaces("0." + std::string(28, '0') + "5", 28),

@@ -279,23 +279,22 @@ TEST(RowCells, GeneratedWritesMatchAPlainTable) {
 // The errors the generated run does not meet; a batch with a bad position writes nothing.
 TEST(RowCells, ErrorsNameTheKeyOrPosition) {
     StoredRowSet set(someColumns());
-    const RowModel row{set.appendRow()};
+    const RowModel m{set.appendRow()};
+    Row& row = *m.row;
+    auto& cells = stored(row);
+    const std::vector<int> past{0, kColumns};
+    const std::vector<std::string_view> texts{"a", "b"};
+    const ColumnKey unknown{"Key 1", 31};
     const std::string none = "Item not found in this collection: no column 'Key 1'";
     const std::pair<std::function<void()>, std::string> failures[] = {
-        {[&] {
-             stored(*row.row).setTexts({0, kColumns}, {"a", "b"});
-         },
-         "No column at position 5"},
-        {[&] { row.row->setBoolean(-1, true); }, "No column at position -1"},
-        {[&] { (void)row.row->textOrThrow("Key 1"); }, none},
-        {[&] {
-             stored(*row.row).setText(ColumnKey{"Key 1", 31}, "x");
-         },
-         none},
+        {[&] { cells.setTexts(past, texts); }, "No column at position 5"},
+        {[&] { row.setBoolean(-1, true); }, "No column at position -1"},
+        {[&] { (void)row.textOrThrow("Key 1"); }, none},
+        {[&] { cells.setText(unknown, "x"); }, none},
         {[&] { (void)set.row(1); }, "No row at index 1"},
         {[&] { (void)set.column(-1); }, "No column at position -1"}};
     for (const auto& [call, message] : failures) EXPECT_EQ(errorOf(call), message);
-    expectCells(row);
+    expectCells(m);
 }
 
 // The column keyed with this spelling, else the first equal ignoring case, or -1.
@@ -307,8 +306,7 @@ int scanFor(const std::vector<Column>& columns, std::string_view key) {
     return -1;
 }
 
-// Column sets with keys equal ignoring case, looked up by name and by ColumnKey (a slot per
-// name, in range for the first names only).
+// Column sets with keys equal ignoring case, looked up by name and by ColumnKey.
 TEST(ColumnKeys, GeneratedLookupsMatchAPlainScan) {
     std::mt19937 random(5);
     for (int round = 0; round < 60; ++round) {
@@ -319,16 +317,15 @@ TEST(ColumnKeys, GeneratedLookupsMatchAPlainScan) {
                 Column{.key = twin ? upper(columns.back().key) : generatedKey(random)});
         }
         const StoredRowSet set(columns);
+        // A slot per name, in range for the first names only (none in every third round).
         std::map<std::string, int> slots;
-        int nextSlot = round % 3 == 0 ? zelvane::kColumnKeySlots : 0;
+        const int firstSlot = round % 3 == 0 ? zelvane::kColumnKeySlots : 0;
         for (int i = 0; i < 300; ++i) {
             const std::string key =
                 random() % 2 ? generatedKey(random) : upper(columns[random() % columns.size()].key);
             const int expected = scanFor(columns, key);
             ASSERT_EQ(set.findColumn(key), expected) << key;
-            const auto [at, fresh] = slots.emplace(key, nextSlot);
-            if (fresh && nextSlot >= 0)
-                nextSlot = nextSlot + 1 == zelvane::kColumnKeySlots ? -1 : nextSlot + 1;
+            const auto at = slots.emplace(key, firstSlot + static_cast<int>(slots.size())).first;
             const ColumnKey slotted{at->first, at->second};
             if (expected < 0) {
                 ASSERT_EQ(errorOf([&] { (void)set.columnIndex(slotted); }),

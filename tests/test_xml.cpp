@@ -67,11 +67,13 @@ TEST(XmlService, TextsUpToTheSizeLimit) {
     EXPECT_THROW((void)doc.loadXmlInPlace(longer), zelvane::ZlvError);
 }
 
-// Attribute names match whole, for every way of reading one.
-TEST(XmlService, AttributeNamesMatchWhole) {
+// Attribute names match whole, for every way of reading one; values go into an element's
+// attributes in order, and more values than attributes is an error naming the element.
+TEST(XmlService, AttributesByWholeNameAndInOrder) {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadXml(R"(<r><ca i="short" idx="long" id="exact" v="1" value="2"/></r>)"));
-    const auto node = doc.selectNodes("/r/ca").item(0), none = XmlNode();
+    auto node = doc.selectNodes("/r/ca").item(0);
+    const XmlNode none;
     EXPECT_EQ(none.attribute("id") + none.outerXml(), "");  // a null node has nothing
     EXPECT_FALSE(none.hasChildElements());
     const std::string_view names[] = {"id", "value", "i", "idxy", "va", "valuex"};
@@ -83,18 +85,8 @@ TEST(XmlService, AttributeNamesMatchWhole) {
         EXPECT_EQ(node.attributeView(names[i]), expected[i]) << names[i];
         EXPECT_EQ(found[i], expected[i]) << names[i];
     }
-}
-
-// Values go into an element's attributes in order; more values than attributes is an error
-// naming the element.
-TEST(XmlService, SettingMoreValuesThanAttributesNamesTheElement) {
-    XmlDocument doc;
-    ASSERT_TRUE(doc.loadXml(R"(<r><ca id="1" value="2"/></r>)"));
-    auto node = doc.selectNodes("/r/ca").item(0);
-    node.setAttributeValues({"A", "B"});
-    EXPECT_EQ(node.attribute("id") + node.attribute("value"), "AB");
-    EXPECT_EQ(zlvtest::errorOf([&] {
-                  node.setAttributeValues({"x", "y", "z"});
-              }),
-              "The element 'ca' has fewer than 3 attributes");
+    node.setAttributeValues({"A", "B", "C"});
+    EXPECT_EQ(node.attribute("i") + node.attribute("idx") + node.attribute("id"), "ABC");
+    const auto sixValues = [&] { node.setAttributeValues({"1", "2", "3", "4", "5", "6"}); };
+    EXPECT_EQ(zlvtest::errorOf(sixValues), "The element 'ca' has fewer than 6 attributes");
 }

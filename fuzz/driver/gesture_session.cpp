@@ -6,6 +6,7 @@
 #include <deque>
 #include <fstream>
 #include <sstream>
+#include <type_traits>
 #include <zelvane/contracts/platform.hpp>
 #include <zelvane/error.hpp>
 
@@ -41,6 +42,12 @@ const char* const kValues[] = {
     "", R"(<cas><ca id="CA_NOTE" value="x &amp; y"/><ca id="CA_NONE" value="1"/></cas>)",
     "<cas><ca id=", R"(<cas><ca id="CA_WEIGHT" value="abc"/></cas>)"};
 
+// The labels of the messages that refuse an operation.
+const std::vector<std::string_view> kRefusals = {
+    " Set Data ",         " Get Data ",
+    " Intialize ",        " IntializewithCopyTemplate ",
+    "fillRequiredColl: ", "Please select valid Attribute"};
+
 // Control sizes the host gives, in its scale units, with the ends of the int range.
 const std::array<int, 2> kSizes[] = {{6000, 4000},    {300, 200},         {0, 0},
                                      {INT_MAX, 4000}, {INT_MAX, INT_MAX}, {INT_MIN, -1},
@@ -58,14 +65,28 @@ const T& anyOf(Choices& c, const T (&items)[N]) {
     return items[c.below(static_cast<int>(N))];
 }
 
-}  // namespace
-
+// A description that names a standard library exception: a step failed with a program defect
+// instead of a ZlvError.
 bool isLibraryFailure(std::string_view description) {
     static const std::string_view kLibraryFailures[] = {
         "basic_string", "vector", "std::",     "bad_", "bad ",          "map::at", "stoi",
         "stod",         "deque",  "array::at", "stol", "unordered_map", "bitset"};
     return std::any_of(std::begin(kLibraryFailures), std::end(kLibraryFailures),
                        [&](std::string_view bad) { return description.starts_with(bad); });
+}
+
+}  // namespace
+
+std::string messageProblem(const std::vector<std::string>& messages,
+                           const std::vector<std::string_view>& labels) {
+    for (const std::string& m : messages) {
+        const auto label = std::find_if(labels.begin(), labels.end(),
+                                        [&](std::string_view l) { return m.starts_with(l); });
+        if (label == labels.end()) return "unexpected message box: " + m.substr(0, 200);
+        if (isLibraryFailure(std::string_view(m).substr(label->size())))
+            return "a library failure reached the message box: " + m.substr(0, 200);
+    }
+    return {};
 }
 
 std::string outputProblem(zlvtest::Gestures& g, std::string& output) {
@@ -80,6 +101,8 @@ std::string outputProblem(zlvtest::Gestures& g, std::string& output) {
     zelvane::xml::XmlDocument doc;
     if (!doc.loadXml(clone ? output : "<out>" + output + "</out>"))
         return "GetData is not well-formed: " + output.substr(0, 200);
+    if (clone && doc.selectSingleNode("updateEntityType").isNull())
+        return "the CLONE output has no updateEntityType root";
     const zelvane::xml::XmlNodeList entries =
         doc.firstElementByName(clone ? "updateEntityType" : "out").childNodes();
     const std::size_t perRow = g.control().mode() == "COPYACROSS" ? 2 : 1;
@@ -140,7 +163,10 @@ std::string Session::refusable(const std::string& what, Call call) {
     const std::size_t messages = g_.messages().size();
     bool refused = false;
     try {
-        refused = !call();
+        if constexpr (std::is_void_v<std::invoke_result_t<Call>>)
+            call();
+        else
+            refused = !call();
     } catch (const zelvane::ZlvError&) {
         refused = true;
     }
@@ -179,10 +205,11 @@ std::string Session::gesture(int kind, int row) {
             return "Delete";
         }
         case 6: {
-            const Key keys[] = {Key::Tab, Key::ShiftTab, Key::Escape};
-            const Key key = anyOf(choices_, keys);
+            const std::pair<Key, const char*> keys[] = {
+                {Key::Tab, "Tab"}, {Key::ShiftTab, "Shift+Tab"}, {Key::Escape, "Escape"}};
+            const auto& [key, name] = anyOf(choices_, keys);
             g_.pressKey(key);
-            return key == Key::Escape ? "Escape" : key == Key::Tab ? "Tab" : "Shift+Tab";
+            return name;
         }
         case 7:
             g_.pickDate({1990 + choices_.below(60), 1 + choices_.below(12), 1 + choices_.below(28),
@@ -238,9 +265,10 @@ std::string Session::historyStep(bool redo) {
     return what + " (moved)";
 }
 
-// A host call that changes the rows leaves nothing to undo or redo.
-void Session::expectNewHistory(const std::string& call) {
-    if (control_.canUndo() || control_.canRedo()) broken_ = call + " kept the undo history";
+// A host call that changes the rows leaves nothing to undo or redo; gives back what was done.
+std::string Session::newHistory(const std::string& done) {
+    if (control_.canUndo() || control_.canRedo()) broken_ = done + " kept the undo history";
+    return done;
 }
 
 std::string Session::hostCall(int kind, int row) {
@@ -252,52 +280,38 @@ std::string Session::hostCall(int kind, int row) {
             std::string done = refusable("Remove", [&] { return removed = control_.Remove(); });
             if (removed && g_.rowCount() != rows - selected)
                 broken_ = "Remove did not take out exactly the selected rows";
-            expectNewHistory("Remove");
-            return done;
+            return newHistory(done);
         }
         case 1: {
             const std::string definition = anyOf(choices_, kAdditions);
             const int rows = g_.rowCount();
-            std::string done = refusable("Add " + definition.substr(0, 30), [&] {
-                control_.Add(definition);
-                return true;
-            });
+            std::string done =
+                refusable("Add " + definition.substr(0, 30), [&] { control_.Add(definition); });
             if (g_.rowCount() > rows + 1) broken_ = "Add appended more than one row";
-            expectNewHistory("Add");
-            return done;
+            return newHistory(done);
         }
         case 2: {
             const int which = choices_.below(static_cast<int>(std::size(kValues)) + 1);
             std::string values = which == 0 ? readFile(resourceDir_ + "/samples/values.xml")
                                  : which == static_cast<int>(std::size(kValues)) ? choices_.text()
                                                                                  : kValues[which];
-            std::string done = refusable("SetData", [&] {
-                control_.SetData(values);
-                return true;
-            });
-            expectNewHistory("SetData");
-            return done;
+            return newHistory(refusable("SetData", [&] { control_.SetData(values); }));
         }
         case 3: {
             const std::string id =
                 choices_.below(2) == 0 ? "ID" + std::to_string(row) : choices_.text();
             const std::string value = choices_.text();
             const bool present = choices_.below(4) != 0;
-            return refusable("setCellValue " + id, [&] {
-                control_.setCellValue(id, value, present);
-                return true;
-            });
+            return refusable("setCellValue " + id,
+                             [&] { control_.setCellValue(id, value, present); });
         }
         case 4: {
             const bool good = choices_.below(3) != 0;
             control_.setAttributeXML(good ? readFile(resourceDir_ + "/samples/definitions.xml")
                                           : "<entityTypes><caTemplates");
-            std::string done = refusable(good ? "Intialize" : "Intialize a broken text", [&] {
-                control_.Intialize();
-                return true;
-            });
-            if (good) expectNewHistory("Intialize");
-            return done;
+            std::string done = refusable(good ? "Intialize" : "Intialize a broken text",
+                                         [&] { control_.Intialize(); });
+            return good ? newHistory(done) : done;
         }
         case 5: {
             std::string strErr;
@@ -354,28 +368,11 @@ std::string Session::step() {
     return kind < 18 ? gesture(kind, row) : hostCall(kind - 18, row);
 }
 
-std::string Session::messageProblem() {
-    static const std::string_view kLabels[] = {" Set Data ",
-                                               "Please select valid Attribute",
-                                               " IntializewithCopyTemplate ",
-                                               " Intialize ",
-                                               "fillRequiredColl: ",
-                                               " Get Data "};
-    for (const std::string& m : g_.messages()) {
-        std::string_view description;
-        for (std::string_view label : kLabels)
-            if (m.starts_with(label)) description = std::string_view(m).substr(label.size());
-        if (description.data() == nullptr) return "unexpected message box: " + m.substr(0, 200);
-        if (isLibraryFailure(description))
-            return "a library failure reached the message box: " + m.substr(0, 200);
-    }
-    return {};
-}
-
 std::string Session::brokenInvariant() {
     if (!broken_.empty()) return broken_;
     std::string output;
-    for (std::string problem : {g_.viewProblem(), messageProblem(), outputProblem(g_, output)})
+    for (std::string problem :
+         {g_.viewProblem(), messageProblem(g_.messages(), kRefusals), outputProblem(g_, output)})
         if (!problem.empty()) return problem;
     return {};
 }

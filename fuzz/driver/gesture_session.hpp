@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 #include <zelvane/custom_attr.hpp>
 
@@ -23,13 +24,15 @@ namespace zlvgesture {
 // was refused must leave as it was. GetData may show its own message.
 std::vector<std::string> shownState(zelvane::ZlvCustomAttr& control);
 
-// The description behind a message label names a standard library exception: a step failed
-// with a program defect instead of a ZlvError.
-bool isLibraryFailure(std::string_view description);
+// The first message box that is not the refusal of an operation (a text starting with one of
+// the labels) or that carries the description of a failure inside the standard library (a
+// program defect, not a refusal), as a problem; or "".
+std::string messageProblem(const std::vector<std::string>& messages,
+                           const std::vector<std::string_view>& labels);
 
-// What is wrong with GetData, or "": it is well-formed, with the rows' entries in row order
-// (two per row in COPYACROSS), then only removal records; or "" after its own message.
-// output gets the text.
+// What is wrong with GetData, or "": it is well-formed (in CLONE under updateEntityType), with
+// the rows' entries in row order (two per row in COPYACROSS), then only removal records; or ""
+// after its own message. output gets the text.
 std::string outputProblem(zlvtest::Gestures& g, std::string& output);
 
 // Where a session takes its decisions from.
@@ -80,13 +83,11 @@ class Session {
     // was taken (an open editor may first write its entry, as leaving it does).
     std::string findOrPaste(int kind, int row);
     std::string historyStep(bool redo);
-    void expectNewHistory(const std::string& call);
+    std::string newHistory(const std::string& done);
     // Runs a host call; when it was refused (false, a ZlvError, or a message box), every cell
     // and the GetData text must be as they were.
     template <class Call>
     std::string refusable(const std::string& what, Call call);
-    std::string messageProblem();
-
     zlvtest::Gestures& g_;
     zelvane::ZlvCustomAttr& control_;
     Choices& choices_;

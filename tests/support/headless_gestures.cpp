@@ -12,20 +12,12 @@ HeadlessGestures::HeadlessGestures(const std::string& resourceDir)
     control_.onDataChangedFlag([this](bool changed) { noteFlag(changed); });
 }
 
-bool HeadlessGestures::clickCell(int row, std::string_view key) {
-    return platform.clickCell(row, key);
-}
-
 // Remembers the cell the frame was placed over, when it was placed right over it.
 bool HeadlessGestures::doubleClickCell(int row, std::string_view key) {
     if (!platform.startEditing(row, key)) return false;
     const auto active = platform.grid().activeCell();
     if (active && platform.picture1().visible() && frameIsOver(*active, true)) editCell_ = active;
     return true;
-}
-
-bool HeadlessGestures::toggleCheck(int row, std::string_view key) {
-    return platform.toggleCheck(row, key);
 }
 
 bool HeadlessGestures::pressKey(Key key) {
@@ -61,11 +53,6 @@ std::string HeadlessGestures::visibleRows() {
         if (shown != zelvane::RowDisplay::Hidden) seen += (seen.empty() ? "" : " ") + name;
     }
     return seen;
-}
-
-bool HeadlessGestures::setScaleMode(ScaleMode mode) {
-    platform.setScaleMode(mode);
-    return true;
 }
 
 Editor HeadlessGestures::shownEditor() {

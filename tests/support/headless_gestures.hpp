@@ -16,10 +16,10 @@ class HeadlessGestures : public Gestures {
     zelvane::ZlvCustomAttr& control() override { return control_; }
     const std::vector<std::string>& messages() override { return platform.messages(); }
     void clearMessages() override { platform.clearMessages(); }
-    bool clickCell(int row, std::string_view key) override;
+    bool clickCell(int row, std::string_view key) override { return platform.clickCell(row, key); }
     bool doubleClickCell(int row, std::string_view key) override;
     bool clickRowSelector(int row) override { return platform.clickRowSelector(row); }
-    bool toggleCheck(int row, std::string_view key) override;
+    bool toggleCheck(int row, std::string_view k) override { return platform.toggleCheck(row, k); }
     bool typeText(const std::string& text) override { return platform.typeText(text); }
     bool pressKey(Key key) override;
     bool chooseEntry(int index) override { return platform.chooseInDropDown(index); }
@@ -36,7 +36,10 @@ class HeadlessGestures : public Gestures {
     void onPick(std::function<void(zelvane::KeyedCollection&)> handler) override {
         control_.onPickerButtonClicked(std::move(handler));
     }
-    bool setScaleMode(zelvane::ScaleMode mode) override;
+    bool setScaleMode(zelvane::ScaleMode mode) override {
+        platform.setScaleMode(mode);
+        return true;
+    }
     void filter(const std::string& text, zelvane::RowFilterFlags which) override {
         control_.setRowFilter(text, which);
     }

@@ -61,50 +61,18 @@ std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& va
     return xml + "</cas>";
 }
 
-Harness::Harness(const std::string& dir) : platform(dir), control(platform) {}
-
-void Harness::setPatterns() {
-    control.setDateOnlyFormat("dd/MM/yyyy");
-    control.setTimeOnlyFormat("hh:mm");
-    control.setDateTimeFormat("dd/MM/yyyy hh:mm");
-}
-
 void Harness::init(const std::string& mode, const std::vector<Def>& defs) {
-    control.setMode(mode);
-    setPatterns();
-    control.setAttributeXML(definitionsXml(defs));
-    control.Intialize();
+    load(mode, definitionsXml(defs));
 }
 
 void Harness::loadSample(const std::string& mode) {
-    control.setMode(mode);
-    setPatterns();
-    control.setAttributeXML(readSample("definitions.xml"));
-    control.Intialize();
+    load(mode, readSample("definitions.xml"));
     std::string values = readSample("values.xml");
     control.SetData(values);
 }
 
-std::string Harness::shownValues() {
-    std::string all;
-    for (int r = 0; r < rowCount(); ++r)
-        all += (r ? " " : "") + cell(r, "Value") + "/" + cell(r, "valueId");
-    return all;
-}
-
-std::string Harness::cell(int row, const std::string& key) {
-    auto rows = platform.grid().GetRowSet();
-    if (!rows || row < 0 || row >= rows->recordCount()) return "<none>";
-    return zelvane::cellTextOrEmpty(rows->row(row)->value(key));
-}
-
 zelvane::CellValue Harness::value(int row, const std::string& key) {
     return platform.grid().GetRowSet()->row(row)->value(key);
-}
-
-int Harness::rowCount() {
-    auto rows = platform.grid().GetRowSet();
-    return rows ? rows->recordCount() : 0;
 }
 
 void setCell(Harness& h, int row, const std::string& key, zelvane::CellValue v) {

@@ -8,6 +8,8 @@
 #include <zelvane/custom_attr.hpp>
 #include <zelvane/headless/headless_platform.hpp>
 
+#include "support/headless_gestures.hpp"
+
 namespace zlvtest {
 
 // The folder holding Templates/, Images/ and samples/ as shipped.
@@ -39,25 +41,18 @@ std::string definitionsXml(const std::vector<Def>& defs);
 // <cas> holding one <ca id value/> per pair.
 std::string valuesXml(const std::vector<std::pair<std::string, std::string>>& values);
 
-// A control on the headless platform with the shipped resources, or those in `dir`.
-struct Harness {
-    explicit Harness(const std::string& dir = resourceDir());
-    // Sets the display patterns dd/MM/yyyy, hh:mm and dd/MM/yyyy hh:mm.
-    void setPatterns();
+// A control on the headless platform with the shipped resources, or those in `dir`, held as
+// a host holds it (control, platform) and with the gestures a user makes on it.
+struct Harness : HeadlessGestures {
+    explicit Harness(const std::string& dir = resourceDir()) : HeadlessGestures(dir) {}
     // Sets mode and definitions (and the three date patterns) and calls Intialize.
     void init(const std::string& mode, const std::vector<Def>& defs);
     // Initialises from samples/definitions.xml in the mode and loads samples/values.xml.
     void loadSample(const std::string& mode);
-    // A cell of the grid as text ("" when unset); "<none>" when there is no such row.
-    std::string cell(int row, const std::string& key);
-    // Value and valueId of every row as "value/id", blank separated, in row order.
-    std::string shownValues();
     // The raw cell value.
     zelvane::CellValue value(int row, const std::string& key);
-    int rowCount();
 
-    zelvane::headless::HeadlessPlatform platform;
-    zelvane::ZlvCustomAttr control;
+    zelvane::ZlvCustomAttr& control = HeadlessGestures::control();
 };
 
 // Writes a cell directly, as a host holding the grid may, with values no gesture gives.
