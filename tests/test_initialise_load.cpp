@@ -65,7 +65,7 @@ TEST(Initialisation, EachModeLaysOutItsColumnsAndColours) {
     }
 }
 
-TEST(Initialisation, EditorsStartHiddenWithTheirCaptionAndFormat) {
+TEST(Initialisation, EditorsStartHiddenAndTheGridFillsTheControl) {
     Harness h;
     auto& p = h.platform;
     EXPECT_EQ(p.cmdPicker().text(), "Select");
@@ -76,6 +76,14 @@ TEST(Initialisation, EditorsStartHiddenWithTheirCaptionAndFormat) {
     // The text box sits in the frame's top left corner.
     EXPECT_EQ(p.text1().container(), &p.picture1());
     EXPECT_EQ(p.text1().left() + p.text1().top(), 0);
+    // The grid fills the control after every resize.
+    h.init("RETRIEVAL", kDefs);
+    for (const auto& [w, ht] : {std::pair{6000, 4500}, {0, 0}}) {
+        p.resize(w, ht);
+        const zelvane::Grid& g = p.grid();
+        EXPECT_EQ((std::array{g.left(), g.top(), g.width(), g.height()}),
+                  (std::array{0, 0, w, ht}));
+    }
 }
 
 TEST(Initialisation, RowsTakeTheirEditorKindAndShownValue) {
@@ -110,23 +118,6 @@ TEST(Initialisation, RowsTakeTheirEditorKindAndShownValue) {
                   cases[r].expected);
 }
 
-TEST(Initialisation, BlankDefinitionsChangeNothing) {
-    Harness h;
-    h.init("RETRIEVAL", kDefs);
-    h.control.setIsDataChanged(true);
-    for (const char* blank : {"", "   "}) {
-        h.control.setAttributeXML(blank);
-        h.control.Intialize();
-        EXPECT_EQ(zlvtest::columnTexts(h, "Attribute"), "Alpha Beta Gamma Delta");
-        EXPECT_TRUE(h.control.IsDataChanged());
-    }
-    // Definitions again rebuild the rows and clear the change flag.
-    h.init("RETRIEVAL", {{.caId = "Z", .caName = "Zeta"}});
-    EXPECT_EQ(zlvtest::columnTexts(h, "Attribute"), "Zeta");
-    EXPECT_FALSE(h.control.IsDataChanged());
-    zlvtest::expectMessages(h, {});
-}
-
 TEST(Initialisation, DuplicateIdsAreReportedOnceAndTheLayoutStillApplies) {
     Harness h;
     h.init("RETRIEVAL", {{.caId = "A", .controlType = "Picker", .defaultValue = "1, One"},
@@ -137,17 +128,6 @@ TEST(Initialisation, DuplicateIdsAreReportedOnceAndTheLayoutStillApplies) {
     // The rows after the repeated id are not normalised.
     EXPECT_EQ(h.shownValues(), "One/1 Two/2 3, Three/");
     EXPECT_EQ(layout(h).substr(0, 50), "Attribute 2500; Value 3100; Required 1000 hidden; ");
-}
-
-TEST(Properties, TheGridFillsTheControlAfterEveryResize) {
-    Harness h;
-    h.init("RETRIEVAL", kDefs);
-    for (const auto& [w, ht] : {std::pair{6000, 4500}, {0, 0}}) {
-        h.platform.resize(w, ht);
-        const zelvane::Grid& g = h.platform.grid();
-        EXPECT_EQ((std::array{g.left(), g.top(), g.width(), g.height()}),
-                  (std::array{0, 0, w, ht}));
-    }
 }
 
 void setData(Harness& h, const Values& values) {
