@@ -1,8 +1,6 @@
 // Bad texts from a host get their operation's reaction and the control keeps what it held.
 #include <gtest/gtest.h>
 
-#include <zelvane/error.hpp>
-
 #include "support/test_support.hpp"
 #include "xml/xml_document.hpp"
 
