@@ -71,16 +71,22 @@ TEST(CopyAcross, TheFirstElementForTheRowSetsEachOption) {
             zlvtest::expectMessages(h, {});
         }
     }
-    // Without a matching element a cell keeps what the last one gave it.
+    // Without a matching element, or with a flag that is no Boolean (reported), a cell keeps
+    // what the last one gave it.
     Harness h;
     initAllOptionsShown(h, "COPYACROSS", {{.caId = "A"}});
     for (const auto& [document, usable] :
          {std::pair{options("A", "false", "0", "FALSE"), "off off off"},
           {"  ", "off off off"},
+          {optionsXml(R"(<options objectId="A" applyToAll="true" applyToEmpty=" true"/>)"),
+           "on off off"},
           {options("A", "true", "1", "TRUE"), "on on on"}}) {
         h.control.setCopyTemplateXML(document);
         EXPECT_EQ(usableOptions(h), usable) << document;
     }
+    const std::string mismatch = " IntializewithCopyTemplate Type mismatch: '";
+    zlvtest::expectMessages(h, {mismatch + " true' cannot be read as a Boolean",
+                                mismatch + "' cannot be read as a Boolean"});
 }
 
 // An element without objectId governs a row whose AttributeID is the empty text, never one
@@ -102,21 +108,6 @@ TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
     h.control.setCopyTemplateXML(options("X", "false", "false", "false"));
     EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToEmptyOnly"));
     zlvtest::expectMessages(h, {});
-}
-
-TEST(CopyAcross, AFlagThatIsNoBooleanIsReportedAndTheCellKeepsItsActivation) {
-    for (const auto& [flag, read] :
-         {std::pair<std::string, std::string>{R"(applyToAll="false")", ""},
-          {R"(applyToEmpty=" true")", " true"}}) {
-        Harness h;
-        initAllOptionsShown(h, "COPYACROSS", {{.caId = "A"}});
-        h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" applyToEmpty="false"/>)"));
-        EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
-        h.control.setCopyTemplateXML(optionsXml(R"(<options objectId="A" )" + flag + "/>"));
-        EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
-        zlvtest::expectMessages(h, {" IntializewithCopyTemplate Type mismatch: '" + read +
-                                    "' cannot be read as a Boolean"});
-    }
 }
 
 // A click on one apply option of a row clears the row's other two (the clicked one is the
