@@ -3,9 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <optional>
-#include <zelvane/error.hpp>
 
 #include "support/test_support.hpp"
 

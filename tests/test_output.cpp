@@ -35,19 +35,37 @@ std::string entries(const std::string& shape, const std::string& after = "") {
     return xml;
 }
 
-TEST(Output, EntriesOfEveryMode) {
+// The entries of every mode; removal records follow them in every mode but CLONE, in the order
+// of removal, with the id exactly as stored; an added row that is removed leaves none.
+TEST(Output, EntriesAndRemovalRecordsOfEveryMode) {
+    const std::string records =
+        "<removeCAs><objectId>S</objectId></removeCAs>"
+        "<removeCAs><objectId>R&<x</objectId></removeCAs>";
     const std::pair<std::string, std::string> cases[] = {
-        {"RETRIEVAL", entries("ca")},
-        {"Unknown", entries("ca")},
+        {"RETRIEVAL", entries("ca") + records},
+        {"Unknown", entries("ca") + records},
         {"COPYACROSS",
-         entries("ca", R"( applyToAll="true" applyToEmpty="false" applyToNone="false"/>)")},
-        {"CREATE", entries("updateCAs")},
+         entries("ca", R"( applyToAll="true" applyToEmpty="false" applyToNone="false"/>)") +
+             records},
+        {"CREATE", entries("updateCAs") + records},
         {"CLONE",
          R"(<updateEntityType objectId="ET-9">)" + entries("updateCAs") + "</updateEntityType>"},
     };
+    std::vector<Def> defs = kMixed;
+    defs.push_back({.caId = "R&<x"}), defs.push_back({.caId = "S"});
     for (const auto& [mode, xml] : cases)
         expectOutput(
-            mode, kMixed, [](Harness& h) { h.control.setEntityTypeId("ET-9"); }, xml);
+            mode, defs,
+            [](Harness& h) {
+                h.control.setEntityTypeId("ET-9");
+                zlvtest::selectRows(h, {4, 3});
+                ASSERT_TRUE(h.control.Remove());
+                h.control.Add(zlvtest::defXml({.caId = "N"}));
+                zlvtest::selectRows(h, {3});
+                ASSERT_TRUE(h.control.Remove());
+            },
+            xml);
+    expectOutput("RETRIEVAL", {}, nullptr, "");
 }
 
 // The output value by control type: value ids for drop-downs and pickers, stored forms for
@@ -144,38 +162,6 @@ TEST(Output, ApplyOptionsAsTheyStand) {
         R"( applyToEmpty="false" applyToNone="true"/>)"
         R"(<ca id="B" value=""/><caOptions objectId="B" applyToAll="true")"
         R"( applyToEmpty="false" applyToNone="true"/>)");
-}
-
-// Removal records follow the entries in every mode but CLONE, in the order of removal, with
-// the id exactly as stored; an added row that is removed leaves none.
-TEST(Output, RemovalRecordsPerMode) {
-    const std::string records =
-        "<removeCAs><objectId>B&<x</objectId></removeCAs>"
-        "<removeCAs><objectId>A</objectId></removeCAs>";
-    const std::pair<std::string, std::string> cases[] = {
-        {"RETRIEVAL", R"(<ca id="K" value="k"/>)" + records},
-        {"CREATE", R"(<updateCAs objectId="K" defaultValue="k"/>)" + records},
-        {"COPYACROSS", R"(<ca id="K" value="k"/><caOptions objectId="K" applyToAll="true")"
-                       R"( applyToEmpty="false" applyToNone="false"/>)" +
-                           records},
-        {"CLONE", R"(<updateEntityType objectId=""><updateCAs objectId="K" defaultValue="k"/>)"
-                  R"(</updateEntityType>)"},
-    };
-    for (const auto& [mode, xml] : cases)
-        expectOutput(
-            mode,
-            {{.caId = "A", .defaultValue = "a"},
-             {.caId = "B&<x"},
-             {.caId = "K", .defaultValue = "k"}},
-            [](Harness& h) {
-                zlvtest::selectRows(h, {1, 0});
-                ASSERT_TRUE(h.control.Remove());
-                h.control.Add(zlvtest::defXml({.caId = "N"}));
-                zlvtest::selectRows(h, {1});
-                ASSERT_TRUE(h.control.Remove());
-            },
-            xml);
-    expectOutput("RETRIEVAL", {}, nullptr, "");
 }
 
 // Escaped, non-ASCII and date values come out in stored form and load back to the same text,
