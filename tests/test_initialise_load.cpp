@@ -147,27 +147,6 @@ const std::vector<Def> kChain = {
     {.caId = "D", .defaultValue = "d"},
     {.caId = "S", .controlType = "Picker", .defaultValue = "4, Four", .parentId = "P"}};
 
-TEST(LoadingValues, NewParentValueClearsItsChainUnlessTheDocumentRefillsIt) {
-    const struct {
-        Values values;
-        std::string expected;
-    } cases[] = {
-        {{{"P", "9, Nine"}}, "Nine/9 / / d/ Four/4"},
-        {{{"C2", "5, Five"}, {"P", "9, Nine"}}, "Nine/9 / Five/5 d/ Four/4"},
-        {{{"C1", "6, Six"}}, "One/1 Six/6 / d/ Four/4"},
-        {{{"C2", "5, Five"}, {"D", "e"}}, "One/1 Two/2 Five/5 e/ Four/4"},
-        {{{"P", "   "}, {"D", ""}, {"c1", " "}}, "One/1 Two/2 Three/3 d/ Four/4"},
-        {{{"X", "1"}, {"p ", " 8 , Eight "}}, "Eight/8 / / d/ Four/4"},
-    };
-    for (const auto& c : cases) {
-        Harness h;
-        h.init("RETRIEVAL", kChain);
-        setData(h, c.values);
-        EXPECT_EQ(h.shownValues(), c.expected);
-        zlvtest::expectMessages(h, {});
-    }
-}
-
 TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
     std::string many;
     for (int i = 0; i < 32768; ++i) many += "<ca id=\"A" + std::to_string(i) + "\" value=\"v\"/>";
@@ -201,31 +180,41 @@ Def parent(const std::string& controlType, const std::string& event = "E") {
 }
 
 // After a drop-down or picker with an Event gets a value, the rows below naming the row before
-// are cleared, up to a row with an empty parent; an unset parent neither matches nor ends it.
-TEST(LoadingValues, ClearingWalkOverTheRowsBelow) {
+// are cleared, up to a row with an empty parent, unless the document fills them again; an unset
+// parent neither matches nor ends the walk.
+TEST(LoadingValues, NewParentValueClearsTheRowsBelow) {
     const std::vector<Def> between = {parent("ComboBox"), child("X"), child("C", "X")};
+    const Values nine = {{"P", "9, Nine"}};
     const struct {
         std::vector<Def> defs;
-        int unsetParentRow;  // -1 for none
+        Values values;
         std::string expected;
+        int unsetParentRow = -1;
     } cases[] = {
+        {kChain, nine, "Nine/9 / / d/ Four/4"},
+        {kChain, {{"C2", "5, Five"}, {"P", "9, Nine"}}, "Nine/9 / Five/5 d/ Four/4"},
+        {kChain, {{"C1", "6, Six"}}, "One/1 Six/6 / d/ Four/4"},
+        {kChain, {{"C2", "5, Five"}, {"D", "e"}}, "One/1 Two/2 Five/5 e/ Four/4"},
+        {kChain, {{"P", "   "}, {"D", ""}, {"c1", " "}}, "One/1 Two/2 Three/3 d/ Four/4"},
+        {kChain, {{"X", "1"}, {"p ", " 8 , Eight "}}, "Eight/8 / / d/ Four/4"},
         {{parent("Picker"), child("C1", "P"), child("Q", "Z"), child("C2", "Q"), child("R"),
           child("C3", "R")},
-         -1,
+         nine,
          "Nine/9 / q/ / r/ c3/"},
-        {between, 1, "Nine/9 x/ /"},
-        {between, -1, "Nine/9 x/ c/"},
-        {{parent("ComboBox", ""), child("C", "P")}, -1, "Nine/9 c/"},
-        {{parent("TextBox"), child("C", "P")}, -1, "9, Nine/ c/"},
-        {{parent("Date"), child("C", "P")}, -1, "9, Nine/ c/"},
-        {{child("C", "P"), parent("Picker")}, -1, "c/ Nine/9"},
+        {between, nine, "Nine/9 x/ /", 1},
+        {between, nine, "Nine/9 x/ c/"},
+        {{parent("ComboBox", ""), child("C", "P")}, nine, "Nine/9 c/"},
+        {{parent("TextBox"), child("C", "P")}, nine, "9, Nine/ c/"},
+        {{parent("Date"), child("C", "P")}, nine, "9, Nine/ c/"},
+        {{child("C", "P"), parent("Picker")}, nine, "c/ Nine/9"},
     };
     for (const auto& c : cases) {
         Harness h;
         h.init("RETRIEVAL", c.defs);
         if (c.unsetParentRow >= 0) zlvtest::setCell(h, c.unsetParentRow, "ParentAttributeID", {});
-        setData(h, {{"P", "9, Nine"}});
-        EXPECT_EQ(h.shownValues(), c.expected);
+        setData(h, c.values);
+        EXPECT_EQ(h.shownValues(), c.expected) << (&c - cases);
+        zlvtest::expectMessages(h, {});
     }
 }
 
