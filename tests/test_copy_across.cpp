@@ -1,5 +1,6 @@
 // Copy-across apply options, getCADetails, and the stars that mark required rows.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -208,11 +209,12 @@ TEST(RequiredMarkers, MarkersFollowRequiredAtInitialisation) {
 }
 
 // A component folder holding the shipped layout template, with `from` replaced by `to` in it,
-// and the given star icon bytes.
+// and the given star icon bytes; named per process, as test runs may share the temporary folder.
 struct ComponentFolder {
     ComponentFolder(const std::string& name, const std::optional<std::string>& bytes,
                     const std::string& from = "", const std::string& to = "")
-        : path(std::filesystem::path(testing::TempDir()) / ("zlv_star_" + name)) {
+        : path(std::filesystem::path(testing::TempDir()) /
+               ("zlv_star_" + std::to_string(::getpid()) + "_" + name)) {
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path / "Images" / "AppImages");
         std::filesystem::create_directories(path / "Templates");
