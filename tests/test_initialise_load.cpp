@@ -65,7 +65,7 @@ TEST(Initialisation, EachModeLaysOutItsColumnsAndColours) {
     }
 }
 
-TEST(Initialisation, EditorsStartHiddenWithTheirCaptionAndFormat) {
+TEST(Initialisation, EditorsStartHiddenAndTheGridFillsTheControl) {
     Harness h;
     auto& p = h.platform;
     EXPECT_EQ(p.cmdPicker().text(), "Select");
@@ -76,6 +76,14 @@ TEST(Initialisation, EditorsStartHiddenWithTheirCaptionAndFormat) {
     // The text box sits in the frame's top left corner.
     EXPECT_EQ(p.text1().container(), &p.picture1());
     EXPECT_EQ(p.text1().left() + p.text1().top(), 0);
+    // The grid fills the control after every resize.
+    h.init("RETRIEVAL", kDefs);
+    for (const auto& [w, ht] : {std::pair{6000, 4500}, {0, 0}}) {
+        p.resize(w, ht);
+        const zelvane::Grid& g = p.grid();
+        EXPECT_EQ((std::array{g.left(), g.top(), g.width(), g.height()}),
+                  (std::array{0, 0, w, ht}));
+    }
 }
 
 TEST(Initialisation, RowsTakeTheirEditorKindAndShownValue) {
@@ -110,23 +118,6 @@ TEST(Initialisation, RowsTakeTheirEditorKindAndShownValue) {
                   cases[r].expected);
 }
 
-TEST(Initialisation, BlankDefinitionsChangeNothing) {
-    Harness h;
-    h.init("RETRIEVAL", kDefs);
-    h.control.setIsDataChanged(true);
-    for (const char* blank : {"", "   "}) {
-        h.control.setAttributeXML(blank);
-        h.control.Intialize();
-        EXPECT_EQ(zlvtest::columnTexts(h, "Attribute"), "Alpha Beta Gamma Delta");
-        EXPECT_TRUE(h.control.IsDataChanged());
-    }
-    // Definitions again rebuild the rows and clear the change flag.
-    h.init("RETRIEVAL", {{.caId = "Z", .caName = "Zeta"}});
-    EXPECT_EQ(zlvtest::columnTexts(h, "Attribute"), "Zeta");
-    EXPECT_FALSE(h.control.IsDataChanged());
-    zlvtest::expectMessages(h, {});
-}
-
 TEST(Initialisation, DuplicateIdsAreReportedOnceAndTheLayoutStillApplies) {
     Harness h;
     h.init("RETRIEVAL", {{.caId = "A", .controlType = "Picker", .defaultValue = "1, One"},
@@ -137,17 +128,6 @@ TEST(Initialisation, DuplicateIdsAreReportedOnceAndTheLayoutStillApplies) {
     // The rows after the repeated id are not normalised.
     EXPECT_EQ(h.shownValues(), "One/1 Two/2 3, Three/");
     EXPECT_EQ(layout(h).substr(0, 50), "Attribute 2500; Value 3100; Required 1000 hidden; ");
-}
-
-TEST(Properties, TheGridFillsTheControlAfterEveryResize) {
-    Harness h;
-    h.init("RETRIEVAL", kDefs);
-    for (const auto& [w, ht] : {std::pair{6000, 4500}, {0, 0}}) {
-        h.platform.resize(w, ht);
-        const zelvane::Grid& g = h.platform.grid();
-        EXPECT_EQ((std::array{g.left(), g.top(), g.width(), g.height()}),
-                  (std::array{0, 0, w, ht}));
-    }
 }
 
 void setData(Harness& h, const Values& values) {
@@ -166,45 +146,6 @@ const std::vector<Def> kChain = {
     {.caId = "C2", .controlType = "Picker", .defaultValue = "3, Three", .parentId = "C1"},
     {.caId = "D", .defaultValue = "d"},
     {.caId = "S", .controlType = "Picker", .defaultValue = "4, Four", .parentId = "P"}};
-
-TEST(LoadingValues, NewParentValueClearsItsChainUnlessTheDocumentRefillsIt) {
-    const struct {
-        Values values;
-        std::string expected;
-    } cases[] = {
-        {{{"P", "9, Nine"}}, "Nine/9 / / d/ Four/4"},
-        {{{"C2", "5, Five"}, {"P", "9, Nine"}}, "Nine/9 / Five/5 d/ Four/4"},
-        {{{"C1", "6, Six"}}, "One/1 Six/6 / d/ Four/4"},
-        {{{"C2", "5, Five"}, {"D", "e"}}, "One/1 Two/2 Five/5 e/ Four/4"},
-        {{{"P", "   "}, {"D", ""}, {"c1", " "}}, "One/1 Two/2 Three/3 d/ Four/4"},
-        {{{"X", "1"}, {"p ", " 8 , Eight "}}, "Eight/8 / / d/ Four/4"},
-    };
-    for (const auto& c : cases) {
-        Harness h;
-        h.init("RETRIEVAL", kChain);
-        setData(h, c.values);
-        EXPECT_EQ(h.shownValues(), c.expected);
-        zlvtest::expectMessages(h, {});
-    }
-}
-
-TEST(LoadingValues, TextAndDateRowsTakeTheirDisplayForm) {
-    Harness h;
-    h.init("RETRIEVAL", {{.caId = "T", .defaultValue = "old"},
-                         {.caId = "N", .dataType = "Number", .defaultValue = "1"},
-                         {.caId = "DO", .controlType = "Date", .dateType = "DateOnly"},
-                         {.caId = "TO", .controlType = "Date", .dateType = "timeonly"},
-                         {.caId = "DT", .controlType = "Date", .dateType = ""},
-                         {.caId = "L", .controlType = "combobox", .defaultValue = "z"}});
-    setData(h, {{"T", "  Ünïcødé, ✓ <&> "},
-                {"N", "2.50"},
-                {"DO", "2007-05-14T00:00:00.0"},
-                {"TO", "t09:30:00.5"},
-                {"DT", "2007-05-14t23:59:59.9"},
-                {"L", "3, Green"}});
-    EXPECT_EQ(h.shownValues(),
-              "Ünïcødé, ✓ <&>/ 2.50/ 14/05/2007/ 09:30/ 14/05/2007 23:59/ 3, Green/");
-}
 
 TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
     std::string many;
@@ -239,52 +180,72 @@ Def parent(const std::string& controlType, const std::string& event = "E") {
 }
 
 // After a drop-down or picker with an Event gets a value, the rows below naming the row before
-// are cleared, up to a row with an empty parent; an unset parent neither matches nor ends it.
-TEST(LoadingValues, ClearingWalkOverTheRowsBelow) {
+// are cleared, up to a row with an empty parent, unless the document fills them again; an unset
+// parent neither matches nor ends the walk.
+TEST(LoadingValues, NewParentValueClearsTheRowsBelow) {
     const std::vector<Def> between = {parent("ComboBox"), child("X"), child("C", "X")};
+    const Values nine = {{"P", "9, Nine"}};
     const struct {
         std::vector<Def> defs;
-        int unsetParentRow;  // -1 for none
+        Values values;
         std::string expected;
+        int unsetParentRow = -1;
     } cases[] = {
+        {kChain, nine, "Nine/9 / / d/ Four/4"},
+        {kChain, {{"C2", "5, Five"}, {"P", "9, Nine"}}, "Nine/9 / Five/5 d/ Four/4"},
+        {kChain, {{"C1", "6, Six"}}, "One/1 Six/6 / d/ Four/4"},
+        {kChain, {{"C2", "5, Five"}, {"D", "e"}}, "One/1 Two/2 Five/5 e/ Four/4"},
+        {kChain, {{"P", "   "}, {"D", ""}, {"c1", " "}}, "One/1 Two/2 Three/3 d/ Four/4"},
+        {kChain, {{"X", "1"}, {"p ", " 8 , Eight "}}, "Eight/8 / / d/ Four/4"},
         {{parent("Picker"), child("C1", "P"), child("Q", "Z"), child("C2", "Q"), child("R"),
           child("C3", "R")},
-         -1,
+         nine,
          "Nine/9 / q/ / r/ c3/"},
-        {between, 1, "Nine/9 x/ /"},
-        {between, -1, "Nine/9 x/ c/"},
-        {{parent("ComboBox", ""), child("C", "P")}, -1, "Nine/9 c/"},
-        {{parent("TextBox"), child("C", "P")}, -1, "9, Nine/ c/"},
-        {{parent("Date"), child("C", "P")}, -1, "9, Nine/ c/"},
-        {{child("C", "P"), parent("Picker")}, -1, "c/ Nine/9"},
+        {between, nine, "Nine/9 x/ /", 1},
+        {between, nine, "Nine/9 x/ c/"},
+        {{parent("ComboBox", ""), child("C", "P")}, nine, "Nine/9 c/"},
+        {{parent("TextBox"), child("C", "P")}, nine, "9, Nine/ c/"},
+        {{parent("Date"), child("C", "P")}, nine, "9, Nine/ c/"},
+        {{child("C", "P"), parent("Picker")}, nine, "c/ Nine/9"},
     };
     for (const auto& c : cases) {
         Harness h;
         h.init("RETRIEVAL", c.defs);
         if (c.unsetParentRow >= 0) zlvtest::setCell(h, c.unsetParentRow, "ParentAttributeID", {});
-        setData(h, {{"P", "9, Nine"}});
-        EXPECT_EQ(h.shownValues(), c.expected);
+        setData(h, c.values);
+        EXPECT_EQ(h.shownValues(), c.expected) << (&c - cases);
+        zlvtest::expectMessages(h, {});
     }
 }
 
-// SetData writes values only: the text passed and IsDataChanged stay.
-TEST(LoadingValues, WritesValuesOnly) {
+// SetData writes values only, each in its row's display form; the text passed and IsDataChanged
+// stay, and a text without <cas><ca id value/> entries changes nothing.
+TEST(LoadingValues, WritesValuesOnlyInTheirDisplayForm) {
     for (const bool changed : {false, true}) {
         Harness h;
-        h.init("CREATE", {{.caId = "A", .defaultValue = "a"}, {.caId = "B"}});
+        h.init("CREATE", {{.caId = "T", .defaultValue = "old"},
+                          {.caId = "N", .dataType = "Number", .defaultValue = "1"},
+                          {.caId = "DO", .controlType = "Date", .dateType = "DateOnly"},
+                          {.caId = "TO", .controlType = "Date", .dateType = "timeonly"},
+                          {.caId = "DT", .controlType = "Date", .dateType = ""},
+                          {.caId = "L", .controlType = "combobox", .defaultValue = "z"}});
         h.control.setIsDataChanged(changed);
-        for (const std::string sent : {"not xml", "<x><ca id='A' value='q'/></x>",
-                                       "<cas><ca id='A'/><ca value='q'/></cas>"}) {
+        for (const std::string sent : {"not xml", "<x><ca id='T' value='q'/></x>",
+                                       "<cas><ca id='T'/><ca value='q'/></cas>"}) {
             std::string values = sent;
             h.control.SetData(values);
             EXPECT_EQ(values, sent);
-            EXPECT_EQ(h.shownValues(), "a/ /") << sent;
+            EXPECT_EQ(h.shownValues(), "old/ 1/ / / / z/") << sent;
         }
-        setData(h, {{"B", "b"}});
+        setData(h, {{"T", "  Ünïcødé, ✓ <&> "},
+                    {"N", "2.50"},
+                    {"DO", "2007-05-14T00:00:00.0"},
+                    {"TO", "t09:30:00.5"},
+                    {"DT", "2007-05-14t23:59:59.9"},
+                    {"L", "3, Green"}});
+        EXPECT_EQ(h.shownValues(),
+                  "Ünïcødé, ✓ <&>/ 2.50/ 14/05/2007/ 09:30/ 14/05/2007 23:59/ 3, Green/");
         EXPECT_EQ(h.control.IsDataChanged(), changed);
-        // Required at load is unchanged, so CREATE writes no mandatory.
-        EXPECT_EQ(h.control.GetData(), R"(<updateCAs objectId="A" defaultValue="a"/>)"
-                                       R"(<updateCAs objectId="B" defaultValue="b"/>)");
         zlvtest::expectMessages(h, {});
     }
 }

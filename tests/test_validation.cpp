@@ -169,24 +169,17 @@ TEST(ValueRules, MessagesInBothForms) {
     }
 }
 
-// Every printable ASCII character in a text and a number; each row's last message tells.
+// Every printable ASCII character in a text: the rows with a problem are those of the forbidden.
 TEST(ValueRules, ForbiddenCharactersOneByOne) {
     std::vector<R> rows;
-    for (char ch = 0x20; ch < 0x7f; ++ch)
-        rows.push_back(text("W", std::string("a") + ch + "b")),
-            rows.push_back(number("W", std::string("1") + ch));
+    for (char ch = 0x20; ch < 0x7f; ++ch) rows.push_back(text("W", std::string("a") + ch + "b"));
     Harness h;
     load(h, "RETRIEVAL", rows);
     validationText(h, true);
-    std::vector<std::string> last(rows.size(), "none");
-    for (const auto& p : h.control.lastValidationProblems()) last[p.rowIndex] = p.messages.back();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const char ch = static_cast<char>(0x20 + i / 2);
-        const bool isForbidden = std::string("/\\:*;'?>\"<|,&%").find(ch) != std::string::npos;
-        if (isForbidden || i % 2 == 0) {
-            EXPECT_EQ(last[i], isForbidden ? forbidden("W").substr(2) : "none") << ch;
-        }
-    }
+    std::string found;
+    for (const auto& p : h.control.lastValidationProblems())
+        found += static_cast<char>(0x20 + p.rowIndex);
+    EXPECT_EQ(found, R"("%&'*,/:;<>?\|)");
 }
 
 // A bound that does not convert is an error of the call; what the pass found before it, the
@@ -285,62 +278,55 @@ TEST(ValidationPasses, ProblemsPerRowClearedByNextPassAndIntialize) {
     EXPECT_TRUE(problems(h).empty());
 }
 
-// Apply options not chosen: a Boolean false or a text that reads as false in both cells;
-// ApplyToNone plays no part, validateCreate never asks, and only COPYACROSS checks.
-TEST(ValidationPasses, ApplyOptionCellsThatCountAsNotChosen) {
-    const CellValue unset, no = false, zero = std::string("0");
+// validateRetrieval asks for a value where Required reads "true" ignoring case (blanks are a
+// value), and in COPYACROSS alone for an apply option where ApplyToAll and ApplyToEmptyOnly both
+// hold a Boolean false or a text that reads as false; ApplyToNone plays no part, and
+// validateCreate asks for neither.
+TEST(ValidationPasses, RequiredValuesAndApplyOptions) {
+    const std::string t = "true", none, v = "v", option = "\r\nSelect an Apply option for Note.",
+                      note = "Please specify the valid default value for Note.";
+    const CellValue unset, no = false, yes = true, zero = std::string("0");
     const struct {
-        CellValue all, emptyOnly;
-        bool asked;
-    } cases[] = {{no, no, true},
-                 {zero, std::string("false"), true},
-                 {std::string("FALSE"), std::string("fAlSe"), true},
-                 {true, no, false},
-                 {no, true, false},
-                 {std::string("TRUE"), zero, false},
-                 {zero, std::string("2"), false},
-                 {std::string("yes"), no, false},
-                 {no, std::string(""), false},
-                 {unset, no, false},
-                 {no, unset, false}};
+        CellValue required, value, all, emptyOnly;
+        std::string asked;  // in COPYACROSS; other modes ask for no apply option
+    } cases[] = {
+        {t, none, yes, no, note},
+        {std::string("TRUE"), none, yes, no, note},
+        {true, none, yes, no, note},
+        {std::string("True"), unset, yes, no, note},
+        {std::string("1"), none, yes, no, ""},
+        {false, none, yes, no, ""},
+        {unset, none, yes, no, ""},
+        {t, std::string(" "), yes, no, ""},
+        {false, none, no, no, option},
+        {false, v, zero, std::string("false"), option},
+        {false, none, std::string("FALSE"), std::string("fAlSe"), option},
+        {false, v, no, yes, ""},
+        {false, none, std::string("TRUE"), zero, ""},
+        {false, v, zero, std::string("2"), ""},
+        {false, none, std::string("yes"), no, ""},
+        {false, v, no, none, ""},
+        {false, none, unset, no, ""},
+        {false, v, no, unset, ""},
+    };
     for (const auto& c : cases) {
         for (const std::string mode : {"COPYACROSS", "RETRIEVAL", "copyacross"}) {
             Harness h;
-            load(h, mode, {text("Tag", (&c - cases) % 2 ? "v" : "")});
+            load(h, mode, {R{{.caName = "Note"}, c.value, c.required}});
             setCell(h, 0, "ApplyToAll", c.all);
             setCell(h, 0, "ApplyToEmptyOnly", c.emptyOnly);
             setCell(h, 0, "ApplyToNone", true);
-            const bool asked = c.asked && mode == "COPYACROSS";
-            EXPECT_EQ(validationText(h, false), asked ? "\r\nSelect an Apply option for Tag." : "");
+            EXPECT_EQ(validationText(h, false),
+                      mode == "COPYACROSS" || c.asked != option ? c.asked : "")
+                << (&c - cases) << mode;
             EXPECT_EQ(validationText(h, true), "");
         }
     }
 }
 
-// Required reads "true" ignoring case and blanks are a value; the retrieval switch off
-// leaves validateRetrieval checking nothing.
-TEST(ValidationPasses, RequiredValuesAndTheRetrievalSwitch) {
-    const std::string t = "true", none;
-    const struct {
-        CellValue required, value;
-        bool reported;
-    } cases[] = {{t, none, true},
-                 {std::string("TRUE"), none, true},
-                 {true, none, true},
-                 {std::string("True"), CellValue(), true},
-                 {std::string("1"), none, false},
-                 {false, none, false},
-                 {CellValue(), none, false},
-                 {t, std::string(" "), false}};
-    for (const auto& c : cases) {
-        Harness h;
-        R note = text("Note", "");
-        note.value = c.value, note.required = c.required;
-        load(h, "RETRIEVAL", {note});
-        EXPECT_EQ(validationText(h, false),
-                  c.reported ? "Please specify the valid default value for Note." : "");
-        EXPECT_EQ(validationText(h, true), "");
-    }
+// The retrieval switch off leaves validateRetrieval checking nothing; without rows both passes
+// find nothing and validateRetrieval still empties the text.
+TEST(ValidationPasses, TheRetrievalSwitchAndNoRows) {
     Harness off;
     load(off, "RETRIEVAL", {required(text("Note", ""))});
     off.platform.grid().setRetrievalSwitch(false);
@@ -349,7 +335,6 @@ TEST(ValidationPasses, RequiredValuesAndTheRetrievalSwitch) {
     EXPECT_EQ(kept, "kept");
     off.platform.grid().setRetrievalSwitch(true);
     EXPECT_NE(validationText(off, false), "");
-    // Without rows both passes find nothing; validateRetrieval still empties the text.
     Harness empty;
     empty.init("RETRIEVAL", {});
     EXPECT_EQ(validationText(empty, true) + validationText(empty, false), "");
