@@ -87,8 +87,6 @@ TEST(HeadlessGestures, ScrollingShowsTheTopRowUnderTheHeader) {
     }
 }
 
-using zlvtest::TappedPlatform;
-
 TEST(HeadlessGestures, RowSelectorClicksAddToTheSelection) {
     Harness h;
     h.init("CREATE", {{.caId = "A", .event = "E"},
@@ -103,32 +101,14 @@ TEST(HeadlessGestures, RowSelectorClicksAddToTheSelection) {
     EXPECT_EQ(ids, "C D A B ");
 }
 
-struct Tapped : ::testing::Test {
-    zelvane::headless::HeadlessPlatform headless{zlvtest::resourceDir()};
-    TappedPlatform tap{headless};
-    zelvane::ZlvCustomAttr control{tap};
-    // A picker A with an event, its dependant B, and an empty text box C.
-    void SetUp() override {
-        control.setMode("CREATE");
-        control.setAttributeXML(zlvtest::definitionsXml(
-            {{.caId = "A", .controlType = "Picker", .defaultValue = "1, a", .event = "E"},
-             {.caId = "B", .controlType = "Picker", .defaultValue = "2, b", .parentId = "A"},
-             {.caId = "C"}}));
-        control.Intialize();
-        ASSERT_NE(tap.events, nullptr);
-    }
-    std::string values() {
-        auto rows = headless.grid().GetRowSet();
-        std::string all;
-        for (int r = 0; r < rows->recordCount(); ++r)
-            all += (r ? " " : "") + std::string(rows->row(r)->textOrEmpty("Value")) + "/" +
-                   std::string(rows->row(r)->textOrEmpty("valueId"));
-        return all;
-    }
-    zelvane::CellRef valueCell(int row) {
-        auto rows = headless.grid().GetRowSet();
-        return {rows->row(row), rows->columnIndex("Value")};
-    }
+// A picker A with an event, its dependant B, and an empty text box C.
+struct Tapped : ::testing::Test, zlvtest::TappedControl {
+    Tapped()
+        : TappedControl(
+              "CREATE",
+              {{.caId = "A", .controlType = "Picker", .defaultValue = "1, a", .event = "E"},
+               {.caId = "B", .controlType = "Picker", .defaultValue = "2, b", .parentId = "A"},
+               {.caId = "C"}}) {}
 };
 
 // Entries that arrive before any cell was placed have nowhere to go.
@@ -137,10 +117,10 @@ TEST_F(Tapped, EntriesBeforeAnyPlacementWriteNothing) {
     headless.comboBox().setEntries({{"9", "nine"}});
     headless.text1().setText("typed");
     std::int16_t del = zelvane::kDeleteKey;
-    tap.events->Text1_KeyUp(del, 0);
-    tap.events->Text1_LostFocus();
-    tap.events->DateChosen({2007, 5, 14, 0, 0, 0, 0});
-    tap.events->ComboChosen(0);
+    events().Text1_KeyUp(del, 0);
+    events().Text1_LostFocus();
+    events().DateChosen({2007, 5, 14, 0, 0, 0, 0});
+    events().ComboChosen(0);
     EXPECT_EQ(values(), "a/1 b/2 /");
     EXPECT_FALSE(control.IsDataChanged());
 }
@@ -150,13 +130,13 @@ TEST_F(Tapped, OnlyTheDeleteKeyEmptiesTheValue) {
     ASSERT_TRUE(headless.startEditing(0, "Value"));
     for (std::int16_t key : {std::int16_t(8), std::int16_t(45), std::int16_t(47),
                              std::int16_t(46 + 256), std::int16_t(-46)}) {
-        tap.events->Text1_KeyUp(key, 0);
+        events().Text1_KeyUp(key, 0);
         EXPECT_EQ(values(), "a/1 b/2 /");
         EXPECT_EQ(headless.text1().text(), "a");
         EXPECT_TRUE(headless.picture1().visible() && headless.cmdPicker().visible());
     }
     std::int16_t del = zelvane::kDeleteKey;
-    tap.events->Text1_KeyUp(del, 0);
+    events().Text1_KeyUp(del, 0);
     EXPECT_EQ(values(), "/ / /");
 }
 
@@ -164,10 +144,10 @@ TEST_F(Tapped, ADropDownChoiceOutsideTheListWritesNothing) {
     ASSERT_TRUE(headless.startEditing(0, "Value"));
     headless.comboBox().setEntries({{"9", "nine"}, {"8", "eight"}});
     for (const int index : {2, 3, -1, -2}) {
-        tap.events->ComboChosen(index);
+        events().ComboChosen(index);
         EXPECT_EQ(values(), "a/1 b/2 /");
     }
-    tap.events->ComboChosen(1);
+    events().ComboChosen(1);
     EXPECT_EQ(values(), "eight/8 / /");
     EXPECT_TRUE(control.IsDataChanged());
 }
@@ -188,7 +168,7 @@ TEST_F(Tapped, CellUpdateSetsTheFlagOnlyForADifferentValueAndNeverRefuses) {
         for (const bool cancel : {false, true}) {
             control.setIsDataChanged(false);
             bool answer = cancel;
-            tap.events->BeforeCellUpdate(valueCell(c.row), c.proposed, answer);
+            events().BeforeCellUpdate(valueCell(c.row), c.proposed, answer);
             EXPECT_EQ(control.IsDataChanged(), c.changed);
             EXPECT_EQ(answer, cancel);
         }
@@ -196,25 +176,25 @@ TEST_F(Tapped, CellUpdateSetsTheFlagOnlyForADifferentValueAndNeverRefuses) {
     // An equal value never sets the flag back.
     control.setIsDataChanged(true);
     bool cancel = false;
-    tap.events->BeforeCellUpdate(valueCell(0), std::string("a"), cancel);
+    events().BeforeCellUpdate(valueCell(0), std::string("a"), cancel);
     EXPECT_TRUE(control.IsDataChanged());
 }
 
 TEST_F(Tapped, RowsAreDeletedWithoutAPromptAndTheCancelAnswerIsLeft) {
     for (const bool cancel : {false, true}) {
         bool prompt = true, answer = cancel;
-        tap.events->BeforeRowsDeleted({valueCell(0).row}, prompt, answer);
+        events().BeforeRowsDeleted({valueCell(0).row}, prompt, answer);
         EXPECT_FALSE(prompt);
         EXPECT_EQ(answer, cancel);
     }
     // Other keys on the grid leave the row deletion setting alone.
     headless.grid().setRowDeletion(zelvane::kAllowRowDeletion);
     for (std::int16_t key : {std::int16_t(8), std::int16_t(45), std::int16_t(47)}) {
-        tap.events->GridKeyDown(key, 0);
+        events().GridKeyDown(key, 0);
         EXPECT_EQ(headless.grid().rowDeletion(), zelvane::kAllowRowDeletion);
     }
     std::int16_t del = zelvane::kDeleteKey;
-    tap.events->GridKeyDown(del, 0);
+    events().GridKeyDown(del, 0);
     EXPECT_EQ(del, zelvane::kDeleteKey);
     EXPECT_EQ(headless.grid().rowDeletion(), zelvane::kStopRowDeletion);
 }
@@ -233,17 +213,11 @@ TEST(HeadlessGestures, NoColumnPastTheLastCanBeActive) {
 
 // An apply option activated for a cell of no row is told in the message box.
 TEST(HeadlessGestures, AnApplyOptionOfNoRowIsReported) {
-    zelvane::headless::HeadlessPlatform headless{zlvtest::resourceDir()};
-    TappedPlatform tap{headless};
-    zelvane::ZlvCustomAttr control{tap};
-    control.setMode("COPYACROSS");
-    control.setAttributeXML(zlvtest::definitionsXml({{.caId = "A"}}));
-    control.setCopyTemplateXML(zlvtest::readSample("copy_template.xml"));
-    control.Intialize();
-    ASSERT_NE(tap.events, nullptr);
-    tap.events->CellActivating({nullptr, headless.grid().GetRowSet()->findColumn("ApplyToAll")});
+    zlvtest::TappedControl t("COPYACROSS", {{.caId = "A"}},
+                             zlvtest::readSample("copy_template.xml"));
+    t.events().CellActivating({nullptr, t.headless.grid().GetRowSet()->findColumn("ApplyToAll")});
     EXPECT_EQ(
-        headless.messages(),
+        t.headless.messages(),
         std::vector<std::string>{
             " IntializewithCopyTemplate Object variable not set: the cell belongs to no row"});
 }
