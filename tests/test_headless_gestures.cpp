@@ -103,8 +103,9 @@ struct Tapped : ::testing::Test, zlvtest::TappedControl {
                {.caId = "C"}}) {}
 };
 
-// Entries that arrive before any cell was placed have nowhere to go.
-TEST_F(Tapped, EntriesBeforeAnyPlacementWriteNothing) {
+// Entries that arrive before any cell was placed have nowhere to go, nor has a drop-down
+// choice outside the list.
+TEST_F(Tapped, EntriesWithoutATargetWriteNothing) {
     ASSERT_TRUE(headless.clickCell(0, "Value"));
     headless.comboBox().setEntries({{"9", "nine"}});
     headless.text1().setText("typed");
@@ -115,6 +116,15 @@ TEST_F(Tapped, EntriesBeforeAnyPlacementWriteNothing) {
     events().ComboChosen(0);
     EXPECT_EQ(values(), "a/1 b/2 /");
     EXPECT_FALSE(control.IsDataChanged());
+    ASSERT_TRUE(headless.startEditing(0, "Value"));
+    headless.comboBox().setEntries({{"9", "nine"}, {"8", "eight"}});
+    for (const int index : {2, 3, -1, -2}) {
+        events().ComboChosen(index);
+        EXPECT_EQ(values(), "a/1 b/2 /");
+    }
+    events().ComboChosen(1);
+    EXPECT_EQ(values(), "eight/8 / /");
+    EXPECT_TRUE(control.IsDataChanged());
 }
 
 // Keys other than Delete are left to the text box.
@@ -130,18 +140,6 @@ TEST_F(Tapped, OnlyTheDeleteKeyEmptiesTheValue) {
     std::int16_t del = zelvane::kDeleteKey;
     events().Text1_KeyUp(del, 0);
     EXPECT_EQ(values(), "/ / /");
-}
-
-TEST_F(Tapped, ADropDownChoiceOutsideTheListWritesNothing) {
-    ASSERT_TRUE(headless.startEditing(0, "Value"));
-    headless.comboBox().setEntries({{"9", "nine"}, {"8", "eight"}});
-    for (const int index : {2, 3, -1, -2}) {
-        events().ComboChosen(index);
-        EXPECT_EQ(values(), "a/1 b/2 /");
-    }
-    events().ComboChosen(1);
-    EXPECT_EQ(values(), "eight/8 / /");
-    EXPECT_TRUE(control.IsDataChanged());
 }
 
 TEST_F(Tapped, CellUpdateSetsTheFlagOnlyForADifferentValueAndNeverRefuses) {
