@@ -47,13 +47,15 @@ TEST(HeadlessGestures, AnUnsetValueCannotBeReadAsText) {
 
 // A 20-pixel header and 18-pixel rows. Scrolling stops with the last row at the top, however
 // far the host asks, and at row 0. A window 20 + 3 * 18 pixels high shows rows 0 to 2 whole,
-// one pixel more a part of row 3 too; a click on row 3 shows it whole either way. The rows
-// above the top have no place on screen, and the top row sits right under the header.
+// one pixel more a part of row 3 too; a click on row 3 shows it whole either way, a click on a
+// row above the top makes it the top. The rows above the top have no place on screen, and the
+// top row sits right under the header.
 TEST(HeadlessGestures, ScrollingShowsTheTopRowUnderTheHeader) {
     const struct {
-        int rows, asked, pixelsBelowHeader, top;  // a window height clicks row 3
-    } cases[] = {{30, 5, 0, 5},     {1, 4, 0, 0},          {6, 9, 0, 5},     {6, -4, 0, 0},
-                 {8, 0, 3 * 18, 1}, {8, 0, 3 * 18 + 1, 1}, {8, 0, 4 * 18, 0}};
+        int rows, asked, pixelsBelowHeader, clicked, top;  // a window height clicks the row
+    } cases[] = {{30, 5, 0, 0, 5},     {1, 4, 0, 0, 0},      {6, 9, 0, 0, 5},
+                 {6, -4, 0, 0, 0},     {8, 0, 3 * 18, 3, 1}, {8, 0, 3 * 18 + 1, 3, 1},
+                 {8, 0, 4 * 18, 3, 0}, {8, 5, 3 * 18, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.rows) + " " + std::to_string(c.asked));
         Harness h;
@@ -62,8 +64,9 @@ TEST(HeadlessGestures, ScrollingShowsTheTopRowUnderTheHeader) {
         if (c.pixelsBelowHeader) {
             h.platform.resize(6000, (20 + c.pixelsBelowHeader) * 15);
             // A row starting at the window's bottom edge has no place on screen.
-            EXPECT_EQ(h.platform.cellRect(3, "Value").has_value(), c.pixelsBelowHeader > 3 * 18);
-            ASSERT_TRUE(h.platform.clickCell(3, "Value"));
+            EXPECT_EQ(h.platform.cellRect(c.clicked, "Value").has_value(),
+                      c.pixelsBelowHeader > 3 * 18);
+            ASSERT_TRUE(h.platform.clickCell(c.clicked, "Value"));
         }
         ASSERT_EQ(h.platform.topRow(), c.top);
         for (int row = 0; row < c.top; ++row)
