@@ -200,9 +200,11 @@ TEST_P(DropDown, ListIsAskedForWithTheParentRowsIdAndChoicesAreWritten) {
 }
 
 // A row whose valueId the host left unset holds no choice: even a drop-down entry or a host's
-// answer with the empty id is written and flags a change.
+// answer with the empty id is written and flags a change. Both hide their editor: neither the
+// drop-down nor the "Select" button stays over the next cell edited.
 TEST_P(DropDown, AnyEntryChangesAnUnsetId) {
-    init("CREATE", {entry("C", "ComboBox", "FR, France", "", "", "countries"), pick("P", "FR, F")});
+    init("CREATE", {entry("C", "ComboBox", "FR, France", "", "", "countries"), pick("P", "FR, F"),
+                    entry("N", "TextBox", "")});
     control().setValueListProvider([](const std::string&, const std::string&) {
         return std::vector<ListEntry>{{"", "None"}};
     });
@@ -213,8 +215,10 @@ TEST_P(DropDown, AnyEntryChangesAnUnsetId) {
     control().setIsDataChanged(false);
     ASSERT_TRUE(g->doubleClickCell(1, "Value"));
     control().setCellValue("", "None", true);
-    EXPECT_EQ(g->shownValues(), "None/ None/");
+    EXPECT_EQ(g->shownValues(), "None/ None/ /");
     EXPECT_TRUE(control().IsDataChanged());
+    ASSERT_TRUE(g->doubleClickCell(2, "Value"));
+    EXPECT_EQ(g->shownEditor(), Editor::Text);
 }
 
 using Picker = zlvtest::OnEveryPlatform;
