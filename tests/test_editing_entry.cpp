@@ -42,12 +42,14 @@ Def pick(const std::string& id, const std::string& value, const std::string& eve
 
 using TextEntry = zlvtest::OnEveryPlatform;
 
+// Rounding itself is checked against a reference in the number tests; these are the places
+// and data types as a row gives them.
 TEST_P(TextEntry, EnterWritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) {
     const struct {
         std::string dataType, places, typed, written;
+        bool leave = false;  // editing another cell takes the focus from the text box
     } cases[] = {
-        {"number", "2", "5", "5.00"},
-        {"number", "2", "1234.567", "1234.57"},
+        {"number", "2", "5", "5.00", true},
         {"number", "2", "0.5", ".50"},
         {"Number", "", "5.6", "6"},
         {"NUMBER", "0", "0", ""},
@@ -57,16 +59,7 @@ TEST_P(TextEntry, EnterWritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) 
         {"string", "2", "5", "5"},
         {"numbers", "2", "5", "5"},
         {"string", "2", " \xc3\x9c \xe2\x9c\x93 1.5 ", " \xc3\x9c \xe2\x9c\x93 1.5 "},
-        {"number", "2", "2.345", "2.35"},
-        {"number", "2", "-2.345", "-2.35"},
-        {"number", "2", "2.344", "2.34"},
-        {"number", "0", "2.5", "3"},
-        {"number", "0", "3.5", "4"},
         {"number", "0", "-2.5", "-3"},
-        {"number", "1", "0.05", ".1"},
-        {"number", "1", "1234567.891", "1234567.9"},
-        {"number", "3", "-12", "-12.000"},
-        {"number", "2", "007.1", "7.10"},
         {"number", "3.5", "1.2", "1.2000"},  // 3.5 places round to 4
         {"number", "1abc", "2.25", "2.3"},
         {"number", "-1", "5.6", "6"},
@@ -80,63 +73,42 @@ TEST_P(TextEntry, EnterWritesNumbersWithTheirDecimalPlacesAndOtherTextsAsTyped) 
         control().Add(zlvtest::defXml(added));
         ASSERT_TRUE(g->doubleClickCell(1, "Value"));
         ASSERT_TRUE(g->typeText(c.typed));
-        ASSERT_TRUE(g->pressKey(Key::Enter));
+        ASSERT_TRUE(c.leave ? g->doubleClickCell(0, "Value") : g->pressKey(Key::Enter));
         EXPECT_EQ(g->cell(1, "Value"), c.written);
-        EXPECT_EQ(g->editorText(), c.written);
-        EXPECT_EQ(g->shownEditor(), Editor::None);
-        EXPECT_EQ(g->focusedEditor(), Editor::None);
-        EXPECT_EQ(g->cell(0, "Value"), "old");
-        EXPECT_FALSE(control().IsDataChanged());
+        EXPECT_EQ(g->editorText(), c.leave ? "old" : c.written);
         EXPECT_EQ(g->notices, Notices{"A=" + c.written + "/"});
     }
-}
-
-// Editing another cell takes the focus from the text box, which writes its entry.
-TEST_P(TextEntry, OpeningAnotherEditorWritesTheEntry) {
-    init("CREATE", {entry("N", "TextBox", "old"), entry("A", "TextBox", "old", "", "", "2")});
-    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
-    ASSERT_TRUE(g->typeText("5"));
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    EXPECT_EQ(g->shownValues(), "old/ 5.00/");
+    // Enter closes the editor, gives the grid the focus and leaves the other rows and the flag.
+    EXPECT_EQ(g->shownValues(), "old/ /");
+    EXPECT_EQ(g->shownEditor(), Editor::None);
+    EXPECT_EQ(g->focusedEditor(), Editor::None);
     EXPECT_FALSE(control().IsDataChanged());
-    EXPECT_EQ(g->notices, Notices{"A=5.00/"});
 }
 
+// The chain's shapes are checked with row selector clicks; here a row without an event, whose
+// dependant keeps its value, and one with an event, whose chain up to a row without parent is
+// emptied.
 TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
     const struct {
         std::vector<Def> rows;
-        int edited;
         std::string after;
     } cases[] = {
-        {{pick("A", "1, a"), pick("B", "2, b", "", "A"), pick("C", "3, c")}, 0, "/ b/2 c/3"},
+        {{pick("A", "1, a"), pick("B", "2, b", "", "A"), pick("C", "3, c")}, "/ b/2 c/3"},
         {{pick("A", "1, a", "E"), pick("B", "2, b", "", "A"), pick("C", "3, c", "", "B"),
           pick("D", "4, d"), pick("F", "5, f", "", "D")},
-         0,
          "/ / / d/4 f/5"},
-        {{pick("A", "1, a", "E"), pick("B", "2, b", "", "X"), pick("C", "3, c", "", "B"),
-          pick("D", "4, d")},
-         0,
-         "/ b/2 / d/4"},
-        {{pick("A", "1, a", "E"), pick("B", "2, b", "", "A"), pick("C", "3, c", "", "A")},
-         0,
-         "/ / c/3"},
-        {{pick("X", "9, x", "E"), pick("A", "1, a", "E", "X"), pick("B", "2, b", "", "A")},
-         1,
-         "x/9 / /"},
-        {{pick("A", "1, a", "E"), pick("B", "2, b", "", "a")}, 0, "/ b/2"},
-        {{pick("A", "1, a", "E", "A"), pick("B", "2, b")}, 0, "/ b/2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.after);
         init("CREATE", c.rows);
-        ASSERT_TRUE(g->doubleClickCell(c.edited, "Value"));
+        ASSERT_TRUE(g->doubleClickCell(0, "Value"));
         ASSERT_EQ(g->shownEditor(), Editor::Select);
         ASSERT_TRUE(g->pressKey(Key::Delete));
         EXPECT_EQ(g->shownValues(), c.after);
         EXPECT_EQ(g->editorText(), "");
         EXPECT_EQ(g->shownEditor(), Editor::None);
         EXPECT_FALSE(control().IsDataChanged());
-        EXPECT_EQ(g->notices, Notices{c.rows[c.edited].caId + "=/"});
+        EXPECT_EQ(g->notices, Notices{"A=/"});
     }
 }
 
@@ -148,13 +120,10 @@ TEST_P(DateEntry, APickedDateIsWrittenInTheRowsPatternAndADifferentTextIsAChange
         std::string written;
         bool changed;
     } cases[] = {
-        {"dateOnly", "", "14/05/2007", true},
         {"DATEONLY", "2001-01-01", "14/05/2007", true},
         {"dateonly", "2007-05-14", "14/05/2007", false},
         {"timeOnly", "", "09:05", true},
-        {"TIMEONLY", "", "09:05", true},
         {"", "", "14/05/2007 09:05", true},
-        {"dateTime", "", "14/05/2007 09:05", true},
         {" dateOnly", "", "14/05/2007 09:05", true},
         {"other", "2007-05-14 09:05:00", "14/05/2007 09:05", false},
     };
@@ -172,39 +141,24 @@ TEST_P(DateEntry, APickedDateIsWrittenInTheRowsPatternAndADifferentTextIsAChange
     }
 }
 
-// Picking the same date again is no change; a later different one is.
+// A date cell without any value takes the picked date but does not count it as a change, nor
+// does the same day picked again; a later different day is one. A pick closes the date editor:
+// the next cell edited shows its own editor alone.
 TEST_P(DateEntry, OnlyADifferentTextIsAChange) {
-    init("CREATE", {entry("D", "Date", "", "", "", "dateOnly")});
+    init("CREATE", {entry("D", "Date", "", "", "", "dateOnly"), entry("N", "TextBox", "")});
+    row(0)->setValue("Value", CellValue{});
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
-    control().setIsDataChanged(false);
+    EXPECT_EQ(g->notices, Notices{"D=14/05/2007/"});
+    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+    EXPECT_EQ(g->shownEditor(), Editor::Text);
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    ASSERT_TRUE(g->pickDate({2007, 5, 14, 23, 59, 0, 0}));  // same day
+    ASSERT_TRUE(g->pickDate({2007, 5, 14, 23, 59, 0, 0}));
     EXPECT_FALSE(control().IsDataChanged());
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->pickDate({2007, 5, 15, 0, 0, 0, 0}));
     EXPECT_TRUE(control().IsDataChanged());
     EXPECT_EQ(g->cell(0, "Value"), "15/05/2007");
-}
-
-// A date cell without any value takes the picked date but does not count it as a change.
-TEST_P(DateEntry, ACellWithoutAnyValueIsNoChange) {
-    init("CREATE", {entry("D", "Date", "", "", "", "dateOnly")});
-    row(0)->setValue("Value", CellValue{});
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
-    EXPECT_EQ(g->cell(0, "Value"), "14/05/2007");
-    EXPECT_FALSE(control().IsDataChanged());
-    EXPECT_EQ(g->notices, Notices{"D=14/05/2007/"});
-}
-
-// A picked date closes the date editor: the next cell edited shows its own editor alone.
-TEST_P(DateEntry, TheNextEditorOpensAloneAfterAPick) {
-    init("CREATE", {entry("D", "Date", "", "", "", "dateOnly"), entry("N", "TextBox", "")});
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
-    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
-    EXPECT_EQ(g->shownEditor(), Editor::Text);
 }
 
 // Country, its city, the city's street, and a colour without parent.
@@ -245,18 +199,26 @@ TEST_P(DropDown, ListIsAskedForWithTheParentRowsIdAndChoicesAreWritten) {
                                    "CTRY=One /countries1", "changed", "unchanged"}));
 }
 
-// A row whose valueId the host left unset holds no choice: even the entry with the empty id
-// is a change.
+// A row whose valueId the host left unset holds no choice: even a drop-down entry or a host's
+// answer with the empty id is written and flags a change. Both hide their editor: neither the
+// drop-down nor the "Select" button stays over the next cell edited.
 TEST_P(DropDown, AnyEntryChangesAnUnsetId) {
-    init("CREATE", {entry("C", "ComboBox", "FR, France", "", "", "countries")});
+    init("CREATE", {entry("C", "ComboBox", "FR, France", "", "", "countries"), pick("P", "FR, F"),
+                    entry("N", "TextBox", "")});
     control().setValueListProvider([](const std::string&, const std::string&) {
         return std::vector<ListEntry>{{"", "None"}};
     });
-    row(0)->setValue("valueId", CellValue());
+    for (int r : {0, 1}) row(r)->setValue("valueId", CellValue());
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->chooseEntry(0));
-    EXPECT_EQ(g->shownValues(), "None/");
     EXPECT_TRUE(control().IsDataChanged());
+    control().setIsDataChanged(false);
+    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
+    control().setCellValue("", "None", true);
+    EXPECT_EQ(g->shownValues(), "None/ None/ /");
+    EXPECT_TRUE(control().IsDataChanged());
+    ASSERT_TRUE(g->doubleClickCell(2, "Value"));
+    EXPECT_EQ(g->shownEditor(), Editor::Text);
 }
 
 using Picker = zlvtest::OnEveryPlatform;
@@ -281,18 +243,20 @@ TEST_P(Picker, SelectHandsTheHostTheKindOfPickAndWhatItDependsOn) {
         {"", 1, {"Dependent", "P", "FR", "Dname", "Pname"}},
         {"Standard ", 1, {"Dependent", "P", "FR", "Dname", "Pname"}},
         {"Cascade", 0, {"Dependent", "", "", "Pname", ""}},
+        {"Standard", 0, {}},  // no handler: "Select" does nothing
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("'" + c.event + "'");
         init("CREATE",
              {pick("P", "FR, France", c.event), pick("D", "PAR, Paris", c.event, "  P  ")});
         std::vector<Items> received;
-        recordPicks(*g, received);
+        if (!c.items.empty()) recordPicks(*g, received);
         ASSERT_TRUE(g->doubleClickCell(c.row, "Value"));
         ASSERT_TRUE(g->pressSelect());
-        EXPECT_EQ(received, std::vector<Items>{c.items});
+        EXPECT_EQ(received, c.items.empty() ? std::vector<Items>{} : std::vector<Items>{c.items});
         EXPECT_EQ(g->shownEditor(), Editor::Select);
         EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR");
+        EXPECT_FALSE(control().IsDataChanged());
     }
 }
 
@@ -312,15 +276,6 @@ TEST_P(Picker, DependentPickReadsTheRowAboveAsItIsNow) {
                                             {"Dependent", "D", "", "Qname", "Dname"}}));
 }
 
-TEST_P(Picker, WithoutAHandlerSelectDoesNothing) {
-    init("CREATE", {pick("P", "FR, France", "Standard")});
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    EXPECT_TRUE(g->pressSelect());
-    EXPECT_EQ(g->shownValues(), "France/FR");
-    EXPECT_EQ(g->shownEditor(), Editor::Select);
-    EXPECT_FALSE(control().IsDataChanged());
-}
-
 // The host may answer at once, inside its handler.
 TEST_P(Picker, AnAnswerInsideTheHandlerIsWritten) {
     init("RETRIEVAL", {pick("A", "DE, Germany", "Region"), pick("B", "BY, Bayern", "City", "A")});
@@ -328,7 +283,6 @@ TEST_P(Picker, AnAnswerInsideTheHandlerIsWritten) {
     ASSERT_TRUE(g->doubleClickCell(0, "Value"));
     ASSERT_TRUE(g->pressSelect());
     EXPECT_EQ(g->shownValues(), "France/FR /");
-    EXPECT_TRUE(control().IsDataChanged());
     EXPECT_EQ(g->notices, (Notices{"A=France/FR", "changed"}));
     EXPECT_EQ(g->shownEditor(), Editor::None);
 }
@@ -339,12 +293,16 @@ const std::vector<Def> kChain = {pick("P", "FR, France", "Cascade"),
                                  pick("D2", "S1, Main", "", "D1"), pick("O", "O1, Ann")};
 const std::string kLoaded = "France/FR Paris/PAR Main/S1 Ann/O1";
 
+// The answer for the same id, or for no value, writes nothing, not even a new display text,
+// and leaves the change flag as the host left it; every answer closes the pick, also one that
+// comes before any cell was placed.
 TEST_P(Picker, SetCellValueWritesANewIdAndClearsTheChainBelowTheActiveRow) {
     const struct {
-        int edited, active;  // rows
+        int edited, active;  // rows; edited -1: no cell placed
         std::string id, value;
         bool present;
         std::string after;
+        bool flag = false;  // as the host set it
     } cases[] = {
         {0, 0, "DE", " Germany ", true, " Germany /DE / / Ann/O1"},
         {0, 0, "fr", "France", true, "France/fr / / Ann/O1"},
@@ -352,50 +310,27 @@ TEST_P(Picker, SetCellValueWritesANewIdAndClearsTheChainBelowTheActiveRow) {
         {0, 0, "DE", "Germany", false, kLoaded},
         {2, 2, "S9", "High St", true, "France/FR Paris/PAR High St/S9 Ann/O1"},
         {3, 1, "O2", "Bob", true, "France/FR Paris/PAR / Bob/O2"},
+        {-1, 0, "DE", "Germany", true, kLoaded},
+        {0, 0, "XX", "Nowhere", false, kLoaded, true},
+        {0, 0, "FR", "Frankreich", true, kLoaded, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.after);
+        SCOPED_TRACE(c.after + " " + c.id);
         init("CREATE", kChain);
-        ASSERT_TRUE(g->doubleClickCell(c.edited, "Value"));
+        control().setIsDataChanged(c.flag);
+        g->notices.clear();
+        ASSERT_TRUE(c.edited < 0 || g->doubleClickCell(c.edited, "Value"));
         ASSERT_TRUE(g->clickCell(c.active, "Attribute"));
         control().setCellValue(c.id, c.value, c.present);
         EXPECT_EQ(g->shownValues(), c.after);
-        EXPECT_EQ(control().IsDataChanged(), c.after != kLoaded);
+        EXPECT_EQ(control().IsDataChanged(), c.flag || c.after != kLoaded);
         EXPECT_EQ(g->shownEditor(), Editor::None);
-        const Notices told = {kChain[c.edited].caId + "=" + c.value + "/" + c.id, "changed"};
+        const Notices told = {kChain[std::max(c.edited, 0)].caId + "=" + c.value + "/" + c.id,
+                              "changed"};
         EXPECT_EQ(g->notices, c.after != kLoaded ? told : Notices{});
     }
-}
-
-// The answer for the same id writes nothing, not even a new display text, and leaves the
-// change flag as the host or an earlier edit left it; every answer closes the pick.
-TEST_P(Picker, TheSameIdLeavesTheRowAndTheFlag) {
-    init("CREATE", kChain);
-    for (const bool flag : {false, true}) {
-        SCOPED_TRACE(flag);
-        control().setIsDataChanged(flag);
-        ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-        control().setCellValue("FR", "Frankreich", true);
-        EXPECT_EQ(g->shownValues(), kLoaded);
-        EXPECT_EQ(control().IsDataChanged(), flag);
-        EXPECT_EQ(g->shownEditor(), Editor::None);
-        control().setCellValue("XX", "Nowhere", false);
-        EXPECT_EQ(g->shownValues(), kLoaded);
-        EXPECT_EQ(control().IsDataChanged(), flag);
-    }
     control().Intialize();  // clears the flag
-    EXPECT_EQ(g->notices, (Notices{"changed", "unchanged"}));
-}
-
-// A row whose valueId the host left unset holds no choice: even an answer with the empty id
-// is written and flags a change.
-TEST_P(Picker, AnyAnswerChangesAnUnsetId) {
-    init("CREATE", {pick("P", "FR, France")});
-    row(0)->setValue("valueId", CellValue());
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    control().setCellValue("", "None", true);
-    EXPECT_EQ(g->shownValues(), "None/");
-    EXPECT_TRUE(control().IsDataChanged());
+    EXPECT_EQ(g->notices, Notices{"unchanged"});
 }
 
 TEST_P(Picker, EachAnswerIsAppliedToTheLastPlacedCell) {
@@ -411,15 +346,6 @@ TEST_P(Picker, EachAnswerIsAppliedToTheLastPlacedCell) {
     EXPECT_EQ(g->shownValues(), "France/FR / / Cy/O3");
 }
 
-TEST_P(Picker, BeforeAnyPlacementAnAnswerOnlyClosesThePick) {
-    init("CREATE", kChain);
-    ASSERT_TRUE(g->clickCell(0, "Value"));
-    control().setCellValue("DE", "Germany", true);
-    EXPECT_EQ(g->shownValues(), kLoaded);
-    EXPECT_FALSE(control().IsDataChanged());
-    EXPECT_EQ(g->shownEditor(), Editor::None);
-}
-
 // A row that has left the grid cannot take the answer: the call fails and nothing is written.
 TEST_P(Picker, AnEditedRowThatWasRemovedFailsTheCall) {
     init("CREATE", kChain);
@@ -429,8 +355,7 @@ TEST_P(Picker, AnEditedRowThatWasRemovedFailsTheCall) {
     ASSERT_TRUE(g->clickCell(0, "Attribute"));
     EXPECT_THROW(control().setCellValue("O2", "Bob", true), zelvane::ZlvError);
     EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1");
-    EXPECT_FALSE(control().IsDataChanged());
-    control().setIsDataChanged(true);  // the failed call is told nothing; later ones are
+    control().setIsDataChanged(true);  // the failed call turned no flag and was told nothing
     EXPECT_EQ(g->notices, Notices{"changed"});
 }
 

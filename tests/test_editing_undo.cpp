@@ -37,12 +37,9 @@ class UndoRedo : public zlvtest::OnEveryPlatform {
             control().setCellValue("P" + answer_, "Pick " + answer_, true);
         });
     }
-    // An editor the gestures leave open is closed, so that every edit starts from the grid.
+    // Makes the edit; an editor the gestures leave open is closed, so that every edit starts
+    // from the grid.
     void make(const Edit& e) {
-        makeGestures(e);
-        if (g->shownEditor() != zlvtest::Editor::None) g->pressKey(zlvtest::Key::Escape);
-    }
-    void makeGestures(const Edit& e) {
         static const char* const kTexts[] = {"7", "1.005", "x & y", ""};
         static const char* const kChecks[] = {"Required", "ApplyToAll", "ApplyToEmptyOnly",
                                               "ApplyToNone"};
@@ -66,6 +63,7 @@ class UndoRedo : public zlvtest::OnEveryPlatform {
                 control().Add(zlvtest::defXml({.caId = e.n ? "X" : "N", .defaultValue = "x"}));
             }};
         gestures[e.kind]();
+        if (g->shownEditor() != zlvtest::Editor::None) g->pressKey(zlvtest::Key::Escape);
     }
     // Every cell with its kind, so that an unset cell and "" differ as they do for undo.
     std::string cells() {

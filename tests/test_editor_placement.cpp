@@ -32,32 +32,7 @@ Def row(const std::string& id, const std::string& type, const std::string& value
 
 const std::vector<Def> kRows = {row("N", "TextBox", " 12.5 "), row("P", "Picker", "P7, Blue"),
                                 row("D", "Date", "2007-05-14", "DATEONLY"),
-                                row("C", "ComboBox", "C1, Red")};
-
-// The frame sits over the cell: the cell's pixels times 15 in twips (50 twips taller), as
-// they are in pixels or in an MDI form.
-TEST(Placement, FrameCoversTheCellInTwipsOrPixels) {
-    const struct {
-        ScaleMode scale;
-        bool mdi;
-        int factor, extra;
-    } cases[] = {{ScaleMode::Twips, false, 15, 50},
-                 {ScaleMode::Pixels, false, 1, 0},
-                 {ScaleMode::Twips, true, 1, 0}};
-    for (const auto& c : cases) {
-        Harness h;
-        h.platform.setScaleMode(c.scale);
-        h.platform.setParentIsMdiForm(c.mdi);
-        h.init("CREATE", kRows);
-        ASSERT_TRUE(h.platform.startEditing(1, "Value"));
-        const auto r = h.platform.cellRect(1, "Value").value();
-        const int f = c.factor;
-        EXPECT_EQ(boxOf(h.platform.picture1()),
-                  (Box{r.left * f, r.top * f, r.width * f, r.height * f + c.extra}));
-        EXPECT_TRUE(h.platform.picture1().visible());
-        EXPECT_EQ(h.platform.focused(), &h.platform.picture1());
-    }
-}
+                                row("C", "ComboBox", "C1, Red"), row("E", "Date", "", "TIMEonly")};
 
 TEST(Placement, EachControlTypeGetsItsEditor) {
     Harness h;
@@ -67,14 +42,11 @@ TEST(Placement, EachControlTypeGetsItsEditor) {
     const auto& picker = p.dateTimePicker();
     const auto& combo = p.comboBox();
     ASSERT_TRUE(p.startEditing(0, "Value"));
-    EXPECT_EQ(boxOf(frame), (Box{2220, 300, 3000, 320}));
     EXPECT_TRUE(text.visible() && !text.locked());
-    EXPECT_EQ(text.width(), 2500);
     EXPECT_EQ(text.text(), " 12.5 ");
 
     ASSERT_TRUE(p.startEditing(1, "Value"));
     EXPECT_TRUE(button.visible() && button.container() == &frame);
-    EXPECT_EQ(boxOf(button), (Box{2400, 0, 600, 320}));
     EXPECT_TRUE(text.visible() && text.locked());
     EXPECT_EQ(text.text(), "Blue");
     EXPECT_FALSE(p.typeText("x"));
@@ -83,6 +55,10 @@ TEST(Placement, EachControlTypeGetsItsEditor) {
     EXPECT_TRUE(picker.visible() && picker.container() == &frame && !text.visible());
     EXPECT_EQ(boxOf(picker), (Box{-10, -10, 3000, 320}));
     EXPECT_EQ(picker.value(), (DateTime{2007, 5, 14, 0, 0, 0, 0}));
+    EXPECT_EQ(picker.displayFormat(), "dd/MM/yyyy");
+    ASSERT_TRUE(p.startEditing(4, "Value"));  // an empty value leaves the picker's value
+    EXPECT_EQ(picker.value(), (DateTime{2007, 5, 14, 0, 0, 0, 0}));
+    EXPECT_EQ(picker.displayFormat(), "hh:mm");
 
     ASSERT_TRUE(p.startEditing(3, "Value"));
     EXPECT_TRUE(combo.visible() && combo.container() == &frame && !text.visible());
@@ -100,14 +76,15 @@ TEST(Placement, EachControlTypeGetsItsEditor) {
     EXPECT_TRUE(text.visible());
 }
 
-// The frame's position must fit 16 bits in twips or an int in pixels, else it stays hidden
-// without a message; the host's answer still reaches the edited row.
-TEST(Placement, FramePositionMustFitItsRange) {
+// The frame sits over the cell: the cell's pixels times 15 in twips (50 twips taller), as
+// they are in pixels or in an MDI form. Its position must fit 16 bits in twips or an int in
+// pixels, else it stays hidden without a message; the host's answer still reaches the row.
+TEST(Placement, FrameCoversTheCellWhereItsPositionFits) {
     constexpr int kLeft = 148, kTop = 38;  // the second row's value cell in pixels
     const struct {
         ScaleMode scale;
         int gridLeft, gridTop;
-        bool shown;
+        bool shown, mdi = false;
     } cases[] = {{ScaleMode::Twips, 32767 - kLeft * 15, 0, true},
                  {ScaleMode::Twips, 32768 - kLeft * 15, 0, false},
                  {ScaleMode::Twips, 0, 32767 - kTop * 15, true},
@@ -119,20 +96,25 @@ TEST(Placement, FramePositionMustFitItsRange) {
                  {ScaleMode::Pixels, INT_MAX - kLeft, INT_MAX - kTop, true},
                  {ScaleMode::Pixels, INT_MAX - kLeft + 1, 0, false},
                  {ScaleMode::Pixels, 0, INT_MAX - kTop + 1, false},
-                 {ScaleMode::Pixels, INT_MIN, INT_MIN, true}};
+                 {ScaleMode::Pixels, INT_MIN, INT_MIN, true},
+                 {ScaleMode::Twips, 0, 0, true, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.gridLeft) + ", " + std::to_string(c.gridTop));
         Harness h;
         h.platform.setScaleMode(c.scale);
+        h.platform.setParentIsMdiForm(c.mdi);
         h.init("CREATE", kRows);
-        const int unit = c.scale == ScaleMode::Pixels ? 1 : 15;
+        const int unit = c.scale == ScaleMode::Pixels ? 1 : 15, f = c.mdi ? 1 : unit;
         h.platform.grid().move(c.gridLeft, c.gridTop, 400 * unit, 266 * unit);
         ASSERT_TRUE(h.platform.startEditing(1, "Value"));
         const auto& frame = h.platform.picture1();
+        const auto r = h.platform.cellRect(1, "Value").value();
+        ASSERT_EQ(std::pair(r.left, r.top), std::pair(kLeft, kTop));
         EXPECT_EQ(frame.visible(), c.shown);
         if (c.shown) {
-            EXPECT_EQ(std::pair(frame.left(), frame.top()),
-                      std::pair(c.gridLeft + kLeft * unit, c.gridTop + kTop * unit));
+            EXPECT_EQ(boxOf(frame), (Box{c.gridLeft + kLeft * f, c.gridTop + kTop * f, r.width * f,
+                                         r.height * f + (f == 15 ? 50 : 0)}));
+            EXPECT_EQ(h.platform.focused(), &frame);
         }
         zlvtest::expectMessages(h, {});
         h.control.setCellValue("N", "New", true);
@@ -174,25 +156,6 @@ TEST(Placement, EditorsFollowTheCellsSize) {
     }
 }
 
-TEST(Placement, DatePickerTakesTheFormatOfTheRowsDateType) {
-    const std::pair<std::string, std::string> cases[] = {{"DATEONLY", "dd/MM/yyyy"},
-                                                         {"dateonly", "dd/MM/yyyy"},
-                                                         {"TIMEonly", "hh:mm"},
-                                                         {"", "dd/MM/yyyy hh:mm"},
-                                                         {" dateOnly", "dd/MM/yyyy hh:mm"}};
-    for (const auto& [dateType, format] : cases) {
-        Harness h;
-        h.init("CREATE", {row("D", "Date", "", dateType), row("E", "Date", "", "other")});
-        const auto& picker = h.platform.dateTimePicker();
-        ASSERT_TRUE(h.platform.startEditing(1, "Value"));
-        const DateTime before = picker.value();
-        ASSERT_TRUE(h.platform.startEditing(0, "Value"));
-        EXPECT_EQ(picker.displayFormat(), format) << dateType;
-        EXPECT_EQ(picker.value(), before);  // an empty value leaves the picker's value
-        EXPECT_TRUE(picker.visible());
-    }
-}
-
 // Only the four control types, spelt exactly, and only cells edited in place bring up an
 // editor; nothing else shows the frame or moves the edit cell.
 TEST(Placement, RequestsThatBringUpNoEditor) {
@@ -221,36 +184,32 @@ TEST(Placement, RequestsThatBringUpNoEditor) {
 
 // Only placement mode 1 with a frame moves it; an unknown control type only hides the text box.
 TEST(Placement, AnswersTheGridMayGive) {
-    zelvane::headless::HeadlessPlatform headless{zlvtest::resourceDir()};
-    zlvtest::TappedPlatform tap{headless};
-    zelvane::ZlvCustomAttr control{tap};
-    control.setMode("CREATE");
-    control.setAttributeXML(zlvtest::definitionsXml(kRows));
-    control.Intialize();
+    zlvtest::TappedControl t("CREATE", kRows);
+    auto& headless = t.headless;
     ASSERT_TRUE(headless.clickCell(1, "Value"));  // the picker row, nothing requested
     WindowControl& frame = headless.picture1();
     const Box before = boxOf(frame);
     for (const std::int32_t mode : {0, 2, -1}) {
-        tap.events->EditorPlacement(mode, &frame, std::string("TextBox"));
+        t.events().EditorPlacement(mode, &frame, std::string("TextBox"));
         EXPECT_FALSE(frame.visible());
         EXPECT_EQ(boxOf(frame), before);
         EXPECT_EQ(headless.text1().text(), "Blue");  // the editor still shows the active cell
     }
-    tap.events->EditorPlacement(1, static_cast<WindowControl*>(nullptr), std::string("TextBox"));
+    t.events().EditorPlacement(1, static_cast<WindowControl*>(nullptr), std::string("TextBox"));
     EXPECT_FALSE(frame.visible());
     EXPECT_TRUE(headless.text1().visible());
     // Without a frame nothing is placed, but the text box is hidden all the same.
-    tap.events->EditorPlacement(1, std::nullopt, std::string("TextBox"));
+    t.events().EditorPlacement(1, std::nullopt, std::string("TextBox"));
     EXPECT_FALSE(frame.visible() || headless.text1().visible());
     for (const std::optional<std::string>& type :
          {std::optional<std::string>("Label"), std::optional<std::string>("textbox"),
           std::optional<std::string>()}) {
-        tap.events->EditorPlacement(1, &frame, type);
+        t.events().EditorPlacement(1, &frame, type);
         EXPECT_EQ(boxOf(frame), (Box{2220, 570, 3000, 320}));
         EXPECT_TRUE(frame.visible());
         EXPECT_FALSE(headless.text1().visible() || headless.cmdPicker().visible() ||
                      headless.comboBox().visible() || headless.dateTimePicker().visible());
-        tap.events->EditorDismiss();
+        t.events().EditorDismiss();
     }
 }
 
@@ -272,12 +231,6 @@ TEST(Geometry, ScaleModeChangesClampTheConvertedSize) {
                   std::pair(std::max(0, w), std::max(0, ht)));
         h.platform.setScaleMode(ScaleMode::Twips);
         EXPECT_EQ(std::pair(host.scaleWidth(), host.scaleHeight()), std::pair(twips(w), twips(ht)));
-        if (w > 0 && ht >= 4000) {
-            ASSERT_TRUE(h.platform.startEditing(1, "Value"));
-            const auto cell = h.platform.cellRect(1, "Value").value();
-            EXPECT_EQ(std::pair(h.platform.picture1().left(), h.platform.picture1().top()),
-                      std::pair(cell.left * 15, cell.top * 15));
-        }
         h.platform.setScaleMode(ScaleMode::Pixels);
         EXPECT_LE(host.scaleWidth(), INT_MAX / 15);
         zlvtest::expectMessages(h, {});

@@ -2,8 +2,12 @@
 // A headless platform whose notifications a test can also raise itself, as the grid and the
 // editors would, with arguments that no gesture produces.
 
+#include <string>
+#include <vector>
 #include <zelvane/contracts/platform.hpp>
 #include <zelvane/headless/headless_platform.hpp>
+
+#include "support/test_support.hpp"
 
 namespace zlvtest {
 
@@ -23,6 +27,37 @@ struct TappedPlatform final : zelvane::Platform {
     }
     zelvane::headless::HeadlessPlatform& inner;
     zelvane::ControlEvents* events = nullptr;
+};
+
+// A control on a tapped headless platform with the shipped resources, initialised in the mode
+// with the definitions (and the copy template when one is given).
+struct TappedControl {
+    TappedControl(const std::string& mode, const std::vector<Def>& defs,
+                  const std::string& copyTemplate = "") {
+        control.setMode(mode);
+        if (!copyTemplate.empty()) control.setCopyTemplateXML(copyTemplate);
+        control.setAttributeXML(definitionsXml(defs));
+        control.Intialize();
+    }
+    // The notifications as the control attached them.
+    zelvane::ControlEvents& events() { return *tap.events; }
+    // Value and valueId of every row as "value/id", blank separated.
+    std::string values() {
+        auto rows = headless.grid().GetRowSet();
+        std::string all;
+        for (int r = 0; r < rows->recordCount(); ++r)
+            all += (r ? " " : "") + std::string(rows->row(r)->textOrEmpty("Value")) + "/" +
+                   std::string(rows->row(r)->textOrEmpty("valueId"));
+        return all;
+    }
+    zelvane::CellRef valueCell(int row) {
+        auto rows = headless.grid().GetRowSet();
+        return {rows->row(row), rows->columnIndex("Value")};
+    }
+
+    zelvane::headless::HeadlessPlatform headless{resourceDir()};
+    TappedPlatform tap{headless};
+    zelvane::ZlvCustomAttr control{tap};
 };
 
 }  // namespace zlvtest
