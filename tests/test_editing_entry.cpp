@@ -110,6 +110,10 @@ TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
         EXPECT_FALSE(control().IsDataChanged());
         EXPECT_EQ(g->notices, Notices{"A=/"});
     }
+    // The "Select" button goes with the deleted value: a text row opens with its text box alone.
+    control().Add(zlvtest::defXml(entry("N", "TextBox", "")));
+    ASSERT_TRUE(g->doubleClickCell(5, "Value"));
+    EXPECT_EQ(g->shownEditor(), Editor::Text);
 }
 
 using DateEntry = zlvtest::OnEveryPlatform;
@@ -219,6 +223,12 @@ TEST_P(DropDown, AnyEntryChangesAnUnsetId) {
     EXPECT_TRUE(control().IsDataChanged());
     ASSERT_TRUE(g->doubleClickCell(2, "Value"));
     EXPECT_EQ(g->shownEditor(), Editor::Text);
+    // A paste of the entry the row already shows still sets its unset id.
+    control().setIsDataChanged(false);
+    row(0)->setValue("valueId", CellValue());
+    ASSERT_TRUE(g->clickCell(0, "Attribute"));
+    EXPECT_TRUE(g->paste("None").pasted);
+    EXPECT_TRUE(control().IsDataChanged());
 }
 
 using Picker = zlvtest::OnEveryPlatform;

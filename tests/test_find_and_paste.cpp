@@ -186,6 +186,12 @@ TEST_P(PasteValues, CopiedRowsComeBackByAttribute) {
     EXPECT_EQ(g->shownValues(), green);
     EXPECT_EQ(g->paste(ClipboardPayload{"", "Z\t\tz\nY\t\ty\n"}).reason,
               "None of the pasted attributes is in the grid.");
+    // Tabs, line ends and backslashes inside a value travel escaped and come back whole.
+    const std::string escaped = "N\t\ta\\tb\\\\c\\rd\\ne\n";
+    ASSERT_TRUE(g->clickRowSelector(0));
+    EXPECT_TRUE(g->paste(ClipboardPayload{"", escaped}).pasted);
+    EXPECT_EQ(g->cell(0, "Value"), "a\tb\\c\rd\ne");
+    EXPECT_TRUE(g->copy().attributes.starts_with(escaped));  // with the rows selected before
 }
 
 }  // namespace
