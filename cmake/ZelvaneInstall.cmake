@@ -2,7 +2,8 @@ include(CMakePackageConfigHelpers)
 
 # Components: runtime (the libraries without Qt and the component folder's Templates/ and
 # Images/), qt (the Qt binding's library), dev (headers, link-time files, CMake and pkg-config
-# files), tools (zlvca and the samples), demo (zlv-demo) and designer (the Qt Designer plugin).
+# files without Qt), qtdev (the same for the Qt binding), tools (zlvca and the samples), demo
+# (zlv-demo) and designer (the Qt Designer plugin).
 set(ZLV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZelvaneCustomAttr)
 install(DIRECTORY include/zelvane DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT dev
         PATTERN "qt" EXCLUDE)
@@ -15,9 +16,9 @@ install(EXPORT ZelvaneCustomAttrTargets NAMESPACE zelvane:: DESTINATION ${ZLV_CM
         COMPONENT dev)
 if(TARGET zelvane-qt)
   install(DIRECTORY include/zelvane/qt DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zelvane
-          COMPONENT dev)
+          COMPONENT qtdev)
   install(EXPORT ZelvaneCustomAttrQtTargets NAMESPACE zelvane:: DESTINATION ${ZLV_CMAKE_DIR}
-          COMPONENT dev)
+          COMPONENT qtdev)
 endif()
 
 # zelvane::zlvca comes with the tool, so that the development files do not need it.
@@ -42,12 +43,15 @@ if(ZLV_SHARED)
 else()
   set(ZLV_PC_PRIVATE_REQUIRES "pugixml icu-uc")
 endif()
-set(ZLV_PC_PACKAGES zelvane-core zelvane-headless)
+set(ZLV_PC_PACKAGES zelvane-core:dev zelvane-headless:dev)
 if(TARGET zelvane-qt)
-  list(APPEND ZLV_PC_PACKAGES zelvane-qt)
+  list(APPEND ZLV_PC_PACKAGES zelvane-qt:qtdev)
 endif()
-foreach(package ${ZLV_PC_PACKAGES})
+foreach(entry ${ZLV_PC_PACKAGES})
+  string(REPLACE ":" ";" entry "${entry}")
+  list(GET entry 0 package)
+  list(GET entry 1 component)
   configure_file(cmake/${package}.pc.in ${CMAKE_CURRENT_BINARY_DIR}/pkgconfig/${package}.pc @ONLY)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/pkgconfig/${package}.pc
-          DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
+          DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT ${component})
 endforeach()

@@ -42,11 +42,11 @@ function(zlv_add_public_library name)
   add_library(zelvane::${name} ALIAS ${target})
 endfunction()
 
-# zlv_install_libraries(export-set component target...): the libraries into the export set,
-# the shared objects into the component, the link-time files into the dev component.
-function(zlv_install_libraries export_set component)
+# zlv_install_libraries(export-set component dev-component target...): the libraries into the
+# export set, the shared objects into the component, the link-time files into the dev component.
+function(zlv_install_libraries export_set component dev_component)
   install(TARGETS ${ARGN} EXPORT ${export_set}
           LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${component}
-                  NAMELINK_COMPONENT dev
-          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
+                  NAMELINK_COMPONENT ${dev_component}
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${dev_component})
 endfunction()

@@ -29,8 +29,14 @@ set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DEV_DESCRIPTION
     "Custom attribute control: headers, CMake package and pkg-config files")
 set(CPACK_COMPONENT_DEV_DEPENDS runtime)
-# The Qt binding's headers and pkg-config file need Qt's development files.
-set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS qt6-base-dev)
+# The Qt binding's headers, CMake targets and pkg-config file, apart so that a host without Qt
+# installs no Qt; they build against Qt's development files.
+set(CPACK_DEBIAN_QTDEV_PACKAGE_NAME libzelvane-qt-dev)
+set(CPACK_DEBIAN_QTDEV_PACKAGE_SECTION libdevel)
+set(CPACK_COMPONENT_QTDEV_DESCRIPTION
+    "Custom attribute control as a Qt 6 widget: headers, CMake targets and pkg-config file")
+set(CPACK_COMPONENT_QTDEV_DEPENDS dev qt)
+set(CPACK_DEBIAN_QTDEV_PACKAGE_DEPENDS qt6-base-dev)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME zlvca)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION utils)
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION
@@ -48,8 +54,7 @@ set(CPACK_COMPONENT_DESIGNER_DEPENDS qt)
 # The packages of what this build installs.
 set(CPACK_COMPONENTS_ALL runtime dev)
 if(TARGET zelvane-qt)
-  list(APPEND CPACK_COMPONENTS_ALL qt)
-  list(APPEND CPACK_COMPONENT_DEV_DEPENDS qt)
+  list(APPEND CPACK_COMPONENTS_ALL qt qtdev)
 endif()
 if(TARGET zlvca)
   list(APPEND CPACK_COMPONENTS_ALL tools)
