@@ -99,6 +99,11 @@ TEST(Focus, TabWalksTheValueCellsAndLeavesBothWays) {
     EXPECT_EQ(f.focus(), f.before) << nameOf(f.focus());
     EXPECT_EQ(f.before->text(), f.beforeText);
 
+    f.doubleClickCell(kCountry, "Value");  // Tab from a Select row's editor opens the next one
+    EXPECT_EQ(f.focusedEditor(), zlvtest::Editor::Select) << nameOf(f.focus());
+    f.tab();
+    EXPECT_EQ(f.currentValueRow(), kShade);
+    EXPECT_EQ(f.focusedEditor(), zlvtest::Editor::DropDown) << nameOf(f.focus());
     f.doubleClickCell(kEnd, "Value");
     f.tab();
     EXPECT_EQ(f.focus(), f.after) << nameOf(f.focus());
