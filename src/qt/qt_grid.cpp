@@ -147,14 +147,20 @@ void QtGrid::cellChanged(const Row& row, int column) {
 }
 
 // A model reset shows every row again, so the rows are hidden again after each. Without
-// hidden rows on either side there is nothing to look at.
+// hidden rows on either side there is nothing to look at. The row header repaints once at
+// the end: while it paints, each hidden row would place every row after it again.
 void QtGrid::syncHiddenRows() {
     if (!mayHideRows() && !viewHidesRows_) return;
+    QHeaderView* header = view_->verticalHeader();
+    const bool painting = header->updatesEnabled();
+    header->setUpdatesEnabled(false);
     for (int r = 0; r < model_->rowCount(); ++r) {
         const RowPtr row = model_->rowAt(r);
         const bool hidden = row && row->display() == RowDisplay::Hidden;
         if (view_->isRowHidden(r) != hidden) view_->setRowHidden(r, hidden);
     }
+    header->setUpdatesEnabled(painting);
+    view_->viewport()->update();
     viewHidesRows_ = mayHideRows();
 }
 
