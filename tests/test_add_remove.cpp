@@ -1,4 +1,4 @@
-// Add and Remove: the appended row, refusals, which removals are recorded, the active cell.
+// Add and Remove: the appended row, refusals, and which removals are recorded.
 #include <gtest/gtest.h>
 
 #include <zelvane/error.hpp>
@@ -121,22 +121,6 @@ TEST(RemoveAttributes, SelectionsRemovedOrRefused) {
     }
 }
 
-TEST(RemoveAttributes, RowSelectorSelectsAChainAndRecordsFollowTheRemovals) {
-    Harness h;
-    h.init("RETRIEVAL", kDefs);
-    EXPECT_FALSE(h.control.Remove());
-    selectRows(h, {4});
-    EXPECT_TRUE(h.control.Remove());
-    // The row selector of a parent selects its whole chain.
-    ASSERT_TRUE(h.platform.clickRowSelector(1));
-    EXPECT_TRUE(h.control.Remove());
-    selectRows(h, {0});
-    EXPECT_TRUE(h.control.Remove());
-    EXPECT_EQ(h.rowCount(), 0);
-    EXPECT_EQ(h.control.GetData(), records({"Z", "P", "C1", "C2", "A"}));
-    zlvtest::expectMessages(h, {});
-}
-
 // Loaded rows (Added empty or blanks) are recorded once, added ones and an unset Added not.
 TEST(RemoveAttributes, RecordsLoadedRowsOnly) {
     Harness h;
@@ -163,35 +147,6 @@ TEST(RemoveAttributes, RecordsLoadedRowsOnly) {
     EXPECT_EQ(h.control.GetData(),
               R"(<ca id="N" value=""/><ca id="n" value=""/>)" + records({"B", "A", "N"}));
     zlvtest::expectMessages(h, {});
-}
-
-// An unset ParentAttributeID names no row, not even one whose AttributeID is empty.
-TEST(RemoveAttributes, AnUnsetParentIsNoDependant) {
-    Harness h;
-    h.init("RETRIEVAL", {{.caId = ""}, {.caId = "B"}});
-    setCell(h, 1, "ParentAttributeID", zelvane::CellValue());
-    selectRows(h, {0});
-    EXPECT_TRUE(h.control.Remove());
-    EXPECT_EQ(h.control.GetData(), R"(<ca id="B" value=""/>)" + records({""}));
-    zlvtest::expectMessages(h, {});
-}
-
-// The active cell stays on its row through other removals and goes with it.
-TEST(RemoveAttributes, TheActiveCellFollowsItsRow) {
-    Harness h;
-    h.init("RETRIEVAL", {{.caId = "N0"}, {.caId = "N1"}, {.caId = "N2"}, {.caId = "N3"}});
-    zelvane::Grid& grid = h.platform.grid();
-    ASSERT_TRUE(h.platform.clickCell(3, "Value"));
-    const zelvane::RowPtr active = grid.activeRow();
-    selectRows(h, {1});
-    ASSERT_TRUE(h.control.Remove());
-    ASSERT_TRUE(grid.activeCell());
-    EXPECT_EQ(grid.activeCell()->row, active);
-    EXPECT_EQ(active->index(), 2);
-    grid.selectRow(active);
-    ASSERT_TRUE(h.control.Remove());
-    EXPECT_FALSE(grid.activeCell());
-    EXPECT_EQ(columnTexts(h, "AttributeID"), "N0 N2");
 }
 
 }  // namespace

@@ -73,8 +73,13 @@ TEST(BadInput, DefinitionsForIntialize) {
     }
 }
 
-// A text one byte beyond the XML limit is refused by message or error of the call.
+// A text of 64 MiB is read by both kinds of load; one byte more is refused by message or error
+// of the call.
 TEST(BadInput, XmlTextBeyondTheLimitIsRefused) {
+    const std::string open = "<cas>", close = "</cas>";
+    std::string longest = open + std::string(zelvane::xml::kMaxXmlText - 11, 'z') + close;
+    zelvane::xml::XmlDocument doc;
+    EXPECT_TRUE(doc.loadXml(longest) && doc.loadXmlInPlace(longest));
     std::string tooLong(zelvane::xml::kMaxXmlText + 1, 'x');
     const std::string description =
         "The XML text is 67108865 bytes long; the control reads at most 67108864 bytes (64 MiB)";

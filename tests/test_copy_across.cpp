@@ -36,58 +36,6 @@ void initAllOptionsShown(Harness& h, const std::string& mode, const std::vector<
     h.platform.resize(30000, 4000);
 }
 
-// Whether the user can change each apply option of the row, in column order.
-std::string usableOptions(Harness& h, int row = 0) {
-    std::string usable;
-    for (const char* key : {"ApplyToAll", "ApplyToEmptyOnly", "ApplyToNone"})
-        usable += std::string(usable.empty() ? "" : " ") +
-                  (h.platform.toggleCheck(row, key) ? "on" : "off");
-    return usable;
-}
-
-// Read afresh whenever a cell is reached: the first element naming the row exactly decides
-// each flag (a Boolean in any case, or a number); only COPYACROSS reads it.
-TEST(CopyAcross, TheFirstElementForTheRowSetsEachOption) {
-    const std::pair<std::string, std::string> cases[] = {
-        {options("A", "false", "True", "1"), "off on on"},
-        {options("A", "TRUE", "0", "fAlSe"), "on off off"},
-        {options("A", "-1", "FALSE", "true"), "on off on"},
-        {optionsXml(element("a", "false", "false", "false") + element("A", "true", "0", "1") +
-                    element("A", "false", "bad", "0")),
-         "on off on"},
-        {options(" A", "false", "false", "false"), "on on on"},
-        {optionsXml(R"(<other objectId="A" applyToAll="false"/>)"), "on on on"},
-        {"  ", "on on on"},
-        {"<not xml", "on on on"}};
-    for (const std::string mode : {"COPYACROSS", "CREATE", "CopyAcross"}) {
-        for (const auto& [document, usable] : cases) {
-            Harness h;
-            initAllOptionsShown(h, mode, {{.caId = "A"}, {.caId = "B"}});
-            h.control.setCopyTemplateXML(document);
-            EXPECT_EQ(usableOptions(h), mode == "COPYACROSS" ? usable : "on on on")
-                << mode << " " << document;
-            EXPECT_EQ(usableOptions(h, 1), "on on on");
-            zlvtest::expectMessages(h, {});
-        }
-    }
-    // Without a matching element, or with a flag that is no Boolean (reported), a cell keeps
-    // what the last one gave it.
-    Harness h;
-    initAllOptionsShown(h, "COPYACROSS", {{.caId = "A"}});
-    for (const auto& [document, usable] :
-         {std::pair{options("A", "false", "0", "FALSE"), "off off off"},
-          {"  ", "off off off"},
-          {optionsXml(R"(<options objectId="A" applyToAll="true" applyToEmpty=" true"/>)"),
-           "on off off"},
-          {options("A", "true", "1", "TRUE"), "on on on"}}) {
-        h.control.setCopyTemplateXML(document);
-        EXPECT_EQ(usableOptions(h), usable) << document;
-    }
-    const std::string mismatch = " IntializewithCopyTemplate Type mismatch: '";
-    zlvtest::expectMessages(h, {mismatch + " true' cannot be read as a Boolean",
-                                mismatch + "' cannot be read as a Boolean"});
-}
-
 // An element without objectId governs a row whose AttributeID is the empty text, never one
 // left unset; and only the exact column keys name an option.
 TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
@@ -107,50 +55,6 @@ TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
     h.control.setCopyTemplateXML(options("X", "false", "false", "false"));
     EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToEmptyOnly"));
     zlvtest::expectMessages(h, {});
-}
-
-// A click on one apply option of a row clears the row's other two (the clicked one is the
-// grid's); other rows, cells and modes are untouched, and reaching an option changes nothing.
-TEST(ApplyOptionClick, ClearsTheRowsOtherTwoOptions) {
-    const struct {
-        std::string mode;
-        const char* clicked;
-        std::string after;  // All EmptyOnly None of rows 0 and 1
-    } cases[] = {{"COPYACROSS", "ApplyToEmptyOnly", "0 True 0 | True  "},
-                 {"COPYACROSS", "ApplyToNone", "0 0 False | True  "},
-                 {"COPYACROSS", "ApplyToAll", "False 0 0 | True  "},
-                 {"COPYACROSS", "Value", "True  True | True  "},
-                 {"CREATE", "ApplyToEmptyOnly", "True True True |   "},
-                 {"copyacross", "ApplyToEmptyOnly", "True True True |   "}};
-    for (const auto& c : cases) {
-        Harness h;
-        initAllOptionsShown(h, c.mode, {{.caId = "A"}, {.caId = "B"}});
-        zlvtest::setCell(h, 0, "ApplyToAll", true);
-        zlvtest::setCell(h, 0, "ApplyToNone", true);
-        ASSERT_TRUE(std::string(c.clicked).starts_with("Apply")
-                        ? h.platform.toggleCheck(0, c.clicked)
-                        : h.platform.clickCell(0, c.clicked));
-        std::string after;
-        for (int r = 0; r < 2; ++r)
-            after += (r ? " | " : "") + h.cell(r, "ApplyToAll") + " " +
-                     h.cell(r, "ApplyToEmptyOnly") + " " + h.cell(r, "ApplyToNone");
-        EXPECT_EQ(after, c.after) << c.mode << " " << c.clicked;
-    }
-    Harness h;
-    initAllOptionsShown(h, "COPYACROSS", {{.caId = "A"}, {.caId = "B"}});
-    h.control.setCopyTemplateXML(options("A", "false", "", ""));
-    EXPECT_FALSE(h.platform.toggleCheck(0, "ApplyToAll"));
-    EXPECT_EQ(h.cell(0, "ApplyToAll"), "True");
-    EXPECT_FALSE(h.control.IsDataChanged());
-    ASSERT_TRUE(h.platform.toggleCheck(1, "ApplyToNone"));
-    EXPECT_TRUE(h.control.IsDataChanged());
-    // A text cell reading "1" is ticked: a click proposes "false".
-    zlvtest::setCell(h, 1, "ApplyToAll", std::string("1"));
-    ASSERT_TRUE(h.platform.toggleCheck(1, "ApplyToAll"));
-    EXPECT_EQ(h.cell(1, "ApplyToAll"), "false");
-    // A row selector click selects nothing in copy-across.
-    ASSERT_TRUE(h.platform.clickRowSelector(0));
-    EXPECT_EQ(h.platform.grid().selectedCount(), 0);
 }
 
 // getCADetails: null without rows, empty for an id no row has exactly, else the first row's.
@@ -192,20 +96,6 @@ std::vector<bool> starred(zelvane::Grid& grid) {
     for (int r = 0; r < grid.GetRowSet()->recordCount(); ++r)
         marks.push_back(grid.GetRowSet()->row(r)->picture() != nullptr);
     return marks;
-}
-
-// Stars follow Required as it was at initialisation: a row made required later gets none
-// from updateData, nor does an added one; one no longer required keeps its star.
-TEST(RequiredMarkers, MarkersFollowRequiredAtInitialisation) {
-    Harness h;
-    h.init("RETRIEVAL", kRequired);
-    zlvtest::setCell(h, 1, "Required", std::string("true"));
-    zlvtest::setCell(h, 0, "Required", std::string("false"));
-    h.control.Add(zlvtest::defXml({.caId = "N", .mandatory = "true"}));
-    h.control.updateData();
-    EXPECT_EQ(starred(h.platform.grid()), (std::vector<bool>{true, false, true, false, false}));
-    h.control.Intialize();
-    EXPECT_EQ(starred(h.platform.grid()), (std::vector<bool>{true, false, true, false}));
 }
 
 // A component folder holding the shipped layout template, with `from` replaced by `to` in it,
@@ -284,39 +174,6 @@ TEST(RequiredMarkers, StarIconFileChecks) {
         EXPECT_EQ(picture->width + picture->height, 2 * c.width);
         EXPECT_EQ(picture->path, folder.iconPath());
     }
-}
-
-// The icon is read only for rows to mark: no required row, or a mode that marks none, never
-// touches a missing icon; updateData colours appearance A in the modes that mark rows.
-TEST(RequiredMarkers, NoIconNeededWithoutRowsToMark) {
-    ComponentFolder folder("none", std::nullopt);
-    const struct {
-        std::string mode;
-        std::vector<Def> defs;
-        int style;
-    } cases[] = {{"RETRIEVAL", {{.caId = "A"}, {.caId = "B", .mandatory = "yes"}}, 3},
-                 {"CLONE", kRequired, 3},
-                 {"CREATE", kRequired, 0},
-                 {"Retrieval", kRequired, 0}};
-    for (const auto& c : cases) {
-        Harness h(folder.path.string());
-        h.init(c.mode, c.defs);
-        h.control.updateData();
-        EXPECT_TRUE(h.platform.messages().empty()) << c.mode;
-        const zelvane::Appearance& a = h.platform.grid().overrideAppearance('A');
-        EXPECT_EQ(a.backColor2, c.style ? zelvane::kButtonFaceColor : 0u);
-        EXPECT_EQ(a.gradientStyle, c.style);
-    }
-}
-
-// A layout number with anything after its digits is no number: the column keeps its default.
-TEST(ComponentFolder, ALayoutNumberWithTrailingTextTakesTheDefault) {
-    const std::string width = R"(caption="Mandatory" width="1000)";
-    ComponentFolder folder("layout_number", std::nullopt, width, width + "px");
-    Harness edited(folder.path.string()), shipped;
-    for (Harness* h : {&edited, &shipped}) h->init("CREATE", {{.caId = "A"}});
-    EXPECT_EQ(edited.platform.grid().column("Mandatory").width, 1500);
-    EXPECT_EQ(shipped.platform.grid().column("Mandatory").width, 1000);
 }
 
 }  // namespace

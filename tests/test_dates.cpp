@@ -150,19 +150,6 @@ TEST(RenderDate, TokensAndFieldsOutOfTheirRange) {
         expectRendering({-1, 0, -3, -1, -5, -12, -7}, row);
 }
 
-// Only the first bytes of a long pattern count; long renderings are written whole.
-TEST(RenderDate, LongPatterns) {
-    const std::string prefix(zelvane::text::kMaxPatternLength - 4, '-');
-    const DateTime dt{2007, 9, 5, 13, 3, 7, 456};
-    EXPECT_EQ(renderDate(dt, prefix + "yyyyMM"), prefix + "2007");
-    EXPECT_EQ(renderDate(dt, prefix + "---yy"), prefix + "---y");  // a run across the cut
-    EXPECT_EQ(show(readDate(prefix + "2007", prefix + "yyyy-garbage")), "2007-12-30 0:0:0.0");
-    std::string pattern, expected;
-    for (int i = 0; i < 12; ++i) pattern += "MMMM dddd \"literal\" ";
-    for (int i = 0; i < 12; ++i) expected += "September Wednesday literal ";
-    EXPECT_EQ(renderDate(dt, pattern), expected);
-}
-
 // Short fields, names in any case, unchecked weekdays, 12-hour clocks, cut fractions, repeated
 // fields, as text|pattern|what is read; then texts that do not match or give no valid date.
 // Stored shapes: a lower-case T, a long fraction and a short year are read; other shapes not.

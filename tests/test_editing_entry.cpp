@@ -10,7 +10,6 @@
 namespace {
 
 using zelvane::CellValue;
-using zelvane::DateTime;
 using zelvane::ListEntry;
 using zlvtest::Def;
 using zlvtest::Editor;
@@ -118,33 +117,6 @@ TEST_P(TextEntry, DeleteEmptiesTheValueAndTheChainBelow) {
 
 using DateEntry = zlvtest::OnEveryPlatform;
 
-TEST_P(DateEntry, APickedDateIsWrittenInTheRowsPatternAndADifferentTextIsAChange) {
-    const struct {
-        std::string dateType, value;
-        std::string written;
-        bool changed;
-    } cases[] = {
-        {"DATEONLY", "2001-01-01", "14/05/2007", true},
-        {"dateonly", "2007-05-14", "14/05/2007", false},
-        {"timeOnly", "", "09:05", true},
-        {"", "", "14/05/2007 09:05", true},
-        {" dateOnly", "", "14/05/2007 09:05", true},
-        {"other", "2007-05-14 09:05:00", "14/05/2007 09:05", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("'" + c.dateType + "' '" + c.value + "'");
-        init("CREATE", {entry("D", "Date", c.value, "", "", c.dateType)});
-        ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-        ASSERT_EQ(g->shownEditor(), Editor::Date);
-        ASSERT_TRUE(g->pickDate({2007, 5, 14, 9, 5, 0, 0}));
-        EXPECT_EQ(g->cell(0, "Value"), c.written);
-        EXPECT_EQ(control().IsDataChanged(), c.changed);
-        EXPECT_EQ(g->shownEditor(), Editor::None);
-        const Notices told = {"D=" + c.written + "/", "changed"};
-        EXPECT_EQ(g->notices, c.changed ? told : Notices{});
-    }
-}
-
 // A date cell without any value takes the picked date but does not count it as a change, nor
 // does the same day picked again; a later different day is one. A pick closes the date editor:
 // the next cell edited shows its own editor alone.
@@ -165,43 +137,7 @@ TEST_P(DateEntry, OnlyADifferentTextIsAChange) {
     EXPECT_EQ(g->cell(0, "Value"), "15/05/2007");
 }
 
-// Country, its city, the city's street, and a colour without parent.
-const std::vector<Def> kCascade = {entry("CTRY", "ComboBox", "FR, France", "E", "", "countries"),
-                                   entry("CITY", "ComboBox", "PAR, Paris", "E", "CTRY", "cities"),
-                                   entry("STR", "ComboBox", "S1, Main", "", "CITY", "streets"),
-                                   entry("COL", "ComboBox", "", "", "", "colours")};
-
 using DropDown = zlvtest::OnEveryPlatform;
-
-TEST_P(DropDown, ListIsAskedForWithTheParentRowsIdAndChoicesAreWritten) {
-    std::vector<std::string> asked;  // "list:parent id" per request
-    init("CREATE", kCascade);
-    control().setValueListProvider([&asked](const std::string& list, const std::string& id) {
-        asked.push_back(list + ":" + id);
-        return std::vector<ListEntry>{{list + "1", "One " + id}, {"DE", "Germany"}};
-    });
-    for (int r = 0; r < 4; ++r) ASSERT_TRUE(g->doubleClickCell(r, "Value"));
-    EXPECT_EQ(asked,
-              (std::vector<std::string>{"countries:", "cities:FR", "streets:PAR", "colours:"}));
-    ASSERT_EQ(g->shownEditor(), Editor::DropDown);
-    ASSERT_TRUE(g->chooseEntry(0));
-    EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1 One /colours1");
-    EXPECT_EQ(g->shownEditor(), Editor::None);
-    EXPECT_TRUE(control().IsDataChanged());
-
-    control().setIsDataChanged(false);
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    ASSERT_TRUE(g->chooseEntry(0));  // the chain below the edited row is emptied
-    EXPECT_EQ(g->shownValues(), "One /countries1 / / One /colours1");
-    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
-    EXPECT_EQ(asked.back(), "cities:countries1");
-    control().setIsDataChanged(false);
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    ASSERT_TRUE(g->chooseEntry(0));  // the same id again changes nothing
-    EXPECT_FALSE(control().IsDataChanged());
-    EXPECT_EQ(g->notices, (Notices{"COL=One /colours1", "changed", "unchanged",
-                                   "CTRY=One /countries1", "changed", "unchanged"}));
-}
 
 // A row whose valueId the host left unset holds no choice: even a drop-down entry or a host's
 // answer with the empty id is written and flags a change. Both hide their editor: neither the
@@ -270,33 +206,6 @@ TEST_P(Picker, SelectHandsTheHostTheKindOfPickAndWhatItDependsOn) {
     }
 }
 
-// The dependent pick trims the parent row's valueId too, whichever way it got there.
-TEST_P(Picker, DependentPickReadsTheRowAboveAsItIsNow) {
-    init("CREATE", {pick("P", "FR, France", "Cascade"), pick("D", "PAR, Paris", "", "P"),
-                    pick("Q", "", "", "D")});
-    std::vector<Items> received;
-    recordPicks(*g, received);
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    control().setCellValue("  DE\t  ", "Germany", true);  // only blanks are trimmed
-    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
-    ASSERT_TRUE(g->pressSelect());
-    ASSERT_TRUE(g->doubleClickCell(2, "Value"));
-    ASSERT_TRUE(g->pressSelect());
-    EXPECT_EQ(received, (std::vector<Items>{{"Dependent", "P", "DE\t", "Dname", "Pname"},
-                                            {"Dependent", "D", "", "Qname", "Dname"}}));
-}
-
-// The host may answer at once, inside its handler.
-TEST_P(Picker, AnAnswerInsideTheHandlerIsWritten) {
-    init("RETRIEVAL", {pick("A", "DE, Germany", "Region"), pick("B", "BY, Bayern", "City", "A")});
-    g->onPick([this](zelvane::KeyedCollection&) { control().setCellValue("FR", "France", true); });
-    ASSERT_TRUE(g->doubleClickCell(0, "Value"));
-    ASSERT_TRUE(g->pressSelect());
-    EXPECT_EQ(g->shownValues(), "France/FR /");
-    EXPECT_EQ(g->notices, (Notices{"A=France/FR", "changed"}));
-    EXPECT_EQ(g->shownEditor(), Editor::None);
-}
-
 // A parent with a chain of two dependants, then a row without parent.
 const std::vector<Def> kChain = {pick("P", "FR, France", "Cascade"),
                                  pick("D1", "PAR, Paris", "E", "P"),
@@ -341,19 +250,6 @@ TEST_P(Picker, SetCellValueWritesANewIdAndClearsTheChainBelowTheActiveRow) {
     }
     control().Intialize();  // clears the flag
     EXPECT_EQ(g->notices, Notices{"unchanged"});
-}
-
-TEST_P(Picker, EachAnswerIsAppliedToTheLastPlacedCell) {
-    init("CREATE", kChain);
-    ASSERT_TRUE(g->doubleClickCell(3, "Value"));
-    control().setCellValue("O2", "Bob", true);
-    control().setCellValue("O3", "Cy", true);
-    EXPECT_EQ(g->shownValues(), "France/FR Paris/PAR Main/S1 Cy/O3");
-    ASSERT_TRUE(g->doubleClickCell(1, "Value"));
-    control().setCellValue("LYO", "Lyon", true);  // D1 has an event: D2 is cleared
-    EXPECT_EQ(g->shownValues(), "France/FR Lyon/LYO / Cy/O3");
-    control().setCellValue("", "", true);
-    EXPECT_EQ(g->shownValues(), "France/FR / / Cy/O3");
 }
 
 // A row that has left the grid cannot take the answer: the call fails and nothing is written.

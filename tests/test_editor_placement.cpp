@@ -122,66 +122,6 @@ TEST(Placement, FrameCoversTheCellWhereItsPositionFits) {
     }
 }
 
-// The text box is the frame's width less 500, never negative; the picker button is 600 wide
-// at the frame's right edge; a cell too wide for 16-bit twips shows no frame.
-TEST(Placement, EditorsFollowTheCellsSize) {
-    const struct {
-        int valueWidth, windowHeight;  // grid width units, twips
-        Box frame;                     // all 0 when hidden
-        int textWidth;
-    } cases[] = {
-        {3000, 4000, {2220, 300, 3000, 320}, 2500},    {1005, 4000, {2220, 300, 1005, 320}, 505},
-        {510, 4000, {2220, 300, 510, 320}, 10},        {495, 4000, {2220, 300, 495, 320}, 0},
-        {15, 4000, {2220, 300, 15, 320}, 0},           {3000, 21 * 15, {2220, 300, 3000, 65}, 2500},
-        {32760, 4000, {2220, 300, 32760, 320}, 32260}, {32775, 4000, {}, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.valueWidth);
-        Harness h;
-        h.init("CREATE", kRows);
-        h.platform.resize(60000, c.windowHeight);
-        h.platform.grid().column("Value").width = c.valueWidth;
-        ASSERT_TRUE(h.platform.startEditing(0, "Value"));
-        const auto& frame = h.platform.picture1();
-        const auto& text = h.platform.text1();
-        EXPECT_EQ(frame.visible() ? boxOf(frame) : Box{}, c.frame);
-        if (!frame.visible()) continue;
-        EXPECT_EQ(text.width(), c.textWidth);
-        EXPECT_TRUE(text.visible() && !text.locked());
-        if (c.windowHeight < 4000) continue;
-        ASSERT_TRUE(h.platform.startEditing(1, "Value"));
-        EXPECT_EQ(boxOf(h.platform.cmdPicker()), (Box{c.valueWidth - 600, 0, 600, 320}));
-        EXPECT_EQ(text.width(), c.textWidth);
-        EXPECT_TRUE(text.visible() && text.locked());
-    }
-}
-
-// Only the four control types, spelt exactly, and only cells edited in place bring up an
-// editor; nothing else shows the frame or moves the edit cell.
-TEST(Placement, RequestsThatBringUpNoEditor) {
-    const struct {
-        std::string controlType;
-        const char* key;
-        std::string dataType = "number";
-    } cases[] = {{"textbox", "Value"},   {"TextBox ", "Value"},         {"Combobox", "Value"},
-                 {"date", "Value"},      {"picker", "Value"},           {"TextBox", "Attribute"},
-                 {"Picker", "Required"}, {"TextBox", "Value", "string"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.controlType + " " + c.key + " " + c.dataType);
-        Harness h;
-        h.init("CREATE",
-               {row("P", "Picker", "P1, Blue"), row("X", c.controlType, "X1, x", "", c.dataType)});
-        const std::string loaded = h.shownValues();
-        ASSERT_TRUE(h.platform.startEditing(0, "Value"));
-        h.platform.scrollTo(0);
-        ASSERT_TRUE(h.platform.startEditing(1, c.key));
-        EXPECT_FALSE(h.platform.picture1().visible());
-        EXPECT_FALSE(h.platform.typeText("typed"));
-        h.control.setCellValue("N", "New", true);  // still reaches the first row
-        EXPECT_EQ(h.shownValues(), "New/N" + loaded.substr(loaded.find(' ')));
-    }
-}
-
 // Only placement mode 1 with a frame moves it; an unknown control type only hides the text box.
 TEST(Placement, AnswersTheGridMayGive) {
     zlvtest::TappedControl t("CREATE", kRows);
@@ -210,31 +150,6 @@ TEST(Placement, AnswersTheGridMayGive) {
         EXPECT_FALSE(headless.text1().visible() || headless.cmdPicker().visible() ||
                      headless.comboBox().visible() || headless.dateTimePicker().visible());
         t.events().EditorDismiss();
-    }
-}
-
-// Size conversions between twips and pixels clamp at the ends of the range; values stay.
-TEST(Geometry, ScaleModeChangesClampTheConvertedSize) {
-    const std::pair<int, int> sizes[] = {
-        {INT_MAX, 4000}, {INT_MIN, INT_MIN}, {INT_MAX / 15 + 1, 1}};
-    const auto twips = [](int v) {
-        return static_cast<int>(std::min<long long>(15LL * std::max(0, v), INT_MAX));
-    };
-    for (const auto& [w, ht] : sizes) {
-        Harness h;
-        h.loadSample("RETRIEVAL");
-        const std::string before = h.control.GetData();
-        auto& host = h.platform.host();
-        h.platform.setScaleMode(ScaleMode::Pixels);
-        h.platform.resize(w, ht);
-        EXPECT_EQ(std::pair(host.scaleWidth(), host.scaleHeight()),
-                  std::pair(std::max(0, w), std::max(0, ht)));
-        h.platform.setScaleMode(ScaleMode::Twips);
-        EXPECT_EQ(std::pair(host.scaleWidth(), host.scaleHeight()), std::pair(twips(w), twips(ht)));
-        h.platform.setScaleMode(ScaleMode::Pixels);
-        EXPECT_LE(host.scaleWidth(), INT_MAX / 15);
-        zlvtest::expectMessages(h, {});
-        EXPECT_EQ(h.control.GetData(), before);
     }
 }
 

@@ -85,21 +85,6 @@ TEST_P(FindRows, HiddenRowsTakeNoClick) {
     EXPECT_EQ(g->rowCount(), 6);
 }
 
-// The host's loads and additions are filtered as they come; the user's edits are not.
-TEST_P(FindRows, TheFilterHoldsAcrossReloads) {
-    init("RETRIEVAL", findRows());
-    g->filter("red", RowFilterFlags::None);
-    std::string values = zlvtest::valuesXml({{"W", "red wine"}});
-    control().SetData(values);
-    EXPECT_EQ(g->visibleRows(), "Colour Weight Crème");
-    ASSERT_TRUE(g->doubleClickCell(4, "Value"));  // below three hidden rows
-    ASSERT_TRUE(g->typeText("2"));
-    ASSERT_TRUE(g->pressKey(Key::Enter));
-    EXPECT_EQ(g->visibleRows(), "Colour Weight Crème");  // not while the user edits
-    control().Add(zlvtest::defXml(attr("X", "Redwood", "")));
-    EXPECT_EQ(g->visibleRows(), "Colour Crème Redwood");
-}
-
 // A number with two places, a drop-down over Red and Green with a dependant, a date, a picker
 // and a text without an editor.
 std::vector<Def> pasteRows() {

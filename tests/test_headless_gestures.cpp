@@ -1,6 +1,6 @@
 // What only the headless platform does: its gestures' answers when they cannot act, its
-// scrolling, its row selector clicks adding to the selection, and the control's notifications
-// raised directly with arguments that no gesture produces; and an unset value read as text.
+// scrolling, and the control's notifications raised directly with arguments that no gesture
+// produces; and an unset value read as text.
 
 #include <gtest/gtest.h>
 
@@ -85,20 +85,6 @@ TEST(HeadlessGestures, ScrollingShowsTheTopRowUnderTheHeader) {
     }
 }
 
-TEST(HeadlessGestures, RowSelectorClicksAddToTheSelection) {
-    Harness h;
-    h.init("CREATE", {{.caId = "A", .event = "E"},
-                      {.caId = "B", .parentId = "A"},
-                      {.caId = "C", .event = "E"},
-                      {.caId = "D", .parentId = "C"}});
-    for (int row : {2, 0, 1}) ASSERT_TRUE(h.platform.clickRowSelector(row));
-    ASSERT_TRUE(h.platform.clickCell(3, "Value"));  // a cell click selects nothing
-    std::string ids;
-    for (int i = 0; i < h.platform.grid().selectedCount(); ++i)
-        ids += std::string(h.platform.grid().selectedRow(i)->textOrEmpty("AttributeID")) + " ";
-    EXPECT_EQ(ids, "C D A B ");
-}
-
 // A picker A with an event, its dependant B, and an empty text box C.
 struct Tapped : ::testing::Test, zlvtest::TappedControl {
     Tapped()
@@ -131,44 +117,6 @@ TEST_F(Tapped, EntriesWithoutATargetWriteNothing) {
     events().ComboChosen(1);
     EXPECT_EQ(values(), "eight/8 / /");
     EXPECT_TRUE(control.IsDataChanged());
-}
-
-TEST_F(Tapped, CellUpdateSetsTheFlagOnlyForADifferentValueAndNeverRefuses) {
-    const struct {
-        int row;
-        zelvane::CellValue proposed;
-        bool changed;
-    } cases[] = {
-        {0, std::string("a"), false},    {0, std::string("A"), true},
-        {0, std::string("a "), true},    {0, std::string(), true},
-        {0, zelvane::CellValue{}, true}, {2, std::string(), false},
-        {2, std::string("y"), true},     {2, true, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.row) + " " + zelvane::cellTextOrEmpty(c.proposed));
-        for (const bool cancel : {false, true}) {
-            control.setIsDataChanged(false);
-            bool answer = cancel;
-            events().BeforeCellUpdate(valueCell(c.row), c.proposed, answer);
-            EXPECT_EQ(control.IsDataChanged(), c.changed);
-            EXPECT_EQ(answer, cancel);
-        }
-    }
-    // An equal value never sets the flag back.
-    control.setIsDataChanged(true);
-    bool cancel = false;
-    events().BeforeCellUpdate(valueCell(0), std::string("a"), cancel);
-    EXPECT_TRUE(control.IsDataChanged());
-}
-
-// The Delete key's effect on the grid is checked with the key itself.
-TEST_F(Tapped, RowsAreDeletedWithoutAPromptAndTheCancelAnswerIsLeft) {
-    for (const bool cancel : {false, true}) {
-        bool prompt = true, answer = cancel;
-        events().BeforeRowsDeleted({valueCell(0).row}, prompt, answer);
-        EXPECT_FALSE(prompt);
-        EXPECT_EQ(answer, cancel);
-    }
 }
 
 // An apply option activated for a cell of no row is told in the message box.

@@ -147,26 +147,6 @@ const std::vector<Def> kChain = {
     {.caId = "D", .defaultValue = "d"},
     {.caId = "S", .controlType = "Picker", .defaultValue = "4, Four", .parentId = "P"}};
 
-TEST(LoadingValues, FailuresLeaveEveryRowUnchanged) {
-    std::string many;
-    for (int i = 0; i < 32768; ++i) many += "<ca id=\"A" + std::to_string(i) + "\" value=\"v\"/>";
-    const std::pair<std::string, std::string> cases[] = {
-        {zlvtest::valuesXml({{"P", "9, Nine"}, {"D", "x"}, {"d", "y"}}),
-         "This key is already associated with an element of this collection: 'd'"},
-        {"<cas>" + many + "</cas>", "Overflow: the node count 32768 exceeds 32767"},
-        // The overflow is reported before a repeated id.
-        {"<cas><ca id=\"a1\" value=\"w\"/>" + many + "</cas>",
-         "Overflow: the node count 32769 exceeds 32767"},
-    };
-    for (auto [values, message] : cases) {
-        Harness h;
-        h.init("RETRIEVAL", kChain);
-        h.control.SetData(values);
-        zlvtest::expectMessages(h, {" Set Data " + message});
-        EXPECT_EQ(h.shownValues(), "One/1 Two/2 Three/3 d/ Four/4");
-    }
-}
-
 // A text row whose value is its id in lower case.
 Def child(const std::string& id, const std::string& parent = "") {
     std::string value = id;
@@ -215,51 +195,6 @@ TEST(LoadingValues, NewParentValueClearsTheRowsBelow) {
         setData(h, c.values);
         EXPECT_EQ(h.shownValues(), c.expected) << (&c - cases);
         zlvtest::expectMessages(h, {});
-    }
-}
-
-// SetData writes values only, each in its row's display form; the text passed and IsDataChanged
-// stay, and a text without <cas><ca id value/> entries changes nothing.
-TEST(LoadingValues, WritesValuesOnlyInTheirDisplayForm) {
-    for (const bool changed : {false, true}) {
-        Harness h;
-        h.init("CREATE", {{.caId = "T", .defaultValue = "old"},
-                          {.caId = "N", .dataType = "Number", .defaultValue = "1"},
-                          {.caId = "DO", .controlType = "Date", .dateType = "DateOnly"},
-                          {.caId = "TO", .controlType = "Date", .dateType = "timeonly"},
-                          {.caId = "DT", .controlType = "Date", .dateType = ""},
-                          {.caId = "L", .controlType = "combobox", .defaultValue = "z"}});
-        h.control.setIsDataChanged(changed);
-        for (const std::string sent : {"not xml", "<x><ca id='T' value='q'/></x>",
-                                       "<cas><ca id='T'/><ca value='q'/></cas>"}) {
-            std::string values = sent;
-            h.control.SetData(values);
-            EXPECT_EQ(values, sent);
-            EXPECT_EQ(h.shownValues(), "old/ 1/ / / / z/") << sent;
-        }
-        setData(h, {{"T", "  Ünïcødé, ✓ <&> "},
-                    {"N", "2.50"},
-                    {"DO", "2007-05-14T00:00:00.0"},
-                    {"TO", "t09:30:00.5"},
-                    {"DT", "2007-05-14t23:59:59.9"},
-                    {"L", "3, Green"}});
-        EXPECT_EQ(h.shownValues(),
-                  "Ünïcødé, ✓ <&>/ 2.50/ 14/05/2007/ 09:30/ 14/05/2007 23:59/ 3, Green/");
-        EXPECT_EQ(h.control.IsDataChanged(), changed);
-        zlvtest::expectMessages(h, {});
-    }
-}
-
-// An unset ControlType or AttributeID fails the call at its row; the rows before keep theirs.
-TEST(LoadingValues, UnsetCellsFailAtTheirRow) {
-    for (const std::string key : {"ControlType", "AttributeID"}) {
-        Harness h;
-        h.init("RETRIEVAL", {{.caId = "A"}, {.caId = "B"}, {.caId = "C"}});
-        zlvtest::setCell(h, 1, key, {});
-        setData(h, {{"A", "a"}, {"B", "b"}, {"C", "c"}});
-        zlvtest::expectMessages(
-            h, {" Set Data Invalid use of Null: the cell '" + key + "' of row 1 holds no value"});
-        EXPECT_EQ(h.shownValues(), "a/ / /");
     }
 }
 

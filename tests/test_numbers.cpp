@@ -195,18 +195,4 @@ TEST(NumberText, GeneratedNumbersFormatLikeExactArithmetic) {
     }
 }
 
-// Texts without a number, blanks and junk, negative places, numbers beyond the double range
-// (written unchanged) or beyond what a double holds exactly, as text|places|written.
-TEST(NumberText, FormatEdges) {
-    for (std::string_view row : {"abc|2|.00", "|1|.0", "12.345|-3|12", " 1 2.5 |2|12.50",
-                                 "12abc|2|12.00", "1e400|2|1e400"}) {
-        const auto f = zlvtest::fields(row);
-        EXPECT_EQ(text::formatWithDecimalPlaces(f[0], std::stoi(f[1])), f[2]) << row;
-    }
-    EXPECT_EQ(text::formatWithDecimalPlaces("1.5e308", 0), "15" + std::string(307, '0'));
-    EXPECT_EQ(text::formatWithDecimalPlaces("0." + std::string(28, '0') + "5", 28),
-              "." + std::string(27, '0') + "1");
-    EXPECT_EQ(text::formatWithDecimalPlaces("1", 1 << 30).size(), 2u + text::kMaxDecimalPlaces);
-}
-
 }  // namespace

@@ -68,38 +68,6 @@ TEST(Output, EntriesAndRemovalRecordsOfEveryMode) {
     expectOutput("RETRIEVAL", {}, nullptr, "");
 }
 
-// The output value by control type: value ids for drop-downs and pickers, stored forms for
-// dates, the text for everything else, "" for an unset value.
-TEST(Output, OutputValueByControlType) {
-    const CellValue unset;
-    const struct {
-        std::string controlType, dateType;
-        CellValue value, valueId;
-        std::string written;
-    } cases[] = {
-        {"Picker", "", std::string("Shown"), std::string("9"), "9"},
-        {"ComboBox", "", std::string("Shown"), std::string(""), ""},
-        {"combobox", "", std::string("Shown"), std::string("9"), "Shown"},
-        {"TextBox", "", unset, std::string("9"), ""},
-        {"", "", std::string(" a b "), std::string("9"), " a b "},
-        {"Date", "DATEONLY", std::string("05/03/2024"), unset, "2024-03-05"},
-        {"Date", "timeOnly", std::string("07:05"), unset, "T07:05:00.0"},
-        {"Date", "", std::string("05/03/2024 23:59"), unset, "2024-03-05T23:59:00.0"},
-        {"Date", "dateOnly", std::string("soon"), unset, "soon"},
-        {"date", "dateOnly", std::string("05/03/2024"), unset, "05/03/2024"},
-    };
-    for (const auto& c : cases)
-        expectOutput(
-            "RETRIEVAL", {{.caId = "A"}},
-            [&](Harness& h) {
-                setCell(h, 0, "ControlType", c.controlType);
-                setCell(h, 0, "dateType", c.dateType);
-                setCell(h, 0, "Value", c.value);
-                setCell(h, 0, "valueId", c.valueId);
-            },
-            R"(<ca id="A" value=")" + c.written + R"("/>)");
-}
-
 // Required against its text at initialisation ignoring case; added rows by parent and Required.
 TEST(Output, MandatoryInCreateMode) {
     const struct {
@@ -127,41 +95,6 @@ TEST(Output, MandatoryInCreateMode) {
             },
             "<" + c.element + R"( objectId="A" defaultValue="v")" +
                 (c.mandatory == "-" ? "" : R"( mandatory=")" + c.mandatory + "\"") + "/>");
-}
-
-// The user ticking Required: false to true is a change, TRUE to true is none.
-TEST(Output, UserChangesInCreateMode) {
-    expectOutput(
-        "CREATE",
-        {{.caId = "A", .defaultValue = "a"},
-         {.caId = "B", .defaultValue = "b", .mandatory = "TRUE"},
-         {.caId = "C", .defaultValue = "c", .mandatory = "true"}},
-        [](Harness& h) {
-            ASSERT_TRUE(h.platform.toggleCheck(0, "Required"));
-            ASSERT_TRUE(h.platform.toggleCheck(1, "Required"));
-        },
-        R"(<updateCAs objectId="A" defaultValue="a" mandatory="true"/>)"
-        R"(<updateCAs objectId="B" defaultValue="b"/>)"
-        R"(<updateCAs objectId="C" defaultValue="c"/>)");
-}
-
-// The apply options as the user left them: Booleans, the "0" the option handling writes,
-// texts read as Booleans, and options never touched.
-TEST(Output, ApplyOptionsAsTheyStand) {
-    expectOutput(
-        "COPYACROSS", {{.caId = "A"}, {.caId = "B"}},
-        [](Harness& h) {
-            setCell(h, 0, "ApplyToAll", false);
-            setCell(h, 0, "ApplyToEmptyOnly", std::string("0"));
-            setCell(h, 0, "ApplyToNone", true);
-            setCell(h, 1, "ApplyToAll", std::string("TRUE"));
-            setCell(h, 1, "ApplyToEmptyOnly", CellValue());
-            setCell(h, 1, "ApplyToNone", std::string("1"));
-        },
-        R"(<ca id="A" value=""/><caOptions objectId="A" applyToAll="false")"
-        R"( applyToEmpty="false" applyToNone="true"/>)"
-        R"(<ca id="B" value=""/><caOptions objectId="B" applyToAll="true")"
-        R"( applyToEmpty="false" applyToNone="true"/>)");
 }
 
 // Escaped, non-ASCII and date values come out in stored form and load back to the same text,
@@ -208,19 +141,6 @@ TEST(Output, WrittenValuesLoadBackUnchanged) {
         }
         EXPECT_EQ(loadAndWrite("<cas>" + written + "</cas>"), written) << c.dateTime;
     }
-}
-
-TEST(Output, FailuresAreReportedAndGiveNothing) {
-    Harness h;
-    h.init("RETRIEVAL", {{.caId = "A", .defaultValue = "a"},
-                         {.caId = "L", .controlType = "Picker", .defaultValue = "1, One"}});
-    setCell(h, 1, "valueId", CellValue());
-    EXPECT_EQ(h.control.GetData(), "");
-    zlvtest::expectMessages(
-        h, {" Get Data Invalid use of Null: the cell 'valueId' of row 1 holds no value"});
-    // GetData wrote nothing: with the value id back, the output is whole.
-    setCell(h, 1, "valueId", std::string("1"));
-    EXPECT_EQ(h.control.GetData(), R"(<ca id="A" value="a"/><ca id="L" value="1"/>)");
 }
 
 }  // namespace

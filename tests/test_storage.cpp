@@ -276,27 +276,6 @@ TEST(RowCells, GeneratedWritesMatchAPlainTable) {
     }
 }
 
-// The errors the generated run does not meet; a batch with a bad position writes nothing.
-TEST(RowCells, ErrorsNameTheKeyOrPosition) {
-    StoredRowSet set(someColumns());
-    const RowModel m{set.appendRow()};
-    Row& row = *m.row;
-    auto& cells = stored(row);
-    const std::vector<int> past{0, kColumns};
-    const std::vector<std::string_view> texts{"a", "b"};
-    const ColumnKey unknown{"Key 1", 31};
-    const std::string none = "Item not found in this collection: no column 'Key 1'";
-    const std::pair<std::function<void()>, std::string> failures[] = {
-        {[&] { cells.setTexts(past, texts); }, "No column at position 5"},
-        {[&] { row.setBoolean(-1, true); }, "No column at position -1"},
-        {[&] { (void)row.textOrThrow("Key 1"); }, none},
-        {[&] { cells.setText(unknown, "x"); }, none},
-        {[&] { (void)set.row(1); }, "No row at index 1"},
-        {[&] { (void)set.column(-1); }, "No column at position -1"}};
-    for (const auto& [call, message] : failures) EXPECT_EQ(errorOf(call), message);
-    expectCells(m);
-}
-
 // The column keyed with this spelling, else the first equal ignoring case, or -1.
 int scanFor(const std::vector<Column>& columns, std::string_view key) {
     for (std::size_t i = 0; i < columns.size(); ++i)

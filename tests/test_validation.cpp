@@ -324,20 +324,4 @@ TEST(ValidationPasses, RequiredValuesAndApplyOptions) {
     }
 }
 
-// The retrieval switch off leaves validateRetrieval checking nothing; without rows both passes
-// find nothing and validateRetrieval still empties the text.
-TEST(ValidationPasses, TheRetrievalSwitchAndNoRows) {
-    Harness off;
-    load(off, "RETRIEVAL", {required(text("Note", ""))});
-    off.platform.grid().setRetrievalSwitch(false);
-    std::string kept = "kept";
-    EXPECT_TRUE(off.control.validateRetrieval(kept));
-    EXPECT_EQ(kept, "kept");
-    off.platform.grid().setRetrievalSwitch(true);
-    EXPECT_NE(validationText(off, false), "");
-    Harness empty;
-    empty.init("RETRIEVAL", {});
-    EXPECT_EQ(validationText(empty, true) + validationText(empty, false), "");
-}
-
 }  // namespace

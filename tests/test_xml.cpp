@@ -1,4 +1,4 @@
-// The XML document service: plain paths, attribute names and the size limit.
+// The XML document service: plain paths select what XPath selects.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -52,41 +52,4 @@ TEST(XmlService, PlainPathsSelectWhatXPathSelects) {
             }
         }
     }
-}
-
-// Texts up to 64 MiB are read; one byte more is refused by both kinds of load.
-TEST(XmlService, TextsUpToTheSizeLimit) {
-    const std::string open = "<cas><ca id=\"A\" value=\"v\"/><x>", close = "</x></cas>";
-    const std::string text =
-        open + std::string(zelvane::xml::kMaxXmlText - open.size() - close.size(), 'z') + close;
-    const std::string longer = open + "z" + text.substr(open.size());
-    XmlDocument doc;
-    EXPECT_TRUE(doc.loadXml(text) && doc.selectNodes("/cas/ca").size() == 1);
-    EXPECT_TRUE(doc.loadXmlInPlace(text) && doc.selectNodes("/cas/ca").size() == 1);
-    EXPECT_THROW((void)doc.loadXml(longer), zelvane::ZlvError);
-    EXPECT_THROW((void)doc.loadXmlInPlace(longer), zelvane::ZlvError);
-}
-
-// Attribute names match whole, for every way of reading one; values go into an element's
-// attributes in order, and more values than attributes is an error naming the element.
-TEST(XmlService, AttributesByWholeNameAndInOrder) {
-    XmlDocument doc;
-    ASSERT_TRUE(doc.loadXml(R"(<r><ca i="short" idx="long" id="exact" v="1" value="2"/></r>)"));
-    auto node = doc.selectNodes("/r/ca").item(0);
-    const XmlNode none;
-    EXPECT_EQ(none.attribute("id") + none.outerXml(), "");  // a null node has nothing
-    EXPECT_FALSE(none.hasChildElements());
-    const std::string_view names[] = {"id", "value", "i", "idxy", "va", "valuex"};
-    const std::string_view expected[] = {"exact", "2", "short", "", "", ""};
-    std::string_view found[6];
-    node.attributeViews(names, found);
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(node.attribute(names[i]), expected[i]) << names[i];
-        EXPECT_EQ(node.attributeView(names[i]), expected[i]) << names[i];
-        EXPECT_EQ(found[i], expected[i]) << names[i];
-    }
-    node.setAttributeValues({"A", "B", "C"});
-    EXPECT_EQ(node.attribute("i") + node.attribute("idx") + node.attribute("id"), "ABC");
-    const auto sixValues = [&] { node.setAttributeValues({"1", "2", "3", "4", "5", "6"}); };
-    EXPECT_EQ(zlvtest::errorOf(sixValues), "The element 'ca' has fewer than 6 attributes");
 }

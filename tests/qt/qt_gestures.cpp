@@ -6,11 +6,41 @@
 #include <QStyleOptionViewItem>
 #include <QToolButton>
 #include <algorithm>
+#include <stdexcept>
+
+#include "qt/row_set_model.hpp"
 
 namespace qttest {
 
 using zlvtest::Editor;
 using zlvtest::Key;
+
+namespace {
+
+// The model behind a grid view.
+zelvane::qt::RowSetModel& modelOf(QTableView* view) {
+    auto* model = qobject_cast<zelvane::qt::RowSetModel*>(view->model());
+    if (model == nullptr) throw std::logic_error("the grid view shows no row set model");
+    return *model;
+}
+
+// The grid's index of a cell; invalid when its column is hidden or the view has no such row.
+QModelIndex cellIndex(zelvane::qt::CustomAttrWidget& w, int row, std::string_view key) {
+    const auto rows = w.control().platform().grid().GetRowSet();
+    if (!rows) return {};
+    const int column = modelOf(w.gridView()).viewColumn(rows->findColumn(key));
+    return column < 0 ? QModelIndex() : w.gridView()->model()->index(row, column);
+}
+
+// Scrolls the cell into view and clicks it, twice for a double-click.
+void clickIndex(QTableView* view, const QModelIndex& index, bool twice) {
+    view->scrollTo(index);
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+}  // namespace
 
 QtGestures::QtGestures()
     : field(new QLineEdit("host's own field", &window)),

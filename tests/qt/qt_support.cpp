@@ -1,29 +1,8 @@
 #include "qt_support.hpp"
 
 #include <QPainter>
-#include <stdexcept>
 
 namespace qttest {
-
-zelvane::qt::RowSetModel& modelOf(QTableView* view) {
-    auto* model = qobject_cast<zelvane::qt::RowSetModel*>(view->model());
-    if (model == nullptr) throw std::logic_error("the grid view shows no row set model");
-    return *model;
-}
-
-QModelIndex cellIndex(zelvane::qt::CustomAttrWidget& w, int row, std::string_view key) {
-    const auto rows = w.control().platform().grid().GetRowSet();
-    if (!rows) return {};
-    const int column = modelOf(w.gridView()).viewColumn(rows->findColumn(key));
-    return column < 0 ? QModelIndex() : w.gridView()->model()->index(row, column);
-}
-
-void clickIndex(QTableView* view, const QModelIndex& index, bool twice) {
-    view->scrollTo(index);
-    const QPoint at = view->visualRect(index).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-}
 
 void clickSelector(QTableView* view, int row, Qt::KeyboardModifiers modifiers) {
     QHeaderView* header = view->verticalHeader();

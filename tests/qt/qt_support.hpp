@@ -1,6 +1,6 @@
 #pragma once
-// Lookups and pictures shared by the widget tests: where a cell of the grid is, the clicks a
-// person makes on it, and screenshots; with the widgets and test tools every suite uses.
+// Clicks, places and pictures shared by the widget tests, with the widgets and test tools every
+// suite uses.
 
 #include <gtest/gtest.h>
 
@@ -20,16 +20,8 @@
 #include <string_view>
 #include <zelvane/qt/custom_attr_widget.hpp>
 
-#include "qt/row_set_model.hpp"
-
 namespace qttest {
 
-// The model behind a grid view.
-zelvane::qt::RowSetModel& modelOf(QTableView* view);
-// The grid's index of a cell; invalid when its column is hidden or the view has no such row.
-QModelIndex cellIndex(zelvane::qt::CustomAttrWidget& w, int row, std::string_view key);
-// Scrolls the cell into view and clicks it, twice for a double-click.
-void clickIndex(QTableView* view, const QModelIndex& index, bool twice = false);
 // Clicks the row's selector (its vertical header section).
 void clickSelector(QTableView* view, int row, Qt::KeyboardModifiers modifiers = {});
 

@@ -1,5 +1,4 @@
-// What the grid shows and tells: marks, contrast, tooltips, widths, accessibility texts and
-// the filter bar.
+// What the grid shows and tells: marks, contrast, accessibility texts and the filter bar.
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
@@ -12,7 +11,6 @@
 #include <map>
 #include <set>
 
-#include "qt/qt_window.hpp"
 #include "qt_gestures.hpp"
 
 using Harness = qttest::QtGestures;
@@ -88,21 +86,6 @@ CellLook look(Harness& h, int row, const std::string& key, int skipLeft = 0) {
     for (const auto& [rgb, n] : counts)
         if (contrast(rgb, l.background) > contrast(l.text, l.background)) l.text = rgb;
     return l;
-}
-
-// The shown columns of the view, left to right.
-std::vector<int> shownColumns(Harness& h) {
-    std::vector<int> shown;
-    for (int c = 0; c < h.widget->gridView()->model()->columnCount(); ++c)
-        if (!h.widget->gridView()->isColumnHidden(c)) shown.push_back(c);
-    return shown;
-}
-
-// The width in pixels the layout gives the column shown at a view column.
-int layoutWidth(Harness& h, int viewColumn) {
-    const auto rows = h.widget->control().platform().grid().GetRowSet();
-    const int position = qttest::modelOf(h.widget->gridView()).position(viewColumn);
-    return zelvane::qt::twipsToPixels(h.widget->gridView(), rows->column(position).width);
 }
 
 QString cellText(QAccessibleTableInterface* table, int row, int column, QAccessible::Text which) {
@@ -181,68 +164,6 @@ TEST(View, MarkedAndReadOnlyCellsStayReadableInLightAndDarkPalettes) {
         EXPECT_EQ(look(h, kWeight, "Attribute").background, marked.background);
         EXPECT_EQ(look(h, kLabel, "Attribute").background, plain.background);
         qttest::shoot(h.widget, "view_marked_" + name);
-    }
-}
-
-// Cell text that the column cuts off is offered whole as the tooltip; text that fits is not.
-// Header captions always carry their caption, which a narrow column cuts off.
-TEST(View, TextTheColumnCutsOffHasATooltip) {
-    Harness h;
-    const QString longName = "Maximum permitted operating temperature of the cooling unit";
-    h.init("COPYACROSS", {Def{.caId = "A", .caName = longName.toStdString(), .defaultValue = "x"},
-                          Def{.caId = "B", .caName = "Size", .defaultValue = "y"}});
-    QTableView* view = h.widget->gridView();
-    QAbstractItemModel* model = view->model();
-    EXPECT_EQ(h.index(0, "Attribute").data(Qt::ToolTipRole).toString(), longName);
-    EXPECT_TRUE(h.index(1, "Attribute").data(Qt::ToolTipRole).isNull());
-    EXPECT_TRUE(h.index(0, "Value").data(Qt::ToolTipRole).isNull());
-    view->setColumnWidth(h.column("Attribute"),
-                         view->fontMetrics().horizontalAdvance(longName) + 40);
-    EXPECT_TRUE(h.index(0, "Attribute").data(Qt::ToolTipRole).isNull());
-
-    const int options = h.column("ApplyToEmptyOnly");
-    ASSERT_EQ(model->headerData(options, Qt::Horizontal).toString(), "Apply To Empty Only");
-    view->setColumnWidth(options, 40);
-    for (int c : shownColumns(h))
-        EXPECT_EQ(model->headerData(c, Qt::Horizontal, Qt::ToolTipRole),
-                  model->headerData(c, Qt::Horizontal));
-}
-
-// The last shown column ends at the viewport's right edge at every width, the others keep the
-// widths the layout gave them; the size hint shows every column whole and up to ten rows
-// without scrolling, whatever size the widget has now.
-TEST(View, LastColumnFillsTheViewAndTheSizeHintFitsColumnsAndRows) {
-    std::vector<Def> longList = markDefs();
-    for (int i = 0; i < 12; ++i)
-        longList.push_back(
-            {"X" + std::to_string(i), "Extra " + std::to_string(i), "TextBox", "number"});
-    for (const char* mode : {"RETRIEVAL", "COPYACROSS", "CREATE"}) {
-        for (const auto& defs : {markDefs(), longList}) {
-            SCOPED_TRACE(std::string(mode) + " rows " + std::to_string(defs.size()));
-            Harness h;
-            h.init(mode, defs);
-            QTableView* view = h.widget->gridView();
-            const std::vector<int> shown = shownColumns(h);
-            for (int width : {700, 1000, 620}) {
-                h.widget->resize(width, 300);
-                QApplication::processEvents();
-                QHeaderView* header = view->horizontalHeader();
-                EXPECT_EQ(header->sectionViewportPosition(shown.back()) +
-                              header->sectionSize(shown.back()),
-                          view->viewport()->width());
-                for (std::size_t i = 0; i + 1 < shown.size(); ++i)
-                    EXPECT_EQ(view->columnWidth(shown[i]), layoutWidth(h, shown[i]));
-            }
-            const QSize hint = h.widget->sizeHint();
-            EXPECT_LE(hint.width(), 1000);
-            EXPECT_LE(hint.height(), 400);
-            h.widget->resize(hint);
-            QApplication::processEvents();
-            EXPECT_EQ(h.widget->sizeHint(), hint);
-            EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
-            EXPECT_EQ(view->verticalScrollBar()->isVisible(), defs.size() > 10);
-            for (int c : shown) EXPECT_GE(view->columnWidth(c), layoutWidth(h, c));
-        }
     }
 }
 
