@@ -1,6 +1,5 @@
 // Copy-across apply options, getCADetails, and the stars that mark required rows.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -55,6 +54,15 @@ TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
     h.control.setCopyTemplateXML(options("X", "false", "false", "false"));
     EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToEmptyOnly"));
     zlvtest::expectMessages(h, {});
+    // Outside COPYACROSS (the mode's text is exact) no template governs an option, and a click
+    // leaves the row's other options.
+    h.control.setCopyTemplateXML(options("A", "false", "false", "false"));
+    for (const char* mode : {"CREATE", "copyacross"}) {
+        initAllOptionsShown(h, mode, {{.caId = "A"}});
+        zlvtest::setCell(h, 0, "ApplyToAll", true);
+        ASSERT_TRUE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
+        EXPECT_EQ(h.cell(0, "ApplyToAll") + h.cell(0, "ApplyToEmptyOnly"), "TrueTrue") << mode;
+    }
 }
 
 // getCADetails: null without rows, empty for an id no row has exactly, else the first row's.

@@ -6,7 +6,6 @@
 #include <optional>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "model/date_text.hpp"

@@ -90,11 +90,6 @@ TEST_P(ApplyOptions, AForbiddenOptionStaysUnticked) {
         << control().GetData();
 }
 
-// The Qt grid alone keeps one option per row as the user ticks them, and ends the edit of
-// another row when an option is ticked; the headless grid leaves both to the host.
-#ifdef ZLV_QT_GESTURES
-#endif
-
 ZLV_ON_EVERY_PLATFORM(GridWork);
 ZLV_ON_EVERY_PLATFORM(ApplyOptions);
 

@@ -68,7 +68,8 @@ TEST_P(FindRows, ShowsTheMatchingRowsWithTheParentChainsOfDependantsGreyed) {
     }
 }
 
-// Clicks land on the rows shown, never on a hidden one; Remove still sees every row.
+// Clicks land on the rows shown, never on a hidden one; Remove still sees every row; the host's
+// loads are filtered as they come.
 TEST_P(FindRows, HiddenRowsTakeNoClick) {
     init("RETRIEVAL", findRows());
     g->filter("colmar", RowFilterFlags::None);
@@ -83,6 +84,9 @@ TEST_P(FindRows, HiddenRowsTakeNoClick) {
     ASSERT_TRUE(g->clickRowSelector(2));
     EXPECT_FALSE(control().Remove());
     EXPECT_EQ(g->rowCount(), 6);
+    std::string values = zlvtest::valuesXml({{"N", "Colmar"}});
+    control().SetData(values);
+    EXPECT_EQ(g->visibleRows(), "Crème");
 }
 
 // A number with two places, a drop-down over Red and Green with a dependant, a date, a picker

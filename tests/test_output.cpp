@@ -5,7 +5,6 @@
 
 namespace {
 
-using zelvane::CellValue;
 using zlvtest::Def;
 using zlvtest::expectOutput;
 using zlvtest::Harness;
@@ -72,7 +71,7 @@ TEST(Output, EntriesAndRemovalRecordsOfEveryMode) {
 TEST(Output, MandatoryInCreateMode) {
     const struct {
         std::string atLoad, added, parent;
-        CellValue now;
+        zelvane::CellValue now;
         std::string element, mandatory;  // mandatory "-" when none is written
     } cases[] = {
         {"false", "", "", std::string("false"), "updateCAs", "-"},
