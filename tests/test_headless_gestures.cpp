@@ -85,38 +85,35 @@ TEST(HeadlessGestures, ScrollingShowsTheTopRowUnderTheHeader) {
     }
 }
 
-// A picker A with an event, its dependant B, and an empty text box C.
-struct Tapped : ::testing::Test, zlvtest::TappedControl {
-    Tapped()
-        : TappedControl(
-              "CREATE",
-              {{.caId = "A", .controlType = "Picker", .defaultValue = "1, a", .event = "E"},
-               {.caId = "B", .controlType = "Picker", .defaultValue = "2, b", .parentId = "A"},
-               {.caId = "C"}}) {}
-};
-
 // Entries that arrive before any cell was placed have nowhere to go, nor has a drop-down
 // choice outside the list.
-TEST_F(Tapped, EntriesWithoutATargetWriteNothing) {
+TEST(HeadlessGestures, EntriesWithoutATargetWriteNothing) {
+    // A picker A with an event, its dependant B, and an empty text box C.
+    zlvtest::TappedControl t(
+        "CREATE", {{.caId = "A", .controlType = "Picker", .defaultValue = "1, a", .event = "E"},
+                   {.caId = "B", .controlType = "Picker", .defaultValue = "2, b", .parentId = "A"},
+                   {.caId = "C"}});
+    auto& headless = t.headless;
+    const auto values = [&] { return zlvtest::shownValues(t.control); };
     ASSERT_TRUE(headless.clickCell(0, "Value"));
     headless.comboBox().setEntries({{"9", "nine"}});
     headless.text1().setText("typed");
     std::int16_t del = zelvane::kDeleteKey;
-    events().Text1_KeyUp(del, 0);
-    events().Text1_LostFocus();
-    events().DateChosen({2007, 5, 14, 0, 0, 0, 0});
-    events().ComboChosen(0);
+    t.events().Text1_KeyUp(del, 0);
+    t.events().Text1_LostFocus();
+    t.events().DateChosen({2007, 5, 14, 0, 0, 0, 0});
+    t.events().ComboChosen(0);
     EXPECT_EQ(values(), "a/1 b/2 /");
-    EXPECT_FALSE(control.IsDataChanged());
+    EXPECT_FALSE(t.control.IsDataChanged());
     ASSERT_TRUE(headless.startEditing(0, "Value"));
     headless.comboBox().setEntries({{"9", "nine"}, {"8", "eight"}});
     for (const int index : {2, 3, -1, -2}) {
-        events().ComboChosen(index);
+        t.events().ComboChosen(index);
         EXPECT_EQ(values(), "a/1 b/2 /");
     }
-    events().ComboChosen(1);
+    t.events().ComboChosen(1);
     EXPECT_EQ(values(), "eight/8 / /");
-    EXPECT_TRUE(control.IsDataChanged());
+    EXPECT_TRUE(t.control.IsDataChanged());
 }
 
 // An apply option activated for a cell of no row is told in the message box.

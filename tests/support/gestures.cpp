@@ -23,11 +23,15 @@ std::string Gestures::cell(int row, std::string_view key) {
     return zelvane::cellTextOrEmpty(control().platform().grid().GetRowSet()->row(row)->value(key));
 }
 
-std::string Gestures::shownValues() {
+std::string shownValues(zelvane::ZlvCustomAttr& control) {
+    const auto rows = control.platform().grid().GetRowSet();
     std::string all;
-    for (int r = 0; r < rowCount(); ++r)
-        all += (r ? " " : "") + cell(r, "Value") + "/" + cell(r, "valueId");
+    for (int r = 0; rows && r < rows->recordCount(); ++r)
+        all += (r ? " " : "") + std::string(rows->row(r)->textOrEmpty("Value")) + "/" +
+               std::string(rows->row(r)->textOrEmpty("valueId"));
     return all;
 }
+
+std::string Gestures::shownValues() { return zlvtest::shownValues(control()); }
 
 }  // namespace zlvtest

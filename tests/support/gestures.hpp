@@ -13,6 +13,9 @@
 namespace zlvtest {
 
 enum class Key { Enter, Tab, ShiftTab, Escape, Delete };
+
+// Value and valueId of every row of the control's grid as "value/id", blank separated.
+std::string shownValues(zelvane::ZlvCustomAttr& control);
 enum class Editor { None, Text, DropDown, Date, Select };
 
 class Gestures {

@@ -41,19 +41,6 @@ struct TappedControl {
     }
     // The notifications as the control attached them.
     zelvane::ControlEvents& events() { return *tap.events; }
-    // Value and valueId of every row as "value/id", blank separated.
-    std::string values() {
-        auto rows = headless.grid().GetRowSet();
-        std::string all;
-        for (int r = 0; r < rows->recordCount(); ++r)
-            all += (r ? " " : "") + std::string(rows->row(r)->textOrEmpty("Value")) + "/" +
-                   std::string(rows->row(r)->textOrEmpty("valueId"));
-        return all;
-    }
-    zelvane::CellRef valueCell(int row) {
-        auto rows = headless.grid().GetRowSet();
-        return {rows->row(row), rows->columnIndex("Value")};
-    }
 
     zelvane::headless::HeadlessPlatform headless{resourceDir()};
     TappedPlatform tap{headless};
