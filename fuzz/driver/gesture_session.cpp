@@ -15,10 +15,6 @@
 namespace zlvgesture {
 namespace {
 
-bool showsEveryRow(const zelvane::RowFilter& f) {
-    return f.text.empty() && f.which == zelvane::RowFilterFlags::None;
-}
-
 using zlvtest::Key;
 
 const char* const kColumns[] = {"Value", "Attribute", "Required", "ApplyToAll", "ApplyToEmptyOnly"};
@@ -340,7 +336,7 @@ std::string Session::findOrPaste(int kind, int row) {
         // A filter set is taken back at the next filter step, so that the editing gestures
         // still reach most rows.
         const std::string texts[] = {"e", "o", "ZZZ", choices_.text()};
-        const bool set = showsEveryRow(control_.rowFilter());
+        const bool set = control_.rowFilter().showsEveryRow();
         const std::string text = set ? anyOf(choices_, texts) : std::string();
         const int flags = set && choices_.below(4) == 0 ? choices_.below(8) : 0;
         g_.filter(text, static_cast<zelvane::RowFilterFlags>(flags));

@@ -28,6 +28,9 @@ constexpr bool hasFlag(RowFilterFlags set, RowFilterFlags flag) {
 struct RowFilter {
     std::string text;                             ///< the text looked for
     RowFilterFlags which = RowFilterFlags::None;  ///< the narrowings
+
+    /// True when the filter shows every row: no text and no narrowing.
+    bool showsEveryRow() const { return text.empty() && which == RowFilterFlags::None; }
 };
 
 }  // namespace zelvane

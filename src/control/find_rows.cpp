@@ -24,7 +24,7 @@ std::unordered_set<const Row*> rowsWithProblems(const ControlState& s, const Row
 void applyRowFilter(ControlState& s) {
     const std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
     if (!rows) return;
-    if (showsEveryRow(s.rowFilter)) {
+    if (s.rowFilter.showsEveryRow()) {
         if (s.rowsFiltered) s.grid.setRowDisplay({});
         s.rowsFiltered = false;
         return;
@@ -37,7 +37,7 @@ void applyRowFilter(ControlState& s) {
 }
 
 void refilter(ControlState& s) {
-    if (!showsEveryRow(s.rowFilter)) applyRowFilter(s);
+    if (!s.rowFilter.showsEveryRow()) applyRowFilter(s);
 }
 
 }  // namespace zelvane

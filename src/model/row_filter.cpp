@@ -42,10 +42,6 @@ std::vector<int> parentIndexes(const RowSet& rows) {
 
 }  // namespace
 
-bool showsEveryRow(const RowFilter& filter) {
-    return filter.text.empty() && filter.which == RowFilterFlags::None;
-}
-
 std::vector<bool> rowsMatching(const RowSet& rows, const RowFilter& filter, const RowTests& tests) {
     const std::string upperText = text::upperCase(filter.text);
     std::vector<bool> matching(static_cast<std::size_t>(rows.recordCount()));

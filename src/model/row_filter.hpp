@@ -14,9 +14,6 @@ struct RowTests {
     std::function<bool(const Row&)> hasProblems;
 };
 
-// True when the filter shows every row: no text and no narrowing.
-bool showsEveryRow(const RowFilter& filter);
-
 // Per row in row order: whether its Attribute or Value contains the filter's text ignoring
 // case (both sides upper-cased, as the control compares everywhere) and it passes each
 // narrowing set.
