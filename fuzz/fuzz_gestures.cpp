@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InputChoices choices(in);
     const std::string mode = zlvfuzz::kModes[static_cast<std::size_t>(in.choice(5))];
     zlvtest::HeadlessGestures gestures(ZLV_RESOURCE_DIR);
-    zlvgesture::Session s(gestures, choices, ZLV_RESOURCE_DIR, mode);
+    zlvgesture::Session s(gestures, choices, mode);
     for (int step = 0; step < 200 && !in.atEnd(); ++step) {
         const std::string done = s.step();
         const std::string broken = s.brokenInvariant();

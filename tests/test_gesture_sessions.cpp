@@ -18,7 +18,7 @@ TEST(GestureSessions, SeededSessionsKeepEditorsOutputAndRefusalsConsistent) {
     for (const auto& [mode, seed] : sessions) {
         zlvtest::HeadlessGestures gestures(zlvtest::resourceDir());
         zlvgesture::SeededChoices choices(seed);
-        zlvgesture::Session session(gestures, choices, zlvtest::resourceDir(), mode);
+        zlvgesture::Session session(gestures, choices, mode);
         EXPECT_EQ(session.run(900, tally), "") << mode << " seed " << seed;
     }
     // The sessions reach the refusal paths they check.

@@ -4,8 +4,6 @@
 #include <array>
 #include <climits>
 #include <deque>
-#include <fstream>
-#include <sstream>
 #include <type_traits>
 #include <zelvane/contracts/platform.hpp>
 #include <zelvane/error.hpp>
@@ -48,13 +46,6 @@ const std::vector<std::string_view> kRefusals = {
 const std::array<int, 2> kSizes[] = {{6000, 4000},    {300, 200},         {0, 0},
                                      {INT_MAX, 4000}, {INT_MAX, INT_MAX}, {INT_MIN, -1},
                                      {4000, INT_MAX}, {60000, 500}};
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 template <class T, std::size_t N>
 const T& anyOf(Choices& c, const T (&items)[N]) {
@@ -140,12 +131,11 @@ std::vector<std::string> shownState(zelvane::ZlvCustomAttr& control) {
     return shown;
 }
 
-Session::Session(zlvtest::Gestures& gestures, Choices& choices, const std::string& resourceDir,
-                 const std::string& mode)
-    : g_(gestures), control_(gestures.control()), choices_(choices), resourceDir_(resourceDir) {
-    control_.setCopyTemplateXML(readFile(resourceDir + "/samples/copy_template.xml"));
-    g_.load(mode, readFile(resourceDir + "/samples/definitions.xml"));
-    std::string values = readFile(resourceDir + "/samples/values.xml");
+Session::Session(zlvtest::Gestures& gestures, Choices& choices, const std::string& mode)
+    : g_(gestures), control_(gestures.control()), choices_(choices) {
+    control_.setCopyTemplateXML(zlvtest::readSample("copy_template.xml"));
+    g_.load(mode, zlvtest::readSample("definitions.xml"));
+    std::string values = zlvtest::readSample("values.xml");
     control_.SetData(values);
     control_.setValueListProvider([](const std::string& list, const std::string& parent) {
         return std::vector<zelvane::ListEntry>{
@@ -288,7 +278,7 @@ std::string Session::hostCall(int kind, int row) {
         }
         case 2: {
             const int which = choices_.below(static_cast<int>(std::size(kValues)) + 1);
-            std::string values = which == 0 ? readFile(resourceDir_ + "/samples/values.xml")
+            std::string values = which == 0 ? zlvtest::readSample("values.xml")
                                  : which == static_cast<int>(std::size(kValues)) ? choices_.text()
                                                                                  : kValues[which];
             return newHistory(refusable("SetData", [&] { control_.SetData(values); }));
@@ -303,7 +293,7 @@ std::string Session::hostCall(int kind, int row) {
         }
         case 4: {
             const bool good = choices_.below(3) != 0;
-            control_.setAttributeXML(good ? readFile(resourceDir_ + "/samples/definitions.xml")
+            control_.setAttributeXML(good ? zlvtest::readSample("definitions.xml")
                                           : "<entityTypes><caTemplates");
             std::string done = refusable(good ? "Intialize" : "Intialize a broken text",
                                          [&] { control_.Intialize(); });

@@ -58,9 +58,8 @@ class SeededChoices final : public Choices {
 
 class Session {
   public:
-    // Loads the sample definitions and values in the mode; resourceDir holds samples/.
-    Session(zlvtest::Gestures& gestures, Choices& choices, const std::string& resourceDir,
-            const std::string& mode);
+    // Loads the shipped sample definitions and values in the mode.
+    Session(zlvtest::Gestures& gestures, Choices& choices, const std::string& mode);
 
     // Makes one gesture or host call and says which.
     std::string step();
@@ -91,7 +90,6 @@ class Session {
     zlvtest::Gestures& g_;
     zelvane::ZlvCustomAttr& control_;
     Choices& choices_;
-    std::string resourceDir_;
     std::string broken_;  // what the last step itself found wrong
 };
 

@@ -20,7 +20,7 @@ TEST(WidgetSoak, SeededSessionsKeepEditorsFocusViewAndOutputSound) {
     for (const auto& [mode, seed] : sessions) {
         qttest::QtGestures gestures;
         zlvgesture::SeededChoices choices(seed);
-        zlvgesture::Session session(gestures, choices, zlvtest::resourceDir(), mode);
+        zlvgesture::Session session(gestures, choices, mode);
         EXPECT_EQ(session.run(kSteps, tally), "") << mode << " seed " << seed;
     }
     // The sessions spend their time editing and reach the refusals.

@@ -1,8 +1,21 @@
 #include "gestures.hpp"
 
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <zelvane/contracts/platform.hpp>
 
 namespace zlvtest {
+
+std::string resourceDir() { return ZLV_RESOURCE_DIR; }
+
+std::string readSample(const std::string& name) {
+    std::ifstream in(resourceDir() + "/samples/" + name, std::ios::binary);
+    if (!in) throw std::runtime_error("missing sample " + name);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
 void Gestures::load(const std::string& mode, const std::string& definitions) {
     control().setMode(mode);

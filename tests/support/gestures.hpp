@@ -12,6 +12,11 @@
 
 namespace zlvtest {
 
+// The folder holding Templates/, Images/ and samples/ as shipped.
+std::string resourceDir();
+// Reads a file below resources/samples/.
+std::string readSample(const std::string& name);
+
 enum class Key { Enter, Tab, ShiftTab, Escape, Delete };
 
 // Value and valueId of every row of the control's grid as "value/id", blank separated.

@@ -1,23 +1,11 @@
 #include "support/test_support.hpp"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 #include <zelvane/error.hpp>
 
 namespace zlvtest {
-
-std::string resourceDir() { return ZLV_RESOURCE_DIR; }
-
-std::string readSample(const std::string& name) {
-    std::ifstream in(resourceDir() + "/samples/" + name, std::ios::binary);
-    if (!in) throw std::runtime_error("missing sample " + name);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string xmlEscape(const std::string& text) {
     static const std::pair<char, const char*> kEscapes[] = {

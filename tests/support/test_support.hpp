@@ -12,11 +12,6 @@
 
 namespace zlvtest {
 
-// The folder holding Templates/, Images/ and samples/ as shipped.
-std::string resourceDir();
-// Reads a file below resources/samples/.
-std::string readSample(const std::string& name);
-
 // One caTemplates definition; every attribute is written, empty ones as "".
 struct Def {
     std::string caId;
