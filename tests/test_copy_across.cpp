@@ -108,6 +108,9 @@ std::vector<bool> starred(zelvane::Grid& grid) {
 
 // A component folder holding the shipped layout template, with `from` replaced by `to` in it,
 // and the given star icon bytes; named per process, as test runs may share the temporary folder.
+// Icon bytes that put a folder where the icon goes.
+const std::string kFolder = "<folder>";
+
 struct ComponentFolder {
     ComponentFolder(const std::string& name, const std::optional<std::string>& bytes,
                     const std::string& from = "", const std::string& to = "")
@@ -120,7 +123,10 @@ struct ComponentFolder {
         std::string layout{std::istreambuf_iterator<char>(shipped), {}};
         if (!from.empty()) layout.replace(layout.find(from), from.size(), to);
         std::ofstream(path / "Templates" / "CustomAttrView.xml") << layout;
-        if (bytes) std::ofstream(iconPath(), std::ios::binary) << *bytes;
+        if (bytes == kFolder)
+            std::filesystem::create_directory(iconPath());
+        else if (bytes)
+            std::ofstream(iconPath(), std::ios::binary) << *bytes;
     }
     ~ComponentFolder() { std::filesystem::remove_all(path); }
     std::string iconPath() const { return path.string() + "/Images/AppImages/star.ico"; }
@@ -150,6 +156,7 @@ TEST(RequiredMarkers, StarIconFileChecks) {
         int width = 16;
     } cases[] = {
         {std::nullopt, "File not found: '%'"},
+        {kFolder, "Cannot read the picture file '%'"},
         {icon(1, 1, 10, 22), ""},
         {icon(1, 1, 10, 22, 10, 0), "", 256},
         {icon(1, 1, 0, 22), truncated},

@@ -197,7 +197,7 @@ TEST(DateValues, StoredValuesAreShownAndStoredBack) {
           "2007-05-14T09:30:00.0",
           "t13:05:09.9|TIMEONLY|h:mm:ss AM/PM|1:05:09 PM|T13:05:09.0",
           "T09:30:00.0|dateTime||09:30:00|1899-12-30T09:30:00.0",
-          "2007-05-14T09:30:00.5T17:00:00|dateOnly|dd/MM/yyyy|14/05/2007|2007-05-14",
+          "2007-05-14T09:30:00T17:00:00|dateOnly|dd/MM/yyyy|14/05/2007|2007-05-14",
           "t9:30t|timeonly|hh:mm|09:30|T09:30:00.0",
           "2007/5/14 09:30:00.5| dateOnly|yyyy-dd-MM HH:mm:ss.SSS|2007-14-05 09:30:00.500|"
           "2007-05-14T09:30:00.5",

@@ -34,9 +34,8 @@ struct ControlState {
     EditSession session;
     // The messages the last validation pass added per row.
     std::vector<RowProblems> validationProblems;
-    // The rows the user looks for, and whether the grid was last told to hide any.
+    // The rows the user looks for.
     RowFilter rowFilter;
-    bool rowsFiltered = false;
 
     // The user's edits as undo steps, and the rows' values at load that tell changed rows.
     EditHistory history;

@@ -24,16 +24,11 @@ std::unordered_set<const Row*> rowsWithProblems(const ControlState& s, const Row
 void applyRowFilter(ControlState& s) {
     const std::shared_ptr<RowSet> rows = s.grid.GetRowSet();
     if (!rows) return;
-    if (s.rowFilter.showsEveryRow()) {
-        if (s.rowsFiltered) s.grid.setRowDisplay({});
-        s.rowsFiltered = false;
-        return;
-    }
+    if (s.rowFilter.showsEveryRow()) return s.grid.setRowDisplay({});
     const std::unordered_set<const Row*> problems = rowsWithProblems(s, *rows);
     const RowTests tests{[&s](const Row& row) { return s.baseline.isChanged(row); },
                          [&problems](const Row& row) { return problems.contains(&row); }};
     s.grid.setRowDisplay(displayWithContext(*rows, rowsMatching(*rows, s.rowFilter, tests)));
-    s.rowsFiltered = true;
 }
 
 void refilter(ControlState& s) {

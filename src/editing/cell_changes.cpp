@@ -20,11 +20,9 @@ void selectWithDependants(Grid& grid) {
 // of the active row's dependants.
 void copyRequiredToDependants(Grid& grid) {
     const auto cell = grid.activeCell();
-    const RowPtr row = grid.activeRow();
-    if (!cell || !row) return;
+    if (!cell || !hasDependants(*cell->row)) return;
     const std::string flag = grid.cellText(*cell) == "1" ? "1" : "0";
-    if (!hasDependants(*row)) return;
-    for (const RowPtr& dependant : dependantChainOf(row))
+    for (const RowPtr& dependant : dependantChainOf(cell->row))
         stored(*dependant).setValue(col::Required, flag);
 }
 

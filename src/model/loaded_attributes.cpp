@@ -7,8 +7,6 @@
 namespace zelvane {
 
 void LoadedAttributes::add(std::string_view id, CellValue requiredAtLoad) {
-    if (entries_.size() >= 0xFFFFFFFEu)
-        throw ZlvError("Out of memory: too many attributes were loaded");
     entries_.push_back({std::string(id), std::move(requiredAtLoad)});
     const bool added =
         case_index::insert(slots_, used_, entries_.size() - 1,
@@ -28,12 +26,8 @@ void LoadedAttributes::reserve(std::size_t count) {
     while (slots_.size() < 2 * count) case_index::grow(slots_);
 }
 
-bool LoadedAttributes::contains(std::string_view id) const noexcept {
-    try {
-        return positionOf(id) != std::string_view::npos;
-    } catch (...) {
-        return false;
-    }
+bool LoadedAttributes::contains(std::string_view id) const {
+    return positionOf(id) != std::string_view::npos;
 }
 
 const CellValue& LoadedAttributes::requiredAtLoad(std::string_view id) const {

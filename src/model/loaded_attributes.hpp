@@ -17,7 +17,7 @@ class LoadedAttributes {
     // Remembers an attribute. Throws ZlvError, remembering nothing, when the id is known
     // already (ignoring case).
     void add(std::string_view id, CellValue requiredAtLoad);
-    bool contains(std::string_view id) const noexcept;
+    bool contains(std::string_view id) const;
     // The Required cell at load. Throws ZlvError when no attribute has the id.
     const CellValue& requiredAtLoad(std::string_view id) const;
     std::size_t size() const { return entries_.size(); }
