@@ -45,10 +45,9 @@ void TextBlock::setTexts(const int* cells, const std::string_view* texts, std::s
             store(static_cast<std::size_t>(cells[i]), copies[i]);
         return;
     }
-    if (total > textCapacity_) moveTo(std::min(total + total / 4, kLargestText), false);
+    if (total > textCapacity_) growFor(total - textSize_);
     for (std::size_t i = 0; i < count; ++i) {
         Cell& c = this->cells()[static_cast<std::size_t>(cells[i])];
-        if (c.size <= kLargestText) stale_ += c.size;
         c.offset = textSize_;
         c.size = static_cast<std::uint32_t>(texts[i].size());
         texts[i].copy(chars() + textSize_, texts[i].size());
@@ -65,17 +64,13 @@ bool TextBlock::loadFresh(const int* cells, const std::string_view* texts, std::
     Cell* const cell = this->cells();
     char* const to = chars();
     std::uint32_t size = 0;
-    std::uint32_t stale = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const Cell old = cell[cells[i]];
-        if (old.size <= kLargestText) stale += old.size;
         const auto length = static_cast<std::uint32_t>(texts[i].size());
         cell[cells[i]] = {size, length};
         if (length != 0) std::memcpy(to + size, texts[i].data(), length);
         size += length;
     }
     textSize_ = size;
-    stale_ += stale;
     return true;
 }
 
@@ -84,26 +79,24 @@ bool TextBlock::holds(std::string_view text) const {
     return !text.empty() && text.data() >= base && text.data() < base + textSize_;
 }
 
-// Moves cells and texts into a new block with room for capacity text bytes; packed keeps
-// only the texts cells refer to, in cell order.
-void TextBlock::moveTo(std::size_t capacity, bool packed) {
+// Moves the cells and the texts they refer to, packed in cell order, into a new block with
+// room for extra more text bytes and half as much again. Throws Full when the live texts and
+// extra would not fit kLargestText.
+void TextBlock::growFor(std::size_t extra) {
+    std::size_t live = extra;
+    for (std::size_t i = 0; i < cells_; ++i)
+        if (cellAt(i).size <= kLargestText) live += cellAt(i).size;
+    if (live > kLargestText) throw Full();
+    const std::size_t capacity = std::min(live + live / 2, kLargestText);
     auto block = std::make_unique_for_overwrite<std::byte[]>(cellBytes() + capacity);
     std::memcpy(block.get(), block_.get(), cellBytes());
     char* to = reinterpret_cast<char*>(block.get()) + cellBytes();
     std::uint32_t size = 0;
-    if (packed) {
-        Cell* moved = reinterpret_cast<Cell*>(block.get());
-        for (std::size_t i = 0; i < cells_; ++i) {
-            Cell& c = moved[i];
-            if (c.size > kLargestText) continue;
-            std::memcpy(to + size, chars() + c.offset, c.size);
-            c.offset = size;
-            size += c.size;
-        }
-        stale_ = 0;
-    } else {
-        std::memcpy(to, chars(), textSize_);
-        size = textSize_;
+    for (Cell* c = reinterpret_cast<Cell*>(block.get()); c != reinterpret_cast<Cell*>(to); ++c) {
+        if (c->size > kLargestText) continue;
+        std::memcpy(to + size, chars() + c->offset, c->size);
+        c->offset = size;
+        size += c->size;
     }
     block_ = std::move(block);
     textSize_ = size;
@@ -115,20 +108,11 @@ void TextBlock::store(std::size_t cell, std::string_view text) {
     const auto size = static_cast<std::uint32_t>(text.size());
     if (c.size <= kLargestText && text.size() <= c.size) {
         text.copy(chars() + c.offset, size);
-        stale_ += c.size - size;
         c.size = size;
         return;
     }
-    if (c.size <= kLargestText) stale_ += c.size;
     c.size = kUnset;
-    const std::size_t needed = static_cast<std::size_t>(textSize_) + text.size();
-    if (needed > textCapacity_) {
-        const bool pack = stale_ > 64 && stale_ > textSize_ / 2;
-        const std::size_t live = textSize_ - (pack ? stale_ : 0);
-        if (live + text.size() > kLargestText) throw Full();
-        const std::size_t grown = live + text.size() + (live + text.size()) / 2;
-        moveTo(std::min(grown, kLargestText), pack);
-    }
+    if (textSize_ + text.size() > textCapacity_) growFor(text.size());
     Cell& moved = cells()[cell];
     moved.offset = textSize_;
     moved.size = size;
@@ -136,10 +120,6 @@ void TextBlock::store(std::size_t cell, std::string_view text) {
     textSize_ += size;
 }
 
-void TextBlock::storeMarker(std::size_t cell, std::uint32_t marker) {
-    Cell& c = cells()[cell];
-    if (c.size <= kLargestText) stale_ += c.size;
-    c.size = marker;
-}
+void TextBlock::storeMarker(std::size_t cell, std::uint32_t marker) { cells()[cell].size = marker; }
 
 }  // namespace zelvane

@@ -13,10 +13,10 @@ namespace zelvane {
 
 // A fixed number of cells, each unset, a text or a Boolean. The block holds the cells first,
 // each an offset and a size in the text part after them. A text no longer than the one it
-// replaces overwrites it in place; a longer one is appended, the block growing by half when
-// it runs out of room; once more than half of the text bytes (and more than 64) are stale,
-// the next growth packs the live texts instead of copying them all. Writes may take views
-// of the block's own texts.
+// replaces overwrites it in place; a longer one is appended. When the text part runs out of
+// room, the block moves to a new one with the live texts packed and room for half as much
+// again, so that the texts it drops pay for the move. Writes may take views of the block's
+// own texts.
 //
 // Cell indexes must be below cellCount(); the block does not check them.
 class TextBlock {
@@ -70,10 +70,6 @@ class TextBlock {
 
     // True when the text is a non-empty view into this block's texts.
     bool holds(std::string_view text) const;
-    // Text bytes in use (stale ones included), stale text bytes, and the room for texts.
-    std::size_t textBytes() const { return textSize_; }
-    std::size_t staleBytes() const { return stale_; }
-    std::size_t textCapacity() const { return textCapacity_; }
 
   private:
     // A text cell is an offset and a size in the text part; unset and Boolean cells use
@@ -91,14 +87,13 @@ class TextBlock {
     char* chars() const { return reinterpret_cast<char*>(block_.get()) + cellBytes(); }
     std::size_t cellBytes() const { return cells_ * sizeof(Cell); }
     bool loadFresh(const int* cells, const std::string_view* texts, std::size_t count);
-    void moveTo(std::size_t capacity, bool packed);
+    void growFor(std::size_t extra);
     void store(std::size_t cell, std::string_view text);
     void storeMarker(std::size_t cell, std::uint32_t marker);
 
     std::size_t cells_;
-    std::uint32_t textSize_ = 0;      // text bytes in use, stale ones included
+    std::uint32_t textSize_ = 0;      // text bytes in use, including those no cell refers to
     std::uint32_t textCapacity_ = 0;  // text bytes the block has room for
-    std::uint32_t stale_ = 0;         // text bytes no cell refers to
     std::unique_ptr<std::byte[]> block_;
 };
 
