@@ -1,7 +1,6 @@
 // Storage and keys, each driven by generated operations against a plain model: keyed lookups,
 // the cells of the rows of a row set, and column lookup by key.
 #include <gtest/gtest.h>
-#include <malloc.h>
 
 #include <algorithm>
 #include <array>
@@ -25,10 +24,6 @@ namespace {
 
 using namespace zelvane;
 using zlvtest::errorOf;
-
-// Blocks from 64 bytes up are mapped alone and unmapped when freed, so that a write reading a
-// row's freed block faults here even without a sanitizer.
-[[maybe_unused]] const int kUnmapFreedBlocks = mallopt(M_MMAP_THRESHOLD, 64);
 
 std::string upper(std::string_view s) { return zelvane::text::upperCase(s); }
 
@@ -301,6 +296,9 @@ TEST(ColumnKeys, GeneratedLookupsMatchAPlainScan) {
                 Column{.key = twin ? upper(columns.back().key) : generatedKey(random)});
         }
         const StoredRowSet set(columns);
+        for (const int p : {-1, static_cast<int>(columns.size())})
+            EXPECT_EQ(errorOf([&] { (void)set.column(p); }),
+                      "No column at position " + std::to_string(p));
         // A slot per name, in range for the first names only (none in every third round).
         std::map<std::string, int> slots;
         const int firstSlot = round % 3 == 0 ? zelvane::kColumnKeySlots : 0;
