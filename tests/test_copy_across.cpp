@@ -55,13 +55,14 @@ TEST(CopyAcross, UnsetIdsAndOtherColumnKeysTakeNoFlag) {
     EXPECT_TRUE(h.platform.toggleCheck(1, "ApplyToEmptyOnly"));
     zlvtest::expectMessages(h, {});
     // Outside COPYACROSS (the mode's text is exact) no template governs an option, and a click
-    // leaves the row's other options.
+    // leaves the row's other options and changes the data.
     h.control.setCopyTemplateXML(options("A", "false", "false", "false"));
     for (const char* mode : {"CREATE", "copyacross"}) {
         initAllOptionsShown(h, mode, {{.caId = "A"}});
         zlvtest::setCell(h, 0, "ApplyToAll", true);
         ASSERT_TRUE(h.platform.toggleCheck(0, "ApplyToEmptyOnly"));
         EXPECT_EQ(h.cell(0, "ApplyToAll") + h.cell(0, "ApplyToEmptyOnly"), "TrueTrue") << mode;
+        EXPECT_TRUE(h.control.IsDataChanged()) << mode;
     }
 }
 
