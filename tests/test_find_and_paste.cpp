@@ -84,6 +84,7 @@ TEST_P(FindRows, HiddenRowsTakeNoClick) {
     g->filter("", RowFilterFlags::ChangedOnly);
     EXPECT_EQ(g->visibleRows(), "(Country) (Region) City");
     ASSERT_TRUE(g->clickRowSelector(2));
+    EXPECT_FALSE(control().platform().grid().activeCell());
     EXPECT_FALSE(control().Remove());
     EXPECT_EQ(g->rowCount(), 6);
     std::string values = zlvtest::valuesXml({{"N", "Colmar"}});

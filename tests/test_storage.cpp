@@ -162,6 +162,7 @@ void expectCells(const RowModel& m) {
 void expectRows(const RowSet& set, const std::vector<RowModel>& rows,
                 const std::vector<RowModel>& removed) {
     ASSERT_EQ(set.recordCount(), static_cast<int>(rows.size()));
+    ASSERT_THROW((void)set.row(set.recordCount()), ZlvError);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row& row = *rows[i].row;
         ASSERT_EQ(set.row(static_cast<int>(i)), rows[i].row);

@@ -29,8 +29,8 @@ void copyRequiredToDependants(Grid& grid) {
 // Choosing one apply option of a row clears the other two; the chosen cell is the grid's.
 void keepApplyOptionsExclusive(Grid& grid) {
     const auto cell = grid.activeCell();
-    const RowPtr row = grid.activeRow();
-    if (!cell || !row) return;
+    if (!cell) return;
+    const RowPtr& row = cell->row;
     const std::string key = text::upperCase(grid.column(cell->column).key);
     const auto clear = [&row](ColumnKey a, ColumnKey b) {
         stored(*row).setValue(a, std::string("0"));

@@ -21,14 +21,12 @@ void KeyedCollection::Add(CellValue item, std::optional<std::string> key) {
     const bool keyed = key.has_value();
     entries_.push_back({std::move(item), std::move(key)});
     if (!keyed) return;
-    bool added = false;
     try {
-        added = case_index::insert(slots_, used_, entries_.size() - 1, keyOf(entries_));
+        if (case_index::insert(slots_, used_, entries_.size() - 1, keyOf(entries_))) return;
     } catch (...) {
         entries_.pop_back();
         throw;
     }
-    if (added) return;
     const std::string duplicate = *entries_.back().key;
     entries_.pop_back();
     throw duplicateKeyError(duplicate);
