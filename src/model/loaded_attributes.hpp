@@ -15,7 +15,8 @@ namespace zelvane {
 class LoadedAttributes {
   public:
     // Remembers an attribute. Throws ZlvError, remembering nothing, when the id is known
-    // already (ignoring case).
+    // already (ignoring case). Initialisation adds one per row, so at most 32767: far below
+    // the 2^32 positions the table can address.
     void add(std::string_view id, CellValue requiredAtLoad);
     bool contains(std::string_view id) const;
     // The Required cell at load. Throws ZlvError when no attribute has the id.
