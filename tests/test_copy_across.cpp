@@ -174,19 +174,18 @@ TEST(RequiredMarkers, StarIconFileChecks) {
         SCOPED_TRACE(&c - cases);
         Harness h(folder.path.string());
         h.init("RETRIEVAL", kRequired);
-        auto& platform = h.platform;
         // The appearance settings come before the first marker.
-        EXPECT_EQ(platform.grid().overrideAppearance('A').gradientStyle, 3);
+        EXPECT_EQ(h.platform.grid().overrideAppearance('A').gradientStyle, 3);
         std::string failure = c.failure;
         if (!failure.empty()) failure.replace(failure.find('%'), 1, folder.iconPath());
-        EXPECT_EQ(platform.messages(), failure.empty() ? std::vector<std::string>{}
-                                                       : std::vector{" Intialize " + failure});
+        EXPECT_EQ(h.platform.messages(), failure.empty() ? std::vector<std::string>{}
+                                                         : std::vector{" Intialize " + failure});
         const bool shown = failure.empty();
-        EXPECT_EQ(starred(platform.grid()), (std::vector<bool>{shown, false, shown, false}));
+        EXPECT_EQ(starred(h.platform.grid()), (std::vector<bool>{shown, false, shown, false}));
         // updateData reaches the host as an error of the call.
         EXPECT_EQ(zlvtest::errorOf([&] { h.control.updateData(); }), failure);
         if (!failure.empty()) continue;
-        const auto& picture = platform.grid().GetRowSet()->row(0)->picture();
+        const auto& picture = h.platform.grid().GetRowSet()->row(0)->picture();
         EXPECT_EQ(picture->width + picture->height, 2 * c.width);
         EXPECT_EQ(picture->path, folder.iconPath());
     }

@@ -58,7 +58,7 @@ TEST_P(GridWork, ACellClickCopiesTheClickedTextAsRequiredFlagIntoDependants) {
 }
 
 // Row A may not be applied to empty objects only: ticking that option leaves it unticked,
-// on screen and in the output; row B may use every option.
+// on screen and in the output; row B may use every option, one at a time.
 TEST_P(GridWork, AForbiddenApplyOptionStaysUnticked) {
     control().setCopyTemplateXML(
         "<copyAcrossSpaceTemplates>"
@@ -73,6 +73,8 @@ TEST_P(GridWork, AForbiddenApplyOptionStaysUnticked) {
             "True True| | ");
         g->toggleCheck(0, "ApplyToEmptyOnly");
     }
+    g->toggleCheck(1, "ApplyToEmptyOnly");  // row B keeps that option only
+    EXPECT_EQ(column("ApplyToAll") + "|" + column("ApplyToEmptyOnly"), "True 0| True");
     EXPECT_NE(control().GetData().find(R"(<caOptions objectId="A" applyToAll="true" )"
                                        R"(applyToEmpty="false" applyToNone="false"/>)"),
               std::string::npos);
