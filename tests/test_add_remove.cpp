@@ -7,7 +7,6 @@
 
 namespace {
 
-using zlvtest::columnTexts;
 using zlvtest::Def;
 using zlvtest::Harness;
 using zlvtest::selectRows;
@@ -56,7 +55,7 @@ TEST(AddAttribute, AppendsTheDefinitionAsItStands) {
     // An added id may come again; a loaded one still in the grid changes nothing.
     h.control.Add(zlvtest::defXml({.caId = "N"}));
     h.control.Add(zlvtest::defXml({.caId = "a", .defaultValue = "new"}));
-    EXPECT_EQ(columnTexts(h, "AttributeID"), "A P C1 C2 Z N N");
+    EXPECT_EQ(h.columnTexts("AttributeID"), "A P C1 C2 Z N N");
     EXPECT_EQ(h.shownValues(), "a/ / / / z/ 5, Five/ /");
     // A definition with no attributes at all gives an added row of empty texts.
     h.control.Add("<caTemplates/>");
@@ -76,7 +75,7 @@ TEST(AddAttribute, RemovedAndBrokenDefinitions) {
     selectRows(h, {0});
     ASSERT_TRUE(h.control.Remove());
     h.control.Add(zlvtest::defXml({.caId = "a", .controlType = "TextBox", .defaultValue = "1, x"}));
-    EXPECT_EQ(columnTexts(h, "AttributeID"), "P C1 C2 Z a");
+    EXPECT_EQ(h.columnTexts("AttributeID"), "P C1 C2 Z a");
     EXPECT_EQ(h.cell(4, "Added") + "|" + h.cell(4, "ControlType") + "|" + h.cell(4, "Value") + "/" +
                   h.cell(4, "valueId"),
               "|TextBox|1, x/");
@@ -114,7 +113,7 @@ TEST(RemoveAttributes, SelectionsRemovedOrRefused) {
         EXPECT_EQ(h.control.Remove(), c.message.empty());
         zlvtest::expectMessages(
             h, c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
-        EXPECT_EQ(columnTexts(h, "AttributeID"), c.left);
+        EXPECT_EQ(h.columnTexts("AttributeID"), c.left);
         const std::string out = h.control.GetData();
         EXPECT_EQ(out.substr(std::min(out.find("<removeCAs>"), out.size())), records(c.recorded));
         EXPECT_FALSE(h.control.IsDataChanged());

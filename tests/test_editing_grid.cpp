@@ -5,31 +5,9 @@
 
 namespace {
 
-using zlvtest::Def;
+using zlvtest::attr;
 
-// A row of a chain: its id, its event, its parent's id and its value.
-Def link(const std::string& id, const std::string& event = "", const std::string& parent = "",
-         const std::string& value = "") {
-    return {.caId = id, .caName = id, .defaultValue = value, .event = event, .parentId = parent};
-}
-
-class GridWork : public zlvtest::OnEveryPlatform {
-  protected:
-    // A column of all rows, blank separated.
-    std::string column(const std::string& key) {
-        std::string all;
-        for (int r = 0; r < g->rowCount(); ++r) all += (r ? " " : "") + g->cell(r, key);
-        return all;
-    }
-    // The AttributeIDs of the selected rows, in the order they were selected.
-    std::string selectedIds() {
-        std::string ids;
-        auto& grid = control().platform().grid();
-        for (int i = 0; i < grid.selectedCount(); ++i)
-            ids += (i ? " " : "") + std::string(grid.selectedRow(i)->textOrEmpty("AttributeID"));
-        return ids;
-    }
-};
+using GridWork = zlvtest::OnEveryPlatform;
 
 TEST_P(GridWork, ACellClickCopiesTheClickedTextAsRequiredFlagIntoDependants) {
     const struct {
@@ -48,12 +26,12 @@ TEST_P(GridWork, ACellClickCopiesTheClickedTextAsRequiredFlagIntoDependants) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode + " " + c.value + " " + c.clicked);
-        init(c.mode,
-             {link("A", c.event, "", c.value), link("B", "", "A"), link("C", "", "B"), link("D")});
+        init(c.mode, {attr("A", "A", c.value, c.event), attr("B", "B", "", "", "A"),
+                      attr("C", "C", "", "", "B"), attr("D", "D")});
         ASSERT_TRUE(g->clickCell(0, c.clicked));
-        EXPECT_EQ(column("Required"), c.required);
+        EXPECT_EQ(g->columnTexts("Required"), c.required);
         EXPECT_FALSE(control().IsDataChanged());
-        EXPECT_EQ(selectedIds(), "");
+        EXPECT_EQ(control().platform().grid().selectedCount(), 0);
     }
 }
 
@@ -65,16 +43,17 @@ TEST_P(GridWork, AForbiddenApplyOptionStaysUnticked) {
         R"(<options objectId="A" applyToAll="true" applyToEmpty="false" applyToNone="true"/>)"
         R"(<options objectId="B" applyToAll="true" applyToEmpty="true" applyToNone="true"/>)"
         "</copyAcrossSpaceTemplates>");
-    init("COPYACROSS", {link("A", "", "", "x"), link("B", "", "", "y")});
+    init("COPYACROSS", {attr("A", "A", "x"), attr("B", "B", "y")});
     g->resize(15000, 4000);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        EXPECT_EQ(
-            column("ApplyToAll") + "|" + column("ApplyToEmptyOnly") + "|" + column("ApplyToNone"),
-            "True True| | ");
+        EXPECT_EQ(g->columnTexts("ApplyToAll") + "|" + g->columnTexts("ApplyToEmptyOnly") + "|" +
+                      g->columnTexts("ApplyToNone"),
+                  "True True| | ");
         g->toggleCheck(0, "ApplyToEmptyOnly");
     }
     g->toggleCheck(1, "ApplyToEmptyOnly");  // row B keeps that option only
-    EXPECT_EQ(column("ApplyToAll") + "|" + column("ApplyToEmptyOnly"), "True 0| True");
+    EXPECT_EQ(g->columnTexts("ApplyToAll") + "|" + g->columnTexts("ApplyToEmptyOnly"),
+              "True 0| True");
     EXPECT_NE(control().GetData().find(R"(<caOptions objectId="A" applyToAll="true" )"
                                        R"(applyToEmpty="false" applyToNone="false"/>)"),
               std::string::npos);

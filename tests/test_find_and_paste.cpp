@@ -11,14 +11,10 @@ namespace {
 using zelvane::ClipboardPayload;
 using zelvane::ListEntry;
 using zelvane::RowFilterFlags;
+using zlvtest::attr;
 using zlvtest::Def;
 using zlvtest::Editor;
 using zlvtest::Key;
-
-Def attr(const std::string& id, const std::string& name, const std::string& value,
-         const std::string& event = "", const std::string& parent = "") {
-    return {.caId = id, .caName = name, .defaultValue = value, .event = event, .parentId = parent};
-}
 
 // A chain Country > Region > City, Colour, a required number and a note. Only number text
 // boxes have an editor.

@@ -53,3 +53,13 @@ TEST(XmlService, PlainPathsSelectWhatXPathSelects) {
         }
     }
 }
+
+// Writes through no node fail the call instead of writing nowhere.
+TEST(XmlService, WritesThroughNoNodeFail) {
+    XmlNode none;
+    const std::string unset = "Object variable not set: no XML node to ";
+    EXPECT_EQ(zlvtest::errorOf([&] { none.setAttribute("a", ""); }), unset + "set 'a' on");
+    EXPECT_EQ(zlvtest::errorOf([&] { none.appendAttribute("b", ""); }), unset + "set 'b' on");
+    EXPECT_EQ(zlvtest::errorOf([&] { none.setAttributeValues({""}); }), unset + "set values on");
+    EXPECT_EQ(zlvtest::errorOf([&] { XmlDocument().appendCopy(none, none); }), unset + "append");
+}

@@ -36,6 +36,12 @@ std::string Gestures::cell(int row, std::string_view key) {
     return zelvane::cellTextOrEmpty(control().platform().grid().GetRowSet()->row(row)->value(key));
 }
 
+std::string Gestures::columnTexts(std::string_view key) {
+    std::string all;
+    for (int r = 0; r < rowCount(); ++r) all += (r ? " " : "") + cell(r, key);
+    return all;
+}
+
 std::string shownValues(zelvane::ZlvCustomAttr& control) {
     const auto rows = control.platform().grid().GetRowSet();
     std::string all;

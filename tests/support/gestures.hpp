@@ -90,6 +90,8 @@ class Gestures {
     // Cells as a host reads them.
     int rowCount();
     std::string cell(int row, std::string_view key);
+    // A column's texts in row order, blank separated.
+    std::string columnTexts(std::string_view key);
     // Value and valueId of every row as "value/id", blank separated.
     std::string shownValues();
     // Pastes plain text, as from another program.

@@ -23,6 +23,11 @@ std::string xmlEscape(const std::string& text) {
     return out;
 }
 
+Def attr(const std::string& id, const std::string& name, const std::string& value,
+         const std::string& event, const std::string& parent) {
+    return {.caId = id, .caName = name, .defaultValue = value, .event = event, .parentId = parent};
+}
+
 std::string defXml(const Def& d) {
     auto a = [](const char* name, const std::string& v) {
         return std::string(" ") + name + "=\"" + xmlEscape(v) + "\"";
@@ -69,12 +74,6 @@ void setCell(Harness& h, int row, const std::string& key, zelvane::CellValue v) 
 
 void selectRows(Harness& h, const std::vector<int>& rows) {
     for (int r : rows) h.platform.grid().selectRow(h.platform.grid().GetRowSet()->row(r));
-}
-
-std::string columnTexts(Harness& h, const std::string& key) {
-    std::string all;
-    for (int r = 0; r < h.rowCount(); ++r) all += (r ? " " : "") + h.cell(r, key);
-    return all;
 }
 
 std::string errorOf(const std::function<void()>& call) {

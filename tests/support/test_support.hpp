@@ -27,6 +27,10 @@ struct Def {
     std::string minLength, maxLength, minVal, maxVal, allowedDecimalPlaces, dateType;
 };
 
+// A text box attribute with a name, a default value, an event and a parent.
+Def attr(const std::string& id, const std::string& name, const std::string& value = "",
+         const std::string& event = "", const std::string& parent = "");
+
 // Escapes an attribute value; whitespace as character references, a NUL byte dropped.
 std::string xmlEscape(const std::string& text);
 // <caTemplates .../> for one definition.
@@ -54,8 +58,6 @@ struct Harness : HeadlessGestures {
 void setCell(Harness& h, int row, const std::string& key, zelvane::CellValue v);
 // Selects the rows in the order given.
 void selectRows(Harness& h, const std::vector<int>& rows);
-// A column's texts in row order, blank separated.
-std::string columnTexts(Harness& h, const std::string& key);
 
 // What a host or user does between Intialize and the check.
 using Steps = std::function<void(Harness&)>;
