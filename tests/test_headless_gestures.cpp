@@ -32,9 +32,10 @@ TEST(HeadlessGestures, WhatTheUserCannotReachIsRefused) {
                   grid.setActiveCell({grid.GetRowSet()->row(0), count});
               }),
               "No column at position " + std::to_string(count));
-    // A point in the grid's first pixel column is on row 0's selector; one left of it is off.
-    EXPECT_EQ(grid.ElementAtPoint(0.5f, 25.f, false).value().row, grid.GetRowSet()->row(0));
-    EXPECT_FALSE(grid.ElementAtPoint(-0.5f, 25.f, false));
+    // The first pixel under the header, in the grid's first pixel column, is on row 0's
+    // selector; one left of it is off.
+    EXPECT_EQ(grid.ElementAtPoint(0.5f, 20.f, false).value().row, grid.GetRowSet()->row(0));
+    EXPECT_FALSE(grid.ElementAtPoint(-0.5f, 20.f, false));
     ASSERT_TRUE(h.platform.startEditing(0, "Value"));
     ASSERT_TRUE(h.platform.typeText("7"));
     EXPECT_TRUE(h.platform.leaveTextBox());
