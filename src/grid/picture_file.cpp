@@ -34,17 +34,16 @@ void checkIcon(const std::string& bytes, const std::string& path) {
 std::shared_ptr<const Picture> loadIconPicture(const std::string& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw ZlvError("File not found: '" + path + "'");
+    const ZlvError unreadable("Cannot read the picture file '" + path + "'");
     // A folder opens as a stream too, but has no size to read.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        throw ZlvError("Cannot read the picture file '" + path + "'");
+    if (!std::filesystem::is_regular_file(path, error)) throw unreadable;
     const auto size = static_cast<std::size_t>(in.tellg());
     if (size > kMaxIconBytes)
         throw ZlvError("Invalid picture: '" + path + "' is larger than 1 MiB");
     std::string bytes(size, '\0');
     in.seekg(0);
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
-        throw ZlvError("Cannot read the picture file '" + path + "'");
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) throw unreadable;
     checkIcon(bytes, path);
     auto picture = std::make_shared<Picture>();
     picture->path = path;

@@ -92,7 +92,8 @@ void TextBlock::growFor(std::size_t extra) {
     std::memcpy(block.get(), block_.get(), cellBytes());
     char* to = reinterpret_cast<char*>(block.get()) + cellBytes();
     std::uint32_t size = 0;
-    for (Cell* c = reinterpret_cast<Cell*>(block.get()); c != reinterpret_cast<Cell*>(to); ++c) {
+    Cell* const moved = reinterpret_cast<Cell*>(block.get());
+    for (Cell* c = moved; c != moved + cells_; ++c) {
         if (c->size > kLargestText) continue;
         std::memcpy(to + size, chars() + c->offset, c->size);
         c->offset = size;
